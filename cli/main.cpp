@@ -1,0 +1,2 @@
+#include <cstdio>
+int main() { std::puts("quelm-cli: not yet"); return 1; }

@@ -1,0 +1,69 @@
+// One extraction run: reads a VOB file pack by pack from an offset, assembles the next unit of
+// the wanted sub-stream and decodes it. Headless; the window and the command line drive it.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "extraction/Subpicture.h"
+#include "extraction/SubpictureDecoder.h"
+#include "platform/UserInteraction.h"
+
+namespace quelm {
+
+class ExtractionRun {
+ public:
+  static constexpr int PackSize = 2048;
+  static constexpr const char* FileOpeningError = "File opening error!";
+
+  explicit ExtractionRun(UserInteraction& ui);
+  ~ExtractionRun();
+  ExtractionRun(const ExtractionRun&) = delete;
+  ExtractionRun& operator=(const ExtractionRun&) = delete;
+
+  // The whole run: open, GetNextSubtitle, close. Shows "File opening error!" when the file
+  // cannot be opened and reports end of file.
+  SubpictureResult Run(const SubpictureRequest& request);
+
+  // Setting this between two packs ends the scan (Stopped and EndOfFile both true).
+  void Stop() { stopped_ = true; }
+  bool IsStopped() const { return stopped_; }
+
+  // Called when the unit is complete, before decoding (the window's caption becomes
+  // "decoding..." and Stop is disabled).
+  std::function<void()> DecodingStarted;
+  // Lets pending events run; called at most every few milliseconds while scanning, and the stop
+  // flag is still checked after every pack.
+  std::function<void()> EventPump;
+  // Decoding progress, as the decoder reports it.
+  std::function<void(int position, int maximum)> Progress;
+
+  // Kept current during the run, for a progress display that reads them between packs.
+  std::int64_t FilePosition() const { return result_.FilePosition; }
+  PresentationTime CurrentTime() const { return result_.Time; }
+
+  // The steps of Run, exposed for the window that drives them one by one.
+  bool OpenVobFile(const std::string& fileName);
+  void CloseVobFile();
+  bool GetNextSubtitle();  // returns the end-of-file flag
+  void UpdatePTSTimeCode(const std::uint8_t* block, int length);
+  bool TryToMakeBitmap();
+
+  void Begin(const SubpictureRequest& request);
+  SubpictureResult& Result() { return result_; }
+
+ private:
+  UserInteraction& ui_;
+  SubpictureDecoder decoder_;
+  SubpictureRequest request_;
+  SubpictureResult result_;
+  std::FILE* file_ = nullptr;
+  std::vector<std::uint8_t> spuBuffer_;
+  std::atomic<bool> stopped_ = false;
+};
+
+}  // namespace quelm

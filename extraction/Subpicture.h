@@ -1,0 +1,60 @@
+// The inputs and outputs of one extraction run: find the next subpicture unit of one sub-stream
+// from a start offset and decode it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/Bitmap.h"
+
+namespace quelm {
+
+struct PresentationTime {
+  int Hours = 0;  // 24 and up for long streams; never wrapped
+  int Minutes = 0;
+  int Seconds = 0;
+
+  bool operator==(const PresentationTime&) const = default;
+};
+
+// 90 kHz ticks to whole hours, minutes and seconds (rounded down).
+PresentationTime PresentationTimeFromPts(std::uint64_t pts);
+// "hh:mm:ss", hours with two digits or more.
+std::string FormatPresentationTime(const PresentationTime& time);
+
+struct SubpictureRequest {
+  std::string VobFileName;
+  int SubStreamId = 0x20;
+  std::int64_t FilePosition = 0;  // 64-bit: concatenated title VOBs pass 2 GiB
+  std::array<Color, 4> BitmapColors{ColorBlack, 0xC8C8C8, 0x686868, ColorWhite};
+  int InterlaceStep = 1;
+  // The head of a unit that the previous file of a title ended in the middle of; the run
+  // completes it with the first packets of this file.
+  std::vector<std::uint8_t> CarriedUnit;
+  std::int64_t CarriedStartPosition = -1;
+};
+
+struct SubpictureResult {
+  Bitmap SubTitle;
+  std::int64_t StartPosition = -1;
+  std::int64_t FilePosition = 0;
+  PresentationTime Time;
+  bool EndOfFile = false;
+  bool Stopped = false;
+  bool Decoded = false;  // the unit's control data was valid and its pixels were drawn
+
+  // The unit came from the tail of the previous file; StartPosition is then that file's offset.
+  bool StartedInPreviousFile = false;
+  // A unit begun but not complete when this file ended; hand it on as the next file's
+  // SubpictureRequest::CarriedUnit.
+  std::vector<std::uint8_t> UnfinishedUnit;
+  std::int64_t UnfinishedStartPosition = -1;
+
+  // Raw 33-bit PTS of the first packet of the unit (valid when HasUnitPts).
+  std::uint64_t UnitPts = 0;
+  bool HasUnitPts = false;
+};
+
+}  // namespace quelm

@@ -1,0 +1,60 @@
+// Decodes one complete subpicture unit into a four-colour bitmap.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <span>
+
+#include "platform/Bitmap.h"
+#include "platform/UserInteraction.h"
+
+namespace quelm {
+
+class SubpictureDecoder {
+ public:
+  // Shown (through the interaction) when the control table holds an unknown command.
+  static constexpr const char* InvalidSequenceMessage =
+      "DEBUGMODE: invalid sequence in control header ... ";
+
+  explicit SubpictureDecoder(UserInteraction& ui) : ui_(ui) {}
+
+  // Called once per code so that pending events run; may be left empty.
+  std::function<void()> EventPump;
+  // Progress: set to 0 with the maximum before pixel decoding, advanced per byte read.
+  std::function<void(int position, int maximum)> Progress;
+
+  // Never reads outside `unit`, whatever its sizes and offsets claim. Returns false (after the
+  // message) when the control table holds an invalid command; `bitmap` then keeps any display
+  // area already set, undrawn.
+  bool TryToMakeBitmap(std::span<const std::uint8_t> unit, int interlaceStep,
+                       const std::array<Color, 4>& bitmapColors, Bitmap& bitmap);
+
+ private:
+  int GetByte();
+  int GetNibble();
+  void HaFoundCode(int value);
+  void FillImage(int count, int colorCode);
+  void NextLine();
+
+  UserInteraction& ui_;
+  // Per-unit state; see the .cpp for the meaning of each.
+  std::span<const std::uint8_t> unit_;
+  Bitmap* bitmap_ = nullptr;
+  std::array<Color, 5> codeColors_{};
+  int controlOffset_ = 0;
+  std::array<int, 2> fieldOffsets_{0, 0};
+  int currentField_ = 0;
+  bool highNibbleNext_ = true;
+  int currentByte_ = 0;
+  int column_ = 0;
+  int sourceLine_ = 0;
+  int nextDrawnLine_ = 0;
+  int bitmapRow_ = 0;
+  int interlaceStep_ = 1;
+  int progress_ = 0;
+  int progressMaximum_ = 0;
+  bool dataExhausted_ = false;
+};
+
+}  // namespace quelm

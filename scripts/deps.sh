@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what building and testing Quelm needs on Debian (run as root or through sudo).
+set -euo pipefail
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends \
+  cmake ninja-build g++ ccache pkg-config \
+  qt6-base-dev libgl-dev libgtest-dev \
+  fonts-dejavu-core xvfb xauth >/dev/null

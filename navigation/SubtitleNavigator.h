@@ -1,0 +1,120 @@
+// The reading commands "first", "back", "next" and "all" over a list of VOB files: the reading
+// state, the file moves at end of file and the subtitle numbering. No Qt; the main window and
+// the command line drive it and supply the extraction, the display and the cache.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "extraction/Subpicture.h"
+#include "navigation/PositionCache.h"
+#include "platform/Color.h"
+#include "platform/Status.h"
+#include "platform/UserInteraction.h"
+
+namespace quelm {
+
+enum class NavigationStep { First, Back, Next, All };
+
+// What a request needs from the controls besides the file and the offset; read just before
+// every run, so a change between two steps takes effect at the next one.
+struct ReadingSettings {
+  int LanguageIndex = 0;  // sub-stream 0x20 + LanguageIndex; also names the cache section
+  std::array<Color, 4> BitmapColors{ColorBlack, 0xC8C8C8, 0x686868, ColorWhite};
+  int InterlaceStep = 1;
+};
+
+class SubtitleNavigator {
+ public:
+  static constexpr const char* LastFileReached = "Last file in list reached!";
+
+  using ExtractFunction = std::function<SubpictureResult(const SubpictureRequest&)>;
+
+  // `cache` may be the plain PositionCache (caching off); both must outlive the navigator.
+  SubtitleNavigator(UserInteraction& ui, PositionCache& cache, ExtractFunction extract);
+
+  // --- The file list (the main window's VOB file list mirrors it) ---
+  // Keeps the reading state; a selection of -1 with a non-empty list means no entry selected.
+  void SetFileList(std::vector<std::string> files, int selectedIndex);
+  void SetSelectedIndex(int index);
+  const std::vector<std::string>& Files() const { return files_; }
+  int SelectedIndex() const { return selected_; }
+
+  // --- The four steps ---
+  void GotoFirst();
+  void GoBack();
+  void GoNext();
+  void GetAll();
+  void Step(NavigationStep step);
+
+  // Ends a running "all" after the extraction in progress.
+  void RequestStopGetAll() { stopGetAll_ = true; }
+
+  // "back" can do anything only with caching on and a subtitle before the one shown.
+  bool CanGoBack() const { return subtitleNr_ > 1 && cache_.Enabled(); }
+
+  // --- Reading state ---
+  int SubtitleNr() const { return subtitleNr_; }
+  std::int64_t VobPosition() const { return vobPosition_; }
+  std::int64_t VobFileSize() const { return vobFileSize_; }
+  int ChapterIndex() const { return chapterIndex_; }
+  PresentationTime SubtitleTime() const { return subtitleTime_; }
+  void SetSubtitleTime(const PresentationTime& time) { subtitleTime_ = time; }
+  bool StopGetAll() const { return stopGetAll_; }
+  // Back to the start-up state (the disc refresh also sets the chapter index to 0).
+  void Reset();
+  void SetChapterIndex(int index) { chapterIndex_ = index; }
+  // The head of a unit cut by the end of the previous file, waiting for the current one.
+  bool HasCarriedUnit() const { return !carriedUnit_.empty(); }
+
+  // --- Collaborators and events ---
+  // Read before every run; when empty the defaults of ReadingSettings are used.
+  std::function<ReadingSettings()> ReadSettings;
+  // The list selection moved (to entry 0 on "first", to the next file at end of file).
+  std::function<void(int index)> SelectionChanged;
+  // SubtitleNr changed: the window refreshes its display state.
+  std::function<void(int subtitleNr)> SubtitleNrChanged;
+  // The size of the current file was learned: the position label starts again at 0.
+  std::function<void(std::int64_t size)> FileSizeLearned;
+  // "first" set the chapter index and the running time back to zero.
+  std::function<void()> ChapterAndTimeReset;
+  // A subtitle was found and numbered: show it, recognise it, save it. A failure (its message
+  // is shown by the navigator when not empty) ends the step and an "all".
+  std::function<Status(const SubpictureResult& result)> SubtitleFound;
+
+ private:
+  enum class Outcome { Found, EndOfFile, Failed, Nothing };
+
+  bool Opening(NavigationStep step);
+  bool LearnFileSize(int index);
+  Outcome ExtractOne(NavigationStep step, int subtitleNumber, std::int64_t defaultPosition);
+  void SelectIndex(int index);
+  bool EnsureSelection();
+  ReadingSettings CurrentSettings() const;
+  void SetSubtitleNr(int number);
+
+  UserInteraction& ui_;
+  PositionCache& cache_;
+  ExtractFunction extract_;
+
+  std::vector<std::string> files_;
+  int selected_ = -1;
+
+  int subtitleNr_ = 0;
+  std::int64_t vobPosition_ = 0;
+  std::int64_t vobFileSize_ = 0;
+  int chapterIndex_ = 0;
+  PresentationTime subtitleTime_;
+  bool stopGetAll_ = false;
+  // The file VobPosition and VobFileSize belong to; another selection starts that file afresh.
+  std::string positionFile_;
+
+  std::vector<std::uint8_t> carriedUnit_;
+  std::int64_t carriedStartPosition_ = -1;
+  std::string carriedFor_;
+};
+
+}  // namespace quelm

@@ -1,0 +1,24 @@
+// Whole-file reads and atomic replacement, shared by the INI service, BMP files and the
+// character dictionary.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace quelm {
+
+enum class ReadFileOutcome { Ok, Missing, NotAFile, TooLarge, Error };
+
+// Reads the regular file `path` into `content` (at most `maxBytes`); anything else is refused
+// with the outcome saying why.
+ReadFileOutcome ReadFileBytes(const std::string& path, std::size_t maxBytes, std::string& content);
+
+// Replaces `path` with `content`: a temporary file beside it is written, flushed to disk and
+// renamed over the target, so readers see the old or the new file, never a part. A symbolic
+// link is followed, so the file it names is replaced. On failure the old file is untouched and
+// `error` says what the system refused.
+bool WriteFileAtomically(const std::string& path, std::string_view content, bool createParents,
+                         std::string* error = nullptr);
+
+}  // namespace quelm

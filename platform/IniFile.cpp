@@ -1,0 +1,286 @@
+// The INI service: parses the file into lines on every call and rewrites it whole, so that
+// comments, blank lines, unknown keys and line ends survive every write untouched.
+#include "platform/IniFile.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "platform/FileIo.h"
+
+namespace quelm {
+
+namespace {
+
+// Settings and format files are small; a file beyond this is not read as INI at all.
+constexpr std::size_t MaxIniFileBytes = 64u << 20;
+
+struct Line {
+  std::string Text;  // without its line end
+  std::string End;   // "\r\n", "\n", or "" for a last line without one
+};
+
+struct Document {
+  std::vector<Line> Lines;
+  std::string Eol = "\n";  // used for lines we add
+};
+
+std::string_view Trim(std::string_view s) {
+  const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; };
+  while (!s.empty() && isSpace(s.front())) s.remove_prefix(1);
+  while (!s.empty() && isSpace(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+bool EqualNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i])))
+      return false;
+  }
+  return true;
+}
+
+Document Parse(const std::string& content) {
+  Document doc;
+  std::size_t pos = 0;
+  bool eolChosen = false;
+  while (pos < content.size()) {
+    const std::size_t nl = content.find('\n', pos);
+    Line line;
+    if (nl == std::string::npos) {
+      line.Text = content.substr(pos);
+      pos = content.size();
+    } else {
+      std::size_t textEnd = nl;
+      if (textEnd > pos && content[textEnd - 1] == '\r') --textEnd;
+      line.Text = content.substr(pos, textEnd - pos);
+      line.End = content.substr(textEnd, nl + 1 - textEnd);
+      pos = nl + 1;
+      if (!eolChosen) {
+        doc.Eol = line.End;
+        eolChosen = true;
+      }
+    }
+    doc.Lines.push_back(std::move(line));
+  }
+  return doc;
+}
+
+std::string Serialize(const Document& doc) {
+  std::string out;
+  for (const Line& line : doc.Lines) {
+    out += line.Text;
+    out += line.End;
+  }
+  return out;
+}
+
+// "[name]" gives name; anything else gives nothing.
+std::optional<std::string_view> SectionName(std::string_view text) {
+  const std::string_view t = Trim(text);
+  if (t.empty() || t.front() != '[') return std::nullopt;
+  std::string_view inner = t.substr(1);
+  const std::size_t close = inner.find(']');
+  if (close != std::string_view::npos) inner = inner.substr(0, close);
+  return Trim(inner);
+}
+
+struct KeyValue {
+  std::string_view Key;
+  std::string_view Value;
+};
+
+std::optional<KeyValue> ParseKeyLine(std::string_view text) {
+  const std::string_view t = Trim(text);
+  if (t.empty() || t.front() == ';' || t.front() == '[') return std::nullopt;
+  const std::size_t eq = t.find('=');
+  if (eq == std::string_view::npos) return std::nullopt;
+  const std::string_view key = Trim(t.substr(0, eq));
+  if (key.empty()) return std::nullopt;
+  return KeyValue{key, Trim(t.substr(eq + 1))};
+}
+
+// Lines [Begin, End) of a section's body; Header is the index of its "[...]" line.
+struct SectionRange {
+  std::size_t Header = 0;
+  std::size_t Begin = 0;
+  std::size_t End = 0;
+};
+
+std::vector<SectionRange> FindSections(const Document& doc, std::string_view section) {
+  std::vector<SectionRange> found;
+  for (std::size_t i = 0; i < doc.Lines.size(); ++i) {
+    const auto name = SectionName(doc.Lines[i].Text);
+    if (!name || !EqualNoCase(*name, section)) continue;
+    SectionRange r{i, i + 1, i + 1};
+    while (r.End < doc.Lines.size() && !SectionName(doc.Lines[r.End].Text)) ++r.End;
+    found.push_back(r);
+    i = r.End - 1;
+  }
+  return found;
+}
+
+std::optional<Document> Load(const std::string& path, bool& unreadable) {
+  std::string content;
+  const ReadFileOutcome outcome = ReadFileBytes(path, MaxIniFileBytes, content);
+  unreadable = outcome != ReadFileOutcome::Ok && outcome != ReadFileOutcome::Missing;
+  if (outcome != ReadFileOutcome::Ok) return std::nullopt;
+  return Parse(content);
+}
+
+std::optional<std::string> FindValue(const std::string& path, const std::string& section,
+                                     const std::string& key) {
+  bool unreadable = false;
+  const auto doc = Load(path, unreadable);
+  if (!doc) return std::nullopt;
+  const auto sections = FindSections(*doc, section);
+  if (sections.empty()) return std::nullopt;
+  const SectionRange& r = sections.front();
+  for (std::size_t i = r.Begin; i < r.End; ++i) {
+    const auto kv = ParseKeyLine(doc->Lines[i].Text);
+    if (kv && EqualNoCase(kv->Key, key)) return std::string(kv->Value);
+  }
+  return std::nullopt;
+}
+
+// A line end inside a name or value would split the line; it is written as a space.
+std::string OneLine(std::string s) {
+  std::replace(s.begin(), s.end(), '\n', ' ');
+  std::replace(s.begin(), s.end(), '\r', ' ');
+  return s;
+}
+
+std::optional<int> ParseInteger(std::string_view text) {
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    const std::string_view digits = text.substr(2);
+    std::uint32_t value = 0;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
+    if (ec != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
+    return static_cast<int>(value);  // 0xFFFFFFFF is -1, as 32-bit hex constants are
+  }
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  if (text.empty() || text.front() == '+') return std::nullopt;
+  int value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, 10);
+  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+std::string IniFile::ReadString(const std::string& section, const std::string& key,
+                                const std::string& fallback) const {
+  auto value = FindValue(path_, section, key);
+  if (!value) return fallback;
+  if (value->size() >= 2 && value->front() == '"' && value->back() == '"')
+    *value = value->substr(1, value->size() - 2);
+  if (value->size() > MaxValueLength) value->resize(MaxValueLength);
+  return *value;
+}
+
+int IniFile::ReadInteger(const std::string& section, const std::string& key, int fallback) const {
+  const std::string text = ReadString(section, key, std::string());
+  return ParseInteger(text).value_or(fallback);
+}
+
+bool IniFile::ReadBool(const std::string& section, const std::string& key, bool fallback) const {
+  return ReadInteger(section, key, fallback ? 1 : 0) != 0;
+}
+
+std::vector<std::string> IniFile::ReadSectionKeys(const std::string& section) const {
+  std::vector<std::string> keys;
+  bool unreadable = false;
+  const auto doc = Load(path_, unreadable);
+  if (!doc) return keys;
+  const auto sections = FindSections(*doc, section);
+  if (sections.empty()) return keys;
+  const SectionRange& r = sections.front();
+  for (std::size_t i = r.Begin; i < r.End; ++i) {
+    const auto kv = ParseKeyLine(doc->Lines[i].Text);
+    if (!kv) continue;
+    // A repeated key is listed once: reading it gives the first value anyway.
+    const bool seen = std::any_of(keys.begin(), keys.end(),
+                                  [&](const std::string& k) { return EqualNoCase(k, kv->Key); });
+    if (!seen) keys.emplace_back(kv->Key);
+  }
+  return keys;
+}
+
+Status IniFile::WriteString(const std::string& section, const std::string& key,
+                            const std::string& value) {
+  return WriteKeys(section, {{key, value}});
+}
+
+Status IniFile::WriteInteger(const std::string& section, const std::string& key, int value) {
+  return WriteString(section, key, std::to_string(value));
+}
+
+Status IniFile::WriteBool(const std::string& section, const std::string& key, bool value) {
+  return WriteString(section, key, value ? "1" : "0");
+}
+
+Status IniFile::WriteKeys(const std::string& section,
+                          const std::vector<std::pair<std::string, std::string>>& keyValues) {
+  const Status refused = Status::Failure("Unable to write to " + path_);
+  bool unreadable = false;
+  auto loaded = Load(path_, unreadable);
+  // A file we cannot read would be lost by rewriting it from nothing.
+  if (unreadable) return refused;
+  Document doc = loaded ? std::move(*loaded) : Document{};
+  const std::string sectionName = OneLine(section);
+
+  for (const auto& [rawKey, rawValue] : keyValues) {
+    const std::string key = OneLine(rawKey);
+    const std::string value = OneLine(rawValue);
+    auto sections = FindSections(doc, sectionName);
+    if (sections.empty()) {
+      if (!doc.Lines.empty() && doc.Lines.back().End.empty()) doc.Lines.back().End = doc.Eol;
+      doc.Lines.push_back({"[" + sectionName + "]", doc.Eol});
+      doc.Lines.push_back({key + "=" + value, doc.Eol});
+      continue;
+    }
+    const SectionRange& r = sections.front();
+    std::size_t insertAt = r.Begin;
+    bool replaced = false;
+    for (std::size_t i = r.Begin; i < r.End; ++i) {
+      const auto kv = ParseKeyLine(doc.Lines[i].Text);
+      if (!kv) continue;
+      if (EqualNoCase(kv->Key, key)) {
+        doc.Lines[i].Text = std::string(kv->Key) + "=" + value;
+        replaced = true;
+        break;
+      }
+      insertAt = i + 1;
+    }
+    if (replaced) continue;
+    // New keys go after the section's last key, ahead of blank lines and comments that follow.
+    if (insertAt > 0 && doc.Lines[insertAt - 1].End.empty()) doc.Lines[insertAt - 1].End = doc.Eol;
+    doc.Lines.insert(doc.Lines.begin() + static_cast<std::ptrdiff_t>(insertAt),
+                     Line{key + "=" + value, doc.Eol});
+  }
+  if (!WriteFileAtomically(path_, Serialize(doc), true)) return refused;
+  return Status::Success();
+}
+
+Status IniFile::EraseSection(const std::string& section) {
+  const Status refused = Status::Failure("Unable to write to " + path_);
+  bool unreadable = false;
+  auto doc = Load(path_, unreadable);
+  if (unreadable) return refused;
+  if (!doc) return Status::Success();  // nothing to erase
+  const auto sections = FindSections(*doc, section);
+  if (sections.empty()) return Status::Success();
+  for (auto it = sections.rbegin(); it != sections.rend(); ++it) {
+    doc->Lines.erase(doc->Lines.begin() + static_cast<std::ptrdiff_t>(it->Header),
+                     doc->Lines.begin() + static_cast<std::ptrdiff_t>(it->End));
+  }
+  if (!WriteFileAtomically(path_, Serialize(*doc), true)) return refused;
+  return Status::Success();
+}
+
+}  // namespace quelm

@@ -1,2 +1,45 @@
+// quelm-cli: the headless tools of Quelm, one subcommand each.
 #include <cstdio>
-int main() { std::puts("quelm-cli: not yet"); return 1; }
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "cli/ExtractCommand.h"
+
+namespace {
+
+struct Subcommand {
+  const char* Name;
+  const char* Summary;
+  int (*Run)(const std::vector<std::string>& args);
+};
+
+const Subcommand Subcommands[] = {
+    {"extract", "list and save the subtitles of VOB files", quelm::RunExtractCommand},
+};
+
+void PrintUsage(std::FILE* out) {
+  std::fprintf(out, "usage: quelm-cli <command> [options]\n\ncommands:\n");
+  for (const Subcommand& sub : Subcommands) std::fprintf(out, "  %-10s %s\n", sub.Name, sub.Summary);
+  std::fprintf(out, "\n'quelm-cli <command> --help' describes a command's options.\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    PrintUsage(stderr);
+    return 2;
+  }
+  const std::string name = argv[1];
+  if (name == "--help" || name == "-h" || name == "help") {
+    PrintUsage(stdout);
+    return 0;
+  }
+  for (const Subcommand& sub : Subcommands) {
+    if (name == sub.Name) return sub.Run(std::vector<std::string>(argv + 2, argv + argc));
+  }
+  std::fprintf(stderr, "quelm-cli: unknown command '%s'\n\n", name.c_str());
+  PrintUsage(stderr);
+  return 2;
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <functional>
@@ -37,7 +38,7 @@ class ExtractionRun {
   // "decoding..." and Stop is disabled).
   std::function<void()> DecodingStarted;
   // Lets pending events run; called at most every few milliseconds while scanning, and the stop
-  // flag is still checked after every pack.
+  // flag is still checked after every pack. When empty, the interaction's ProcessEvents runs.
   std::function<void()> EventPump;
   // Decoding progress, as the decoder reports it.
   std::function<void(int position, int maximum)> Progress;
@@ -56,7 +57,21 @@ class ExtractionRun {
   void Begin(const SubpictureRequest& request);
   SubpictureResult& Result() { return result_; }
 
+  // Size of one buffered read. A run object that is reused for the next run of the same,
+  // unchanged file keeps what it read beyond the last pack instead of reading it again.
+  static constexpr std::size_t ReadChunkSize = 1 << 20;
+
  private:
+  struct FileIdentity {
+    std::uint64_t Device = 0, Inode = 0;
+    std::int64_t Size = -1, ModifiedNs = 0;
+    bool operator==(const FileIdentity&) const = default;
+  };
+
+  bool EnsurePack();
+  void LetEventsRun();
+  void EndOfData();
+  void DiscardUnit();
   UserInteraction& ui_;
   SubpictureDecoder decoder_;
   SubpictureRequest request_;
@@ -64,6 +79,20 @@ class ExtractionRun {
   std::FILE* file_ = nullptr;
   std::vector<std::uint8_t> spuBuffer_;
   std::atomic<bool> stopped_ = false;
+
+  // Read buffer: readBuffer_[readPos_, readLength_) holds the file from offset
+  // bufferOffset_ + readPos_ onwards.
+  std::vector<std::uint8_t> readBuffer_;
+  std::size_t readPos_ = 0;
+  std::size_t readLength_ = 0;
+  std::int64_t bufferOffset_ = 0;
+  bool readEnded_ = false;
+  bool readFailed_ = false;
+  std::string bufferFileName_;
+  FileIdentity bufferIdentity_;
+
+  int packsSinceClockCheck_ = 0;
+  std::chrono::steady_clock::time_point lastPump_;
 };
 
 }  // namespace quelm

@@ -34,6 +34,9 @@ struct SubpictureRequest {
   // completes it with the first packets of this file.
   std::vector<std::uint8_t> CarriedUnit;
   std::int64_t CarriedStartPosition = -1;
+  // The carried unit's first PTS (SubpictureResult::UnitPts of the run that began it).
+  std::uint64_t CarriedUnitPts = 0;
+  bool HasCarriedUnitPts = false;
 };
 
 struct SubpictureResult {
@@ -51,6 +54,8 @@ struct SubpictureResult {
   // SubpictureRequest::CarriedUnit.
   std::vector<std::uint8_t> UnfinishedUnit;
   std::int64_t UnfinishedStartPosition = -1;
+  std::uint64_t UnfinishedUnitPts = 0;
+  bool HasUnfinishedUnitPts = false;
 
   // Raw 33-bit PTS of the first packet of the unit (valid when HasUnitPts).
   std::uint64_t UnitPts = 0;

@@ -1,0 +1,202 @@
+// Decodes one DVD subpicture unit: the control table for display area and field offsets, then
+// the run-length coded rows of the two interlaced fields, drawn in the caller's four colours.
+#include "extraction/SubpictureDecoder.h"
+
+#include <algorithm>
+
+namespace quelm {
+
+namespace {
+
+// Events run at most this often while decoding; a clock read every few codes is cheap enough.
+constexpr auto PumpInterval = std::chrono::milliseconds(4);
+constexpr int CodesPerClockCheck = 64;
+
+int BigEndian16(std::span<const std::uint8_t> data, std::size_t at) {
+  return (data[at] << 8) | data[at + 1];
+}
+
+}  // namespace
+
+// Unit layout (offsets from its start, big-endian):
+//   0..1 UnitSize, 2..3 ControlOffset, 4.. pixel data of both fields,
+//   ControlOffset.. control sequences: 2-byte delay, 2-byte next offset, commands up to 0xFF.
+// Commands are read linearly from ControlOffset + 4; the header of every later sequence is
+// skipped as part of 0xFF. Each command moves the position forward, so the walk always ends.
+bool SubpictureDecoder::TryToMakeBitmap(std::span<const std::uint8_t> unit, int interlaceStep,
+                                        const std::array<Color, 4>& bitmapColors,
+                                        Bitmap& bitmap) {
+  unit_ = unit;
+  bitmap_ = &bitmap;
+  bitmap = Bitmap();
+  // Pixel code 1 takes colour entry 2 and code 2 entry 1; entry 4 is the row-end fill.
+  codeColors_ = {bitmapColors[0], bitmapColors[2], bitmapColors[1], bitmapColors[3],
+                 bitmapColors[0]};
+  interlaceStep_ = std::clamp(interlaceStep, 1, 4);
+  fieldOffsets_ = {0, 0};
+  controlOffset_ = 0;
+
+  const std::size_t length = unit.size();
+  if (length < 4) return true;  // no table at all: no display area, empty bitmap
+  const std::size_t unitSize = std::min<std::size_t>(BigEndian16(unit, 0), length);
+  controlOffset_ = BigEndian16(unit, 2);
+
+  int width = 0;
+  int height = 0;
+  std::size_t i = static_cast<std::size_t>(controlOffset_) + 4;
+  while (i < unitSize) {
+    const int command = unit[i];
+    if (command == 0x01 || command == 0x02) {
+      i += 1;
+    } else if (command == 0x03 || command == 0x04) {
+      i += 3;  // palette and contrast: the drawing uses the caller's colours
+    } else if (command == 0x05) {
+      if (i + 6 >= length) break;  // parameters cut off: the table ends here
+      const int p1 = unit[i + 1], p2 = unit[i + 2], p3 = unit[i + 3];
+      const int p4 = unit[i + 4], p5 = unit[i + 5], p6 = unit[i + 6];
+      const int x1 = p1 * 16 + (p2 >> 4);
+      const int x2 = (p2 & 0x0F) * 256 + p3;
+      const int y1 = p4 * 16 + (p5 >> 4);
+      const int y2 = (p5 & 0x0F) * 256 + p6;
+      width = x2 - x1 + 1;
+      height = y2 - y1 + 1;
+      i += 7;
+    } else if (command == 0x06) {
+      if (i + 4 >= length) break;
+      fieldOffsets_[0] = BigEndian16(unit, i + 1);
+      fieldOffsets_[1] = BigEndian16(unit, i + 3);
+      i += 5;
+    } else if (command == 0xFF) {
+      i += 5;
+    } else {
+      ui_.ShowMessage(MessageKind::Error, InvalidSequenceMessage);
+      if (width > 0 && height > 0) bitmap = Bitmap(width, height, codeColors_[0]);
+      return false;
+    }
+  }
+
+  progress_ = 0;
+  progressMaximum_ = controlOffset_ + 2;
+  if (Progress) Progress(progress_, progressMaximum_);
+  if (width <= 0 || height <= 0) return true;
+
+  width_ = width;
+  height_ = height;
+  rows_.clear();
+  currentField_ = 0;
+  highNibbleNext_ = true;
+  currentByte_ = 0;
+  column_ = 0;
+  sourceLine_ = 0;
+  nextDrawnLine_ = 0;
+  bitmapRow_ = 0;
+  dataExhausted_ = false;
+  codesSincePump_ = 0;
+  lastPump_ = std::chrono::steady_clock::now();
+
+  while (fieldOffsets_[1] < controlOffset_ + 2 && sourceLine_ < height_) {
+    // Codes of one to four nibbles; four nibbles with a value below 0x100 end the row.
+    int value = GetNibble();
+    bool rowEnd = false;
+    if (value < 0x4) {
+      value = (value << 4) | GetNibble();
+      if (value < 0x10) {
+        value = (value << 4) | GetNibble();
+        if (value < 0x40) {
+          value = (value << 4) | GetNibble();
+          rowEnd = value < 0x100;
+        }
+      }
+    }
+    // Data ran out inside the buffer: keep the rows finished so far, drop the partial code.
+    if (dataExhausted_) break;
+    if (rowEnd) {
+      if (!highNibbleNext_) GetNibble();  // rows start on a byte boundary
+      NextLine();
+    } else {
+      HaFoundCode(value);
+    }
+    LetEventsRun(false);
+  }
+
+  bitmap = Bitmap(width_, bitmapRow_, codeColors_[0]);
+  for (int y = 0; y < bitmap.Height(); ++y) {
+    std::copy_n(rows_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_),
+                bitmap.Width(), bitmap.Row(y));
+  }
+  rows_.clear();
+  rows_.shrink_to_fit();
+  if (Progress) Progress(progress_, progressMaximum_);
+  return true;
+}
+
+int SubpictureDecoder::GetByte() {
+  int& offset = fieldOffsets_[currentField_];
+  if (offset < 0 || static_cast<std::size_t>(offset) >= unit_.size()) {
+    dataExhausted_ = true;
+    return 0;
+  }
+  ++progress_;
+  return unit_[static_cast<std::size_t>(offset++)];
+}
+
+int SubpictureDecoder::GetNibble() {
+  if (highNibbleNext_) {
+    currentByte_ = GetByte();
+    highNibbleNext_ = false;
+    return currentByte_ >> 4;
+  }
+  highNibbleNext_ = true;
+  return currentByte_ & 0x0F;
+}
+
+void SubpictureDecoder::HaFoundCode(int value) {
+  FillImage(value >> 2, value & 3);
+  if (column_ >= width_) {
+    if (!highNibbleNext_) GetNibble();
+    NextLine();
+  }
+}
+
+void SubpictureDecoder::FillImage(int count, int colorCode) {
+  if (sourceLine_ == nextDrawnLine_) {
+    const std::size_t rowStart =
+        static_cast<std::size_t>(bitmapRow_) * static_cast<std::size_t>(width_);
+    if (rows_.size() < rowStart + static_cast<std::size_t>(width_)) {
+      rows_.resize(rowStart + static_cast<std::size_t>(width_), codeColors_[0]);
+    }
+    const int end = std::min(width_, column_ + count);
+    if (column_ < end) {
+      std::fill(rows_.begin() + static_cast<std::ptrdiff_t>(rowStart + column_),
+                rows_.begin() + static_cast<std::ptrdiff_t>(rowStart + end),
+                codeColors_[colorCode]);
+    }
+  }
+  // Rows that are not drawn count their columns too, so that a row filled by runs alone ends at
+  // the width there as well and both fields stay in step.
+  column_ = std::min(width_, column_ + count);
+}
+
+void SubpictureDecoder::NextLine() {
+  if (sourceLine_ >= height_) return;
+  FillImage(width_, 4);
+  column_ = 0;
+  ++sourceLine_;
+  currentField_ = 1 - currentField_;
+  if (sourceLine_ - 1 == nextDrawnLine_) {
+    nextDrawnLine_ += interlaceStep_;
+    ++bitmapRow_;
+  }
+}
+
+void SubpictureDecoder::LetEventsRun(bool force) {
+  if (!force && ++codesSincePump_ < CodesPerClockCheck) return;
+  codesSincePump_ = 0;
+  const auto now = std::chrono::steady_clock::now();
+  if (!force && now - lastPump_ < PumpInterval) return;
+  lastPump_ = now;
+  if (Progress) Progress(progress_, progressMaximum_);
+  if (EventPump) EventPump();
+}
+
+}  // namespace quelm

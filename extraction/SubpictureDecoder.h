@@ -2,9 +2,11 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <vector>
 
 #include "platform/Bitmap.h"
 #include "platform/UserInteraction.h"
@@ -21,7 +23,8 @@ class SubpictureDecoder {
 
   // Called once per code so that pending events run; may be left empty.
   std::function<void()> EventPump;
-  // Progress: set to 0 with the maximum before pixel decoding, advanced per byte read.
+  // Progress: set to 0 with the maximum before pixel decoding, advanced per byte read. Reported
+  // at the start, whenever the events run, and at the end.
   std::function<void(int position, int maximum)> Progress;
 
   // Never reads outside `unit`, whatever its sizes and offsets claim. Returns false (after the
@@ -36,6 +39,7 @@ class SubpictureDecoder {
   void HaFoundCode(int value);
   void FillImage(int count, int colorCode);
   void NextLine();
+  void LetEventsRun(bool force);
 
   UserInteraction& ui_;
   // Per-unit state; see the .cpp for the meaning of each.
@@ -55,6 +59,11 @@ class SubpictureDecoder {
   int progress_ = 0;
   int progressMaximum_ = 0;
   bool dataExhausted_ = false;
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<Color> rows_;  // drawn rows, width_ pixels each; becomes the bitmap at the end
+  int codesSincePump_ = 0;
+  std::chrono::steady_clock::time_point lastPump_;
 };
 
 }  // namespace quelm

@@ -1,0 +1,231 @@
+// `quelm-cli extract`: walks every subtitle of the given VOB files in order, prints one line
+// per subtitle and can save each bitmap as the desktop program names it.
+#include "cli/ExtractCommand.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <charconv>
+#include <cinttypes>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <optional>
+
+#include "cli/TerminalInteraction.h"
+#include "extraction/SubtitleWalker.h"
+#include "platform/BmpFile.h"
+
+namespace quelm {
+
+namespace {
+
+constexpr const char* Usage =
+    "usage: quelm-cli extract [--stream 0x20..0x3F] [--interlace 1..4] [--from OFFSET]\n"
+    "                         [--bitmaps DIR [--bits 1|4]] VOB...\n"
+    "\n"
+    "Walks every subtitle of the VOB files in order, carrying a subtitle that one file ends\n"
+    "in the middle of into the next, and prints one line per subtitle:\n"
+    "  number  start offset  offset reached  time hh:mm:ss  width x height\n"
+    "A subtitle begun in the previous file shows that file's start offset. With several files,\n"
+    "a line '# file NAME' marks where each file begins.\n"
+    "\n"
+    "  --stream ID     sub-stream id, 0x20 to 0x3F (default 0x20)\n"
+    "  --interlace N   row step of the decoder, 1 to 4 (default 1)\n"
+    "  --from OFFSET   byte offset in the first file to start at (default 0)\n"
+    "  --bitmaps DIR   save each bitmap as DIR/<VOB name minus extension letters>_NNNNN.bmp\n"
+    "  --bits 1|4      bits per pixel of the saved bitmaps (default 4)\n";
+
+struct ExtractOptions {
+  int Stream = 0x20;
+  int Interlace = 1;
+  std::int64_t From = 0;
+  std::string BitmapDir;
+  int Bits = 4;
+  bool BitsGiven = false;
+  std::vector<std::string> Files;
+};
+
+// Decimal or "0x" hexadecimal, the whole text.
+std::optional<std::int64_t> ParseInteger(const std::string& text) {
+  int base = 10;
+  std::size_t start = 0;
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    base = 16;
+    start = 2;
+  }
+  std::int64_t value = 0;
+  const char* first = text.data() + start;
+  const char* last = text.data() + text.size();
+  if (first == last) return std::nullopt;
+  const auto [end, error] = std::from_chars(first, last, value, base);
+  if (error != std::errc() || end != last) return std::nullopt;
+  return value;
+}
+
+bool Fail(const std::string& message) {
+  std::fprintf(stderr, "quelm-cli extract: %s\n", message.c_str());
+  return false;
+}
+
+// Returns false after a message on a bad argument.
+bool ParseArguments(const std::vector<std::string>& args, ExtractOptions& options, bool& help) {
+  help = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string arg = args[i];
+    std::optional<std::string> inlineValue;
+    if (arg.rfind("--", 0) == 0) {
+      const std::size_t eq = arg.find('=');
+      if (eq != std::string::npos) {
+        inlineValue = arg.substr(eq + 1);
+        arg.resize(eq);
+      }
+    }
+    auto value = [&](std::string& out) {
+      if (inlineValue) {
+        out = *inlineValue;
+        return true;
+      }
+      if (i + 1 >= args.size()) return Fail(arg + " needs a value");
+      out = args[++i];
+      return true;
+    };
+    std::string text;
+    if (arg == "--help" || arg == "-h") {
+      help = true;
+      return true;
+    } else if (arg == "--stream") {
+      if (!value(text)) return false;
+      const auto id = ParseInteger(text);
+      if (!id || *id < 0x20 || *id > 0x3F) {
+        return Fail("--stream must be a sub-stream id from 0x20 to 0x3F, not '" + text + "'");
+      }
+      options.Stream = static_cast<int>(*id);
+    } else if (arg == "--interlace") {
+      if (!value(text)) return false;
+      const auto step = ParseInteger(text);
+      if (!step || *step < 1 || *step > 4) {
+        return Fail("--interlace must be 1, 2, 3 or 4, not '" + text + "'");
+      }
+      options.Interlace = static_cast<int>(*step);
+    } else if (arg == "--from") {
+      if (!value(text)) return false;
+      const auto offset = ParseInteger(text);
+      if (!offset || *offset < 0) {
+        return Fail("--from must be a byte offset of 0 or more, not '" + text + "'");
+      }
+      options.From = *offset;
+    } else if (arg == "--bitmaps") {
+      if (!value(text)) return false;
+      if (text.empty()) return Fail("--bitmaps needs a directory");
+      options.BitmapDir = text;
+    } else if (arg == "--bits") {
+      if (!value(text)) return false;
+      if (text != "1" && text != "4") return Fail("--bits must be 1 or 4, not '" + text + "'");
+      options.Bits = text == "1" ? 1 : 4;
+      options.BitsGiven = true;
+    } else if (arg == "--") {
+      options.Files.insert(options.Files.end(), args.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                           args.end());
+      break;
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      return Fail("unknown option '" + arg + "'");
+    } else {
+      options.Files.push_back(args[i]);
+    }
+  }
+  if (options.BitsGiven && options.BitmapDir.empty()) return Fail("--bits needs --bitmaps DIR");
+  if (options.Files.empty()) return Fail("no VOB file given");
+  return true;
+}
+
+bool CheckReadable(const std::string& path) {
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0) {
+    return Fail("cannot read '" + path + "': " + std::strerror(errno));
+  }
+  if (S_ISDIR(info.st_mode)) return Fail("cannot read '" + path + "': it is a directory");
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return Fail("cannot read '" + path + "': " + std::strerror(errno));
+  std::fclose(file);
+  return true;
+}
+
+// The desktop program's name for a saved bitmap: the VOB name without its last three
+// characters (the dot stays), "_", the number with at least five digits, ".bmp".
+std::string BitmapFileName(const std::string& vobPath, int number) {
+  std::string name = std::filesystem::path(vobPath).filename().string();
+  name.resize(name.size() >= 3 ? name.size() - 3 : 0);
+  char digits[24];
+  std::snprintf(digits, sizeof digits, "%05d", number);
+  return name + "_" + digits + ".bmp";
+}
+
+}  // namespace
+
+int RunExtractCommand(const std::vector<std::string>& args) {
+  ExtractOptions options;
+  bool help = false;
+  if (!ParseArguments(args, options, help)) {
+    std::fprintf(stderr, "\n%s", Usage);
+    return 2;
+  }
+  if (help) {
+    std::fputs(Usage, stdout);
+    return 0;
+  }
+  for (const std::string& file : options.Files) {
+    if (!CheckReadable(file)) return 1;
+  }
+  std::filesystem::path bitmapDir;
+  if (!options.BitmapDir.empty()) {
+    bitmapDir = options.BitmapDir;
+    std::error_code error;
+    std::filesystem::create_directories(bitmapDir, error);
+    if (error || !std::filesystem::is_directory(bitmapDir)) {
+      Fail("cannot use '" + options.BitmapDir + "' as bitmap directory" +
+           (error ? ": " + error.message() : std::string()));
+      return 1;
+    }
+  }
+
+  TerminalInteraction terminal;
+  SubpictureRequest settings;
+  settings.SubStreamId = options.Stream;
+  settings.InterlaceStep = options.Interlace;
+  settings.FilePosition = options.From;
+  SubtitleWalker walker(terminal, options.Files, settings);
+  const bool severalFiles = options.Files.size() > 1;
+  walker.FileStarted = [&](std::size_t index) {
+    if (severalFiles) std::printf("# file %s\n", options.Files[index].c_str());
+  };
+
+  int failures = 0;
+  while (auto found = walker.Next()) {
+    const SubpictureResult& result = found->Result;
+    std::printf("%d %" PRId64 " %" PRId64 " %s %dx%d\n", found->Number, result.StartPosition,
+                result.FilePosition, FormatPresentationTime(result.Time).c_str(),
+                result.SubTitle.Width(), result.SubTitle.Height());
+    if (bitmapDir.empty()) continue;
+    const std::string path =
+        (bitmapDir / BitmapFileName(options.Files[found->FileIndex], found->Number)).string();
+    if (result.SubTitle.IsEmpty()) {
+      std::fprintf(stderr, "quelm-cli extract: subtitle %d has no picture; %s not written\n",
+                   found->Number, path.c_str());
+      continue;
+    }
+    const Status written = WriteBmp(path, result.SubTitle, options.Bits);
+    if (!written) {
+      std::fflush(stdout);
+      std::fprintf(stderr, "quelm-cli extract: %s\n", written.Message.c_str());
+      ++failures;
+      break;
+    }
+  }
+  std::fflush(stdout);
+  // A file that vanished between the check and its run shows "File opening error!".
+  if (terminal.Warnings > 0) ++failures;
+  return failures > 0 ? 1 : 0;
+}
+
+}  // namespace quelm

@@ -1,0 +1,27 @@
+// The command line's answer to the user-interaction interface: messages go to stderr, questions
+// get "no", and nothing waits for a person.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "platform/UserInteraction.h"
+
+namespace quelm {
+
+class TerminalInteraction : public SilentInteraction {
+ public:
+  void ShowMessage(MessageKind kind, const std::string& text) override {
+    const char* label = kind == MessageKind::Error     ? "error"
+                        : kind == MessageKind::Warning ? "warning"
+                                                       : "note";
+    std::fprintf(stderr, "quelm-cli: %s: %s\n", label, text.c_str());
+    if (kind == MessageKind::Warning) ++Warnings;
+    if (kind == MessageKind::Error) ++Errors;
+  }
+
+  int Warnings = 0;
+  int Errors = 0;
+};
+
+}  // namespace quelm

@@ -1,0 +1,254 @@
+// The four reading steps and what happens between two extraction runs.
+#include "navigation/SubtitleNavigator.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <utility>
+
+#include <sys/stat.h>
+
+namespace quelm {
+
+namespace {
+
+struct SizeResult {
+  std::int64_t Size = 0;
+  Status Outcome;
+};
+
+// Opens the file for reading as the run will, so an unreadable file is caught here already.
+SizeResult ReadFileSize(const std::string& path) {
+  auto failure = [&path](int error) {
+    return SizeResult{0, Status::Failure("Cannot open file " + path + " (" +
+                                         std::strerror(error) + ")")};
+  };
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return failure(errno);
+  struct stat info {};
+  if (fstat(fileno(file), &info) != 0) {
+    const int error = errno;
+    std::fclose(file);
+    return failure(error);
+  }
+  std::fclose(file);
+  if (!S_ISREG(info.st_mode)) return failure(EISDIR);
+  return {static_cast<std::int64_t>(info.st_size), Status::Success()};
+}
+
+}  // namespace
+
+SubtitleNavigator::SubtitleNavigator(UserInteraction& ui, PositionCache& cache,
+                                     ExtractFunction extract)
+    : ui_(ui), cache_(cache), extract_(std::move(extract)) {}
+
+void SubtitleNavigator::SetFileList(std::vector<std::string> files, int selectedIndex) {
+  files_ = std::move(files);
+  selected_ = (selectedIndex >= 0 && selectedIndex < static_cast<int>(files_.size()))
+                  ? selectedIndex
+                  : -1;
+}
+
+void SubtitleNavigator::SetSelectedIndex(int index) {
+  selected_ = (index >= 0 && index < static_cast<int>(files_.size())) ? index : -1;
+}
+
+void SubtitleNavigator::Reset() {
+  subtitleNr_ = 0;
+  vobPosition_ = 0;
+  vobFileSize_ = 0;
+  chapterIndex_ = 0;
+  subtitleTime_ = {};
+  stopGetAll_ = false;
+  positionFile_.clear();
+  carriedUnit_.clear();
+  carriedStartPosition_ = -1;
+  carriedFor_.clear();
+}
+
+void SubtitleNavigator::Step(NavigationStep step) {
+  switch (step) {
+    case NavigationStep::First:
+      GotoFirst();
+      break;
+    case NavigationStep::Back:
+      GoBack();
+      break;
+    case NavigationStep::Next:
+      GoNext();
+      break;
+    case NavigationStep::All:
+      GetAll();
+      break;
+  }
+}
+
+void SubtitleNavigator::GotoFirst() {
+  if (!Opening(NavigationStep::First)) return;
+  ExtractOne(NavigationStep::First, 1, 0);
+}
+
+void SubtitleNavigator::GoBack() {
+  if (!Opening(NavigationStep::Back) || files_.empty()) return;
+  const int number = subtitleNr_ - 1;
+  const std::int64_t cached = cache_.GetSubtitleCachePosition(
+      CurrentSettings().LanguageIndex, files_[selected_], number, vobPosition_);
+  if (cached == vobPosition_) return;
+  ExtractOne(NavigationStep::Back, number, vobPosition_);
+}
+
+void SubtitleNavigator::GoNext() {
+  if (!Opening(NavigationStep::Next)) return;
+  ExtractOne(NavigationStep::Next, subtitleNr_ + 1, vobPosition_);
+}
+
+void SubtitleNavigator::GetAll() {
+  stopGetAll_ = false;
+  if (!Opening(NavigationStep::All)) return;
+  while (!stopGetAll_) {
+    if (ExtractOne(NavigationStep::All, subtitleNr_ + 1, vobPosition_) != Outcome::Found) {
+      stopGetAll_ = true;
+    }
+  }
+}
+
+bool SubtitleNavigator::Opening(NavigationStep step) {
+  if (!files_.empty()) {
+    if (step == NavigationStep::First) {
+      if (!LearnFileSize(0)) return false;
+    } else {
+      EnsureSelection();
+      // The reading position belongs to one file; a file chosen by hand is read from its start.
+      if (files_[selected_] != positionFile_) {
+        vobPosition_ = 0;
+        vobFileSize_ = 0;
+      }
+      if (vobFileSize_ == 0 && !LearnFileSize(selected_)) return false;
+    }
+  }
+  if (step == NavigationStep::First) {
+    chapterIndex_ = 0;
+    subtitleTime_ = {};
+    if (ChapterAndTimeReset) ChapterAndTimeReset();
+  }
+  return true;
+}
+
+bool SubtitleNavigator::LearnFileSize(int index) {
+  const SizeResult size = ReadFileSize(files_[index]);
+  positionFile_ = files_[index];
+  if (!size.Outcome) {
+    vobFileSize_ = 0;
+    ui_.ShowMessage(MessageKind::Error, size.Outcome.Message);
+    return false;
+  }
+  vobFileSize_ = size.Size;
+  if (FileSizeLearned) FileSizeLearned(vobFileSize_);
+  return true;
+}
+
+bool SubtitleNavigator::EnsureSelection() {
+  if (files_.empty()) return false;
+  if (selected_ < 0 || selected_ >= static_cast<int>(files_.size())) SelectIndex(0);
+  return true;
+}
+
+void SubtitleNavigator::SelectIndex(int index) {
+  selected_ = index;
+  if (SelectionChanged) SelectionChanged(index);
+}
+
+ReadingSettings SubtitleNavigator::CurrentSettings() const {
+  ReadingSettings settings = ReadSettings ? ReadSettings() : ReadingSettings{};
+  settings.LanguageIndex = std::clamp(settings.LanguageIndex, 0, 0x1F);
+  settings.InterlaceStep = std::clamp(settings.InterlaceStep, 1, 4);
+  return settings;
+}
+
+void SubtitleNavigator::SetSubtitleNr(int number) {
+  subtitleNr_ = number;
+  if (SubtitleNrChanged) SubtitleNrChanged(number);
+}
+
+SubtitleNavigator::Outcome SubtitleNavigator::ExtractOne(NavigationStep step, int subtitleNumber,
+                                                         std::int64_t defaultPosition) {
+  if (files_.empty()) return Outcome::Nothing;
+  if (step == NavigationStep::First) {
+    SelectIndex(0);
+  } else {
+    EnsureSelection();
+  }
+  const std::string file = files_[selected_];
+  const ReadingSettings settings = CurrentSettings();
+
+  SubpictureRequest request;
+  request.VobFileName = file;
+  request.SubStreamId = 0x20 + settings.LanguageIndex;
+  request.BitmapColors = settings.BitmapColors;
+  request.FilePosition =
+      cache_.GetSubtitleCachePosition(settings.LanguageIndex, file, subtitleNumber, defaultPosition);
+  request.InterlaceStep = settings.InterlaceStep;
+  // The head of a unit cut by the previous file belongs only in front of this file's first pack.
+  if (!carriedUnit_.empty() && carriedFor_ == file && request.FilePosition == 0) {
+    request.CarriedUnit = std::move(carriedUnit_);
+    request.CarriedStartPosition = carriedStartPosition_;
+  }
+  carriedUnit_.clear();
+  carriedStartPosition_ = -1;
+  carriedFor_.clear();
+
+  SubpictureResult result = extract_(request);
+
+  if (result.EndOfFile || result.Stopped) {
+    const int last = static_cast<int>(files_.size()) - 1;
+    if (selected_ >= last) {
+      ui_.ShowMessage(MessageKind::Error, LastFileReached);
+      return Outcome::EndOfFile;
+    }
+    if (!result.Stopped && !result.UnfinishedUnit.empty()) {
+      carriedUnit_ = std::move(result.UnfinishedUnit);
+      carriedStartPosition_ = result.UnfinishedStartPosition;
+      carriedFor_ = files_[selected_ + 1];
+    }
+    SelectIndex(selected_ + 1);
+    vobPosition_ = 0;
+    LearnFileSize(selected_);
+    return Outcome::EndOfFile;
+  }
+
+  vobPosition_ = result.FilePosition;
+  positionFile_ = file;
+  switch (step) {
+    case NavigationStep::First:
+      chapterIndex_ = 0;
+      SetSubtitleNr(1);
+      break;
+    case NavigationStep::Back:
+      SetSubtitleNr(subtitleNr_ - 1);
+      break;
+    case NavigationStep::Next:
+    case NavigationStep::All:
+      SetSubtitleNr(subtitleNr_ + 1);
+      break;
+  }
+  // A unit begun in the previous file has an offset of that file: not a place to start this one.
+  if (!result.StartedInPreviousFile) {
+    const Status saved = cache_.SaveSubtitleCachePosition(settings.LanguageIndex, file,
+                                                          subtitleNr_, result.StartPosition);
+    if (!saved) {
+      ui_.ShowMessage(MessageKind::Error, saved.Message);
+      return Outcome::Failed;
+    }
+  }
+  if (SubtitleFound) {
+    const Status shown = SubtitleFound(result);
+    if (!shown) {
+      if (!shown.Message.empty()) ui_.ShowMessage(MessageKind::Error, shown.Message);
+      return Outcome::Failed;
+    }
+  }
+  return Outcome::Found;
+}
+
+}  // namespace quelm

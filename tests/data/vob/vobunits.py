@@ -110,10 +110,11 @@ def main():
                 print(' '.join(str(o) for _, o in u['packs']))
         return
     print(f'# sub-stream {0x20 + args.stream:#x}: file, start pack offset, PTS (90 kHz), '
-          'width, height, palette indices, contrast (hex, pixel code 0 in the low nibble)')
+          'width, height, palette indices, contrast (hex, pixel code 0 in the low nibble), '
+          'file holding its last packet')
     for u in units(args.files, args.stream):
         print(f"{names[u['file']]} {u['offset']} {u['pts']} {u['width']} {u['height']} "
-              f"{u['colours']:04x} {u['contrast']:04x}")
+              f"{u['colours']:04x} {u['contrast']:04x} {names[u['packs'][-1][0]]}")
 
 
 if __name__ == '__main__':

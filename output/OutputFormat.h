@@ -1,0 +1,35 @@
+// An output format file: sections "ini_info" (display name), "header", "body" and "footer", each
+// template stored as keys "0", "1", ... read in turn until one is missing.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quelm {
+
+class IniFile;
+
+struct OutputFormat {
+  std::vector<std::string> Header;
+  std::vector<std::string> Body;
+  std::vector<std::string> Footer;
+
+  // All three templates; a missing file or section gives empty templates, never a fault.
+  static OutputFormat Read(const std::string& path);
+};
+
+// The defaults that tell a missing key apart; a line stored with exactly this text ends its
+// template as well.
+inline constexpr const char* HeaderReadErrorMarker = "HEADERREADERROR!!!";
+inline constexpr const char* BodyReadErrorMarker = "BODYREADERROR!!!";
+inline constexpr const char* FooterReadErrorMarker = "FOOTERREADERROR!!!";
+
+// Fallback display names: the menu shows "unknown", the format editor "Custom name".
+inline constexpr const char* MenuDefaultFormatName = "unknown";
+inline constexpr const char* EditorDefaultFormatName = "Custom name";
+
+// The lines of "header", "body" or "footer" (any other section reads with the body marker).
+std::vector<std::string> ReadFormatTemplate(const IniFile& file, const std::string& section);
+std::string ReadFormatDisplayName(const std::string& path, const std::string& fallback);
+
+}  // namespace quelm

@@ -1,0 +1,50 @@
+// Appending records to the raw script and keeping it in a file.
+#include "output/RawScript.h"
+
+#include "output/TextLines.h"
+#include "platform/FileIo.h"
+
+namespace quelm {
+
+namespace {
+
+// A film has a few thousand subtitles; a raw script near this size is not one.
+constexpr std::size_t MaxRawScriptBytes = 256u << 20;
+
+}  // namespace
+
+void RawScript::AppendRecord(const std::string& timeCode, const std::string& chapter,
+                             const std::vector<std::string>& textLines) {
+  lines_.emplace_back(RecordStartMarker);
+  lines_.push_back(timeCode);
+  lines_.push_back(chapter);
+  lines_.insert(lines_.end(), textLines.begin(), textLines.end());
+  lines_.emplace_back(RecordEndMarker);
+}
+
+void RawScript::StartNew() {
+  lines_.clear();
+  AppendRecord("00:00:00", "0", {VersionRecordLine});
+}
+
+RawScript RawScript::Load(const std::string& path, Status* status) {
+  std::string content;
+  const ReadFileOutcome outcome = ReadFileBytes(path, MaxRawScriptBytes, content);
+  if (status) {
+    *status = Status::Success();
+    if (outcome == ReadFileOutcome::Missing) *status = Status::Failure(path + " does not exist");
+    else if (outcome == ReadFileOutcome::TooLarge) *status = Status::Failure(path + " is too large");
+    else if (outcome != ReadFileOutcome::Ok) *status = Status::Failure("Cannot read " + path);
+  }
+  if (outcome != ReadFileOutcome::Ok) return RawScript();
+  return RawScript(SplitTextLines(content));
+}
+
+Status RawScript::Save(const std::string& path) const {
+  std::string content = JoinTextLines(lines_);
+  if (!lines_.empty()) content += '\n';
+  if (!WriteFileAtomically(path, content, false)) return Status::Failure("Cannot create file " + path);
+  return Status::Success();
+}
+
+}  // namespace quelm

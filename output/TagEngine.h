@@ -1,0 +1,74 @@
+// Fills the body template of an output format for one script record: copies plain text,
+// replaces tags with record fields, dates, palette bytes and arithmetic results, and puts in the
+// record's text lines with their character references resolved.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Color.h"
+#include "platform/Status.h"
+
+namespace quelm {
+
+class CharacterLookup;
+class LocalCalendar;
+
+// What the tags read from the program at the moment they are handled.
+struct TagContext {
+  std::string SubtitleNumber;                // SUB_NR: the current subtitle number field
+  std::array<Color, 4> Palette{};            // C1R..C4B: the four display colours
+  const LocalCalendar* Calendar = nullptr;   // DATE_*: nothing is written without one
+  const CharacterLookup* Characters = nullptr;  // SUBPIC: every reference is "<ERROR>" without one
+};
+
+class TagEngine {
+ public:
+  // Renders one record (item 0 the time code "hh:mm:ss", item 1 the chapter, then the raw text
+  // lines) with `body`, appending the script lines to `lines`. A value that is not an integer
+  // where one is needed, or a division by zero, stops the record where it is: the lines emitted
+  // before stay in `lines`, the failure carries "'x' is not a valid integer value" or
+  // "Division by zero".
+  Status ConvertSubpicBody(const std::vector<std::string>& record,
+                           const std::vector<std::string>& body, const TagContext& context,
+                           std::vector<std::string>& lines);
+
+  // Resolves the character references ("<key>") of one raw text line; "<<" is a literal "<".
+  static std::string DecodeTextLine(std::string_view rawLine, const CharacterLookup* characters);
+
+  // The arithmetic list outlives records and renderings: a MATH_START left open keeps catching
+  // values until the next MATH_START or MATH_RESULT.
+  const std::vector<std::string>& MathList() const { return mathList_; }
+
+  // Padding beyond this width is not applied: a width of two thousand million would otherwise
+  // build a line of that many zeros.
+  static constexpr std::int32_t MaxMathWidth = 4096;
+
+ private:
+  // The state of one ConvertSubpicBody call.
+  struct RecordState {
+    const std::vector<std::string>* Record = nullptr;
+    const TagContext* Context = nullptr;
+    std::vector<std::string>* Lines = nullptr;
+    std::string OutputLine;
+    std::string SplitText;
+    std::string BeginOfLine;
+    std::string EndOfLine;
+    std::int32_t MathWidth = 0;
+  };
+
+  Status ScanBodyLine(std::string_view bodyLine, RecordState& state);
+  Status HandleTag(const std::string& tagText, RecordState& state);
+  void AddValue(const std::string& value, RecordState& state);
+  Status CalculateMathResult(RecordState& state);
+  Status TwoDigitValue(std::string_view field, const std::string& tagText, RecordState& state);
+  void InsertSubpic(RecordState& state);
+  static void Emit(RecordState& state);
+
+  std::vector<std::string> mathList_;
+};
+
+}  // namespace quelm

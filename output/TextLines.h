@@ -1,0 +1,19 @@
+// Small text helpers shared by the script output: line splitting and ASCII case folding.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quelm {
+
+// Splits at LF, dropping a CR before it; a final line end does not start another line, so
+// "a\r\nb\r\n" is two lines, and "" is none.
+std::vector<std::string> SplitTextLines(std::string_view text);
+// Joins with "\n" between lines (none after the last).
+std::string JoinTextLines(const std::vector<std::string>& lines);
+
+std::string LowerAscii(std::string_view text);
+bool EqualNoCaseAscii(std::string_view a, std::string_view b);
+
+}  // namespace quelm

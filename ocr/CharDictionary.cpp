@@ -1,0 +1,175 @@
+// Dictionary files and matching. Matching goes through a hash index, which gives the same
+// answer as scanning the list in order (buckets keep list order and every candidate is compared
+// pixel by pixel) but does not slow down as the list grows.
+#include "ocr/CharDictionary.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/BmpFile.h"
+#include "platform/FileIo.h"
+
+namespace quelm {
+
+namespace {
+
+constexpr std::size_t MaxIndexBytes = 256u << 20;
+
+std::string OneLine(std::string s) {
+  std::replace(s.begin(), s.end(), '\r', ' ');
+  std::replace(s.begin(), s.end(), '\n', ' ');
+  return s;
+}
+
+std::vector<std::string> SplitLines(const std::string& content) {
+  std::vector<std::string> lines;
+  std::size_t pos = 0;
+  while (pos < content.size()) {
+    std::size_t nl = content.find('\n', pos);
+    const bool last = nl == std::string::npos;
+    if (last) nl = content.size();
+    std::size_t end = nl;
+    if (end > pos && content[end - 1] == '\r') --end;
+    lines.push_back(content.substr(pos, end - pos));
+    pos = last ? content.size() : nl + 1;
+  }
+  return lines;
+}
+
+}  // namespace
+
+std::size_t CharDictionary::KeyHash::operator()(const Key& k) const {
+  return static_cast<std::size_t>(k.Hash ^ (static_cast<std::uint64_t>(k.Width) << 40) ^
+                                  (static_cast<std::uint64_t>(k.Height) << 20));
+}
+
+CharDictionary::Key CharDictionary::KeyOf(const Bitmap& b) {
+  // FNV-1a over the pixels that matching compares.
+  std::uint64_t h = 1469598103934665603ull;
+  for (int y = 0; y < b.Height() - 1; ++y) {
+    const Color* row = b.Row(y);
+    for (int x = 0; x < b.Width() - 1; ++x) {
+      h ^= row[x];
+      h *= 1099511628211ull;
+    }
+  }
+  return {b.Width(), b.Height(), h};
+}
+
+bool CharDictionary::SameOutsideLastRowAndColumn(const Bitmap& a, const Bitmap& b) {
+  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
+  for (int y = 0; y < a.Height() - 1; ++y)
+    if (!std::equal(a.Row(y), a.Row(y) + (a.Width() - 1), b.Row(y))) return false;
+  return true;
+}
+
+void CharDictionary::Index(std::size_t position) {
+  const TCharEntry& e = charList_[position];
+  if (e.Unloaded || e.Bitmap.IsEmpty()) return;
+  index_[KeyOf(e.Bitmap)].push_back(position);
+}
+
+void CharDictionary::Clear() {
+  charList_.clear();
+  index_.clear();
+}
+
+std::optional<std::size_t> CharDictionary::CompareCharacterWithList(const Bitmap& character) const {
+  if (character.IsEmpty()) return std::nullopt;
+  const auto it = index_.find(KeyOf(character));
+  if (it == index_.end()) return std::nullopt;
+  for (std::size_t position : it->second)
+    if (SameOutsideLastRowAndColumn(charList_[position].Bitmap, character)) return position;
+  return std::nullopt;
+}
+
+void CharDictionary::AddCurrentCharacterToList(const Bitmap& character, const std::string& fileName,
+                                               const std::string& text) {
+  charList_.push_back({character, OneLine(fileName), OneLine(text), false});
+  Index(charList_.size() - 1);
+}
+
+DictionaryLoadResult CharDictionary::Load(const std::string& dictionaryRoot) {
+  DictionaryLoadResult result;
+  Clear();
+  const std::string path = dictionaryRoot + IndexFileName;
+  std::string content;
+  switch (ReadFileBytes(path, MaxIndexBytes, content)) {
+    case ReadFileOutcome::Ok: break;
+    case ReadFileOutcome::Missing: return result;
+    case ReadFileOutcome::NotAFile:
+      result.Outcome = Status::Failure("Cannot read the dictionary " + path + ": not a file");
+      return result;
+    case ReadFileOutcome::TooLarge:
+      result.Outcome = Status::Failure("Cannot read the dictionary " + path + ": file too large");
+      return result;
+    case ReadFileOutcome::Error:
+      result.Outcome = Status::Failure("Cannot read the dictionary " + path);
+      return result;
+  }
+  const std::vector<std::string> lines = SplitLines(content);
+  for (std::size_t i = 0; i < lines.size(); i += 2) {
+    TCharEntry entry;
+    entry.FileName = lines[i];
+    entry.Text = i + 1 < lines.size() ? lines[i + 1] : std::string();
+    std::error_code ec;
+    if (!entry.FileName.empty() && std::filesystem::is_regular_file(entry.FileName, ec)) {
+      BmpReadResult bmp = ReadBmp(entry.FileName);
+      if (bmp.Outcome.Ok) {
+        entry.Bitmap = std::move(bmp.Image);
+      } else {
+        entry.Unloaded = true;
+        result.Warnings.push_back(bmp.Outcome.Message);
+      }
+    } else {
+      entry.Unloaded = true;
+      ++result.MissingFiles;
+    }
+    charList_.push_back(std::move(entry));
+    Index(charList_.size() - 1);
+  }
+  return result;
+}
+
+Status CharDictionary::Save(const std::string& dictionaryRoot) const {
+  const std::string path = dictionaryRoot + IndexFileName;
+  std::string out;
+  for (const TCharEntry& e : charList_) {
+    out += e.FileName;
+    out += "\r\n";
+    out += e.Text;
+    out += "\r\n";
+  }
+  std::string why;
+  if (!WriteFileAtomically(path, out, false, &why))
+    return Status::Failure("Cannot write the dictionary " + path + ": " + why);
+  return Status::Success();
+}
+
+std::string CharDictionary::CharFileName(const std::string& dictionaryRoot, int number) {
+  return dictionaryRoot + "char_" + std::to_string(number) + ".bmp";
+}
+
+std::string CharDictionary::NextFreeFileName(const std::string& dictionaryRoot,
+                                             int& nextCharFileNumber) const {
+  namespace fs = std::filesystem;
+  // Compare by the file each name resolves to, so "/d//char_3.bmp" and "/d/char_3.bmp" collide.
+  auto normal = [](const std::string& name) {
+    return fs::path(name).lexically_normal().string();
+  };
+  std::vector<std::string> taken;
+  taken.reserve(charList_.size());
+  for (const TCharEntry& e : charList_) taken.push_back(normal(e.FileName));
+  std::sort(taken.begin(), taken.end());
+  for (int n = std::max(nextCharFileNumber, 0);; ++n) {
+    const std::string name = CharFileName(dictionaryRoot, n);
+    std::error_code ec;
+    if (std::binary_search(taken.begin(), taken.end(), normal(name))) continue;
+    if (fs::exists(name, ec) || fs::is_symlink(name, ec)) continue;
+    nextCharFileNumber = n;
+    return name;
+  }
+}
+
+}  // namespace quelm

@@ -1,0 +1,73 @@
+// The character dictionary: chardict.ocr (pairs of lines, bitmap file name and text, CR LF)
+// with one char_N.bmp per entry, and exact matching against it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "ocr/TCharEntry.h"
+#include "platform/Status.h"
+
+namespace quelm {
+
+struct DictionaryLoadResult {
+  // Failure when chardict.ocr exists but cannot be read; the list is then empty.
+  Status Outcome;
+  // Listed bitmap files that exist but cannot be read, each message naming the file. Their
+  // entries are kept (unloaded).
+  std::vector<std::string> Warnings;
+  // Entries whose bitmap file does not exist (kept, unloaded).
+  int MissingFiles = 0;
+};
+
+class CharDictionary {
+ public:
+  static constexpr const char* IndexFileName = "chardict.ocr";
+
+  // Replaces the list with the contents of `dictionaryRoot` + "chardict.ocr". A missing index
+  // is an empty dictionary.
+  DictionaryLoadResult Load(const std::string& dictionaryRoot);
+  // Rewrites the index atomically; every entry is written, loaded or not.
+  Status Save(const std::string& dictionaryRoot) const;
+
+  // The first entry in list order of the same size whose pixels agree outside the last row and
+  // column, or nothing.
+  std::optional<std::size_t> CompareCharacterWithList(const Bitmap& character) const;
+
+  // Appends an entry (line breaks in `text` become spaces: the index holds one line per text).
+  void AddCurrentCharacterToList(const Bitmap& character, const std::string& fileName,
+                                 const std::string& text);
+
+  // The first number from `nextCharFileNumber` whose root + "char_N.bmp" neither an entry refers
+  // to nor an existing file occupies; `nextCharFileNumber` becomes that number.
+  std::string NextFreeFileName(const std::string& dictionaryRoot, int& nextCharFileNumber) const;
+  static std::string CharFileName(const std::string& dictionaryRoot, int number);
+
+  const std::vector<TCharEntry>& CharList() const { return charList_; }
+  std::size_t Size() const { return charList_.size(); }
+  void Clear();
+
+ private:
+  struct Key {
+    int Width;
+    int Height;
+    std::uint64_t Hash;
+    bool operator==(const Key&) const = default;
+  };
+  struct KeyHash {
+    std::size_t operator()(const Key& k) const;
+  };
+  static Key KeyOf(const Bitmap& b);
+  static bool SameOutsideLastRowAndColumn(const Bitmap& a, const Bitmap& b);
+  void Index(std::size_t position);
+
+  std::vector<TCharEntry> charList_;
+  // Entries by size and by the hash of the compared pixels, each bucket in list order.
+  std::unordered_map<Key, std::vector<std::size_t>, KeyHash> index_;
+};
+
+}  // namespace quelm

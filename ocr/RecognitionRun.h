@@ -1,0 +1,103 @@
+// The recognition run over one subpicture: lines and characters are cut, matched against the
+// dictionary, and unknown characters are asked about (or learned unnamed), building the visible
+// text and the reference text that goes into the script. The window, the command line and the
+// tests all drive this one object.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ocr/CharDictionary.h"
+#include "ocr/Segmentation.h"
+#include "platform/Bitmap.h"
+#include "platform/Status.h"
+
+namespace quelm {
+
+struct RecognitionSettings {
+  std::array<Color, 4> Colors{};
+  Color CharColor = ColorWhite;
+  Color BackgroundColor = ColorBlack;
+  int SpaceWidth = 10;
+  // Ends with "/"; new bitmap files go here.
+  std::string DictionaryRoot;
+  bool LearnAfterReading = false;
+  bool AutoDetectColors = false;
+};
+
+// What the learning dialogue shows when it asks about a character.
+struct CharacterQuestion {
+  const Bitmap& Character;
+  const Bitmap& Line;      // unflattened, in the subpicture's colours
+  CutBox CharacterBox;     // the character's place in the line (for the red frame)
+  CutBox LineBox;          // the line's place in the subpicture
+  std::string FileName;    // the file the character would be learned under
+  const std::vector<std::string>& VisibleLines;  // recognised so far
+  bool ChangeColorAllowed; // false once "Keep these colors" is checked
+  int LineIndex;           // text line of the subpicture, from 0
+  int CharacterIndex;      // character of that line as cut, from 0
+};
+
+enum class AnswerKind { Text, SkipCharacter, SkipTextline, ChangeColor, Abort };
+
+struct CharacterAnswer {
+  AnswerKind Kind = AnswerKind::Text;
+  std::string Text;         // UTF-8; may be empty or hold several characters
+  bool KeepColors = false;  // the "Keep these colors" box was checked while asking
+};
+
+struct RecognitionResult {
+  bool Aborted = false;
+  // Failure when writing a bitmap file failed; the run then stopped and counts as aborted.
+  Status Outcome;
+  std::vector<std::string> VisibleLines;
+  std::vector<std::string> ReferenceLines;
+  Color FinalCharColor = ColorWhite;
+  bool KeepColors = false;
+  int Learned = 0;
+  int Asked = 0;
+};
+
+class RecognitionRun {
+ public:
+  using Asker = std::function<CharacterAnswer(const CharacterQuestion&)>;
+
+  RecognitionRun(CharDictionary& dictionary, RecognitionSettings settings)
+      : dictionary_(dictionary), settings_(std::move(settings)) {}
+
+  // Asked about every unknown character in "while reading" mode. Without one, unknown
+  // characters are skipped.
+  Asker AskCharacter;
+  // Called once per character so that pending interface events run; may be empty.
+  std::function<void()> EventPump;
+  // Display hooks for the window; may be empty.
+  std::function<void(const Bitmap& line, const CutBox& box)> OnTextLine;
+  std::function<void(const Bitmap& character, const CutBox& box)> OnCharacter;
+  std::function<void(Color charColor)> OnCharColorChanged;
+
+  // Safe to call from an event handler while the run is going (it is polled per character).
+  void RequestAbort() { abortRequested_ = true; }
+  // "Keep these colors" checked outside a question.
+  void KeepColors() { keepColors_ = true; }
+
+  RecognitionResult UpdateDictionary(const Bitmap& subpicture);
+
+  // The script record of a recognised subtitle: "<SUB_START>", time code, chapter, the
+  // reference lines, "<SUB_END>".
+  static std::vector<std::string> MakeRecord(const std::string& timeCode,
+                                             const std::string& chapter,
+                                             const std::vector<std::string>& referenceLines);
+  // The colour after `current` in the cycle 0 -> 1 -> 2 -> 3 -> 0; a colour that is none of the
+  // four stays.
+  static Color NextCharColor(Color current, const std::array<Color, 4>& colors);
+
+ private:
+  CharDictionary& dictionary_;
+  RecognitionSettings settings_;
+  bool abortRequested_ = false;
+  bool keepColors_ = false;
+};
+
+}  // namespace quelm

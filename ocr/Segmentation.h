@@ -1,0 +1,38 @@
+// Cutting a subpicture into text lines and a text line into characters, by plain projection.
+#pragma once
+
+#include "platform/Bitmap.h"
+
+namespace quelm {
+
+// Where a cut piece lay in the picture it was cut from (inclusive bounds).
+struct CutBox {
+  int Left = 0;
+  int Top = 0;
+  int Right = -1;
+  int Bottom = -1;
+};
+
+// Where the search for the first text line starts: seven columns around the middle are sampled
+// on every third row; the result is 7 rows above the first row seen to differ from the
+// background, and may be negative.
+int DetermineYLineTravel(const Bitmap& subpicture, Color backgroundColor);
+
+// The next run of rows at or below `startRow` that are not all background (the last column and
+// the last row never count). Rows above the picture count as background. On success `line` holds
+// the text line's bounding rectangle and `startRow` moves past it.
+bool GetNextTextLine(const Bitmap& subpicture, Color backgroundColor, int& startRow, Bitmap& line,
+                     CutBox* box = nullptr);
+
+// Character ink (`charColor`) becomes black, everything else white.
+void FlattenTextLine(Bitmap& line, Color charColor);
+
+// The next run of columns from `charX` holding black outside the last row. `gap` is the number of
+// blank columns skipped; `charX` moves past the character.
+bool GetNextCharacter(const Bitmap& line, int& charX, Bitmap& character, int& gap,
+                      CutBox* box = nullptr);
+
+// Spaces in front of a character: `gap` div `spaceWidth`; none when the width is 0 or less.
+int SpaceCount(int gap, int spaceWidth);
+
+}  // namespace quelm

@@ -1,0 +1,21 @@
+// One learned character of the dictionary: its black-and-white bitmap, the file that holds it
+// and the text it stands for.
+#pragma once
+
+#include <string>
+
+#include "platform/Bitmap.h"
+
+namespace quelm {
+
+struct TCharEntry {
+  ::quelm::Bitmap Bitmap;
+  // Exactly as stored in chardict.ocr; references in the script name this.
+  std::string FileName;
+  std::string Text;
+  // The bitmap file could not be loaded (moved or damaged dictionary): the entry never matches
+  // but is written back unchanged, so the index is not emptied by a save.
+  bool Unloaded = false;
+};
+
+}  // namespace quelm

@@ -1,0 +1,151 @@
+#include "ocr/CharDictionary.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "PictureText.h"
+#include "TempDir.h"
+#include "platform/BmpFile.h"
+
+namespace quelm {
+namespace {
+
+using test::Flat;
+
+class CharDictionaryTest : public test::TempDirTest {};
+
+TEST_F(CharDictionaryTest, MatchingIgnoresOnlyTheLastRowAndColumn) {
+  CharDictionary d;
+  d.AddCurrentCharacterToList(Flat({"#..", ".#.", "..."}), "a", "A");
+  d.AddCurrentCharacterToList(Flat({"#..", ".#.", "..."}), "b", "B");  // never reached
+  d.AddCurrentCharacterToList(Flat({"##", "##"}), "c", "C");
+  EXPECT_EQ(d.CompareCharacterWithList(Flat({"#.#", ".##", "###"})), 0u);
+  EXPECT_EQ(d.CompareCharacterWithList(Flat({"#..", "##.", "..."})), std::nullopt);
+  // Same pixels, one row taller: a different character.
+  EXPECT_EQ(d.CompareCharacterWithList(Flat({"#..", ".#.", "...", "..."})), std::nullopt);
+  // One pixel wide or high: nothing is compared, the first entry of that size wins.
+  d.AddCurrentCharacterToList(Flat({"#", "#", "#"}), "d", "D");
+  d.AddCurrentCharacterToList(Flat({"###"}), "e", "E");
+  EXPECT_EQ(d.CompareCharacterWithList(Flat({".", ".", "."})), 3u);
+  EXPECT_EQ(d.CompareCharacterWithList(Flat({"..."})), 4u);
+  EXPECT_EQ(d.CompareCharacterWithList(Flat({"##", "#."})), 2u);
+  EXPECT_EQ(d.CompareCharacterWithList(Bitmap()), std::nullopt);
+}
+
+// The index must give what scanning the list in order gives; the scan here is the oracle.
+TEST_F(CharDictionaryTest, IndexAgreesWithAnOrderedScanOnRandomGlyphs) {
+  std::mt19937 rng(7);
+  auto randomGlyph = [&] {
+    const int w = 1 + static_cast<int>(rng() % 3), h = 1 + static_cast<int>(rng() % 3);
+    Bitmap b(w, h, ColorWhite);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x)
+        if (rng() % 2) b.SetPixel(x, y, ColorBlack);
+    return b;
+  };
+  auto scan = [](const std::vector<Bitmap>& list, const Bitmap& c) -> std::optional<std::size_t> {
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      if (list[i].Width() != c.Width() || list[i].Height() != c.Height()) continue;
+      bool same = true;
+      for (int y = 0; y + 1 < c.Height() && same; ++y)
+        for (int x = 0; x + 1 < c.Width() && same; ++x) same = list[i].Pixel(x, y) == c.Pixel(x, y);
+      if (same) return i;
+    }
+    return std::nullopt;
+  };
+  CharDictionary d;
+  std::vector<Bitmap> list;
+  for (int i = 0; i < 60; ++i) {
+    list.push_back(randomGlyph());
+    d.AddCurrentCharacterToList(list.back(), "f" + std::to_string(i), "t");
+  }
+  int found = 0;
+  for (int i = 0; i < 2000; ++i) {
+    const Bitmap probe = randomGlyph();
+    const auto expected = scan(list, probe);
+    ASSERT_EQ(d.CompareCharacterWithList(probe), expected);
+    if (expected) ++found;
+  }
+  EXPECT_GT(found, 500);
+}
+
+TEST_F(CharDictionaryTest, SaveWritesCrLfPairsAndLoadReadsThemBack) {
+  CharDictionary d;
+  const Bitmap g1 = Flat({"#.", "##"});
+  const Bitmap g2 = Flat({"###", "#.#", "###"});
+  ASSERT_TRUE(WriteBmp(root_ + "char_0.bmp", g1, 1).Ok);
+  ASSERT_TRUE(WriteBmp(root_ + "char_1.bmp", g2, 1).Ok);
+  d.AddCurrentCharacterToList(g1, root_ + "char_0.bmp", "");
+  d.AddCurrentCharacterToList(g2, root_ + "char_1.bmp", "<<");
+  d.AddCurrentCharacterToList(g2, root_ + "char_2.bmp", "ä\r\nb");  // no file, multi-line text
+  ASSERT_TRUE(d.Save(root_).Ok);
+  EXPECT_EQ(ReadText(root_ + "chardict.ocr"),
+            root_ + "char_0.bmp\r\n\r\n" + root_ + "char_1.bmp\r\n<<\r\n" + root_ +
+                "char_2.bmp\r\nä  b\r\n");
+
+  CharDictionary loaded;
+  const DictionaryLoadResult r = loaded.Load(root_);
+  ASSERT_TRUE(r.Outcome.Ok);
+  EXPECT_EQ(r.MissingFiles, 1);
+  ASSERT_EQ(loaded.Size(), 3u);
+  EXPECT_EQ(loaded.CharList()[0].Bitmap, g1);
+  EXPECT_EQ(loaded.CharList()[1].Text, "<<");
+  EXPECT_TRUE(loaded.CharList()[2].Unloaded);
+  EXPECT_EQ(loaded.CompareCharacterWithList(g2), 1u);
+  // Entries without their file are written back unchanged, so the index is never emptied.
+  ASSERT_TRUE(loaded.Save(root_).Ok);
+  EXPECT_EQ(ReadText(root_ + "chardict.ocr"),
+            root_ + "char_0.bmp\r\n\r\n" + root_ + "char_1.bmp\r\n<<\r\n" + root_ +
+                "char_2.bmp\r\nä  b\r\n");
+}
+
+TEST_F(CharDictionaryTest, OddLineCountsLfFilesAndDamagedBitmaps) {
+  ASSERT_TRUE(WriteBmp(root_ + "char_0.bmp", Flat({"#"}), 1).Ok);
+  WriteText(root_ + "bad.bmp", "BM not really");
+  WriteText(root_ + "chardict.ocr", root_ + "bad.bmp\nx\n" + root_ + "char_0.bmp");
+  CharDictionary d;
+  const DictionaryLoadResult r = d.Load(root_);
+  ASSERT_TRUE(r.Outcome.Ok);
+  ASSERT_EQ(d.Size(), 2u);
+  EXPECT_EQ(d.CharList()[1].Text, "");
+  EXPECT_FALSE(d.CharList()[1].Unloaded);
+  ASSERT_EQ(r.Warnings.size(), 1u);
+  EXPECT_NE(r.Warnings[0].find(root_ + "bad.bmp"), std::string::npos);
+  EXPECT_TRUE(d.CharList()[0].Unloaded);
+  EXPECT_EQ(d.CharList()[0].Text, "x");
+}
+
+TEST_F(CharDictionaryTest, MissingIndexIsEmptyAndUnreadableRootsAreReported) {
+  CharDictionary d;
+  d.AddCurrentCharacterToList(Flat({"#"}), "x", "y");
+  EXPECT_TRUE(d.Load(root_).Outcome.Ok);
+  EXPECT_EQ(d.Size(), 0u);
+  std::filesystem::create_directory(root_ + "chardict.ocr");
+  const DictionaryLoadResult r = d.Load(root_);
+  EXPECT_FALSE(r.Outcome.Ok);
+  EXPECT_NE(r.Outcome.Message.find(root_ + "chardict.ocr"), std::string::npos);
+  const Status s = d.Save(root_ + "missing/");
+  EXPECT_FALSE(s.Ok);
+  EXPECT_NE(s.Message.find(root_ + "missing/chardict.ocr"), std::string::npos);
+}
+
+TEST_F(CharDictionaryTest, NewNumbersNeverReplaceAFileInUse) {
+  // After the editor deleted char_0, two entries remain and the first free number by count (2)
+  // is still in use by an entry.
+  CharDictionary d;
+  d.AddCurrentCharacterToList(Flat({"#"}), root_ + "char_1.bmp", "a");
+  d.AddCurrentCharacterToList(Flat({"##"}), root_ + "char_2.bmp", "b");
+  WriteText(root_ + "char_3.bmp", "someone else's file");
+  int next = static_cast<int>(d.Size());
+  EXPECT_EQ(d.NextFreeFileName(root_, next), root_ + "char_4.bmp");
+  EXPECT_EQ(next, 4);
+  // The same file under another spelling of the root is still the same file.
+  CharDictionary e;
+  e.AddCurrentCharacterToList(Flat({"#"}), dir_.string() + "//char_0.bmp", "a");
+  next = 0;
+  EXPECT_EQ(e.NextFreeFileName(root_, next), root_ + "char_1.bmp");
+}
+
+}  // namespace
+}  // namespace quelm

@@ -1,0 +1,305 @@
+#include "ocr/RecognitionRun.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "PictureText.h"
+#include "TempDir.h"
+#include "platform/BmpFile.h"
+
+namespace quelm {
+namespace {
+
+using test::Bg;
+using test::Col1;
+using test::Ink;
+using test::Outline;
+
+// 3 x 4 glyphs, distinct in the pixels matching compares; each column inked above the last row.
+const std::map<char, std::vector<std::string>> Glyphs{
+    {'a', {"###", "#.#", "###", "#.#"}}, {'b', {"#.#", "###", "#.#", "###"}},
+    {'c', {"###", "#..", "#.#", "###"}}, {'d', {"#.#", "#.#", "###", "###"}},
+    {'e', {"###", "##.", "#.#", "###"}}, {'X', {"xxx", "xxx", "xxx", "xxx"}},
+    {'O', {"ooo", "ooo", "ooo", "ooo"}},
+};
+
+// Glyphs one column apart, a space four more columns; lines two rows apart; a border of 2.
+Bitmap Render(const std::vector<std::string>& lines) {
+  std::size_t widest = 0;
+  for (const auto& l : lines) widest = std::max(widest, l.size());
+  std::vector<std::string> rows(2 + lines.size() * 6, std::string(4 + widest * 4 + 2, '.'));
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    int x = 2;
+    for (char c : lines[i]) {
+      if (c != ' ')
+        for (int y = 0; y < 4; ++y)
+          for (int dx = 0; dx < 3; ++dx) rows[2 + i * 6 + y][x + dx] = Glyphs.at(c)[y][dx];
+      x += 4;
+    }
+  }
+  return test::Picture(rows);
+}
+
+std::string Resolve(const CharDictionary& d, const std::string& referenceLine) {
+  std::string out;
+  std::size_t pos = 0;
+  while (pos < referenceLine.size()) {
+    if (referenceLine[pos] != '<') {
+      out += referenceLine[pos++];
+      continue;
+    }
+    const std::size_t end = referenceLine.find('>', pos);
+    const std::string name = referenceLine.substr(pos + 1, end - pos - 1);
+    bool found = false;
+    for (const TCharEntry& e : d.CharList())
+      if (e.FileName == name) {
+        out += e.Text;
+        found = true;
+        break;
+      }
+    EXPECT_TRUE(found) << name;
+    pos = end + 1;
+  }
+  return out;
+}
+
+class RecognitionRunTest : public test::TempDirTest {
+ protected:
+  RecognitionSettings Settings() const {
+    RecognitionSettings s;
+    s.Colors = {Bg, Col1, Outline, Ink};
+    s.CharColor = Ink;
+    s.BackgroundColor = Bg;
+    s.SpaceWidth = 3;
+    s.DictionaryRoot = root_;
+    return s;
+  }
+  // Answers from a script and records what was asked.
+  RecognitionRun::Asker Scripted(std::deque<CharacterAnswer> answers) {
+    auto shared = std::make_shared<std::deque<CharacterAnswer>>(std::move(answers));
+    return [this, shared](const CharacterQuestion& q) {
+      asked_.push_back({q.LineIndex, q.CharacterIndex});
+      changeAllowed_.push_back(q.ChangeColorAllowed);
+      EXPECT_FALSE(shared->empty()) << "unexpected question";
+      if (shared->empty()) return CharacterAnswer{AnswerKind::Abort, "", false};
+      CharacterAnswer a = shared->front();
+      shared->pop_front();
+      return a;
+    };
+  }
+  static CharacterAnswer Text(std::string t) { return {AnswerKind::Text, std::move(t), false}; }
+  static CharacterAnswer Do(AnswerKind k) { return {k, "", false}; }
+  std::vector<std::pair<int, int>> asked_;
+  std::vector<bool> changeAllowed_;
+};
+
+TEST_F(RecognitionRunTest, LearnsWhileReadingAndRecognisesRepeatsAtOnce) {
+  CharDictionary d;
+  RecognitionRun run(d, Settings());
+  run.AskCharacter = Scripted({Text("A"), Text("B"), Text("")});
+  const RecognitionResult r = run.UpdateDictionary(Render({"ab a", "bdd"}));
+  EXPECT_FALSE(r.Aborted);
+  EXPECT_EQ(r.VisibleLines, (std::vector<std::string>{"AB A", "B"}));
+  const std::string f0 = "<" + root_ + "char_0.bmp>", f1 = "<" + root_ + "char_1.bmp>",
+                    f2 = "<" + root_ + "char_2.bmp>";
+  EXPECT_EQ(r.ReferenceLines, (std::vector<std::string>{f0 + f1 + " " + f0, f1 + f2 + f2}));
+  EXPECT_EQ(asked_, (std::vector<std::pair<int, int>>{{0, 0}, {0, 1}, {1, 1}}));
+  EXPECT_EQ(r.Learned, 3);
+  // The learned files are the character bitmaps, black on white.
+  const BmpReadResult file = ReadBmp(root_ + "char_0.bmp");
+  ASSERT_TRUE(file.Outcome.Ok);
+  EXPECT_EQ(file.Image, test::Flat({"###", "#.#", "###", "#.#"}));
+  EXPECT_EQ(RecognitionRun::MakeRecord("00:01:02", "3", r.ReferenceLines),
+            (std::vector<std::string>{"<SUB_START>", "00:01:02", "3", r.ReferenceLines[0],
+                                      r.ReferenceLines[1], "<SUB_END>"}));
+}
+
+TEST_F(RecognitionRunTest, SkipCharacterSkipTextlineAndALoneLessThan) {
+  CharDictionary d;
+  RecognitionRun first(d, Settings());
+  first.AskCharacter = Scripted({Text("A"), Text("<"), Text("C")});
+  ASSERT_FALSE(first.UpdateDictionary(Render({"abc"})).Aborted);
+  EXPECT_EQ(d.CharList()[1].Text, "<<");
+  asked_.clear();
+
+  RecognitionRun run(d, Settings());
+  // Line 0: d is skipped, the known a and b after it are still read. Line 1: e is asked and
+  // its line dropped from there on (the spaces too); line 2 reads normally.
+  run.AskCharacter = Scripted({Do(AnswerKind::SkipCharacter), Do(AnswerKind::SkipTextline)});
+  const RecognitionResult r = run.UpdateDictionary(Render({"dab", "c e  ab", "ba"}));
+  EXPECT_EQ(r.VisibleLines, (std::vector<std::string>{"A<<", "C ", "<<A"}));
+  EXPECT_EQ(asked_, (std::vector<std::pair<int, int>>{{0, 0}, {1, 1}}));
+  EXPECT_EQ(d.Size(), 3u);
+  EXPECT_FALSE(std::filesystem::exists(root_ + "char_3.bmp"));
+}
+
+TEST_F(RecognitionRunTest, ChangeColorCyclesThroughAllFourAndRestartsFromTheTop) {
+  EXPECT_EQ(RecognitionRun::NextCharColor(Ink, {Bg, Col1, Outline, Ink}), Bg);
+  EXPECT_EQ(RecognitionRun::NextCharColor(0x123456, {Bg, Col1, Outline, Ink}), 0x123456u);
+  CharDictionary d;
+  RecognitionRun run(d, Settings());
+  std::vector<Color> colours;
+  run.OnCharColorChanged = [&](Color c) { colours.push_back(c); };
+  // Ink asks about a; the background as ink makes blobs; colour 1 finds X, colour 2 finds O;
+  // the fourth change brings the ink back and the run completes.
+  run.AskCharacter = Scripted({Do(AnswerKind::ChangeColor), Do(AnswerKind::ChangeColor),
+                               Do(AnswerKind::ChangeColor), Do(AnswerKind::ChangeColor),
+                               Text("A"), Text("B")});
+  const RecognitionResult r = run.UpdateDictionary(Render({"ab", "aXO"}));
+  EXPECT_EQ(colours, (std::vector<Color>{Bg, Col1, Outline, Ink}));
+  EXPECT_EQ(r.FinalCharColor, Ink);
+  EXPECT_EQ(r.VisibleLines, (std::vector<std::string>{"AB", "A"}));
+  EXPECT_EQ(d.Size(), 2u);
+}
+
+TEST_F(RecognitionRunTest, KeptColoursForbidFurtherChanges) {
+  CharDictionary d;
+  RecognitionRun run(d, Settings());
+  run.AskCharacter = Scripted({{AnswerKind::Text, "A", true}, Do(AnswerKind::ChangeColor)});
+  const RecognitionResult r = run.UpdateDictionary(Render({"ab"}));
+  EXPECT_EQ(changeAllowed_, (std::vector<bool>{true, false}));
+  EXPECT_TRUE(r.KeepColors);
+  EXPECT_EQ(r.FinalCharColor, Ink);
+  EXPECT_EQ(r.VisibleLines, (std::vector<std::string>{"A"}));  // the refused change skipped b
+}
+
+TEST_F(RecognitionRunTest, AbortKeepsWhatWasLearnedAndStopsTheRun) {
+  CharDictionary d;
+  RecognitionRun run(d, Settings());
+  run.AskCharacter = Scripted({Text("A"), Do(AnswerKind::Abort)});
+  const RecognitionResult r = run.UpdateDictionary(Render({"abc", "d"}));
+  EXPECT_TRUE(r.Aborted);
+  EXPECT_EQ(d.Size(), 1u);
+
+  // The stop flag, set from the event pump, ends the run before the next character.
+  CharDictionary e;
+  RecognitionRun stopped(e, Settings());
+  int pumped = 0;
+  stopped.EventPump = [&] {
+    if (++pumped == 2) stopped.RequestAbort();
+  };
+  stopped.AskCharacter = Scripted({Text("A")});
+  EXPECT_TRUE(stopped.UpdateDictionary(Render({"abc"})).Aborted);
+  EXPECT_EQ(pumped, 2);
+}
+
+TEST_F(RecognitionRunTest, LearningAfterReadingAsksNothingAndShowsReferences) {
+  CharDictionary d;
+  RecognitionSettings s = Settings();
+  s.LearnAfterReading = true;
+  s.SpaceWidth = 0;  // no spaces, and no division by zero
+  RecognitionRun run(d, s);
+  run.AskCharacter = Scripted({});
+  const RecognitionResult r = run.UpdateDictionary(Render({"a b a"}));
+  const std::string f0 = "<" + root_ + "char_0.bmp>", f1 = "<" + root_ + "char_1.bmp>";
+  EXPECT_EQ(r.VisibleLines, (std::vector<std::string>{f0 + f1 + f0}));
+  EXPECT_EQ(r.ReferenceLines, r.VisibleLines);
+  EXPECT_EQ(d.CharList()[0].Text, f0);
+  EXPECT_TRUE(asked_.empty());
+}
+
+TEST_F(RecognitionRunTest, WriteFailuresEndTheRunNamingTheFile) {
+  CharDictionary d;
+  RecognitionSettings s = Settings();
+  s.DictionaryRoot = root_ + "gone/";
+  RecognitionRun run(d, s);
+  run.AskCharacter = Scripted({Text("A")});
+  const RecognitionResult r = run.UpdateDictionary(Render({"ab"}));
+  EXPECT_TRUE(r.Aborted);
+  EXPECT_FALSE(r.Outcome.Ok);
+  EXPECT_NE(r.Outcome.Message.find(root_ + "gone/char_0.bmp"), std::string::npos);
+  EXPECT_EQ(d.Size(), 0u);
+}
+
+TEST_F(RecognitionRunTest, EmptySubpictureGivesOneEmptyLine) {
+  CharDictionary d;
+  RecognitionRun run(d, Settings());
+  const RecognitionResult r = run.UpdateDictionary(Bitmap(40, 20, Bg));
+  EXPECT_FALSE(r.Aborted);
+  EXPECT_EQ(r.ReferenceLines, std::vector<std::string>{""});
+}
+
+// Real subpictures: spumux rendered mono.srt in a monospace font, spuunmux decoded it, and the
+// fixture script stored each in the default display colours. The k-th glyph of a line is the
+// k-th non-blank character of that line of the subtitle text.
+std::vector<std::vector<std::string>> SubtitleTexts() {
+  std::ifstream in(std::string(QUELM_TEST_DATA) + "/ocr/mono.srt");
+  std::vector<std::vector<std::string>> subs;
+  std::string line;
+  int state = 0;  // 0 number, 1 time, 2 text
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty()) {
+      state = 0;
+      continue;
+    }
+    if (state == 0) {
+      subs.emplace_back();
+      state = 1;
+    } else if (state == 1) {
+      state = 2;
+    } else {
+      subs.back().push_back(line);
+    }
+  }
+  return subs;
+}
+
+TEST_F(RecognitionRunTest, RealSubtitlesAreLearnedOnceAndReadBackExactly) {
+  const auto texts = SubtitleTexts();
+  ASSERT_EQ(texts.size(), 5u);
+  RecognitionSettings s = Settings();
+  s.SpaceWidth = 20;
+  s.CharColor = Col1;  // wrong on purpose: detection must find the glyph fill
+  s.AutoDetectColors = true;
+
+  std::vector<std::vector<std::string>> firstRecords;
+  int firstAsked = 0;
+  for (int pass = 0; pass < 2; ++pass) {
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      const BmpReadResult bmp =
+          ReadBmp(std::string(QUELM_TEST_DATA) + "/ocr/mono_" + std::to_string(i) + ".bmp");
+      ASSERT_TRUE(bmp.Outcome.Ok) << bmp.Outcome.Message;
+      CharDictionary d;  // loaded and saved once per subtitle, as the window does
+      ASSERT_TRUE(d.Load(root_).Outcome.Ok);
+      RecognitionRun run(d, s);
+      int asked = 0;
+      run.AskCharacter = [&](const CharacterQuestion& q) {
+        ++asked;
+        std::string nonBlank;
+        for (char c : texts[i].at(static_cast<std::size_t>(q.LineIndex)))
+          if (c != ' ') nonBlank += c;
+        return CharacterAnswer{AnswerKind::Text,
+                               std::string(1, nonBlank.at(static_cast<std::size_t>(q.CharacterIndex))),
+                               false};
+      };
+      const RecognitionResult r = run.UpdateDictionary(bmp.Image);
+      ASSERT_FALSE(r.Aborted);
+      EXPECT_EQ(r.FinalCharColor, Ink);
+      EXPECT_EQ(r.VisibleLines, texts[i]) << "subtitle " << i;
+      ASSERT_EQ(r.ReferenceLines.size(), texts[i].size());
+      for (std::size_t k = 0; k < texts[i].size(); ++k)
+        EXPECT_EQ(Resolve(d, r.ReferenceLines[k]), texts[i][k]);
+      ASSERT_TRUE(d.Save(root_).Ok);
+      const auto record = RecognitionRun::MakeRecord("00:00:0" + std::to_string(i), "1",
+                                                     r.ReferenceLines);
+      if (pass == 0) {
+        firstRecords.push_back(record);
+        firstAsked += asked;
+      } else {
+        EXPECT_EQ(asked, 0) << "subtitle " << i;
+        EXPECT_EQ(record, firstRecords[i]);
+      }
+    }
+  }
+  // Each distinct glyph is asked about once: "Good morning, Sam." alone has 12 distinct ones.
+  EXPECT_GT(firstAsked, 12);
+  EXPECT_LT(firstAsked, 60);
+}
+
+}  // namespace
+}  // namespace quelm

@@ -9,3 +9,5 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   cmake ninja-build g++ ccache pkg-config \
   qt6-base-dev libgl-dev libgtest-dev \
   fonts-dejavu-core xvfb xauth >/dev/null
+# A real RTF reader for the saved-script round trip test (skipped when absent).
+$SUDO apt-get install -y -qq --no-install-recommends libreoffice-writer-nogui >/dev/null

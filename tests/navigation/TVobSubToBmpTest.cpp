@@ -40,8 +40,8 @@ class TVobSubToBmpTest : public test::TempDirTest {
     static int argc = 1;
     static char name[] = "navigation_tests";
     static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QApplication> app;
-    if (QApplication::instance() == nullptr) app = std::make_unique<QApplication>(argc, argv);
+    // Kept to the end of the process: destroying it among the static destructors crashes.
+    if (QApplication::instance() == nullptr) new QApplication(argc, argv);
   }
   void SetUp() override {
     TempDirTest::SetUp();

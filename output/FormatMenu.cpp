@@ -72,6 +72,17 @@ std::string FormatPathFromCaption(const std::string& formatDirectory, const std:
   return path + FormatFileNameFromCaption(caption);
 }
 
+std::string FormatPathFromCaption(const std::string& formatDirectory, const std::string& caption,
+                                  const std::vector<FormatMenuItem>& items) {
+  for (const FormatMenuItem& item : items) {
+    if (item.Caption != caption) continue;
+    std::string path = formatDirectory;
+    if (path.empty() || path.back() != '/') path += '/';
+    return path + item.FileName;
+  }
+  return FormatPathFromCaption(formatDirectory, caption);
+}
+
 int MenuPosition(std::size_t itemIndex) {
   return FirstFormatMenuPosition + static_cast<int>(itemIndex);
 }

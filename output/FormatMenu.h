@@ -42,6 +42,10 @@ std::string MakeFormatCaption(const std::string& displayName, const std::string&
 std::string FormatFileNameFromCaption(const std::string& caption);
 // The format directory, "/", and the caption's file-name part.
 std::string FormatPathFromCaption(const std::string& formatDirectory, const std::string& caption);
+// The same, but a caption that is exactly one of `items` leads to that item's file, so a file
+// name holding ":" still finds its file.
+std::string FormatPathFromCaption(const std::string& formatDirectory, const std::string& caption,
+                                  const std::vector<FormatMenuItem>& items);
 
 int MenuPosition(std::size_t itemIndex);
 // The item at a menu position, or nothing when the position names no format item.

@@ -90,6 +90,16 @@ TEST_F(FormatMenuBuildTest, RebuildKeepsTheCheckedCaption) {
   EXPECT_FALSE(renamed.StorePosition);
 }
 
+TEST_F(FormatMenuBuildTest, ColonInAFileNameStillFindsTheFile) {
+  dir_.Write("v2:final.ini", "[ini_info]\nname=Final\n");
+  const FormatMenuBuild build = BuildFormatMenu(dir_.Path(), NoCheckedCaption, 4);
+  ASSERT_EQ(build.Items.size(), 3u);
+  EXPECT_EQ(build.Items[2].Caption, "Final : v2:final.ini");
+  EXPECT_EQ(FormatPathFromCaption("/f", "Final : v2:final.ini"), "/f/inal.ini");  // the bare rule skips ":" and one more
+  EXPECT_EQ(FormatPathFromCaption("/f", "Final : v2:final.ini", build.Items), "/f/v2:final.ini");
+  EXPECT_EQ(FormatPathFromCaption("/f", "Gone : x.ini", build.Items), "/f/x.ini");
+}
+
 TEST_F(FormatMenuBuildTest, MissingDirectoryLeavesTheMenuAlone) {
   const FormatMenuBuild build = BuildFormatMenu(dir_.Path() + "outputini", NoCheckedCaption, 2);
   EXPECT_FALSE(build.DirectoryFound);

@@ -132,6 +132,44 @@ TEST_F(ScriptRendererTest, RenderingFromFilesFollowsTheDictionary) {
   EXPECT_TRUE(renderer_.Render(raw, sources).Lines.empty());
 }
 
+class ShippedFormatTest : public ScriptRendererTest {
+ protected:
+  Lines RenderShipped(const std::string& name, bool withVersionRecord = true) {
+    RawScript raw;
+    if (withVersionRecord) raw.StartNew();
+    raw.AppendRecord("01:02:03", "4", {"</d/c0.bmp></d/c1.bmp>", "</d/c2.bmp>"});
+    context_.Palette = {ColorBlack, 0xC8C8C8, 0x686868, ColorWhite};
+    const OutputFormat format = OutputFormat::Read(std::string(QUELM_BIN_DIR) + "/outputini/" + name);
+    const ScriptRendering rendering = renderer_.Render(raw.Lines(), format, context_);
+    EXPECT_TRUE(rendering.Result.Ok) << rendering.Result.Message;
+    return rendering.Lines;
+  }
+  const std::string version_ = VersionRecordLine;
+};
+
+TEST_F(ShippedFormatTest, PlainAndTimeCodeFormats) {
+  EXPECT_EQ(RenderShipped("plain.ini"), (Lines{version_, "Hi é"}));
+  EXPECT_EQ(RenderShipped("timecodes.ini"),
+            (Lines{"Script", "", "[00:00:00] chapter 00", version_, "", "[01:02:03] chapter 04",
+                   "Hi", "é", "", "-- end of script --"}));
+  EXPECT_EQ(RenderShipped("cuelist.ini"),
+            (Lines{"00:00:00,000", version_, "", "01:02:03,000", "Hi", "é", ""}));
+  EXPECT_EQ(RenderShipped("seconds.ini"),
+            (Lines{"000000s", "- " + version_, "", "003723s", "- Hi", "- é", ""}));
+}
+
+TEST_F(ShippedFormatTest, TagShowcase) {
+  EXPECT_EQ(RenderShipped("tags.ini", false),
+            (Lines{"Tag showcase - the header is copied as it stands: <HH> stays <HH>", "",
+                   "Subtitle in chapter 4/04, at 01h 02m 03s (one hour later: 02h)",
+                   "Seconds into the hour: 123",
+                   "Rendered Saturday, 01 January 2000 at 12:00:00",
+                   "Byte values of colour 4: 255,255,255; current subtitle number 3",
+                   "Literal brackets: <Hi / é >",
+                   "First line", "second line", "",
+                   "End of the tag showcase."}));
+}
+
 TEST_F(ScriptRendererTest, RawScriptFileRoundTrip) {
   test::ScratchDirectory dir;
   RawScript raw;

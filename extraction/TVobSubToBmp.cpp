@@ -114,7 +114,9 @@ void TVobSubToBmp::FormActivate() {
   CloseTimer->start();
 }
 
-void TVobSubToBmp::BtnStopClick() { run_->Stop(); }
+void TVobSubToBmp::BtnStopClick() {
+  run_->Stop();
+}
 
 void TVobSubToBmp::CloseTimerTimer() {
   CloseTimer->stop();

@@ -10,8 +10,8 @@ std::int64_t IniPositionCache::GetSubtitleCachePosition(int languageIndex,
                                                         int subtitleNumber,
                                                         std::int64_t defaultPosition) {
   if (!enabled_) return defaultPosition;
-  const std::string text = ini_.ReadString(SectionName(languageIndex, vobFile),
-                                           std::to_string(subtitleNumber), "-1");
+  const std::string text =
+      ini_.ReadString(SectionName(languageIndex, vobFile), std::to_string(subtitleNumber), "-1");
   std::int64_t value = -1;
   const char* end = text.data() + text.size();
   const auto [rest, error] = std::from_chars(text.data(), end, value);
@@ -21,8 +21,7 @@ std::int64_t IniPositionCache::GetSubtitleCachePosition(int languageIndex,
 }
 
 Status IniPositionCache::SaveSubtitleCachePosition(int languageIndex, const std::string& vobFile,
-                                                   int subtitleNumber,
-                                                   std::int64_t startPosition) {
+                                                   int subtitleNumber, std::int64_t startPosition) {
   if (!enabled_) return Status::Success();
   return ini_.WriteString(SectionName(languageIndex, vobFile), std::to_string(subtitleNumber),
                           std::to_string(startPosition));

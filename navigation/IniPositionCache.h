@@ -27,8 +27,7 @@ class IniPositionCache : public PositionCache {
   }
 
   std::int64_t GetSubtitleCachePosition(int languageIndex, const std::string& vobFile,
-                                        int subtitleNumber,
-                                        std::int64_t defaultPosition) override;
+                                        int subtitleNumber, std::int64_t defaultPosition) override;
   Status SaveSubtitleCachePosition(int languageIndex, const std::string& vobFile,
                                    int subtitleNumber, std::int64_t startPosition) override;
 

@@ -18,8 +18,7 @@ class PositionCache {
   // The cached start offset of subtitle `subtitleNumber` of `vobFile` read with language
   // `languageIndex`, or `defaultPosition` when it is not cached.
   virtual std::int64_t GetSubtitleCachePosition(int languageIndex, const std::string& vobFile,
-                                                int subtitleNumber,
-                                                std::int64_t defaultPosition) {
+                                                int subtitleNumber, std::int64_t defaultPosition) {
     (void)languageIndex;
     (void)vobFile;
     (void)subtitleNumber;

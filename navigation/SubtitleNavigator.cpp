@@ -21,8 +21,8 @@ struct SizeResult {
 // Opens the file for reading as the run will, so an unreadable file is caught here already.
 SizeResult ReadFileSize(const std::string& path) {
   auto failure = [&path](int error) {
-    return SizeResult{0, Status::Failure("Cannot open file " + path + " (" +
-                                         std::strerror(error) + ")")};
+    return SizeResult{
+        0, Status::Failure("Cannot open file " + path + " (" + std::strerror(error) + ")")};
   };
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) return failure(errno);
@@ -45,9 +45,8 @@ SubtitleNavigator::SubtitleNavigator(UserInteraction& ui, PositionCache& cache,
 
 void SubtitleNavigator::SetFileList(std::vector<std::string> files, int selectedIndex) {
   files_ = std::move(files);
-  selected_ = (selectedIndex >= 0 && selectedIndex < static_cast<int>(files_.size()))
-                  ? selectedIndex
-                  : -1;
+  selected_ =
+      (selectedIndex >= 0 && selectedIndex < static_cast<int>(files_.size())) ? selectedIndex : -1;
 }
 
 void SubtitleNavigator::SetSelectedIndex(int index) {
@@ -64,6 +63,7 @@ void SubtitleNavigator::Reset() {
   positionFile_.clear();
   carriedUnit_.clear();
   carriedStartPosition_ = -1;
+  hasCarriedUnitPts_ = false;
   carriedFor_.clear();
 }
 
@@ -186,16 +186,19 @@ SubtitleNavigator::Outcome SubtitleNavigator::ExtractOne(NavigationStep step, in
   request.VobFileName = file;
   request.SubStreamId = 0x20 + settings.LanguageIndex;
   request.BitmapColors = settings.BitmapColors;
-  request.FilePosition =
-      cache_.GetSubtitleCachePosition(settings.LanguageIndex, file, subtitleNumber, defaultPosition);
+  request.FilePosition = cache_.GetSubtitleCachePosition(settings.LanguageIndex, file,
+                                                         subtitleNumber, defaultPosition);
   request.InterlaceStep = settings.InterlaceStep;
   // The head of a unit cut by the previous file belongs only in front of this file's first pack.
   if (!carriedUnit_.empty() && carriedFor_ == file && request.FilePosition == 0) {
     request.CarriedUnit = std::move(carriedUnit_);
     request.CarriedStartPosition = carriedStartPosition_;
+    request.CarriedUnitPts = carriedUnitPts_;
+    request.HasCarriedUnitPts = hasCarriedUnitPts_;
   }
   carriedUnit_.clear();
   carriedStartPosition_ = -1;
+  hasCarriedUnitPts_ = false;
   carriedFor_.clear();
 
   SubpictureResult result = extract_(request);
@@ -209,6 +212,8 @@ SubtitleNavigator::Outcome SubtitleNavigator::ExtractOne(NavigationStep step, in
     if (!result.Stopped && !result.UnfinishedUnit.empty()) {
       carriedUnit_ = std::move(result.UnfinishedUnit);
       carriedStartPosition_ = result.UnfinishedStartPosition;
+      carriedUnitPts_ = result.UnfinishedUnitPts;
+      hasCarriedUnitPts_ = result.HasUnfinishedUnitPts;
       carriedFor_ = files_[selected_ + 1];
     }
     SelectIndex(selected_ + 1);
@@ -234,8 +239,8 @@ SubtitleNavigator::Outcome SubtitleNavigator::ExtractOne(NavigationStep step, in
   }
   // A unit begun in the previous file has an offset of that file: not a place to start this one.
   if (!result.StartedInPreviousFile) {
-    const Status saved = cache_.SaveSubtitleCachePosition(settings.LanguageIndex, file,
-                                                          subtitleNr_, result.StartPosition);
+    const Status saved = cache_.SaveSubtitleCachePosition(settings.LanguageIndex, file, subtitleNr_,
+                                                          result.StartPosition);
     if (!saved) {
       ui_.ShowMessage(MessageKind::Error, saved.Message);
       return Outcome::Failed;

@@ -114,6 +114,8 @@ class SubtitleNavigator {
 
   std::vector<std::uint8_t> carriedUnit_;
   std::int64_t carriedStartPosition_ = -1;
+  std::uint64_t carriedUnitPts_ = 0;
+  bool hasCarriedUnitPts_ = false;
   std::string carriedFor_;
 };
 

@@ -65,7 +65,9 @@ Bitmap DefaultRow() {
   return b;
 }
 
-std::vector<Color> Row(const Bitmap& b) { return b.Pixels(); }
+std::vector<Color> Row(const Bitmap& b) {
+  return b.Pixels();
+}
 
 TEST(BitmapSavingTest, OneBitGoesByLuminanceUnlessInkAndBackgroundWouldMerge) {
   const Color B = ColorBlack, W = ColorWhite;
@@ -98,7 +100,7 @@ class BitmapFileTest : public test::TempDirTest {
     return bytes[28] | (bytes[29] << 8);
   }
   Bitmap Picture() {
-    Bitmap b(6, 3, ColorBlack);  // background row 0
+    Bitmap b(6, 3, ColorBlack);                                // background row 0
     for (int x = 1; x < 5; ++x) b.SetPixel(x, 1, ColorWhite);  // ink
     b.SetPixel(0, 1, 0x686868);
     b.SetPixel(5, 1, 0xC8C8C8);
@@ -130,7 +132,8 @@ TEST_F(BitmapFileTest, BothDepthsAreWrittenAndReadBack) {
             (std::vector<Color>{B, B, B, B, B, B, B, W, W, W, W, W, B, B, B, B, B, B}));
 
   // Saving again replaces the file.
-  ASSERT_TRUE(SaveBitmapAs(ui, Bitmap(2, 2, ColorWhite), vob, 8, true, "", {1, ColorWhite, ColorBlack}));
+  ASSERT_TRUE(
+      SaveBitmapAs(ui, Bitmap(2, 2, ColorWhite), vob, 8, true, "", {1, ColorWhite, ColorBlack}));
   read = ReadBmp(one);
   ASSERT_TRUE(read.Outcome);
   EXPECT_EQ(read.Image.Width(), 2);

@@ -48,8 +48,8 @@ class TempDirTest : public ::testing::Test {
  protected:
   void SetUp() override {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = fs::temp_directory_path() / (std::string("quelm_nav_") + info->test_suite_name() +
-                                        "_" + info->name() + "_" + std::to_string(::getpid()));
+    dir_ = fs::temp_directory_path() / (std::string("quelm_nav_") + info->test_suite_name() + "_" +
+                                        info->name() + "_" + std::to_string(::getpid()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }

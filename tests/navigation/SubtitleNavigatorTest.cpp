@@ -44,12 +44,13 @@ class NavigatorTest : public test::TempDirTest {
   }
 
   void Wire(PositionCache& cache) {
-    navigator_ = std::make_unique<SubtitleNavigator>(ui_, cache, [this](const SubpictureRequest& r) {
-      requests_.push_back(r);
-      ExtractionRun run(ui_);
-      if (BeforeRun) BeforeRun(run);
-      return run.Run(r);
-    });
+    navigator_ =
+        std::make_unique<SubtitleNavigator>(ui_, cache, [this](const SubpictureRequest& r) {
+          requests_.push_back(r);
+          ExtractionRun run(ui_);
+          if (BeforeRun) BeforeRun(run);
+          return run.Run(r);
+        });
     navigator_->ReadSettings = [this] { return settings_; };
     navigator_->SelectionChanged = [this](int index) { selections_.push_back(index); };
     navigator_->SubtitleNrChanged = [this](int nr) { numbers_.push_back(nr); };

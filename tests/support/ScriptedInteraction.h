@@ -2,11 +2,15 @@
 // dialogs from queues, and runs a test's hook whenever a window lets events run.
 #pragma once
 
+#include <array>
 #include <deque>
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "platform/UserInteraction.h"
 
@@ -27,6 +31,8 @@ class ScriptedInteraction : public UserInteraction {
   std::vector<std::string> Questions;
   std::vector<SaveRequest> SaveRequests;
   std::vector<SaveRequest> OpenRequests;  // ProposedName stays empty
+  // What each colour dialog was opened with: the preset colour and the four custom colours.
+  std::vector<std::pair<Color, std::array<Color, 4>>> ColorRequests;
   int ProcessEventsCalls = 0;
 
   // Answers, taken from the front; an empty queue answers No / cancels the dialog.
@@ -40,11 +46,16 @@ class ScriptedInteraction : public UserInteraction {
   // clicks buttons from it to act "during" a run.
   std::function<void()> OnProcessEvents;
 
+  // When set, a question with no queued answer fails the test instead of answering No.
+  bool FailOnUnexpectedQuestion = false;
+
   void ShowMessage(MessageKind kind, const std::string& text) override {
     Messages.push_back({kind, text});
   }
   Answer Ask(const std::string& text, Buttons) override {
     Questions.push_back(text);
+    if (FailOnUnexpectedQuestion && Answers.empty())
+      ADD_FAILURE() << "unexpected question: " << text;
     return Take(Answers, Answer::No);
   }
   std::optional<std::string> ChooseOpenFile(const std::string& title, const std::string& directory,
@@ -61,7 +72,8 @@ class ScriptedInteraction : public UserInteraction {
   std::optional<std::string> ChooseDirectory(const std::string&, const std::string&) override {
     return Take(Directories, std::optional<std::string>());
   }
-  std::optional<Color> ChooseColor(Color, std::array<Color, 4>&) override {
+  std::optional<Color> ChooseColor(Color initial, std::array<Color, 4>& customColors) override {
+    ColorRequests.emplace_back(initial, customColors);
     return Take(Colors, std::optional<Color>());
   }
   void ProcessEvents() override {

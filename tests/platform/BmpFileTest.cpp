@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <vector>
 
 namespace quelm {
@@ -75,6 +76,25 @@ TEST_F(BmpFileTest, EveryTruncationOfAValidFileFailsCleanly) {
     EXPECT_FALSE(r.Outcome.Ok) << n;
     EXPECT_EQ(r.Outcome.Message.rfind("cut.bmp: ", 0), 0u) << r.Outcome.Message;
     EXPECT_TRUE(r.Image.IsEmpty());
+  }
+}
+
+TEST_F(BmpFileTest, RandomlyDamagedHeadersNeverReadOutOfBounds) {
+  // Run under the sanitizers; a failure here is a crash or an out-of-bounds read.
+  std::mt19937 rng(11);
+  for (const auto& source : {std::vector<unsigned char>(BottomUp1, BottomUp1 + sizeof BottomUp1),
+                             std::vector<unsigned char>(TopDown24, TopDown24 + sizeof TopDown24)}) {
+    for (int i = 0; i < 3000; ++i) {
+      std::vector<unsigned char> bytes = source;
+      const int flips = 1 + static_cast<int>(rng() % 4);
+      for (int k = 0; k < flips; ++k) bytes[rng() % 62] = static_cast<unsigned char>(rng());
+      const BmpReadResult r = ReadBmpFromMemory(bytes.data(), bytes.size(), "f.bmp");
+      if (r.Outcome.Ok) {
+        EXPECT_FALSE(r.Image.IsEmpty());
+      } else {
+        EXPECT_TRUE(r.Image.IsEmpty());
+      }
+    }
   }
 }
 

@@ -1,0 +1,42 @@
+// The files of a title set directory. Disc file names are matched without regard to case:
+// a mounted disc says VTS_01_0.IFO, a copy may say vts_01_0.ifo.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quelm {
+
+struct DiscFile {
+  std::string Name;  // as the directory spells it
+  std::uintmax_t Size = 0;
+};
+
+class DiscDirectory {
+ public:
+  // `root` is a root text ending in "/"; an empty root names no directory.
+  explicit DiscDirectory(std::string root) : root_(std::move(root)) {
+    if (!root_.empty() && root_.back() != '/') root_ += '/';
+  }
+
+  bool Exists() const;
+
+  // The full path of the ordinary file whose name equals `name` without regard to case; the
+  // exact spelling wins over others, then the first by name.
+  std::optional<std::string> Find(std::string_view name) const;
+
+  // Ordinary, not hidden files whose names end in one of `extensions` (".ifo"), compared
+  // without regard to case, sorted by name without regard to case.
+  std::vector<DiscFile> List(const std::vector<std::string_view>& extensions) const;
+
+  static bool SameNameIgnoringCase(std::string_view a, std::string_view b);
+  static bool LessIgnoringCase(std::string_view a, std::string_view b);
+
+ private:
+  std::string root_;
+};
+
+}  // namespace quelm

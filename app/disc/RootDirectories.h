@@ -1,0 +1,46 @@
+// The rules of the three root directories (VOB/IFO, output, dictionary): root texts keep their
+// case and end in "/", "same as vob root" follows the VOB root, and the places a directory
+// chooser offers besides its tree.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace quelm {
+
+enum class RootKind { Vob, Output, Dictionary };
+
+struct RootSettings {
+  std::string VobRoot;
+  std::string OutputRoot;
+  std::string DictionaryRoot;
+  bool OutputSameAsVob = false;
+  bool DictionarySameAsVob = false;
+};
+
+class RootDirectories {
+ public:
+  using Keys = std::vector<std::pair<std::string, std::string>>;
+
+  // The chooser's window caption: "VOB Root", "Output Root", "Dictionary Root".
+  static const char* Caption(RootKind kind);
+
+  // A chosen directory as a root text: unchanged but for a "/" appended when missing.
+  static std::string RootText(const std::string& directory);
+
+  // Takes `chosen` as the new root of `kind`. A new VOB root is copied into the roots that
+  // follow it. Returns the keys to store, in order: vobroot, outputroot, dictionaryroot for
+  // the VOB root, only its own key for the others.
+  static Keys Change(RootSettings& roots, RootKind kind, const std::string& chosen);
+
+  // Places beside the chooser's tree: `home`, then the mounted media under `mountBases`
+  // (a directory named `user` there is a per-user folder whose entries are the mounts), then
+  // the file system root. Only existing directories, each as a root text.
+  static std::vector<std::string> Places(const std::string& home, const std::string& user,
+                                         const std::vector<std::string>& mountBases);
+  // The same for this user and the usual mount folders.
+  static std::vector<std::string> Places();
+};
+
+}  // namespace quelm

@@ -1,0 +1,44 @@
+// What the main window shows of a VOB root: the information list, the subtitle streams and the
+// chapter table, composed from the roots, the IFO reading and the files present.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quelm {
+
+class IfoReader;
+
+struct VobInfoRequest {
+  std::string VobRoot;  // root texts as shown, each ending in "/"
+  std::string OutputRoot;
+  std::string DictionaryRoot;
+  int LanguageSelection1 = 0;  // stored stream choice
+};
+
+struct VobInfo {
+  static constexpr const char* IfoName = "vts_01_0.ifo";
+
+  std::vector<std::string> Lines;        // ListBoxVobInfo
+  std::vector<std::string> StreamItems;  // ComboLanguages: "[ 0x20 ]  English"
+  int SelectedStream = -1;               // -1: the list is empty
+  std::vector<std::string> Timecodes;    // TimecodeListbox: "00:00:00", then the chapter lengths
+  bool IfoFound = false;                 // false: the stream is to be chosen by number
+
+  // The IFO of `vobRoot`, matched without regard to case; empty when there is none.
+  static std::string FindIfo(const std::string& vobRoot);
+
+  // `ifo` has read its languages and chapters; null when there is no IFO.
+  static VobInfo Compose(const VobInfoRequest& request, const IfoReader* ifo);
+
+  // Finds and reads the IFO itself; for callers without a reading window.
+  static VobInfo Read(const VobInfoRequest& request);
+
+  // The stored choice if the list has it, else the first item; -1 for an empty list.
+  static int ChooseStream(int stored, int itemCount);
+
+  // Bytes to the size shown: whole Kb rounded down, anything under 1024 bytes counts as 1.
+  static unsigned long long SizeInKb(unsigned long long bytes);
+};
+
+}  // namespace quelm

@@ -1,0 +1,85 @@
+// Message boxes, file, directory and colour dialogs, and the event pump, through Qt.
+#include "app/QtUserInteraction.h"
+
+#include "app/BitmapImage.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace quelm {
+
+namespace {
+QString ToQt(const std::string& text) { return QString::fromStdString(text); }
+
+
+
+}  // namespace
+
+void QtUserInteraction::ShowMessage(MessageKind kind, const std::string& text) {
+  const QString title = QApplication::applicationName();
+  switch (kind) {
+    case MessageKind::Information:
+      QMessageBox::information(parent_, title, ToQt(text));
+      break;
+    case MessageKind::Warning:
+      QMessageBox::warning(parent_, title, ToQt(text));
+      break;
+    case MessageKind::Error:
+      QMessageBox::critical(parent_, title, ToQt(text));
+      break;
+  }
+}
+
+Answer QtUserInteraction::Ask(const std::string& text, Buttons buttons) {
+  QMessageBox::StandardButtons shown = QMessageBox::Yes | QMessageBox::No;
+  if (buttons == Buttons::YesNoCancel) shown |= QMessageBox::Cancel;
+  const auto chosen =
+      QMessageBox::question(parent_, QApplication::applicationName(), ToQt(text), shown);
+  if (chosen == QMessageBox::Yes) return Answer::Yes;
+  if (chosen == QMessageBox::No) return Answer::No;
+  return Answer::Cancel;
+}
+
+std::optional<std::string> QtUserInteraction::ChooseOpenFile(const std::string& title,
+                                                             const std::string& directory,
+                                                             const std::string& filter) {
+  const QString chosen =
+      QFileDialog::getOpenFileName(parent_, ToQt(title), ToQt(directory), ToQt(filter));
+  if (chosen.isEmpty()) return std::nullopt;
+  return chosen.toStdString();
+}
+
+std::optional<std::string> QtUserInteraction::ChooseSaveFile(const std::string& title,
+                                                             const std::string& directory,
+                                                             const std::string& proposedName,
+                                                             const std::string& filter) {
+  QString start = ToQt(proposedName);
+  if (!directory.empty()) start = QDir(ToQt(directory)).filePath(QFileInfo(start).fileName());
+  const QString chosen = QFileDialog::getSaveFileName(parent_, ToQt(title), start, ToQt(filter));
+  if (chosen.isEmpty()) return std::nullopt;
+  return chosen.toStdString();
+}
+
+std::optional<std::string> QtUserInteraction::ChooseDirectory(const std::string& title,
+                                                              const std::string& directory) {
+  const QString chosen =
+      QFileDialog::getExistingDirectory(parent_, ToQt(title), ToQt(directory));
+  if (chosen.isEmpty()) return std::nullopt;
+  return chosen.toStdString();
+}
+
+std::optional<Color> QtUserInteraction::ChooseColor(Color initial,
+                                                    std::array<Color, 4>& customColors) {
+  for (int i = 0; i < 4; ++i) QColorDialog::setCustomColor(i, ToQColor(customColors[i]));
+  const QColor chosen = QColorDialog::getColor(ToQColor(initial), parent_);
+  for (int i = 0; i < 4; ++i) customColors[i] = FromQColor(QColorDialog::customColor(i));
+  if (!chosen.isValid()) return std::nullopt;
+  return FromQColor(chosen);
+}
+
+void QtUserInteraction::ProcessEvents() { QCoreApplication::processEvents(); }
+
+}  // namespace quelm

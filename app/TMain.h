@@ -1,0 +1,282 @@
+// The main window: root directories, stream choice, VOB file list, reading commands, subtitle
+// display, palette, recognition settings and the script view. Every setting is written to
+// quelm.ini the moment its control changes.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Bitmap.h"
+#include "platform/Color.h"
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QTextEdit;
+class QTimer;
+class QToolButton;
+class QAbstractButton;
+
+namespace quelm {
+
+class ColorPanel;
+class ExtractionRun;
+class IniPositionCache;
+class SettingsStore;
+class SubtitleNavigator;
+class UserInteraction;
+class VobFileListWidget;
+struct SubpictureRequest;
+struct SubpictureResult;
+
+class TMain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  static constexpr const char* Caption = "Quelm v1.01 (beta)";
+  static constexpr const char* VobFileFilter = "DVD VOB Files (*.vob);;All files (*)";
+  static constexpr const char* BitmapFilter = "Bitmaps (*.bmp)";
+
+  // Runs the start-up sequence: builds the window and restores every setting from `settings`.
+  TMain(SettingsStore& settings, UserInteraction& ui, QWidget* parent = nullptr);
+  ~TMain() override;
+
+  // --- What later parts of the program and the tests read ---
+  int SubtitleNr() const;
+  std::array<Color, 4> PanelColors() const;
+  // The checked column of each colour row, -1 for none.
+  std::array<int, 4> RowColumns() const;
+  int CharColorRow() const;        // -1 when no role button is checked
+  int BackgroundColorRow() const;  // likewise
+  bool StretchedMode() const { return stretched_; }
+  const Bitmap& SubtitleBitmap() const { return subtitleBitmap_; }
+  int StoredGuiLanguage() const { return guiLanguage_; }
+  int StoredOutputIni() const { return outputIni_; }
+  int StoredLanguageSelection1() const { return languageSelection1_; }
+
+  // The four drawing colours handed to an extraction run (subtitle colour rows 0..3).
+  std::array<Color, 4> SetSubTitleColors() const;
+
+  // The sub-stream index chosen: manual combo when manual selection is on, else the disc list.
+  int LanguageIndex() const;
+
+  // The extraction run of the step in progress, for the progress timer; null between runs.
+  const ExtractionRun* RunningExtraction() const { return runningExtraction_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Construction.
+  void BuildControls();
+  void BuildMenus();
+  void BuildHiddenControls();
+  QWidget* BuildRootsColumn();
+  QWidget* BuildReadingColumn();
+  QWidget* BuildSettingsColumn();
+  QWidget* BuildColorsBlock();
+  void ConnectHandlers();
+  void ConnectNavigation();
+
+  // Start-up (settings).
+  void FormCreate();
+  void ReadIniFile();
+  void RestoreRadio(const std::array<QRadioButton*, 4>& buttons, QButtonGroup* group, int index,
+                    int invalidIndex, void (TMain::*handler)());
+  static int CheckedIndex(const std::array<QRadioButton*, 4>& buttons);
+
+  // Setting handlers.
+  void TrackBar1Change();
+  void EditSpaceWidthChange();
+  void TrackBar2Change();
+  void EditInterlaceChange();
+  void CheckOCREnableClick();
+  void CheckAutocloseOCRClick();
+  void CheckAutoColorDetectClick();
+  void CheckAutoSaveClick();
+  void CheckOutputRootClick();
+  void CheckDictionaryRootClick();
+  void CheckManualLanguageClick();
+  void ComboManualLanguageChange();
+  void ComboLanguagesChange();
+  void NLangClick(int index);
+  void EditManualVobFileChange();
+  void PCXabled1Click();
+  void LearnRadioGroup1Click();
+  void LearnMenuClick();
+
+  // Palette.
+  void PanelColDblClick(int panel);
+  void RadioX_XClick();
+  void RadioCharColClick();
+  void NXXClick(bool background, int row);
+  void RadioBitClick();
+  void SetColorControlsEnabled(bool enabled);
+
+  // VOB file list.
+  void LoadFileList();
+  void SaveFileList();
+  void BitBtn1Click();
+  void SetFileListFolded(bool folded);
+  void BtnAddVobToListClick();
+  void BtnDeleteVobFromListClick();
+  void FileListChanged();
+  void PlaceFileListPanel();
+
+  // Reading, display and saving.
+  void NavigationOpening();
+  void RunStep(int step);
+  void BtnGotoFirstClick();
+  void BtnGoBackClick();
+  void BtnGoNextClick();
+  void BtnGetAllClick();
+  void ProgressTimerTimer();
+  void EditSubtitleNrChange();
+  void ScaleSubtitleInWindow();
+  bool SaveFoundBitmap();
+  bool BtnSaveBitmapClick();
+  SubpictureResult RunExtraction(const SubpictureRequest& request);
+  void Exit1Click();
+
+  SettingsStore& settings_;
+  UserInteraction& ui_;
+
+  // Left column: roots and disc information.
+  QLineEdit* EditVobRoot = nullptr;
+  QLineEdit* EditOutputRoot = nullptr;
+  QLineEdit* EditDictionaryRoot = nullptr;
+  QPushButton* BtnChangeVobRoot = nullptr;
+  QPushButton* BtnChangeOutputRoot = nullptr;
+  QPushButton* BtnChangeDictionaryRoot = nullptr;
+  QCheckBox* CheckOutputRoot = nullptr;
+  QCheckBox* CheckDictionaryRoot = nullptr;
+  QListWidget* ListBoxVobInfo = nullptr;
+
+  // Middle column: stream, file list, reading, display.
+  QComboBox* ComboLanguages = nullptr;
+  QCheckBox* CheckManualLanguage = nullptr;
+  QComboBox* ComboManualLanguage = nullptr;
+  QWidget* fileListSlot_ = nullptr;
+  QWidget* Panel9 = nullptr;
+  QPushButton* BitBtn1 = nullptr;
+  VobFileListWidget* VobFileListBox = nullptr;
+  QToolButton* BtnAddVobToList = nullptr;
+  QToolButton* BtnDeleteVobFromList = nullptr;
+  QToolButton* BtnGotoFirst = nullptr;
+  QToolButton* BtnGoBack = nullptr;
+  QToolButton* BtnGoNext = nullptr;
+  QToolButton* BtnGetAll = nullptr;
+  QLabel* LblFilePosition = nullptr;
+  QLabel* LblChapter = nullptr;
+  QLabel* LblBCDTimecode = nullptr;
+  QLabel* LblSubtitleNr = nullptr;
+  QLabel* ImageSubTitle = nullptr;
+  QLabel* ImageLogo = nullptr;
+  QPushButton* BtnSaveBitmap = nullptr;
+  QCheckBox* CheckAutoSave = nullptr;
+  QRadioButton* RadioBit1 = nullptr;
+  QRadioButton* RadioBit4 = nullptr;
+  QButtonGroup* bitsGroup_ = nullptr;
+
+  // Right column: colours, recognition settings, script.
+  std::array<ColorPanel*, 4> PanelCol{};
+  std::array<std::array<QRadioButton*, 4>, 4> RadioGrid{};  // [row][column]
+  std::array<QButtonGroup*, 4> rowGroups_{};
+  std::array<QWidget*, 4> rowPanels_{};  // Panel5 .. Panel8
+  std::array<QRadioButton*, 4> RadioCharCol1{};
+  std::array<QRadioButton*, 4> RadioCharCol2{};
+  QButtonGroup* charGroup_ = nullptr;
+  QButtonGroup* backgroundGroup_ = nullptr;
+  QWidget* Panel1 = nullptr;
+  QWidget* Panel4 = nullptr;
+  QCheckBox* CheckAutoColorDetect = nullptr;
+  QSlider* TrackBar1 = nullptr;
+  QLineEdit* EditSpaceWidth = nullptr;
+  QSlider* TrackBar2 = nullptr;
+  QLineEdit* EditInterlace = nullptr;
+  QCheckBox* CheckOCREnable = nullptr;
+  QCheckBox* CheckAutocloseOCR = nullptr;
+  QGroupBox* LearnRadioGroup1 = nullptr;
+  std::array<QRadioButton*, 2> learnItems_{};
+  QButtonGroup* learnGroup_ = nullptr;
+  QTextEdit* RichEdit1 = nullptr;
+  QPushButton* BtnClearText = nullptr;
+  QPushButton* BtnSaveTo = nullptr;
+  QLineEdit* EditIniXOutput = nullptr;
+
+  // Hidden working controls.
+  QCheckBox* CheckManualVobFile = nullptr;
+  QLineEdit* EditManualVobFile = nullptr;
+  QPushButton* BtnManualVobFile = nullptr;
+  QComboBox* ComboVobFiles = nullptr;
+  QListWidget* TimecodeListbox = nullptr;
+  QLineEdit* EditSubtitleNr = nullptr;
+  QPlainTextEdit* UWScript = nullptr;
+  QListWidget* TempListBox1 = nullptr;
+  QListWidget* ListBoxSubpicBody = nullptr;
+  QListWidget* MathListBox = nullptr;
+  QTimer* ProgressTimer = nullptr;
+
+  // Menu items.
+  QAction* Savetextas1 = nullptr;
+  QAction* Savebitmapas1 = nullptr;
+  QAction* Exit1 = nullptr;
+  QAction* vobroot1 = nullptr;
+  QAction* outputroot1 = nullptr;
+  QAction* dictionaryroot1 = nullptr;
+  std::array<QAction*, 4> bitmapcolor{};
+  std::array<QAction*, 4> NCharRole{};        // N01 .. N31
+  std::array<QAction*, 4> NBackgroundRole{};  // N02 .. N32
+  QAction* SelectAutoColorDetect = nullptr;
+  QAction* selectmanuallanuage1 = nullptr;
+  QAction* selectmanualvob1 = nullptr;
+  QMenu* subtitlelanguage1 = nullptr;
+  std::array<QAction*, 32> NX{};
+  QAction* vobfileselection1 = nullptr;
+  QAction* PCEnabled1 = nullptr;
+  QAction* PCDisabled1 = nullptr;
+  QAction* EnabledOCR1 = nullptr;
+  QAction* AutomaticcloseOCRwindow1 = nullptr;
+  QMenu* GUI1 = nullptr;
+  QAction* Editdictionary1 = nullptr;
+  QAction* Updatetextoutput1 = nullptr;
+  QAction* Learnwhilereadingvob1 = nullptr;
+  QAction* Learnafterreadingvob1 = nullptr;
+  QMenu* Output1 = nullptr;
+  QAction* EditCustomIni1 = nullptr;
+  QAction* HBar = nullptr;
+  QAction* Edittoollist1 = nullptr;
+  QAction* HBarTools = nullptr;
+  QAction* About1 = nullptr;
+
+  // State.
+  std::array<Color, 4> customColors_{};
+  int guiLanguage_ = 0;
+  int outputIni_ = 2;
+  int languageSelection1_ = 0;
+  bool positionCaching_ = false;
+  bool stretched_ = false;
+  bool fileListFolded_ = true;
+  Bitmap subtitleBitmap_;
+  std::unique_ptr<IniPositionCache> positionCache_;
+  std::unique_ptr<SubtitleNavigator> navigator_;
+  const ExtractionRun* runningExtraction_ = nullptr;
+  bool stepRunning_ = false;
+};
+
+}  // namespace quelm

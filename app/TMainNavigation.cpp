@@ -1,0 +1,184 @@
+// The main window's reading commands: the four steps over the navigation core, the progress
+// labels, the subtitle display and bitmap saving.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTimer>
+#include <QToolButton>
+
+#include "app/BitmapImage.h"
+#include "app/SettingsStore.h"
+#include "app/TMain.h"
+#include "app/VobFileListWidget.h"
+#include "extraction/TVobSubToBmp.h"
+#include "navigation/BitmapSaving.h"
+#include "navigation/IniPositionCache.h"
+#include "navigation/ProgressDisplay.h"
+#include "navigation/SubtitleDisplay.h"
+#include "navigation/SubtitleNavigator.h"
+
+namespace quelm {
+
+namespace {
+NumberFormat LocaleNumberFormat() {
+  const QLocale locale;
+  NumberFormat format;
+  format.DecimalSeparator = locale.decimalPoint().toStdString();
+  format.GroupSeparator = locale.groupSeparator().toStdString();
+  return format;
+}
+}  // namespace
+
+void TMain::ConnectNavigation() {
+  positionCache_ = std::make_unique<IniPositionCache>(std::string(), false);
+  navigator_ = std::make_unique<SubtitleNavigator>(
+      ui_, *positionCache_,
+      [this](const SubpictureRequest& request) { return RunExtraction(request); });
+
+  navigator_->ReadSettings = [this] {
+    ReadingSettings settings;
+    settings.LanguageIndex = LanguageIndex();
+    settings.BitmapColors = SetSubTitleColors();
+    settings.InterlaceStep = TrackBar2->value();
+    return settings;
+  };
+  navigator_->SelectionChanged = [this](int index) { VobFileListBox->setCurrentRow(index); };
+  navigator_->SubtitleNrChanged = [this](int number) {
+    EditSubtitleNr->setText(QString::number(number));
+  };
+  navigator_->FileSizeLearned = [this](std::int64_t size) {
+    LblFilePosition->setText(
+        QString::fromStdString(InitialFilePositionText(size, LocaleNumberFormat())));
+  };
+  navigator_->ChapterAndTimeReset = [this] {
+    LblChapter->setText(QStringLiteral(": 0"));
+    LblBCDTimecode->setText(QStringLiteral(": 00:00:00"));
+  };
+  navigator_->SubtitleFound = [this](const SubpictureResult& result) -> Status {
+    subtitleBitmap_ = result.SubTitle;
+    ScaleSubtitleInWindow();
+    // Recognition of the shown subtitle joins here.
+    if (!SaveFoundBitmap()) return Status::Failure(std::string());
+    return Status::Success();
+  };
+
+  connect(BtnGotoFirst, &QToolButton::clicked, this, &TMain::BtnGotoFirstClick);
+  connect(BtnGoBack, &QToolButton::clicked, this, &TMain::BtnGoBackClick);
+  connect(BtnGoNext, &QToolButton::clicked, this, &TMain::BtnGoNextClick);
+  connect(BtnGetAll, &QToolButton::clicked, this, &TMain::BtnGetAllClick);
+  connect(ProgressTimer, &QTimer::timeout, this, &TMain::ProgressTimerTimer);
+  connect(EditSubtitleNr, &QLineEdit::textChanged, this, &TMain::EditSubtitleNrChange);
+  connect(BtnSaveBitmap, &QPushButton::clicked, this, [this] { BtnSaveBitmapClick(); });
+  connect(Savebitmapas1, &QAction::triggered, this, [this] { BtnSaveBitmapClick(); });
+}
+
+int TMain::SubtitleNr() const { return navigator_ ? navigator_->SubtitleNr() : 0; }
+
+int TMain::LanguageIndex() const {
+  const int index = CheckManualLanguage->isChecked() ? ComboManualLanguage->currentIndex()
+                                                     : ComboLanguages->currentIndex();
+  return index < 0 ? 0 : index;
+}
+
+void TMain::NavigationOpening() {
+  // Folded without storing the list: the stored list stays what the user last folded.
+  SetFileListFolded(true);
+  navigator_->SetFileList(VobFileListBox->Entries(), VobFileListBox->currentRow());
+  positionCache_->SetVobRoot(EditVobRoot->text().toStdString());
+  positionCache_->SetEnabled(positionCaching_);
+}
+
+void TMain::RunStep(int step) {
+  // The extraction window is modal, but a step must never start inside another one.
+  if (stepRunning_) return;
+  stepRunning_ = true;
+  NavigationOpening();
+  navigator_->Step(static_cast<NavigationStep>(step));
+  stepRunning_ = false;
+}
+
+void TMain::BtnGotoFirstClick() { RunStep(static_cast<int>(NavigationStep::First)); }
+void TMain::BtnGoBackClick() { RunStep(static_cast<int>(NavigationStep::Back)); }
+void TMain::BtnGoNextClick() { RunStep(static_cast<int>(NavigationStep::Next)); }
+void TMain::BtnGetAllClick() { RunStep(static_cast<int>(NavigationStep::All)); }
+
+SubpictureResult TMain::RunExtraction(const SubpictureRequest& request) {
+  ProgressTimer->start();
+  SubpictureResult result = TVobSubToBmp::Extract(
+      ui_, request, this, [this](const ExtractionRun& run) { runningExtraction_ = &run; });
+  // The window and its run are gone by now: the timer must not read them again.
+  ProgressTimer->stop();
+  runningExtraction_ = nullptr;
+  return result;
+}
+
+void TMain::ProgressTimerTimer() {
+  if (runningExtraction_ == nullptr) return;
+  const QListWidgetItem* offset = TimecodeListbox->item(navigator_->ChapterIndex());
+  const ProgressDisplay display = UpdateProgressDisplay(
+      runningExtraction_->FilePosition(), navigator_->VobFileSize(),
+      runningExtraction_->CurrentTime(), navigator_->SubtitleTime(),
+      offset != nullptr ? offset->text().toStdString() : std::string("00:00:00"),
+      navigator_->ChapterIndex(), LocaleNumberFormat());
+  LblFilePosition->setText(QString::fromStdString(display.FilePositionText));
+  LblChapter->setText(QString::fromStdString(display.ChapterText));
+  if (display.TimeUpdated) {
+    navigator_->SetSubtitleTime(display.SubtitleTime);
+    LblBCDTimecode->setText(QString::fromStdString(display.TimecodeText));
+  }
+}
+
+void TMain::EditSubtitleNrChange() {
+  const DisplayState state =
+      ComputeDisplayState(SubtitleNr(), positionCaching_, CheckAutoSave->isChecked());
+  BtnGoBack->setEnabled(state.GoBackEnabled);
+  LblSubtitleNr->setVisible(state.SubtitleNrVisible);
+  ImageLogo->setVisible(state.LogoVisible);
+  BtnSaveBitmap->setEnabled(state.SaveBitmapEnabled);
+  Savebitmapas1->setEnabled(state.SaveBitmapEnabled);
+  LblSubtitleNr->setText(QString::fromStdString(state.SubtitleNrText));
+}
+
+void TMain::ScaleSubtitleInWindow() {
+  stretched_ = NextStretchedMode(stretched_, subtitleBitmap_.Width(), subtitleBitmap_.Height());
+  ImageSubTitle->setScaledContents(stretched_);
+  ImageSubTitle->setPixmap(QPixmap::fromImage(ToQImage(subtitleBitmap_)));
+  ImageSubTitle->update();
+}
+
+bool TMain::SaveFoundBitmap() {
+  if (!CheckAutoSave->isChecked()) return true;
+  return BtnSaveBitmapClick();
+}
+
+bool TMain::BtnSaveBitmapClick() {
+  if (SubtitleNr() < 1 || subtitleBitmap_.IsEmpty()) return true;
+  const int selected = VobFileListBox->currentRow();
+  if (selected < 0) return true;
+  const std::array<Color, 4> colors = SetSubTitleColors();
+  BitmapSaveOptions options;
+  options.BitsPerPixel = RadioBit1->isChecked() ? 1 : 4;
+  const int charRow = CharColorRow();
+  const int backRow = BackgroundColorRow();
+  options.InkColor = colors[static_cast<std::size_t>(charRow < 0 ? 3 : charRow)];
+  options.BackgroundColor = colors[static_cast<std::size_t>(backRow < 0 ? 0 : backRow)];
+  const Status saved = SaveBitmapAs(ui_, subtitleBitmap_,
+                                    VobFileListBox->item(selected)->text().toStdString(),
+                                    SubtitleNr(), CheckAutoSave->isChecked(),
+                                    EditOutputRoot->text().toStdString(), options);
+  if (!saved) {
+    ui_.ShowMessage(MessageKind::Error, saved.Message);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace quelm

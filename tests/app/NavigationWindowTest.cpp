@@ -1,0 +1,177 @@
+// The reading commands of the main window over the committed title sets: numbers, file moves,
+// the display state and bitmap saving, checked by reading the files back.
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/VobFileListWidget.h"
+#include "MainWindowFixture.h"
+
+namespace quelm::test {
+namespace {
+
+const std::string DemoVob = std::string(QUELM_TEST_DATA) + "/../../demo/VIDEO_TS/VTS_01_1.VOB";
+const std::string MultifileDir = std::string(QUELM_TEST_DATA) + "/vob/multifile/VIDEO_TS/";
+
+struct BmpHeader {
+  int Width = 0, Height = 0, Bits = 0;
+};
+BmpHeader ReadBmpHeader(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QByteArray bytes = file.read(54);
+  if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M') return {};
+  auto le = [&](int at, int size) {
+    int value = 0;
+    for (int i = size - 1; i >= 0; --i) value = value * 256 + static_cast<unsigned char>(bytes[at + i]);
+    return value;
+  };
+  return {le(18, 4), le(22, 4), le(28, 2)};
+}
+
+class NavigationWindowTest : public MainWindowTest {
+ protected:
+  void Click(const char* name) { QTest::mouseClick(Find<QToolButton>(name), Qt::LeftButton); }
+  std::string Label(const char* name) { return Find<QLabel>(name)->text().toStdString(); }
+  int Selected() { return Find<VobFileListWidget>("VobFileListBox")->currentRow(); }
+  // A copy of the demo VOB in the temporary directory, so bitmaps can be written beside it.
+  std::string DemoCopy() {
+    const QString target = dir_.filePath(QStringLiteral("VTS_01_1.VOB"));
+    EXPECT_TRUE(QFile::copy(QString::fromStdString(DemoVob), target));
+    return target.toStdString();
+  }
+  void UseFiles(const std::vector<std::string>& files, const std::string& extra = "") {
+    std::string text = "[preferences]\n" + extra + "[vobfilelist]\n";
+    for (std::size_t i = 0; i < files.size(); ++i) {
+      text += std::to_string(i) + "=\"" + files[i] + "\"\n";
+    }
+    WriteSettings(text);
+  }
+};
+
+TEST_F(NavigationWindowTest, NextAllAndFirstOverTheDemoTitle) {
+  UseFiles({DemoVob});
+  TMain& w = Start();
+  Click("BtnGoNext");
+  EXPECT_EQ(w.SubtitleNr(), 1);
+  EXPECT_EQ(Label("LblSubtitleNr"), "subtitlenr. 1");
+  EXPECT_TRUE(Find<QLabel>("LblSubtitleNr")->isVisible());
+  EXPECT_FALSE(Find<QLabel>("ImageLogo")->isVisible());
+  EXPECT_TRUE(Find<QPushButton>("BtnSaveBitmap")->isEnabled());
+  EXPECT_TRUE(Action("Savebitmapas1")->isEnabled());
+  // demo/units_s0.txt: the first unit of 0x20 is 470 x 26; wider than the display, so stretched.
+  EXPECT_EQ(w.SubtitleBitmap().Width(), 470);
+  EXPECT_EQ(w.SubtitleBitmap().Height(), 26);
+  EXPECT_TRUE(w.StretchedMode());
+  EXPECT_TRUE(Find<QLabel>("ImageSubTitle")->hasScaledContents());
+  EXPECT_EQ(Find<QLabel>("ImageSubTitle")->size(), QSize(350, 259));
+  EXPECT_EQ(Label("LblChapter"), ": 1");
+
+  Click("BtnGetAll");
+  EXPECT_EQ(w.SubtitleNr(), 12);
+  EXPECT_EQ(ui_.MessageTexts(), std::vector<std::string>{"Last file in list reached!"});
+  EXPECT_EQ(ui_.Messages[0].Kind, MessageKind::Error);
+  Click("BtnGoNext");  // still at the end: the number stays
+  EXPECT_EQ(w.SubtitleNr(), 12);
+  EXPECT_EQ(ui_.Messages.size(), 2u);
+
+  Click("BtnGotoFirst");
+  EXPECT_EQ(w.SubtitleNr(), 1);
+  EXPECT_EQ(Selected(), 0);
+  EXPECT_EQ(w.SubtitleBitmap().Width(), 470);
+  // Without the position cache "back" stays disabled.
+  EXPECT_FALSE(Find<QToolButton>("BtnGoBack")->isEnabled());
+}
+
+TEST_F(NavigationWindowTest, AllWalksATitleCutIntoThreeFiles) {
+  UseFiles({MultifileDir + "VTS_01_1.VOB", MultifileDir + "VTS_01_2.VOB",
+            MultifileDir + "VTS_01_3.VOB"});
+  TMain& w = Start();
+  // multifile/units_s0.txt: two units start and end in file 1, the third begins there.
+  Click("BtnGetAll");
+  EXPECT_EQ(w.SubtitleNr(), 2);
+  EXPECT_EQ(Selected(), 1);
+  EXPECT_EQ(Label("LblFilePosition"), ": 0 / 299008  (0.00%)");
+  EXPECT_TRUE(ui_.Messages.empty());
+  // The cut unit is completed from file 2 and shown once: 422 x 196.
+  Click("BtnGoNext");
+  EXPECT_EQ(w.SubtitleNr(), 3);
+  EXPECT_EQ(w.SubtitleBitmap().Width(), 422);
+  EXPECT_EQ(w.SubtitleBitmap().Height(), 196);
+  Click("BtnGetAll");
+  EXPECT_EQ(w.SubtitleNr(), 7);
+  EXPECT_EQ(Selected(), 2);
+  EXPECT_EQ(Label("LblFilePosition"), ": 0 / 182272  (0.00%)");
+  Click("BtnGetAll");
+  EXPECT_EQ(w.SubtitleNr(), 9);
+  EXPECT_EQ(w.SubtitleBitmap().Width(), 370);
+  EXPECT_EQ(ui_.MessageTexts(), std::vector<std::string>{"Last file in list reached!"});
+}
+
+TEST_F(NavigationWindowTest, AutomaticSavingWritesOneAndFourBitFiles) {
+  const std::string vob = DemoCopy();
+  UseFiles({vob}, "autosave=1\nbits=1\n");
+  Start();
+  Click("BtnGoNext");
+  EXPECT_FALSE(Find<QPushButton>("BtnSaveBitmap")->isEnabled());
+  const std::string base = vob.substr(0, vob.size() - 3);
+  BmpHeader first = ReadBmpHeader(base + "_00001.bmp");
+  EXPECT_EQ(first.Bits, 1);
+  EXPECT_EQ(first.Width, 470);
+  EXPECT_EQ(std::abs(first.Height), 26);
+  ClickOn("RadioBit4");
+  Click("BtnGoNext");
+  BmpHeader second = ReadBmpHeader(base + "_00002.bmp");
+  EXPECT_EQ(second.Bits, 4);
+  EXPECT_EQ(second.Width, 462);
+  EXPECT_TRUE(ui_.Messages.empty());
+}
+
+TEST_F(NavigationWindowTest, ManualSavingAsksInTheOutputRoot) {
+  const QString out = dir_.filePath(QStringLiteral("out"));
+  QDir().mkpath(out);
+  UseFiles({DemoVob}, "outputroot=" + out.toStdString() + "/\n");
+  Start();
+  EXPECT_FALSE(Find<QPushButton>("BtnSaveBitmap")->isEnabled());
+  Click("BtnGoNext");
+  const std::string chosen = out.toStdString() + "/mine.bmp";
+  ui_.SaveFiles.push_back(chosen);
+  QTest::mouseClick(Find<QPushButton>("BtnSaveBitmap"), Qt::LeftButton);
+  ASSERT_EQ(ui_.SaveRequests.size(), 1u);
+  EXPECT_EQ(ui_.SaveRequests[0].Directory, out.toStdString() + "/");
+  EXPECT_EQ(ui_.SaveRequests[0].ProposedName, "VTS_01_1._00001.bmp");
+  EXPECT_EQ(ui_.SaveRequests[0].Filter, "Bitmaps (*.bmp)");
+  EXPECT_EQ(ReadBmpHeader(chosen).Bits, 4);
+  // The File menu item does the same; a cancelled dialog writes nothing.
+  Action("Savebitmapas1")->trigger();
+  EXPECT_EQ(ui_.SaveRequests.size(), 2u);
+  EXPECT_TRUE(ui_.Messages.empty());
+}
+
+TEST_F(NavigationWindowTest, AFailedAutomaticSaveEndsAll) {
+  const std::string vob = DemoCopy();
+  const std::string blocked = vob.substr(0, vob.size() - 3) + "_00002.bmp";
+  QDir().mkpath(QString::fromStdString(blocked + "/inside"));  // a directory where the file goes
+  UseFiles({vob}, "autosave=1\n");
+  TMain& w = Start();
+  Click("BtnGetAll");
+  EXPECT_EQ(w.SubtitleNr(), 2);
+  EXPECT_EQ(ui_.MessageTexts(), std::vector<std::string>{"Cannot create file " + blocked});
+}
+
+TEST_F(NavigationWindowTest, EmptyListDoesNothing) {
+  TMain& w = Start();
+  Click("BtnGoNext");
+  Click("BtnGetAll");
+  Click("BtnGotoFirst");
+  EXPECT_EQ(w.SubtitleNr(), 0);
+  EXPECT_TRUE(ui_.Messages.empty());
+  EXPECT_TRUE(Find<QLabel>("ImageLogo")->isVisible());
+}
+
+}  // namespace
+}  // namespace quelm::test

@@ -1,0 +1,120 @@
+// The directory chooser window: a place selector linked to a directory tree.
+#include "app/disc/TChooseDir.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "app/disc/RootDirectories.h"
+
+namespace quelm {
+
+namespace {
+
+QString WithSlash(QString path) {
+  if (!path.endsWith(QLatin1Char('/'))) path += QLatin1Char('/');
+  return path;
+}
+
+}  // namespace
+
+TChooseDir::TChooseDir(QWidget* parent, std::vector<std::string> places)
+    : QDialog(parent), places_(places.empty() ? RootDirectories::Places() : std::move(places)) {
+  setObjectName(QStringLiteral("ChooseDir"));
+  setWindowTitle(QStringLiteral("Choose Directory"));
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+  resize(274, 367);
+  auto* layout = new QVBoxLayout(this);
+  Label1 = new QLabel(QStringLiteral("Label1"), this);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  DriveComboBox1 = new QComboBox(this);
+  DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
+  for (const std::string& place : places_) DriveComboBox1->addItem(QString::fromStdString(place));
+  model_ = new QFileSystemModel(this);
+  model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden);
+  model_->setRootPath(QStringLiteral("/"));
+  DirectoryListBox1 = new QTreeView(this);
+  DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
+  DirectoryListBox1->setModel(model_);
+  for (int column = 1; column < model_->columnCount(); ++column) DirectoryListBox1->hideColumn(column);
+  DirectoryListBox1->header()->hide();
+  BtnOK = new QPushButton(QStringLiteral("OK"), this);
+  BtnOK->setObjectName(QStringLiteral("BtnOK"));
+  BtnOK->setDefault(true);
+  BtnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+  BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
+  layout->addWidget(Label1);
+  layout->addWidget(DriveComboBox1);
+  layout->addWidget(DirectoryListBox1, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(BtnOK);
+  buttons->addWidget(BtnCancel);
+  layout->addLayout(buttons);
+  connect(BtnOK, &QPushButton::clicked, this, &QDialog::accept);
+  connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(DriveComboBox1, &QComboBox::activated, this, &TChooseDir::DriveComboBox1Change);
+}
+
+void TChooseDir::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!activated_) {
+    activated_ = true;
+    FormActivate();
+  }
+}
+
+void TChooseDir::FormActivate() {
+  QString wanted = QString::fromStdString(InitialDir);
+  if (wanted.isEmpty() || !QFileInfo(wanted).isDir()) wanted = QDir::currentPath();
+  wanted = WithSlash(QDir::cleanPath(wanted));
+  // The place holding the directory: the longest that is a prefix of it ("/" always is).
+  int best = -1;
+  for (int i = 0; i < DriveComboBox1->count(); ++i) {
+    const QString place = DriveComboBox1->itemText(i);
+    if (wanted.startsWith(place) && (best < 0 || place.size() > DriveComboBox1->itemText(best).size())) {
+      best = i;
+    }
+  }
+  if (best < 0) {
+    DriveComboBox1->addItem(QStringLiteral("/"));
+    best = DriveComboBox1->count() - 1;
+  }
+  {
+    const QSignalBlocker block(DriveComboBox1);
+    DriveComboBox1->setCurrentIndex(best);
+  }
+  ShowDirectory(DriveComboBox1->itemText(best), wanted);
+}
+
+void TChooseDir::DriveComboBox1Change(int index) {
+  const QString place = DriveComboBox1->itemText(index);
+  ShowDirectory(place, place);
+}
+
+void TChooseDir::ShowDirectory(const QString& place, const QString& directory) {
+  const QString root = place == QStringLiteral("/") ? place : QDir::cleanPath(place);
+  DirectoryListBox1->setRootIndex(model_->index(root));
+  const QModelIndex current = model_->index(QDir::cleanPath(directory));
+  DirectoryListBox1->setCurrentIndex(current);
+  DirectoryListBox1->scrollTo(current);
+  DirectoryListBox1->expand(current);
+}
+
+std::string TChooseDir::Directory() const {
+  const QModelIndex current = DirectoryListBox1->currentIndex();
+  QString path = current.isValid() ? model_->filePath(current)
+                                   : model_->filePath(DirectoryListBox1->rootIndex());
+  if (path.isEmpty()) path = DriveComboBox1->currentText();
+  return RootDirectories::RootText(path.toStdString());
+}
+
+}  // namespace quelm

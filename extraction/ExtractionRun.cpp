@@ -81,6 +81,8 @@ void ExtractionRun::Begin(const SubpictureRequest& request) {
     result_.StartedInPreviousFile = true;
     result_.UnitPts = request.CarriedUnitPts;
     result_.HasUnitPts = request.HasCarriedUnitPts;
+    // No PTS of this file may come before the unit completes; its own is the best time.
+    if (request.HasCarriedUnitPts) result_.Time = PresentationTimeFromPts(request.CarriedUnitPts);
   }
 }
 

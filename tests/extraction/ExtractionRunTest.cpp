@@ -393,6 +393,7 @@ TEST_F(SplitTitle, UnitSplitAcrossTwoFilesIsCarriedIntoTheNext) {
   EXPECT_TRUE(second->Result.StartedInPreviousFile);
   EXPECT_EQ(second->Result.StartPosition, starts_[1]);  // offset in the first file
   EXPECT_EQ(second->Result.UnitPts, 4 * Second);
+  EXPECT_EQ(second->Result.Time, (PresentationTime{0, 0, 4}));  // no PTS read in this file yet
   EXPECT_EQ(second->Result.SubTitle, Painted(units_[1]));
 
   auto third = walker.Next();

@@ -167,7 +167,7 @@ int RunExtractCommand(const std::vector<std::string>& args) {
   ExtractOptions options;
   bool help = false;
   if (!ParseArguments(args, options, help)) {
-    std::fprintf(stderr, "\n%s", Usage);
+    std::fprintf(stderr, "Try 'quelm-cli extract --help'.\n");
     return 2;
   }
   if (help) {
@@ -176,6 +176,13 @@ int RunExtractCommand(const std::vector<std::string>& args) {
   }
   for (const std::string& file : options.Files) {
     if (!CheckReadable(file)) return 1;
+  }
+  std::error_code sizeError;
+  const auto firstSize = std::filesystem::file_size(options.Files.front(), sizeError);
+  if (!sizeError && static_cast<std::uintmax_t>(options.From) > firstSize) {
+    Fail("--from " + std::to_string(options.From) + " lies beyond the end of '" +
+         options.Files.front() + "' (" + std::to_string(firstSize) + " bytes)");
+    return 2;
   }
   std::filesystem::path bitmapDir;
   if (!options.BitmapDir.empty()) {

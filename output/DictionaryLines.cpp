@@ -1,6 +1,7 @@
 // Loading and searching the lines of "chardict.ocr".
 #include "output/DictionaryLines.h"
 
+#include <cstdint>
 #include <utility>
 
 #include "output/TextLines.h"
@@ -49,11 +50,24 @@ DictionaryLines DictionaryLines::Load(const std::string& dictionaryRoot, Status*
 void DictionaryLines::BuildIndex() {
   firstIndex_.clear();
   firstIndex_.reserve(lines_.size());
-  for (std::size_t i = 0; i < lines_.size(); ++i) firstIndex_.emplace(LowerAscii(lines_[i]), i);
+  for (std::size_t i = 0; i < lines_.size(); ++i) firstIndex_.emplace(lines_[i], i);
+}
+
+std::size_t DictionaryLines::NoCaseHash::operator()(std::string_view text) const {
+  std::uint64_t hash = 14695981039346656037ull;  // FNV-1a over the lower-cased bytes
+  for (char c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  }
+  return static_cast<std::size_t>(hash);
+}
+
+bool DictionaryLines::NoCaseEqual::operator()(std::string_view a, std::string_view b) const {
+  return EqualNoCaseAscii(a, b);
 }
 
 const std::string* DictionaryLines::TextFor(std::string_view key) const {
-  const auto found = firstIndex_.find(LowerAscii(key));
+  const auto found = firstIndex_.find(key);
   if (found == firstIndex_.end()) return nullptr;
   // The last line has no line after it to hold a text.
   if (found->second + 1 >= lines_.size()) return nullptr;

@@ -29,9 +29,20 @@ class DictionaryLines : public CharacterLookup {
  private:
   void BuildIndex();
 
+  // Hash and equality that ignore ASCII case, usable with a string_view key so that a lookup
+  // allocates nothing.
+  struct NoCaseHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const;
+  };
+  struct NoCaseEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const;
+  };
+
   std::vector<std::string> lines_;
-  // Lower-cased line -> index of its first occurrence, so one lookup is not a scan.
-  std::unordered_map<std::string, std::size_t> firstIndex_;
+  // Line -> index of its first occurrence, so one lookup is not a scan.
+  std::unordered_map<std::string, std::size_t, NoCaseHash, NoCaseEqual> firstIndex_;
 };
 
 }  // namespace quelm

@@ -3,7 +3,6 @@
 
 #include <utility>
 
-#include "output/DictionaryLines.h"
 #include "output/SystemCalendar.h"
 #include "output/TextLines.h"
 #include "platform/UserInteraction.h"
@@ -21,12 +20,17 @@ ScriptRendering ScriptRenderer::Render(const RawScript& raw, const ScriptSources
   const OutputFormat format = OutputFormat::Read(sources.FormatPath);
   // Nothing changes the dictionary during a rendering, so one read serves every text line.
   Status dictionaryStatus;
-  const DictionaryLines characters = DictionaryLines::Load(sources.DictionaryRoot, &dictionaryStatus);
+  DictionaryLines characters = DictionaryLines::Load(sources.DictionaryRoot, &dictionaryStatus);
+  if (characters.Lines() != dictionary_.Lines()) {
+    dictionary_ = std::move(characters);
+    decodedLines_.clear();
+  }
   TagContext context;
   context.SubtitleNumber = sources.SubtitleNumber;
   context.Palette = sources.Palette;
   context.Calendar = calendar_.get();
-  context.Characters = &characters;
+  context.Characters = &dictionary_;
+  context.DecodedLines = &decodedLines_;
   ScriptRendering rendering = Render(raw.Lines(), format, context);
   rendering.Dictionary = dictionaryStatus;
   return rendering;

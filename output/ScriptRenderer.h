@@ -5,8 +5,10 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
+#include "output/DictionaryLines.h"
 #include "output/OutputFormat.h"
 #include "output/RawScript.h"
 #include "output/TagEngine.h"
@@ -58,6 +60,10 @@ class ScriptRenderer {
  private:
   std::shared_ptr<const LocalCalendar> calendar_;
   TagEngine engine_;  // owns the arithmetic list, which outlives renderings
+  // The dictionary of the last rendering from files, and the text lines decoded with it: while
+  // the index file reads the same, a rendering decodes only lines it has not seen.
+  DictionaryLines dictionary_;
+  std::unordered_map<std::string, std::string> decodedLines_;
 };
 
 }  // namespace quelm

@@ -419,8 +419,22 @@ void TagEngine::InsertSubpic(RecordState& state) {
   const std::string& split = MarkerAsEmpty(state.SplitText, "SPLIT");
   const CharacterLookup* characters = state.Context->Characters;
   const std::size_t last = record.size() - 1;
+  auto* memo = state.Context->DecodedLines;
+  std::string decoded;
   for (std::size_t i = 2; i <= last; ++i) {
-    const std::string text = DecodeTextLine(record[i], characters);
+    const std::string* found = nullptr;
+    if (memo) {
+      auto hit = memo->find(record[i]);
+      if (hit == memo->end()) {
+        if (memo->size() >= MaxDecodedLines) memo->clear();
+        hit = memo->emplace(record[i], DecodeTextLine(record[i], characters)).first;
+      }
+      found = &hit->second;
+    } else {
+      decoded = DecodeTextLine(record[i], characters);
+      found = &decoded;
+    }
+    const std::string& text = *found;
     if (state.SplitText.empty()) {
       // Line mode: every text line but the last becomes a script line of its own.
       state.OutputLine += begin;

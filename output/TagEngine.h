@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/Color.h"
@@ -23,6 +24,9 @@ struct TagContext {
   std::array<Color, 4> Palette{};            // C1R..C4B: the four display colours
   const LocalCalendar* Calendar = nullptr;   // DATE_*: nothing is written without one
   const CharacterLookup* Characters = nullptr;  // SUBPIC: every reference is "<ERROR>" without one
+  // Raw text line -> decoded text, kept by a caller that knows `Characters` is unchanged
+  // between renderings; decoding is then done once per distinct line, not once per rendering.
+  std::unordered_map<std::string, std::string>* DecodedLines = nullptr;
 };
 
 class TagEngine {
@@ -46,6 +50,8 @@ class TagEngine {
   // Padding beyond this width is not applied: a width of two thousand million would otherwise
   // build a line of that many zeros.
   static constexpr std::int32_t MaxMathWidth = 4096;
+  // A memo of decoded lines is emptied when it reaches this size.
+  static constexpr std::size_t MaxDecodedLines = 200000;
 
  private:
   // The state of one ConvertSubpicBody call.

@@ -7,8 +7,8 @@
 #include <QString>
 
 #include <array>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -156,7 +156,9 @@ int CodeOf(Color c) {
   return -1;
 }
 
-int Nibble(int value, int code) { return (value >> (4 * code)) & 0xF; }
+int Nibble(int value, int code) {
+  return (value >> (4 * code)) & 0xF;
+}
 
 // Compares one bitmap (drawn with the given interlace step) with spuunmux's PNG: the decoder's
 // row r is display line r * step. Each pixel code must always meet the same spuunmux colour,
@@ -191,9 +193,9 @@ int CompareWithPng(const Bitmap& ours, const QImage& png, const ExpectedUnit& un
         continue;
       }
       if (mismatches++ < 5)
-        ADD_FAILURE() << what << ": pixel " << x << "," << row << " code " << code
-                      << " is 0x" << std::hex << theirs << " in spuunmux, elsewhere 0x"
-                      << it->second << std::dec;
+        ADD_FAILURE() << what << ": pixel " << x << "," << row << " code " << code << " is 0x"
+                      << std::hex << theirs << " in spuunmux, elsewhere 0x" << it->second
+                      << std::dec;
     }
   }
   EXPECT_EQ(mismatches, 0) << what;
@@ -255,15 +257,16 @@ TEST_P(SpuunmuxComparison, EverySubtitleMatchesSpuunmuxAndTheUnitList) {
     const int runSeconds = r.Time.Hours * 3600 + r.Time.Minutes * 60 + r.Time.Seconds;
     EXPECT_NEAR(runSeconds, static_cast<double>(unit.Pts / 90000), 1.0) << what;
 
-    const QImage png = QImage(QString::fromStdString(dir + images[i]))
-                           .convertToFormat(QImage::Format_ARGB32);
+    const QImage png =
+        QImage(QString::fromStdString(dir + images[i])).convertToFormat(QImage::Format_ARGB32);
     ASSERT_FALSE(png.isNull()) << dir << images[i];
     EXPECT_EQ(png.width(), unit.Width) << what;
     EXPECT_EQ(png.height(), unit.Height) << what;
     tolerated += CompareWithPng(r.SubTitle, png, unit, 1, what);
   }
-  if (tolerated > 0) std::printf("%s s%d: %d spuunmux corner pixels tolerated\n",
-                                 set.Name.c_str(), stream, tolerated);
+  if (tolerated > 0)
+    std::printf("%s s%d: %d spuunmux corner pixels tolerated\n", set.Name.c_str(), stream,
+                tolerated);
 }
 
 // Steps above 1 draw every step-th display line; real encoders end most rows with a run that
@@ -279,8 +282,8 @@ TEST_P(SpuunmuxComparison, InterlaceStepsDrawEveryStepthLineOfSpuunmuxsPicture) 
     const auto found = Walk(Paths(set), stream, step);
     ASSERT_EQ(found.size(), units.size()) << set.Name << " step " << step;
     for (std::size_t i = 0; i < units.size(); ++i) {
-      const QImage png = QImage(QString::fromStdString(dir + images[i]))
-                             .convertToFormat(QImage::Format_ARGB32);
+      const QImage png =
+          QImage(QString::fromStdString(dir + images[i])).convertToFormat(QImage::Format_ARGB32);
       CompareWithPng(found[i].Result.SubTitle, png, units[i], step,
                      set.Name + " s" + std::to_string(stream) + " #" + std::to_string(i) +
                          " step " + std::to_string(step));
@@ -342,6 +345,8 @@ TEST(SpuunmuxComparisonMultifile, AFileWalkedAloneSkipsTheTailOfAUnitBegunBefore
 
 #else  // built without Qt: no PNG reader
 
-TEST(SpuunmuxComparison, NeedsQtGui) { GTEST_SKIP() << "built without Qt 6 Gui"; }
+TEST(SpuunmuxComparison, NeedsQtGui) {
+  GTEST_SKIP() << "built without Qt 6 Gui";
+}
 
 #endif

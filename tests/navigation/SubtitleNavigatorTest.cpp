@@ -258,6 +258,19 @@ TEST_F(NavigatorTest, MissingFilesAreReportedAndNothingIsRead) {
   EXPECT_EQ(shown_[1].Result.StartPosition, BasicStarts[0]);
 }
 
+TEST_F(NavigatorTest, AFileThatIsNoVobEndsQuietlyAndTheListMovesOn) {
+  const fs::path junk = dir_ / "VTS_02_1.VOB";
+  std::ofstream(junk, std::ios::binary) << std::string(5000, 'x');
+  navigator_->SetFileList({junk.string(), BasicVob()}, 0);
+  navigator_->GetAll();
+  EXPECT_TRUE(shown_.empty());
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_EQ(navigator_->SelectedIndex(), 1);
+  navigator_->GoNext();
+  ASSERT_EQ(shown_.size(), 1u);
+  EXPECT_EQ(shown_[0].Result.StartPosition, BasicStarts[0]);
+}
+
 TEST_F(NavigatorTest, EmptyListDoesNothing) {
   for (NavigationStep step :
        {NavigationStep::First, NavigationStep::Back, NavigationStep::Next, NavigationStep::All}) {

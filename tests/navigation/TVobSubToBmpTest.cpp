@@ -18,7 +18,9 @@
 #include "support/ScriptedInteraction.h"
 
 // Fontconfig keeps a cache for the life of the process that LeakSanitizer takes for a leak.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
+extern "C" const char* __lsan_default_suppressions() {
+  return "leak:libfontconfig\n";
+}
 
 namespace quelm {
 namespace {
@@ -134,6 +136,24 @@ TEST_F(TVobSubToBmpTest, StopDuringTheScanEndsTheRunAsEndOfFile) {
   EXPECT_EQ(r.StartPosition, -1);
   EXPECT_LT(r.FilePosition, BasicStarts[1]);
   EXPECT_GT(r.FilePosition, 30720);
+  EXPECT_EQ(OpenWindow(), nullptr);
+}
+
+TEST_F(TVobSubToBmpTest, EscapeDuringTheScanStopsInsteadOfLeavingTheRunBehind) {
+  bool pressed = false;
+  ui_.OnProcessEvents = [&pressed] {
+    QCoreApplication::processEvents();
+    TVobSubToBmp* window = OpenWindow();
+    if (!pressed && window != nullptr) {
+      pressed = true;
+      QTest::keyClick(window, Qt::Key_Escape);
+      EXPECT_TRUE(window->isVisible());
+    }
+  };
+  const SubpictureResult r = TVobSubToBmp::Extract(ui_, Request(BasicVob(), 30720));
+  EXPECT_TRUE(pressed);
+  EXPECT_TRUE(r.Stopped);
+  EXPECT_TRUE(r.EndOfFile);
   EXPECT_EQ(OpenWindow(), nullptr);
 }
 

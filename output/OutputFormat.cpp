@@ -1,6 +1,9 @@
 // Reading output format files through the INI service.
 #include "output/OutputFormat.h"
 
+#include <unordered_map>
+#include <utility>
+
 #include "output/TextLines.h"
 #include "platform/IniFile.h"
 
@@ -21,12 +24,17 @@ const char* MarkerFor(const std::string& section) {
 
 std::vector<std::string> ReadFormatTemplate(const IniFile& file, const std::string& section) {
   const std::string marker = MarkerFor(section);
+  // One read of the section; then key "0", "1", ... in turn exactly as single reads would find
+  // them, so a long template does not read the file once per line.
+  std::unordered_map<std::string, std::string> values;
+  for (auto& [key, value] : file.ReadSectionValues(section))
+    values.emplace(LowerAscii(key), std::move(value));
   std::vector<std::string> lines;
   // Keys after a gap are never read: the count is wherever the first key is missing.
   while (lines.size() < MaxTemplateLines) {
-    std::string line = file.ReadString(section, std::to_string(lines.size()), marker);
-    if (line == marker) break;
-    lines.push_back(std::move(line));
+    const auto found = values.find(std::to_string(lines.size()));
+    if (found == values.end() || found->second == marker) break;
+    lines.push_back(std::move(found->second));
   }
   return lines;
 }

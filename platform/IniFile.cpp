@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <unordered_set>
 
 #include "platform/FileIo.h"
 
@@ -171,16 +172,21 @@ std::optional<int> ParseInteger(std::string_view text) {
   return value;
 }
 
+// A value as the reader hands it out: one pair of enclosing double quotes removed, then cut.
+std::string StoredValue(std::string value) {
+  if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+    value = value.substr(1, value.size() - 2);
+  if (value.size() > IniFile::MaxValueLength) value.resize(IniFile::MaxValueLength);
+  return value;
+}
+
 }  // namespace
 
 std::string IniFile::ReadString(const std::string& section, const std::string& key,
                                 const std::string& fallback) const {
   auto value = FindValue(path_, section, key);
   if (!value) return fallback;
-  if (value->size() >= 2 && value->front() == '"' && value->back() == '"')
-    *value = value->substr(1, value->size() - 2);
-  if (value->size() > MaxValueLength) value->resize(MaxValueLength);
-  return *value;
+  return StoredValue(std::move(*value));
 }
 
 int IniFile::ReadInteger(const std::string& section, const std::string& key, int fallback) const {
@@ -209,6 +215,27 @@ std::vector<std::string> IniFile::ReadSectionKeys(const std::string& section) co
     if (!seen) keys.emplace_back(kv->Key);
   }
   return keys;
+}
+
+std::vector<std::pair<std::string, std::string>> IniFile::ReadSectionValues(
+    const std::string& section) const {
+  std::vector<std::pair<std::string, std::string>> values;
+  bool unreadable = false;
+  const auto doc = Load(path_, unreadable);
+  if (!doc) return values;
+  const auto sections = FindSections(*doc, section);
+  if (sections.empty()) return values;
+  const SectionRange& r = sections.front();
+  std::unordered_set<std::string> seen;
+  for (std::size_t i = r.Begin; i < r.End; ++i) {
+    const auto kv = ParseKeyLine(doc->Lines[i].Text);
+    if (!kv) continue;
+    std::string folded(kv->Key);
+    for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (!seen.insert(std::move(folded)).second) continue;
+    values.emplace_back(std::string(kv->Key), StoredValue(std::string(kv->Value)));
+  }
+  return values;
 }
 
 Status IniFile::WriteString(const std::string& section, const std::string& key,

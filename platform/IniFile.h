@@ -27,6 +27,9 @@ class IniFile {
 
   // Keys of a section in file order (empty when the section or file is missing).
   std::vector<std::string> ReadSectionKeys(const std::string& section) const;
+  // Every key of a section in file order with the value ReadString gives for it, from one read of
+  // the file (a repeated key appears once, with its first value).
+  std::vector<std::pair<std::string, std::string>> ReadSectionValues(const std::string& section) const;
 
   // Each write reaches the file at once and atomically (a temporary file in the same directory,
   // flushed, then renamed), keeping every other section, key, comment and the file's line ends.

@@ -21,6 +21,25 @@ TEST(OutputFormatTest, TemplatesStopAtTheFirstMissingKey) {
   EXPECT_TRUE(format.Footer.empty());
 }
 
+TEST(OutputFormatTest, FirstKeyAndFirstSectionCount) {
+  test::ScratchDirectory dir;
+  const std::string path = dir.Write("f.ini",
+                                     "[body]\n0=a\n 1 = b \n0=again\n; 2=comment\n"
+                                     "[footer]\n0=f\n[body]\n2=second section\n");
+  EXPECT_EQ(OutputFormat::Read(path).Body, (Lines{"a", "b"}));
+}
+
+TEST(OutputFormatTest, LongTemplatesKeepTheirOrder) {
+  test::ScratchDirectory dir;
+  std::string text = "[body]\n";
+  // Written backwards: the key, not the place in the file, gives a line its position.
+  for (int i = 2999; i >= 0; --i) text += std::to_string(i) + "=\"line " + std::to_string(i) + "\"\n";
+  const OutputFormat format = OutputFormat::Read(dir.Write("long.ini", text));
+  ASSERT_EQ(format.Body.size(), 3000u);
+  EXPECT_EQ(format.Body[0], "line 0");
+  EXPECT_EQ(format.Body[2999], "line 2999");
+}
+
 TEST(OutputFormatTest, QuotesKeepBlanksAndEmptyLines) {
   test::ScratchDirectory dir;
   const std::string path = dir.Write("f.ini",

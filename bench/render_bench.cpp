@@ -1,11 +1,11 @@
 // Times the script rendering: one rendering of 1,500 two-line records against a 400-entry
 // dictionary, and the "all" pattern of rendering again after every appended record.
+#include <unistd.h>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 
 #include "output/ScriptRenderer.h"
 
@@ -18,7 +18,8 @@ double Seconds(std::chrono::steady_clock::duration d) {
 }  // namespace
 
 int main() {
-  std::string root = (std::filesystem::temp_directory_path() / "quelm-render-bench-XXXXXX").string();
+  std::string root =
+      (std::filesystem::temp_directory_path() / "quelm-render-bench-XXXXXX").string();
   if (!::mkdtemp(root.data())) return 1;
   root += "/";
   constexpr int Entries = 400;
@@ -38,7 +39,8 @@ int main() {
     for (int l = 0; l < 2; ++l)
       for (int c = 0; c < 32; ++c)
         lines[l] += c % 8 == 7 ? std::string(" ")
-                               : "<" + root + "char_" + std::to_string((r * 61 + l * 17 + c * 7) % Entries) + ".bmp>";
+                               : "<" + root + "char_" +
+                                     std::to_string((r * 61 + l * 17 + c * 7) % Entries) + ".bmp>";
     texts.push_back(lines);
   }
   auto timeCode = [](int r) {
@@ -73,8 +75,8 @@ int main() {
 
   std::printf("one rendering: %d records, %zu lines, %zu characters: %.3f s\n", Records,
               once.Lines.size(), text.size(), Seconds(t1 - t0));
-  std::printf("render after every record (%d renderings, %zu characters in all): %.3f s\n",
-              Records, totalLines, Seconds(t3 - t2));
+  std::printf("render after every record (%d renderings, %zu characters in all): %.3f s\n", Records,
+              totalLines, Seconds(t3 - t2));
   std::filesystem::remove_all(root);
   return once.Result.Ok ? 0 : 1;
 }

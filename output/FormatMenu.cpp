@@ -13,7 +13,8 @@ namespace quelm {
 namespace {
 
 bool HasIniExtension(const std::string& name) {
-  return name.size() > 4 && EqualNoCaseAscii(std::string_view(name).substr(name.size() - 4), ".ini");
+  return name.size() > 4 &&
+         EqualNoCaseAscii(std::string_view(name).substr(name.size() - 4), ".ini");
 }
 
 // A directory holding more files than this is not a format directory anyone wrote by hand.
@@ -100,7 +101,8 @@ FormatMenuBuild BuildFormatMenu(const std::vector<std::string>& sortedFileNames,
   FormatMenuBuild build;
   build.DirectoryFound = true;
   for (std::size_t i = 0; i < sortedFileNames.size(); ++i) {
-    const std::string& name = i < displayNames.size() ? displayNames[i] : std::string(MenuDefaultFormatName);
+    const std::string& name =
+        i < displayNames.size() ? displayNames[i] : std::string(MenuDefaultFormatName);
     FormatMenuItem item{MakeFormatCaption(name, sortedFileNames[i]), sortedFileNames[i]};
     // A rebuild keeps the current format while its caption is unchanged; the item is not in the
     // menu yet when it is selected, so its position is not stored.

@@ -32,9 +32,12 @@ RawScript RawScript::Load(const std::string& path, Status* status) {
   const ReadFileOutcome outcome = ReadFileBytes(path, MaxRawScriptBytes, content);
   if (status) {
     *status = Status::Success();
-    if (outcome == ReadFileOutcome::Missing) *status = Status::Failure(path + " does not exist");
-    else if (outcome == ReadFileOutcome::TooLarge) *status = Status::Failure(path + " is too large");
-    else if (outcome != ReadFileOutcome::Ok) *status = Status::Failure("Cannot read " + path);
+    if (outcome == ReadFileOutcome::Missing)
+      *status = Status::Failure(path + " does not exist");
+    else if (outcome == ReadFileOutcome::TooLarge)
+      *status = Status::Failure(path + " is too large");
+    else if (outcome != ReadFileOutcome::Ok)
+      *status = Status::Failure("Cannot read " + path);
   }
   if (outcome != ReadFileOutcome::Ok) return RawScript();
   return RawScript(SplitTextLines(content));
@@ -43,7 +46,8 @@ RawScript RawScript::Load(const std::string& path, Status* status) {
 Status RawScript::Save(const std::string& path) const {
   std::string content = JoinTextLines(lines_);
   if (!lines_.empty()) content += '\n';
-  if (!WriteFileAtomically(path, content, false)) return Status::Failure("Cannot create file " + path);
+  if (!WriteFileAtomically(path, content, false))
+    return Status::Failure("Cannot create file " + path);
   return Status::Success();
 }
 

@@ -9,7 +9,9 @@
 
 namespace quelm {
 
-std::string ScriptRendering::Text() const { return JoinTextLines(Lines); }
+std::string ScriptRendering::Text() const {
+  return JoinTextLines(Lines);
+}
 
 ScriptRenderer::ScriptRenderer() : calendar_(std::make_shared<SystemCalendar>()) {}
 

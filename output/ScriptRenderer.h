@@ -34,9 +34,9 @@ struct ScriptRendering {
 
 // Where a rendering from files finds its inputs.
 struct ScriptSources {
-  std::string FormatPath;       // the current format file
-  std::string DictionaryRoot;   // ends with "/"; the index is DictionaryRoot + "chardict.ocr"
-  std::string SubtitleNumber;   // what SUB_NR writes
+  std::string FormatPath;      // the current format file
+  std::string DictionaryRoot;  // ends with "/"; the index is DictionaryRoot + "chardict.ocr"
+  std::string SubtitleNumber;  // what SUB_NR writes
   std::array<Color, 4> Palette{ColorBlack, 0xC8C8C8, 0x686868, ColorWhite};
 };
 

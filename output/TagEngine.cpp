@@ -15,12 +15,40 @@ namespace quelm {
 namespace {
 
 enum class TagKind {
-  Hour2, Hour1, Minute2, Minute1, Second2, Second1, Chapter2, Chapter1,
-  LineBreak, SplitSetting, BeginSetting, EndSetting, SubtitleNumber,
-  DateWeekday, DateDay, DateMonthName, DateMonth, DateYear4, DateYear2,
-  DateHour2, DateHour, DateMinute2, DateMinute, DateSecond2, DateSecond,
+  Hour2,
+  Hour1,
+  Minute2,
+  Minute1,
+  Second2,
+  Second1,
+  Chapter2,
+  Chapter1,
+  LineBreak,
+  SplitSetting,
+  BeginSetting,
+  EndSetting,
+  SubtitleNumber,
+  DateWeekday,
+  DateDay,
+  DateMonthName,
+  DateMonth,
+  DateYear4,
+  DateYear2,
+  DateHour2,
+  DateHour,
+  DateMinute2,
+  DateMinute,
+  DateSecond2,
+  DateSecond,
   ColorByte,
-  MathAdd, MathMul, MathDiv, MathSub, MathStart, MathResult, MathValue, MathWidth,
+  MathAdd,
+  MathMul,
+  MathDiv,
+  MathSub,
+  MathStart,
+  MathResult,
+  MathValue,
+  MathWidth,
   Subpic,
 };
 
@@ -149,8 +177,8 @@ const std::string& MarkerAsEmpty(const std::string& value, const char* marker) {
 }  // namespace
 
 Status TagEngine::ConvertSubpicBody(const std::vector<std::string>& record,
-                                    const std::vector<std::string>& body,
-                                    const TagContext& context, std::vector<std::string>& lines) {
+                                    const std::vector<std::string>& body, const TagContext& context,
+                                    std::vector<std::string>& lines) {
   RecordState state;
   state.Record = &record;
   state.Context = &context;
@@ -256,15 +284,29 @@ Status TagEngine::HandleTag(const std::string& tagText, RecordState& state) {
       std::string_view(tagText).substr(std::min(entry->Name.size(), tagText.size()));
 
   switch (entry->Kind) {
-    case TagKind::Hour2: return TwoDigitValue(Field(timeCode, 0, 2), tagText, state);
-    case TagKind::Minute2: return TwoDigitValue(Field(timeCode, 3, 2), tagText, state);
-    case TagKind::Second2: return TwoDigitValue(Field(timeCode, 6, 2), tagText, state);
-    case TagKind::Chapter2: return TwoDigitValue(Field(chapter, 0, 2), tagText, state);
-    case TagKind::Hour1: AddValue(std::string(Field(timeCode, 0, 1)), state); break;
-    case TagKind::Minute1: AddValue(std::string(Field(timeCode, 3, 1)), state); break;
-    case TagKind::Second1: AddValue(std::string(Field(timeCode, 6, 1)), state); break;
-    case TagKind::Chapter1: AddValue(std::string(Field(chapter, 0, 1)), state); break;
-    case TagKind::LineBreak: Emit(state); break;
+    case TagKind::Hour2:
+      return TwoDigitValue(Field(timeCode, 0, 2), tagText, state);
+    case TagKind::Minute2:
+      return TwoDigitValue(Field(timeCode, 3, 2), tagText, state);
+    case TagKind::Second2:
+      return TwoDigitValue(Field(timeCode, 6, 2), tagText, state);
+    case TagKind::Chapter2:
+      return TwoDigitValue(Field(chapter, 0, 2), tagText, state);
+    case TagKind::Hour1:
+      AddValue(std::string(Field(timeCode, 0, 1)), state);
+      break;
+    case TagKind::Minute1:
+      AddValue(std::string(Field(timeCode, 3, 1)), state);
+      break;
+    case TagKind::Second1:
+      AddValue(std::string(Field(timeCode, 6, 1)), state);
+      break;
+    case TagKind::Chapter1:
+      AddValue(std::string(Field(chapter, 0, 1)), state);
+      break;
+    case TagKind::LineBreak:
+      Emit(state);
+      break;
     case TagKind::SplitSetting:
       state.EndOfLine.clear();
       state.SplitText = parameter.empty() ? std::string("SPLIT") : std::string(parameter);
@@ -277,32 +319,64 @@ Status TagEngine::HandleTag(const std::string& tagText, RecordState& state) {
       state.SplitText.clear();
       state.EndOfLine = parameter.empty() ? std::string("EOLN") : std::string(parameter);
       break;
-    case TagKind::SubtitleNumber: AddValue(state.Context->SubtitleNumber, state); break;
-    case TagKind::DateWeekday: case TagKind::DateDay: case TagKind::DateMonthName:
-    case TagKind::DateMonth: case TagKind::DateYear4: case TagKind::DateYear2:
-    case TagKind::DateHour2: case TagKind::DateHour: case TagKind::DateMinute2:
-    case TagKind::DateMinute: case TagKind::DateSecond2: case TagKind::DateSecond: {
+    case TagKind::SubtitleNumber:
+      AddValue(state.Context->SubtitleNumber, state);
+      break;
+    case TagKind::DateWeekday:
+    case TagKind::DateDay:
+    case TagKind::DateMonthName:
+    case TagKind::DateMonth:
+    case TagKind::DateYear4:
+    case TagKind::DateYear2:
+    case TagKind::DateHour2:
+    case TagKind::DateHour:
+    case TagKind::DateMinute2:
+    case TagKind::DateMinute:
+    case TagKind::DateSecond2:
+    case TagKind::DateSecond: {
       if (!calendar) break;
       const std::tm now = calendar->Now();
       std::string value;
       switch (entry->Kind) {
-        case TagKind::DateWeekday: value = calendar->WeekdayName(now.tm_wday); break;
-        case TagKind::DateDay: value = TwoDigits(now.tm_mday); break;
-        case TagKind::DateMonthName: value = calendar->MonthName(now.tm_mon); break;
-        case TagKind::DateMonth: value = TwoDigits(now.tm_mon + 1); break;
+        case TagKind::DateWeekday:
+          value = calendar->WeekdayName(now.tm_wday);
+          break;
+        case TagKind::DateDay:
+          value = TwoDigits(now.tm_mday);
+          break;
+        case TagKind::DateMonthName:
+          value = calendar->MonthName(now.tm_mon);
+          break;
+        case TagKind::DateMonth:
+          value = TwoDigits(now.tm_mon + 1);
+          break;
         case TagKind::DateYear4: {
           char year[16];
           std::snprintf(year, sizeof year, "%04d", now.tm_year + 1900);
           value = year;
           break;
         }
-        case TagKind::DateYear2: value = TwoDigits(((now.tm_year + 1900) % 100 + 100) % 100); break;
-        case TagKind::DateHour2: value = TwoDigits(now.tm_hour); break;
-        case TagKind::DateHour: value = std::to_string(now.tm_hour); break;
-        case TagKind::DateMinute2: value = TwoDigits(now.tm_min); break;
-        case TagKind::DateMinute: value = std::to_string(now.tm_min); break;
-        case TagKind::DateSecond2: value = TwoDigits(now.tm_sec); break;
-        default: value = std::to_string(now.tm_sec); break;
+        case TagKind::DateYear2:
+          value = TwoDigits(((now.tm_year + 1900) % 100 + 100) % 100);
+          break;
+        case TagKind::DateHour2:
+          value = TwoDigits(now.tm_hour);
+          break;
+        case TagKind::DateHour:
+          value = std::to_string(now.tm_hour);
+          break;
+        case TagKind::DateMinute2:
+          value = TwoDigits(now.tm_min);
+          break;
+        case TagKind::DateMinute:
+          value = std::to_string(now.tm_min);
+          break;
+        case TagKind::DateSecond2:
+          value = TwoDigits(now.tm_sec);
+          break;
+        default:
+          value = std::to_string(now.tm_sec);
+          break;
       }
       AddValue(value, state);
       break;
@@ -312,16 +386,25 @@ Status TagEngine::HandleTag(const std::string& tagText, RecordState& state) {
       AddValue(std::to_string((color >> entry->Shift) & 0xFF), state);
       break;
     }
-    case TagKind::MathAdd: mathList_.emplace_back("ADD"); break;
-    case TagKind::MathMul: mathList_.emplace_back("MUL"); break;
-    case TagKind::MathDiv: mathList_.emplace_back("DIV"); break;
-    case TagKind::MathSub: mathList_.emplace_back("SUB"); break;
+    case TagKind::MathAdd:
+      mathList_.emplace_back("ADD");
+      break;
+    case TagKind::MathMul:
+      mathList_.emplace_back("MUL");
+      break;
+    case TagKind::MathDiv:
+      mathList_.emplace_back("DIV");
+      break;
+    case TagKind::MathSub:
+      mathList_.emplace_back("SUB");
+      break;
     case TagKind::MathStart:
       mathList_.clear();
       state.MathWidth = -1;
       mathList_.emplace_back("START");
       break;
-    case TagKind::MathResult: return CalculateMathResult(state);
+    case TagKind::MathResult:
+      return CalculateMathResult(state);
     case TagKind::MathValue:
       if (mathList_.size() == 1 && mathList_.front() == "START")
         mathList_.front() = std::string(parameter);
@@ -334,7 +417,9 @@ Status TagEngine::HandleTag(const std::string& tagText, RecordState& state) {
       state.MathWidth = *width;
       break;
     }
-    case TagKind::Subpic: InsertSubpic(state); break;
+    case TagKind::Subpic:
+      InsertSubpic(state);
+      break;
   }
   return Status::Success();
 }

@@ -20,9 +20,9 @@ class LocalCalendar;
 
 // What the tags read from the program at the moment they are handled.
 struct TagContext {
-  std::string SubtitleNumber;                // SUB_NR: the current subtitle number field
-  std::array<Color, 4> Palette{};            // C1R..C4B: the four display colours
-  const LocalCalendar* Calendar = nullptr;   // DATE_*: nothing is written without one
+  std::string SubtitleNumber;                   // SUB_NR: the current subtitle number field
+  std::array<Color, 4> Palette{};               // C1R..C4B: the four display colours
+  const LocalCalendar* Calendar = nullptr;      // DATE_*: nothing is written without one
   const CharacterLookup* Characters = nullptr;  // SUBPIC: every reference is "<ERROR>" without one
   // Raw text line -> decoded text, kept by a caller that knows `Characters` is unchanged
   // between renderings; decoding is then done once per distinct line, not once per rendering.

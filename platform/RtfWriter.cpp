@@ -1,7 +1,11 @@
 // A minimal RTF writer: a font table, one paragraph per line, unicode escapes for non-ASCII.
 #include "platform/RtfWriter.h"
 
+#include <unistd.h>
+
 #include <cstdint>
+#include <filesystem>
+#include <system_error>
 
 #include "platform/FileIo.h"
 
@@ -94,9 +98,17 @@ std::string RtfWriter::Document(const std::vector<std::string>& lines) {
 }
 
 Status RtfWriter::Write(const std::string& path, const std::vector<std::string>& lines) {
-  if (!WriteFileAtomically(path, Document(lines), false))
-    return Status::Failure("Cannot create file " + path);
-  return Status::Success();
+  if (WriteFileAtomically(path, Document(lines), false)) return Status::Success();
+  // A file that could be made but not filled (a full disc) is a write error, anything else a
+  // file that cannot be created.
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::path target(path);
+  const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  const bool creatable = !path.empty() && !fs::is_directory(target, ec) &&
+                         fs::is_directory(dir, ec) && ::access(dir.c_str(), W_OK | X_OK) == 0;
+  return Status::Failure(creatable ? std::string("Stream write error")
+                                   : "Cannot create file " + path);
 }
 
 }  // namespace quelm

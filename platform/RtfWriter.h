@@ -15,7 +15,8 @@ class RtfWriter {
   // The whole document. A byte that does not start valid UTF-8 is taken as a Latin-1 character.
   static std::string Document(const std::vector<std::string>& lines);
   // Replaces `path` with the document; on failure the message is "Cannot create file <path>"
-  // and any old file of that name is left as it was.
+  // (or "Stream write error" when the file could be made but not written) and any old file of
+  // that name is left as it was.
   static Status Write(const std::string& path, const std::vector<std::string>& lines);
 
   // One line's text with \ { } escaped, tabs as \tab and non-ASCII as \uN? (UTF-16 units).

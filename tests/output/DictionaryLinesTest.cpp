@@ -20,7 +20,7 @@ TEST(DictionaryLinesTest, FirstLineEqualWithoutCaseGivesTheLineAfterIt) {
   ASSERT_NE(lines.TextFor("/D/Char_0.BMP"), nullptr);
   EXPECT_EQ(*lines.TextFor("/D/Char_0.BMP"), "A");  // the earlier of two equal keys
   ASSERT_NE(lines.TextFor("/d/char_1.bmp"), nullptr);
-  EXPECT_EQ(*lines.TextFor("/d/char_1.bmp"), "");  // an entry with an empty text
+  EXPECT_EQ(*lines.TextFor("/d/char_1.bmp"), "");    // an entry with an empty text
   EXPECT_EQ(lines.TextFor("/d/last.bmp"), nullptr);  // the last line has no text after it
   EXPECT_EQ(lines.TextFor("/d/char_9.bmp"), nullptr);
 }

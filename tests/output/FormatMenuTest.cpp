@@ -95,7 +95,8 @@ TEST_F(FormatMenuBuildTest, ColonInAFileNameStillFindsTheFile) {
   const FormatMenuBuild build = BuildFormatMenu(dir_.Path(), NoCheckedCaption, 4);
   ASSERT_EQ(build.Items.size(), 3u);
   EXPECT_EQ(build.Items[2].Caption, "Final : v2:final.ini");
-  EXPECT_EQ(FormatPathFromCaption("/f", "Final : v2:final.ini"), "/f/inal.ini");  // the bare rule skips ":" and one more
+  EXPECT_EQ(FormatPathFromCaption("/f", "Final : v2:final.ini"),
+            "/f/inal.ini");  // the bare rule skips ":" and one more
   EXPECT_EQ(FormatPathFromCaption("/f", "Final : v2:final.ini", build.Items), "/f/v2:final.ini");
   EXPECT_EQ(FormatPathFromCaption("/f", "Gone : x.ini", build.Items), "/f/x.ini");
 }

@@ -33,7 +33,8 @@ TEST(OutputFormatTest, LongTemplatesKeepTheirOrder) {
   test::ScratchDirectory dir;
   std::string text = "[body]\n";
   // Written backwards: the key, not the place in the file, gives a line its position.
-  for (int i = 2999; i >= 0; --i) text += std::to_string(i) + "=\"line " + std::to_string(i) + "\"\n";
+  for (int i = 2999; i >= 0; --i)
+    text += std::to_string(i) + "=\"line " + std::to_string(i) + "\"\n";
   const OutputFormat format = OutputFormat::Read(dir.Write("long.ini", text));
   ASSERT_EQ(format.Body.size(), 3000u);
   EXPECT_EQ(format.Body[0], "line 0");
@@ -57,10 +58,11 @@ TEST(OutputFormatTest, QuotesKeepBlanksAndEmptyLines) {
 
 TEST(OutputFormatTest, MarkerTextEndsItsOwnTemplateOnly) {
   test::ScratchDirectory dir;
-  const std::string path = dir.Write("f.ini",
-                                     "[header]\n0=h\n1=HEADERREADERROR!!!\n2=h2\n"
-                                     "[body]\n0=BODYREADERROR!!!\n1=b\n"
-                                     "[footer]\n0=BODYREADERROR!!!\n1=\"FOOTERREADERROR!!!\"\n2=f\n");
+  const std::string path =
+      dir.Write("f.ini",
+                "[header]\n0=h\n1=HEADERREADERROR!!!\n2=h2\n"
+                "[body]\n0=BODYREADERROR!!!\n1=b\n"
+                "[footer]\n0=BODYREADERROR!!!\n1=\"FOOTERREADERROR!!!\"\n2=f\n");
   const OutputFormat format = OutputFormat::Read(path);
   EXPECT_EQ(format.Header, Lines{"h"});
   EXPECT_TRUE(format.Body.empty());
@@ -89,7 +91,8 @@ TEST(OutputFormatTest, DisplayNameWithFallback) {
 
 TEST(OutputFormatTest, ShippedFormatsAreBesideThePrograms) {
   const std::string dir = std::string(QUELM_BIN_DIR) + "/outputini/";
-  for (const char* name : {"plain.ini", "timecodes.ini", "tags.ini", "seconds.ini", "cuelist.ini"}) {
+  for (const char* name :
+       {"plain.ini", "timecodes.ini", "tags.ini", "seconds.ini", "cuelist.ini"}) {
     const OutputFormat format = OutputFormat::Read(dir + name);
     EXPECT_FALSE(format.Body.empty()) << name;
     EXPECT_NE(ReadFormatDisplayName(dir + name, "unknown"), "unknown") << name;

@@ -13,8 +13,7 @@ namespace quelm::test {
 class ScratchDirectory {
  public:
   ScratchDirectory() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "quelm-output-XXXXXX").string();
+    std::string pattern = (std::filesystem::temp_directory_path() / "quelm-output-XXXXXX").string();
     if (::mkdtemp(pattern.data())) path_ = pattern + "/";
   }
   ~ScratchDirectory() {

@@ -16,9 +16,9 @@ using Lines = std::vector<std::string>;
 
 TEST(RtfWriterTest, EscapesSpecialsAndNonAscii) {
   EXPECT_EQ(RtfWriter::EscapeText("a\\b{c}"), "a\\\\b\\{c\\}");
-  EXPECT_EQ(RtfWriter::EscapeText("caf\xC3\xA9"), "caf\\u233?");             // U+00E9
-  EXPECT_EQ(RtfWriter::EscapeText("\xE2\x82\xAC"), "\\u8364?");               // U+20AC
-  EXPECT_EQ(RtfWriter::EscapeText("\xE8\xAA\x9E"), "\\u-30050?");             // U+8A9E
+  EXPECT_EQ(RtfWriter::EscapeText("caf\xC3\xA9"), "caf\\u233?");                // U+00E9
+  EXPECT_EQ(RtfWriter::EscapeText("\xE2\x82\xAC"), "\\u8364?");                 // U+20AC
+  EXPECT_EQ(RtfWriter::EscapeText("\xE8\xAA\x9E"), "\\u-30050?");               // U+8A9E
   EXPECT_EQ(RtfWriter::EscapeText("\xF0\x9F\x98\x80"), "\\u-10179?\\u-8704?");  // U+1F600
   EXPECT_EQ(RtfWriter::EscapeText("a\tb"), "a\\tab b");
   // Bytes that are not UTF-8 are taken as Latin-1, so no text is lost.
@@ -53,6 +53,8 @@ TEST(RtfWriterTest, FailureNamesTheFileAndKeepsTheOldOne) {
   EXPECT_FALSE(status.Ok);
   EXPECT_EQ(status.Message, "Cannot create file " + path);
 
+  EXPECT_EQ(RtfWriter::Write(dir.Path(), {"x"}).Message, "Cannot create file " + dir.Path());
+
   const std::string existing = dir.Write("moviescript.txt", "old");
   ASSERT_TRUE(RtfWriter::Write(existing, {"new"}).Ok);
   std::ifstream in(existing);
@@ -62,7 +64,8 @@ TEST(RtfWriterTest, FailureNamesTheFileAndKeepsTheOldOne) {
 }
 
 std::string FindOffice() {
-  for (const char* candidate : {"/usr/bin/soffice", "/usr/bin/libreoffice", "/usr/local/bin/soffice"})
+  for (const char* candidate :
+       {"/usr/bin/soffice", "/usr/bin/libreoffice", "/usr/local/bin/soffice"})
     if (std::filesystem::exists(candidate)) return candidate;
   return {};
 }
@@ -79,9 +82,10 @@ TEST(RtfWriterTest, RealReaderGivesBackTheLines) {
                     "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 \xE8\xAA\x9E",
                     "Quelm  v1.01 (beta)  -  by Vennor"};
   ASSERT_TRUE(RtfWriter::Write(dir.Path() + "script.rtf", lines).Ok);
-  const std::string command = office + " -env:UserInstallation=file://" + dir.Path() +
-                              "profile --headless --convert-to \"txt:Text (encoded):UTF8\" --outdir " +
-                              dir.Path() + " " + dir.Path() + "script.rtf >/dev/null 2>&1";
+  const std::string command =
+      office + " -env:UserInstallation=file://" + dir.Path() +
+      "profile --headless --convert-to \"txt:Text (encoded):UTF8\" --outdir " + dir.Path() + " " +
+      dir.Path() + "script.rtf >/dev/null 2>&1";
   ASSERT_EQ(std::system(command.c_str()), 0) << command;
   std::ifstream in(dir.Path() + "script.txt", std::ios::binary);
   ASSERT_TRUE(in.good());

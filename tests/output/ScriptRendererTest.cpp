@@ -40,8 +40,8 @@ class ScriptRendererTest : public ::testing::Test {
 TEST_F(ScriptRendererTest, FreshScriptShowsTheVersionRecord) {
   RawScript raw;
   raw.StartNew();
-  EXPECT_EQ(raw.Lines(), (Lines{"<SUB_START>", "00:00:00", "0",
-                                "Quelm  v1.01 (beta)  -  by Vennor", "<SUB_END>"}));
+  EXPECT_EQ(raw.Lines(), (Lines{"<SUB_START>", "00:00:00", "0", "Quelm  v1.01 (beta)  -  by Vennor",
+                                "<SUB_END>"}));
   OutputFormat format;
   format.Header = {"<HH> <<x> header"};
   format.Body = {"<HH>:<MM>:<SS>", "<SUBPIC>"};
@@ -101,25 +101,27 @@ TEST_F(ScriptRendererTest, BadIntegerStopsWithTheRawScriptIntact) {
 
 TEST_F(ScriptRendererTest, RenderingFromFilesFollowsTheDictionary) {
   test::ScratchDirectory dir;
-  const std::string formatPath = dir.Write("f.ini",
-                                           "[header]\n0=\"Script:\"\n"
-                                           "[body]\n0=\"[<HH>:<MM>:<SS>] <SUBPIC_SPLT=/><SUBPIC>\"\n"
-                                           "[footer]\n0=end\n");
+  const std::string formatPath =
+      dir.Write("f.ini",
+                "[header]\n0=\"Script:\"\n"
+                "[body]\n0=\"[<HH>:<MM>:<SS>] <SUBPIC_SPLT=/><SUBPIC>\"\n"
+                "[footer]\n0=end\n");
   RawScript raw;
   raw.StartNew();
-  raw.AppendRecord("00:00:05", "1", {"<" + dir.Path() + "char_0.bmp><" + dir.Path() + "char_1.bmp>",
-                                     "<" + dir.Path() + "char_1.bmp>"});
+  raw.AppendRecord("00:00:05", "1",
+                   {"<" + dir.Path() + "char_0.bmp><" + dir.Path() + "char_1.bmp>",
+                    "<" + dir.Path() + "char_1.bmp>"});
   ScriptSources sources;
   sources.FormatPath = formatPath;
   sources.DictionaryRoot = dir.Path();
 
   // No dictionary yet: every reference is "<ERROR>".
   ScriptRendering rendering = renderer_.Render(raw, sources);
-  EXPECT_EQ(rendering.Lines,
-            (Lines{"Script:", "[00:00:00] Quelm  v1.01 (beta)  -  by Vennor",
-                   "[00:00:05] <ERROR><ERROR>/<ERROR>", "end"}));
+  EXPECT_EQ(rendering.Lines, (Lines{"Script:", "[00:00:00] Quelm  v1.01 (beta)  -  by Vennor",
+                                    "[00:00:05] <ERROR><ERROR>/<ERROR>", "end"}));
 
-  dir.Write("chardict.ocr", dir.Path() + "char_0.bmp\r\nO\r\n" + dir.Path() + "char_1.bmp\r\nk\r\n");
+  dir.Write("chardict.ocr",
+            dir.Path() + "char_0.bmp\r\nO\r\n" + dir.Path() + "char_1.bmp\r\nk\r\n");
   rendering = renderer_.Render(raw, sources);
   EXPECT_EQ(rendering.Lines[2], "[00:00:05] Ok/k");
 
@@ -139,7 +141,8 @@ class ShippedFormatTest : public ScriptRendererTest {
     if (withVersionRecord) raw.StartNew();
     raw.AppendRecord("01:02:03", "4", {"</d/c0.bmp></d/c1.bmp>", "</d/c2.bmp>"});
     context_.Palette = {ColorBlack, 0xC8C8C8, 0x686868, ColorWhite};
-    const OutputFormat format = OutputFormat::Read(std::string(QUELM_BIN_DIR) + "/outputini/" + name);
+    const OutputFormat format =
+        OutputFormat::Read(std::string(QUELM_BIN_DIR) + "/outputini/" + name);
     const ScriptRendering rendering = renderer_.Render(raw.Lines(), format, context_);
     EXPECT_TRUE(rendering.Result.Ok) << rendering.Result.Message;
     return rendering.Lines;
@@ -162,11 +165,9 @@ TEST_F(ShippedFormatTest, TagShowcase) {
   EXPECT_EQ(RenderShipped("tags.ini", false),
             (Lines{"Tag showcase - the header is copied as it stands: <HH> stays <HH>", "",
                    "Subtitle in chapter 4/04, at 01h 02m 03s (one hour later: 02h)",
-                   "Seconds into the hour: 123",
-                   "Rendered Saturday, 01 January 2000 at 12:00:00",
+                   "Seconds into the hour: 123", "Rendered Saturday, 01 January 2000 at 12:00:00",
                    "Byte values of colour 4: 255,255,255; current subtitle number 3",
-                   "Literal brackets: <Hi / é >",
-                   "First line", "second line", "",
+                   "Literal brackets: <Hi / é >", "First line", "second line", "",
                    "End of the tag showcase."}));
 }
 

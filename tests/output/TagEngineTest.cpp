@@ -23,15 +23,17 @@ class FixedCalendar : public LocalCalendar {
     Moment.tm_sec = 9;
   }
   std::tm Now() const override { return Moment; }
-  std::string WeekdayName(int weekday) const override { return "Weekday" + std::to_string(weekday); }
+  std::string WeekdayName(int weekday) const override {
+    return "Weekday" + std::to_string(weekday);
+  }
   std::string MonthName(int month) const override { return "Month" + std::to_string(month); }
 };
 
 class TagEngineTest : public ::testing::Test {
  protected:
   TagEngineTest()
-      : dictionary_({"/d/char_0.bmp", "A", "/d/char_1.bmp", "b", "/d/char_2.bmp", "<HH>",
-                     "/d/k1.bmp"}) {
+      : dictionary_(
+            {"/d/char_0.bmp", "A", "/d/char_1.bmp", "b", "/d/char_2.bmp", "<HH>", "/d/k1.bmp"}) {
     context_.SubtitleNumber = "42";
     context_.Calendar = &calendar_;
     context_.Characters = &dictionary_;
@@ -125,7 +127,8 @@ TEST_F(TagEngineTest, SystemCalendarNamesFromTheGivenLocale) {
 
 TEST_F(TagEngineTest, ColourTagsReadTheCrossedBytes) {
   // Red 0x33, green 0x22, blue 0x11: the value is 0x112233, and the R tag reads bits 16-23.
-  context_.Palette = {RgbToColor(0x33, 0x22, 0x11), 0xC8C8C8, 0x686868, RgbToColor(0xCC, 0xBB, 0xAA)};
+  context_.Palette = {RgbToColor(0x33, 0x22, 0x11), 0xC8C8C8, 0x686868,
+                      RgbToColor(0xCC, 0xBB, 0xAA)};
   EXPECT_EQ(Line("<C1R>,<C1G>,<C1B>"), "17,34,51");
   EXPECT_EQ(Line("<C2R>,<C3G>"), "200,104");
   EXPECT_EQ(Line("<C4R>,<C4G>,<C4B>"), "170,187,204");

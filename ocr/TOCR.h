@@ -1,0 +1,135 @@
+// The recognition window: runs one RecognitionRun over a subpicture when first shown, asks the
+// user about unknown characters in the window itself, saves the dictionary when it closes.
+#pragma once
+
+#include <QDialog>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ocr/CharDictionary.h"
+#include "ocr/RecognitionRun.h"
+#include "platform/Bitmap.h"
+#include "platform/UserInteraction.h"
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+
+namespace quelm {
+
+// What the main window takes back from one recognition window.
+struct OcrOutcome {
+  // Also set when the run could not start (dictionary unreadable) or failed writing a bitmap;
+  // nothing goes into the script then.
+  bool Aborted = true;
+  std::vector<std::string> VisibleLines;
+  // One line of character references per text line: the record's body.
+  std::vector<std::string> ReferenceLines;
+  Color FinalCharColor = ColorWhite;
+  // "Keep these colors" was checked.
+  bool KeepColors = false;
+  // Colour index (0 to 3) the main window makes the character colour: set only when the colours
+  // are kept and the run was not aborted.
+  std::optional<int> KeptCharColorIndex;
+};
+
+class TOCR : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TOCR(UserInteraction& ui, QWidget* parent = nullptr);
+  ~TOCR() override;
+
+  void SetSubpicture(const Bitmap& subpicture) { subpicture_ = subpicture; }
+  void SetSettings(const RecognitionSettings& settings, bool autoClose);
+
+  // One recognition the way the main window performs it: create the window, hand it the
+  // subpicture and the settings, show it modally, read the outcome back, destroy it.
+  static OcrOutcome Recognize(UserInteraction& ui, const Bitmap& subpicture,
+                              const RecognitionSettings& settings, bool autoClose,
+                              QWidget* parent = nullptr);
+
+  OcrOutcome Outcome() const;
+  bool HasRun() const { return hasRun_; }
+  bool IsRunning() const { return running_; }
+  bool WaitingForInput() const { return waitingForInput_; }
+  const CharDictionary& Dictionary() const { return dictionary_; }
+
+  QLabel* Label1 = nullptr;
+  QFrame* Panel1 = nullptr;
+  QLabel* CharacterImage = nullptr;
+  QLineEdit* EditAscii = nullptr;
+  QLineEdit* UWEditAscii = nullptr;
+  QLabel* Label2 = nullptr;
+  QLabel* TextLineImage = nullptr;
+  QWidget* Shape1 = nullptr;
+  QPlainTextEdit* MemoTextLines = nullptr;
+  QPlainTextEdit* UWMemoTextLines = nullptr;
+  QLabel* CurrentImage = nullptr;
+  QLabel* TempImage = nullptr;
+  QPushButton* BtnSkipChar = nullptr;
+  QPushButton* BtnSkipTextline = nullptr;
+  QPushButton* BtnChangeCharColor = nullptr;
+  QCheckBox* CheckKeepColors = nullptr;
+  QPushButton* BtnAbort = nullptr;
+  QPushButton* BtnClose = nullptr;
+  QTimer* TimerAutoClose = nullptr;
+
+ public slots:
+  void reject() override;
+  void done(int result) override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private slots:
+  void FormActivate();
+  void BtnSkipCharClick();
+  void BtnSkipTextlineClick();
+  void BtnChangeCharColorClick();
+  void CheckKeepColorsClick(bool checked);
+  void BtnAbortClick();
+  void BtnCloseClick();
+  void TimerAutoCloseTimer();
+
+ private:
+  CharacterAnswer GetAsciiCharacter(const CharacterQuestion& question);
+  void SetQuestionControls(bool asking, bool changeColorAllowed);
+  void ShowTextLine(const Bitmap& line, bool flatten);
+  void ShowCharacter(const Bitmap& character, const CutBox& box);
+  void ShowLines(QPlainTextEdit* memo, const std::vector<std::string>& lines);
+  void FormClose();
+
+  UserInteraction& ui_;
+  Bitmap subpicture_;
+  RecognitionSettings settings_;
+  bool autoClose_ = true;
+  CharDictionary dictionary_;
+  std::unique_ptr<RecognitionRun> run_;
+  RecognitionResult result_;
+  Color charColor_ = ColorWhite;
+  // Scale of the shown line against its pixels, for the frame.
+  double lineScaleX_ = 1.0;
+  double lineScaleY_ = 1.0;
+  QTimer* wakeTimer_ = nullptr;
+
+  bool hasRun_ = false;
+  bool running_ = false;
+  bool dictionaryLoaded_ = false;
+  bool saved_ = false;
+  bool waitingForInput_ = false;
+  bool skipCharacter_ = false;
+  bool skipTextline_ = false;
+  bool changeColorRequested_ = false;
+  bool aborted_ = false;
+};
+
+}  // namespace quelm

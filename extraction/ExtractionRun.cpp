@@ -54,6 +54,11 @@ ExtractionRun::ExtractionRun(UserInteraction& ui) : ui_(ui), decoder_(ui) {
 ExtractionRun::~ExtractionRun() { CloseVobFile(); }
 
 SubpictureResult ExtractionRun::Run(const SubpictureRequest& request) {
+  Perform(request);
+  return result_;
+}
+
+void ExtractionRun::Perform(const SubpictureRequest& request) {
   Begin(request);
   if (OpenVobFile(request.VobFileName)) {
     result_.EndOfFile = GetNextSubtitle();
@@ -67,7 +72,6 @@ SubpictureResult ExtractionRun::Run(const SubpictureRequest& request) {
     result_.UnitPts = 0;
     result_.EndOfFile = true;
   }
-  return result_;
 }
 
 void ExtractionRun::Begin(const SubpictureRequest& request) {
@@ -137,15 +141,20 @@ void ExtractionRun::CloseVobFile() {
 bool ExtractionRun::EnsurePack() {
   if (readLength_ - readPos_ >= static_cast<std::size_t>(PackSize)) return true;
   if (readEnded_ || file_ == nullptr) return false;
-  if (readBuffer_.size() < ReadChunkSize) readBuffer_.resize(ReadChunkSize);
+  if (readBuffer_.empty()) {
+    // Page-aligned, so that the kernel copies into whole pages.
+    readBuffer_.resize(ReadChunkSize + BufferAlignment);
+    const auto address = reinterpret_cast<std::uintptr_t>(readBuffer_.data());
+    readBase_ = readBuffer_.data() + ((BufferAlignment - address % BufferAlignment) % BufferAlignment);
+  }
   const std::size_t tail = readLength_ - readPos_;
-  if (tail > 0) std::memmove(readBuffer_.data(), readBuffer_.data() + readPos_, tail);
+  if (tail > 0) std::memmove(readBase_, readBase_ + readPos_, tail);
   bufferOffset_ += static_cast<std::int64_t>(readPos_);
   readPos_ = 0;
   readLength_ = tail;
   while (readLength_ < static_cast<std::size_t>(PackSize)) {
     const std::size_t got =
-        std::fread(readBuffer_.data() + readLength_, 1, ReadChunkSize - readLength_, file_);
+        std::fread(readBase_ + readLength_, 1, ReadChunkSize - readLength_, file_);
     readLength_ += got;
     if (got == 0) {
       readEnded_ = true;
@@ -176,7 +185,7 @@ bool ExtractionRun::GetNextSubtitle() {
       return true;
     }
 
-    const std::uint8_t* block = readBuffer_.data() + readPos_;
+    const std::uint8_t* block = readBase_ + readPos_;
     readPos_ += PackSize;
     result_.FilePosition += PackSize;
     if (!IsPackStart(block)) {

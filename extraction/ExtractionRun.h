@@ -29,6 +29,8 @@ class ExtractionRun {
   // The whole run: open, GetNextSubtitle, close. Shows "File opening error!" when the file
   // cannot be opened and reports end of file.
   SubpictureResult Run(const SubpictureRequest& request);
+  // The same, leaving the outcome in Result() (which a caller may move from) instead of copying.
+  void Perform(const SubpictureRequest& request);
 
   // Setting this between two packs ends the scan (Stopped and EndOfFile both true).
   void Stop() { stopped_ = true; }
@@ -80,9 +82,11 @@ class ExtractionRun {
   std::vector<std::uint8_t> spuBuffer_;
   std::atomic<bool> stopped_ = false;
 
-  // Read buffer: readBuffer_[readPos_, readLength_) holds the file from offset
+  // Read buffer: readBase_[readPos_, readLength_) holds the file from offset
   // bufferOffset_ + readPos_ onwards.
+  static constexpr std::size_t BufferAlignment = 4096;
   std::vector<std::uint8_t> readBuffer_;
+  std::uint8_t* readBase_ = nullptr;  // page-aligned start inside readBuffer_
   std::size_t readPos_ = 0;
   std::size_t readLength_ = 0;
   std::int64_t bufferOffset_ = 0;

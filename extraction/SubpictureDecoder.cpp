@@ -18,6 +18,26 @@ int BigEndian16(std::span<const std::uint8_t> data, std::size_t at) {
 
 }  // namespace
 
+inline int SubpictureDecoder::GetByte() {
+  int& offset = fieldOffsets_[currentField_];
+  if (offset < 0 || static_cast<std::size_t>(offset) >= unit_.size()) {
+    dataExhausted_ = true;
+    return 0;
+  }
+  ++progress_;
+  return unit_[static_cast<std::size_t>(offset++)];
+}
+
+inline int SubpictureDecoder::GetNibble() {
+  if (highNibbleNext_) {
+    currentByte_ = GetByte();
+    highNibbleNext_ = false;
+    return currentByte_ >> 4;
+  }
+  highNibbleNext_ = true;
+  return currentByte_ & 0x0F;
+}
+
 // Unit layout (offsets from its start, big-endian):
 //   0..1 UnitSize, 2..3 ControlOffset, 4.. pixel data of both fields,
 //   ControlOffset.. control sequences: 2-byte delay, 2-byte next offset, commands up to 0xFF.
@@ -83,6 +103,9 @@ bool SubpictureDecoder::TryToMakeBitmap(std::span<const std::uint8_t> unit, int 
   width_ = width;
   height_ = height;
   rows_.clear();
+  // Room for the rows a truthful unit fills; a lying area claim only grows as rows are drawn.
+  const std::size_t drawnRows = static_cast<std::size_t>((height + interlaceStep_ - 1) / interlaceStep_);
+  rows_.reserve(std::min<std::size_t>(drawnRows * static_cast<std::size_t>(width), 1 << 20));
   currentField_ = 0;
   highNibbleNext_ = true;
   currentByte_ = 0;
@@ -93,6 +116,7 @@ bool SubpictureDecoder::TryToMakeBitmap(std::span<const std::uint8_t> unit, int 
   dataExhausted_ = false;
   codesSincePump_ = 0;
   lastPump_ = std::chrono::steady_clock::now();
+  StartRow();
 
   while (fieldOffsets_[1] < controlOffset_ + 2 && sourceLine_ < height_) {
     // Codes of one to four nibbles; four nibbles with a value below 0x100 end the row.
@@ -116,38 +140,16 @@ bool SubpictureDecoder::TryToMakeBitmap(std::span<const std::uint8_t> unit, int 
     } else {
       HaFoundCode(value);
     }
-    LetEventsRun(false);
+    if (++codesSincePump_ >= CodesPerClockCheck) LetEventsRun();
   }
 
-  bitmap = Bitmap(width_, bitmapRow_, codeColors_[0]);
-  for (int y = 0; y < bitmap.Height(); ++y) {
-    std::copy_n(rows_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_),
-                bitmap.Width(), bitmap.Row(y));
-  }
-  rows_.clear();
-  rows_.shrink_to_fit();
+  // The row being drawn when the data ended is dropped.
+  rows_.resize(static_cast<std::size_t>(bitmapRow_) * static_cast<std::size_t>(width_));
+  bitmap = Bitmap(width_, bitmapRow_, std::move(rows_));
+  rows_ = std::vector<Color>();
+  drawRow_ = nullptr;
   if (Progress) Progress(progress_, progressMaximum_);
   return true;
-}
-
-int SubpictureDecoder::GetByte() {
-  int& offset = fieldOffsets_[currentField_];
-  if (offset < 0 || static_cast<std::size_t>(offset) >= unit_.size()) {
-    dataExhausted_ = true;
-    return 0;
-  }
-  ++progress_;
-  return unit_[static_cast<std::size_t>(offset++)];
-}
-
-int SubpictureDecoder::GetNibble() {
-  if (highNibbleNext_) {
-    currentByte_ = GetByte();
-    highNibbleNext_ = false;
-    return currentByte_ >> 4;
-  }
-  highNibbleNext_ = true;
-  return currentByte_ & 0x0F;
 }
 
 void SubpictureDecoder::HaFoundCode(int value) {
@@ -159,22 +161,24 @@ void SubpictureDecoder::HaFoundCode(int value) {
 }
 
 void SubpictureDecoder::FillImage(int count, int colorCode) {
-  if (sourceLine_ == nextDrawnLine_) {
-    const std::size_t rowStart =
-        static_cast<std::size_t>(bitmapRow_) * static_cast<std::size_t>(width_);
-    if (rows_.size() < rowStart + static_cast<std::size_t>(width_)) {
-      rows_.resize(rowStart + static_cast<std::size_t>(width_), codeColors_[0]);
-    }
-    const int end = std::min(width_, column_ + count);
-    if (column_ < end) {
-      std::fill(rows_.begin() + static_cast<std::ptrdiff_t>(rowStart + column_),
-                rows_.begin() + static_cast<std::ptrdiff_t>(rowStart + end),
-                codeColors_[colorCode]);
-    }
+  const int end = std::min(width_, column_ + count);
+  if (drawRow_ != nullptr) {
+    const Color color = codeColors_[colorCode];
+    for (int x = column_; x < end; ++x) drawRow_[x] = color;
   }
   // Rows that are not drawn count their columns too, so that a row filled by runs alone ends at
   // the width there as well and both fields stay in step.
-  column_ = std::min(width_, column_ + count);
+  column_ = end;
+}
+
+void SubpictureDecoder::StartRow() {
+  // Only a display line that is drawn gets a bitmap row; rows grow as they are decoded.
+  drawRow_ = nullptr;
+  if (sourceLine_ != nextDrawnLine_ || sourceLine_ >= height_) return;
+  const std::size_t rowStart =
+      static_cast<std::size_t>(bitmapRow_) * static_cast<std::size_t>(width_);
+  rows_.resize(rowStart + static_cast<std::size_t>(width_), codeColors_[0]);
+  drawRow_ = rows_.data() + rowStart;
 }
 
 void SubpictureDecoder::NextLine() {
@@ -187,13 +191,13 @@ void SubpictureDecoder::NextLine() {
     nextDrawnLine_ += interlaceStep_;
     ++bitmapRow_;
   }
+  StartRow();
 }
 
-void SubpictureDecoder::LetEventsRun(bool force) {
-  if (!force && ++codesSincePump_ < CodesPerClockCheck) return;
+void SubpictureDecoder::LetEventsRun() {
   codesSincePump_ = 0;
   const auto now = std::chrono::steady_clock::now();
-  if (!force && now - lastPump_ < PumpInterval) return;
+  if (now - lastPump_ < PumpInterval) return;
   lastPump_ = now;
   if (Progress) Progress(progress_, progressMaximum_);
   if (EventPump) EventPump();

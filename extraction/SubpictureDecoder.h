@@ -39,7 +39,8 @@ class SubpictureDecoder {
   void HaFoundCode(int value);
   void FillImage(int count, int colorCode);
   void NextLine();
-  void LetEventsRun(bool force);
+  void StartRow();
+  void LetEventsRun();
 
   UserInteraction& ui_;
   // Per-unit state; see the .cpp for the meaning of each.
@@ -62,6 +63,7 @@ class SubpictureDecoder {
   int width_ = 0;
   int height_ = 0;
   std::vector<Color> rows_;  // drawn rows, width_ pixels each; becomes the bitmap at the end
+  Color* drawRow_ = nullptr;  // the row in rows_ being drawn; null on display lines not drawn
   int codesSincePump_ = 0;
   std::chrono::steady_clock::time_point lastPump_;
 };

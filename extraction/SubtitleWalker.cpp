@@ -28,7 +28,8 @@ std::optional<WalkedSubtitle> SubtitleWalker::Next() {
     request.HasCarriedUnitPts = hasCarriedUnitPts_;
     carriedUnit_.clear();
 
-    SubpictureResult result = run_.Run(request);
+    run_.Perform(request);
+    SubpictureResult result = std::move(run_.Result());
     if (result.Stopped) {
       stopped_ = true;
       break;

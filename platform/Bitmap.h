@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "platform/Color.h"
@@ -12,6 +13,16 @@ class Bitmap {
  public:
   Bitmap() = default;
   Bitmap(int width, int height, Color fill = ColorBlack);
+  // Takes over `pixels`, width x height values row by row; any other count gives an empty
+  // bitmap. Saves a decoder a second pass over a picture it built itself.
+  Bitmap(int width, int height, std::vector<Color>&& pixels) {
+    if (width > 0 && height > 0 && width <= MaxSide && height <= MaxSide &&
+        pixels.size() == static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {
+      width_ = width;
+      height_ = height;
+      pixels_ = std::move(pixels);
+    }
+  }
 
   int Width() const { return width_; }
   int Height() const { return height_; }

@@ -42,6 +42,8 @@ T* Named(T* widget, const char* name) {
 void SetBase(QWidget* w, const QColor& color) {
   QPalette p = w->palette();
   p.setColor(QPalette::Base, color);
+  // The reference stays readable on silver while its edit is disabled.
+  p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x40, 0x40, 0x40));
   w->setPalette(p);
 }
 
@@ -62,7 +64,11 @@ TOCR::TOCR(UserInteraction& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
   Panel1 = Named(new QFrame(this), "Panel1");
   Panel1->setGeometry(24, 32, 121, 121);
   Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  // White paper around the glyph, which is drawn black on white.
   Panel1->setAutoFillBackground(true);
+  QPalette paper = Panel1->palette();
+  paper.setColor(QPalette::Window, Qt::white);
+  Panel1->setPalette(paper);
   CharacterImage = Named(new QLabel(Panel1), "CharacterImage");
   CharacterImage->setGeometry(8, 8, CharacterArea, CharacterArea);
   CharacterImage->setAlignment(Qt::AlignCenter);

@@ -285,5 +285,37 @@ TEST_F(TagEngineTest, DeepBracketsAndHugeLines) {
   EXPECT_EQ(line.substr(0, 6), "151515");
 }
 
+TEST_F(TagEngineTest, RandomBracketSoupNeverBreaksTheEngine) {
+  // Lines from a small alphabet that forms tags, escapes, offsets and stray brackets.
+  const std::string alphabet = "<<>>HHCCRSx1-=_MATH_STARTSUBPIC";
+  std::uint32_t seed = 12345;
+  auto next = [&] {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 16) & 0x7FFF;
+  };
+  int failures = 0;
+  std::size_t produced = 0;
+  for (int round = 0; round < 3000; ++round) {
+    std::vector<std::string> body(1 + next() % 3);
+    for (std::string& line : body)
+      for (unsigned n = next() % 40; n > 0; --n) line += alphabet[next() % alphabet.size()];
+    Status status;
+    const auto lines = Render(body, &status);
+    for (const std::string& line : lines) produced += line.size();
+    if (status.Ok) {
+      EXPECT_GE(lines.size(), body.size());
+    } else {
+      ++failures;
+      const bool known = status.Message == "Division by zero" ||
+                         (status.Message.front() == '\'' &&
+                          status.Message.ends_with("' is not a valid integer value"));
+      EXPECT_TRUE(known) << status.Message;
+    }
+  }
+  // The soup reaches both outcomes, so the loop tests something.
+  EXPECT_GT(failures, 0);
+  EXPECT_GT(produced, 0u);
+}
+
 }  // namespace
 }  // namespace quelm

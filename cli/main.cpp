@@ -20,7 +20,8 @@ const Subcommand Subcommands[] = {
 
 void PrintUsage(std::FILE* out) {
   std::fprintf(out, "usage: quelm-cli <command> [options]\n\ncommands:\n");
-  for (const Subcommand& sub : Subcommands) std::fprintf(out, "  %-10s %s\n", sub.Name, sub.Summary);
+  for (const Subcommand& sub : Subcommands)
+    std::fprintf(out, "  %-10s %s\n", sub.Name, sub.Summary);
   std::fprintf(out, "\n'quelm-cli <command> --help' describes a command's options.\n");
 }
 

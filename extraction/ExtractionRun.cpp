@@ -32,7 +32,9 @@ bool IsPrivateStream1(const std::uint8_t* block) {
 }
 
 // PTS_DTS flags 10 or 11.
-bool HasPts(const std::uint8_t* block) { return (block[PesFlags] & 0x80) != 0; }
+bool HasPts(const std::uint8_t* block) {
+  return (block[PesFlags] & 0x80) != 0;
+}
 
 // The 33-bit PTS in MPEG-2 systems layout; the marker bits are ignored.
 std::uint64_t ReadPts(const std::uint8_t* block) {
@@ -51,7 +53,9 @@ ExtractionRun::ExtractionRun(UserInteraction& ui) : ui_(ui), decoder_(ui) {
   };
 }
 
-ExtractionRun::~ExtractionRun() { CloseVobFile(); }
+ExtractionRun::~ExtractionRun() {
+  CloseVobFile();
+}
 
 SubpictureResult ExtractionRun::Run(const SubpictureRequest& request) {
   Perform(request);
@@ -100,11 +104,10 @@ bool ExtractionRun::OpenVobFile(const std::string& fileName) {
   if (ok) ok = std::setvbuf(file_, nullptr, _IONBF, 0) == 0;
   if (ok) ok = fstat(fileno(file_), &info) == 0 && !S_ISDIR(info.st_mode);
   if (ok) {
-    const FileIdentity identity{static_cast<std::uint64_t>(info.st_dev),
-                                static_cast<std::uint64_t>(info.st_ino),
-                                static_cast<std::int64_t>(info.st_size),
-                                static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 +
-                                    info.st_mtim.tv_nsec};
+    const FileIdentity identity{
+        static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
+        static_cast<std::int64_t>(info.st_size),
+        static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
     const bool reuse = fileName == bufferFileName_ && identity == bufferIdentity_ &&
                        position >= bufferOffset_ &&
                        position <= bufferOffset_ + static_cast<std::int64_t>(readLength_);
@@ -145,7 +148,8 @@ bool ExtractionRun::EnsurePack() {
     // Page-aligned, so that the kernel copies into whole pages.
     readBuffer_.resize(ReadChunkSize + BufferAlignment);
     const auto address = reinterpret_cast<std::uintptr_t>(readBuffer_.data());
-    readBase_ = readBuffer_.data() + ((BufferAlignment - address % BufferAlignment) % BufferAlignment);
+    readBase_ =
+        readBuffer_.data() + ((BufferAlignment - address % BufferAlignment) % BufferAlignment);
   }
   const std::size_t tail = readLength_ - readPos_;
   if (tail > 0) std::memmove(readBase_, readBase_ + readPos_, tail);
@@ -273,6 +277,8 @@ void ExtractionRun::EndOfData() {
   spuBuffer_.clear();
 }
 
-void ExtractionRun::DiscardUnit() { spuBuffer_.clear(); }
+void ExtractionRun::DiscardUnit() {
+  spuBuffer_.clear();
+}
 
 }  // namespace quelm

@@ -44,8 +44,7 @@ inline int SubpictureDecoder::GetNibble() {
 // Commands are read linearly from ControlOffset + 4; the header of every later sequence is
 // skipped as part of 0xFF. Each command moves the position forward, so the walk always ends.
 bool SubpictureDecoder::TryToMakeBitmap(std::span<const std::uint8_t> unit, int interlaceStep,
-                                        const std::array<Color, 4>& bitmapColors,
-                                        Bitmap& bitmap) {
+                                        const std::array<Color, 4>& bitmapColors, Bitmap& bitmap) {
   unit_ = unit;
   bitmap_ = &bitmap;
   bitmap = Bitmap();
@@ -104,7 +103,8 @@ bool SubpictureDecoder::TryToMakeBitmap(std::span<const std::uint8_t> unit, int 
   height_ = height;
   rows_.clear();
   // Room for the rows a truthful unit fills; a lying area claim only grows as rows are drawn.
-  const std::size_t drawnRows = static_cast<std::size_t>((height + interlaceStep_ - 1) / interlaceStep_);
+  const std::size_t drawnRows =
+      static_cast<std::size_t>((height + interlaceStep_ - 1) / interlaceStep_);
   rows_.reserve(std::min<std::size_t>(drawnRows * static_cast<std::size_t>(width), 1 << 20));
   currentField_ = 0;
   highNibbleNext_ = true;

@@ -62,7 +62,7 @@ class SubpictureDecoder {
   bool dataExhausted_ = false;
   int width_ = 0;
   int height_ = 0;
-  std::vector<Color> rows_;  // drawn rows, width_ pixels each; becomes the bitmap at the end
+  std::vector<Color> rows_;   // drawn rows, width_ pixels each; becomes the bitmap at the end
   Color* drawRow_ = nullptr;  // the row in rows_ being drawn; null on display lines not drawn
   int codesSincePump_ = 0;
   std::chrono::steady_clock::time_point lastPump_;

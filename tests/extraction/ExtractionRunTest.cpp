@@ -505,15 +505,23 @@ TEST_F(ExtractionRunTest, DamagedFilesNeverCrash) {
       } else if (kind == 1) {
         std::vector<std::uint8_t> unit = test::EncodeUnit(Codes(30, 20, p));
         // Lie about the size, the control offset or anything else.
-        for (int k = 0; k < 4; ++k) unit[random() % unit.size()] = static_cast<std::uint8_t>(random());
+        for (int k = 0; k < 4; ++k)
+          unit[random() % unit.size()] = static_cast<std::uint8_t>(random());
         unit[0] = static_cast<std::uint8_t>(random());
         unit[1] = static_cast<std::uint8_t>(random());
-        writer.AddUnit(unit, 0x20, random() % 2 ? std::optional<std::uint64_t>(random()) : std::nullopt);
+        writer.AddUnit(unit, 0x20,
+                       random() % 2 ? std::optional<std::uint64_t>(random()) : std::nullopt);
       } else if (kind == 2) {
         std::vector<std::uint8_t> pack(2048);
         for (auto& b : pack) b = static_cast<std::uint8_t>(random());
-        pack[0] = 0x00; pack[1] = 0x00; pack[2] = 0x01; pack[3] = 0xBA;
-        pack[14] = 0x00; pack[15] = 0x00; pack[16] = 0x01; pack[17] = 0xBD;
+        pack[0] = 0x00;
+        pack[1] = 0x00;
+        pack[2] = 0x01;
+        pack[3] = 0xBA;
+        pack[14] = 0x00;
+        pack[15] = 0x00;
+        pack[16] = 0x01;
+        pack[17] = 0xBD;
         if (random() % 2) pack[23 + pack[22]] = 0x20;
         writer.AddRaw(pack);
       } else if (kind == 3) {

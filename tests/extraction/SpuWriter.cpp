@@ -155,8 +155,7 @@ void PackWriter::PackHeader() {
 }
 
 std::int64_t PackWriter::AddPrivatePacket(int subStreamId, std::optional<std::uint64_t> pts,
-                                          const std::vector<std::uint8_t>& payload,
-                                          int stuffing) {
+                                          const std::vector<std::uint8_t>& payload, int stuffing) {
   const std::int64_t offset = Size();
   PackHeader();
   const int headerLength = (pts ? 5 : 0) + stuffing;
@@ -246,7 +245,9 @@ void PackWriter::AddRaw(const std::vector<std::uint8_t>& bytes) {
   bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
 }
 
-bool PackWriter::WriteFile(const std::string& path) const { return WriteBytes(path, bytes_); }
+bool PackWriter::WriteFile(const std::string& path) const {
+  return WriteBytes(path, bytes_);
+}
 
 bool WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   std::FILE* file = std::fopen(path.c_str(), "wb");

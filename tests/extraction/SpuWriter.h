@@ -12,8 +12,8 @@
 namespace quelm::test {
 
 enum class RowEnding {
-  Runs,     // every row is written out in runs up to the width
-  Code,     // a row whose last run has code 0 ends with a row-end code instead
+  Runs,  // every row is written out in runs up to the width
+  Code,  // a row whose last run has code 0 ends with a row-end code instead
 };
 
 struct SpuOptions {

@@ -16,10 +16,14 @@ const std::array<Color, 4> Colors{C0, C1, C2, C3};
 // Pixel code -> colour entry: codes 1 and 2 are crossed over.
 Color ColorOfCode(int code) {
   switch (code) {
-    case 0: return C0;
-    case 1: return C2;
-    case 2: return C1;
-    default: return C3;
+    case 0:
+      return C0;
+    case 1:
+      return C2;
+    case 2:
+      return C1;
+    default:
+      return C3;
   }
 }
 
@@ -88,12 +92,24 @@ std::vector<std::uint8_t> HandUnit(int width, int height, const std::vector<std:
   unit.insert(unit.end(), bottom.begin(), bottom.end());
   const int control = static_cast<int>(unit.size());
   const int x2 = width - 1, y2 = height - 1;
-  const std::vector<std::uint8_t> table = {
-      0x00, 0x00, static_cast<std::uint8_t>(control >> 8), static_cast<std::uint8_t>(control),
-      0x05, 0x00, static_cast<std::uint8_t>(x2 >> 8), static_cast<std::uint8_t>(x2), 0x00,
-      static_cast<std::uint8_t>(y2 >> 8), static_cast<std::uint8_t>(y2),
-      0x06, 0x00, 0x04, static_cast<std::uint8_t>(bottomOffset >> 8),
-      static_cast<std::uint8_t>(bottomOffset), 0x01, 0xFF};
+  const std::vector<std::uint8_t> table = {0x00,
+                                           0x00,
+                                           static_cast<std::uint8_t>(control >> 8),
+                                           static_cast<std::uint8_t>(control),
+                                           0x05,
+                                           0x00,
+                                           static_cast<std::uint8_t>(x2 >> 8),
+                                           static_cast<std::uint8_t>(x2),
+                                           0x00,
+                                           static_cast<std::uint8_t>(y2 >> 8),
+                                           static_cast<std::uint8_t>(y2),
+                                           0x06,
+                                           0x00,
+                                           0x04,
+                                           static_cast<std::uint8_t>(bottomOffset >> 8),
+                                           static_cast<std::uint8_t>(bottomOffset),
+                                           0x01,
+                                           0xFF};
   unit.insert(unit.end(), table.begin(), table.end());
   unit[0] = static_cast<std::uint8_t>(unit.size() >> 8);
   unit[1] = static_cast<std::uint8_t>(unit.size());
@@ -293,11 +309,23 @@ TEST(SubpictureDecoderTest, PixelDataEndingEarlyKeepsTheRowsDrawn) {
   for (int i = 0; i < 4; ++i) unit.insert(unit.end(), row.begin(), row.end());
   const int control = static_cast<int>(unit.size());
   const int top = control + 17;
-  const std::vector<std::uint8_t> table = {0, 0, static_cast<std::uint8_t>(control >> 8),
+  const std::vector<std::uint8_t> table = {0,
+                                           0,
+                                           static_cast<std::uint8_t>(control >> 8),
                                            static_cast<std::uint8_t>(control),
-                                           0x05, 0, 0, 15, 0, 0, 7,
-                                           0x06, static_cast<std::uint8_t>(top >> 8),
-                                           static_cast<std::uint8_t>(top), 0, 4, 0xFF};
+                                           0x05,
+                                           0,
+                                           0,
+                                           15,
+                                           0,
+                                           0,
+                                           7,
+                                           0x06,
+                                           static_cast<std::uint8_t>(top >> 8),
+                                           static_cast<std::uint8_t>(top),
+                                           0,
+                                           4,
+                                           0xFF};
   unit.insert(unit.end(), table.begin(), table.end());
   unit[0] = static_cast<std::uint8_t>(unit.size() >> 8);
   unit[1] = static_cast<std::uint8_t>(unit.size());
@@ -333,7 +361,7 @@ TEST(SubpictureDecoderTest, CommandParametersCutOffByTheBufferEndTheTable) {
   const std::vector<std::uint8_t> areaCut = {0x00, 0x09, 0x00, 0x04, 0, 0, 0, 4, 0x05};
   EXPECT_TRUE(Decode(areaCut).Image.IsEmpty());
   // 0x06 with two of its four parameters.
-  const std::vector<std::uint8_t> offsetsCut = {0x00, 0x0B, 0x00, 0x04, 0, 0,
+  const std::vector<std::uint8_t> offsetsCut = {0x00, 0x0B, 0x00, 0x04, 0,   0,
                                                 0,    4,    0x06, 0x00, 0x04};
   EXPECT_TRUE(Decode(offsetsCut).Image.IsEmpty());
   // UnitSize larger than the buffer, control offset beyond it, units of 0..3 bytes.
@@ -379,8 +407,8 @@ TEST(SubpictureDecoderTest, RandomUnitsNeverReadOutsideTheBuffer) {
       const std::uint8_t x2 = huge ? 0xFF : static_cast<std::uint8_t>(byte(random));
       const std::uint8_t y2 = huge ? 0xFF : static_cast<std::uint8_t>(byte(random));
       const std::uint8_t high = huge ? 0x0F : 0x00;
-      const std::uint8_t table[] = {0, 0, 0, 0, 0x05, 0x00, high, x2, 0x00, high, y2,
-                                    0x06, 0x00, 0x04, 0x00, 0x05, 0xFF};
+      const std::uint8_t table[] = {0,    0,  0,    0,    0x05, 0x00, high, x2,  0x00,
+                                    high, y2, 0x06, 0x00, 0x04, 0x00, 0x05, 0xFF};
       for (std::size_t i = 0; i < sizeof table && control + i < unit.size(); ++i) {
         unit[control + i] = table[i];
       }
@@ -395,8 +423,8 @@ TEST(SubpictureDecoderTest, FullSizeGarbageUnitWithHugeArea) {
   std::mt19937 random(99);
   std::vector<std::uint8_t> unit(65535);
   for (auto& b : unit) b = static_cast<std::uint8_t>(random());
-  const std::uint8_t table[] = {0, 0, 0, 0, 0x05, 0x00, 0x0F, 0xFF, 0x00, 0x0F, 0xFF,
-                                0x06, 0x00, 0x04, 0x7F, 0x00, 0xFF};
+  const std::uint8_t table[] = {0,    0,    0,    0,    0x05, 0x00, 0x0F, 0xFF, 0x00,
+                                0x0F, 0xFF, 0x06, 0x00, 0x04, 0x7F, 0x00, 0xFF};
   const int control = 65535 - static_cast<int>(sizeof table);
   std::copy(std::begin(table), std::end(table), unit.begin() + control);
   unit[0] = unit[1] = 0xFF;

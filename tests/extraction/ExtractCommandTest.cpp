@@ -1,0 +1,135 @@
+// `quelm-cli extract` as a user runs it: lines printed for a title split over two files, the
+// bitmap files it names, and the exit codes of bad arguments and unreadable files.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+
+#include "SpuWriter.h"
+#include "platform/BmpFile.h"
+
+namespace quelm {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CommandOutcome {
+  int ExitCode = -1;
+  std::string Out;
+};
+
+CommandOutcome RunCli(const std::string& arguments) {
+  const std::string command =
+      std::string(QUELM_BIN_DIR) + "/quelm-cli " + arguments + " 2>/dev/null";
+  CommandOutcome outcome;
+  std::FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return outcome;
+  std::array<char, 4096> chunk{};
+  std::size_t got = 0;
+  while ((got = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0)
+    outcome.Out.append(chunk.data(), got);
+  const int status = pclose(pipe);
+  outcome.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return outcome;
+}
+
+Bitmap Codes(int width, int height, unsigned seed) {
+  Bitmap codes(width, height, 0);
+  std::mt19937 random(seed);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) codes.SetPixel(x, y, random() % 4);
+  }
+  return codes;
+}
+
+class ExtractCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("quelm_cli_" + std::to_string(::getpid()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir_);
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    fs::remove_all(dir_, ignored);
+  }
+  fs::path dir_;
+};
+
+TEST_F(ExtractCommandTest, ListsATitleSplitOverTwoFilesAndSavesItsBitmaps) {
+  // Unit 1 (40x10) at pack 1; unit 2 (240x64, three packets) from pack 3, cut after its first
+  // packet; then in the second file its two continuation packets, a video pack and unit 3.
+  test::PackWriter writer;
+  writer.AddNavPack();
+  writer.AddUnit(test::EncodeUnit(Codes(40, 10, 1)), 0x20, 90000 * 61);
+  writer.AddVideoPack();
+  const std::vector<std::uint8_t> second = test::EncodeUnit(Codes(240, 64, 2));
+  ASSERT_GT(second.size(), 2019u + 2024u);
+  ASSERT_LT(second.size(), 2019u + 2 * 2024u);
+  writer.AddUnit(second, 0x20, 90000 * 3725);
+  writer.AddVideoPack();
+  writer.AddUnit(test::EncodeUnit(Codes(24, 8, 3)), 0x20, 90000ull * (25 * 3600 + 2));
+  const auto& bytes = writer.Bytes();
+  const std::size_t cut = 4 * 2048;
+  ASSERT_TRUE(
+      test::WriteBytes((dir_ / "VTS_01_1.VOB").string(), {bytes.begin(), bytes.begin() + cut}));
+  ASSERT_TRUE(
+      test::WriteBytes((dir_ / "VTS_01_2.VOB").string(), {bytes.begin() + cut, bytes.end()}));
+
+  const fs::path bitmaps = dir_ / "out";
+  const CommandOutcome outcome =
+      RunCli("extract --bitmaps " + bitmaps.string() + " --bits 1 " +
+             (dir_ / "VTS_01_1.VOB").string() + " " + (dir_ / "VTS_01_2.VOB").string());
+  ASSERT_EQ(outcome.ExitCode, 0);
+  const std::string expected = "# file " + (dir_ / "VTS_01_1.VOB").string() +
+                               "\n"
+                               "1 2048 4096 00:01:01 40x10\n"
+                               "# file " +
+                               (dir_ / "VTS_01_2.VOB").string() +
+                               "\n"
+                               "2 6144 4096 01:02:05 240x64\n"
+                               "3 6144 8192 25:00:02 24x8\n";
+  EXPECT_EQ(outcome.Out, expected);
+  for (const char* name : {"VTS_01_1._00001.bmp", "VTS_01_2._00002.bmp", "VTS_01_2._00003.bmp"}) {
+    const BmpReadResult read = ReadBmp((bitmaps / name).string());
+    EXPECT_TRUE(read.Outcome.Ok) << name << ": " << read.Outcome.Message;
+  }
+  EXPECT_EQ(ReadBmp((bitmaps / "VTS_01_2._00002.bmp").string()).Image.Width(), 240);
+
+  // From an offset, with another stream that is absent: nothing found, success.
+  const CommandOutcome none =
+      RunCli("extract --stream 0x3f --from 0x800 " + (dir_ / "VTS_01_1.VOB").string());
+  EXPECT_EQ(none.ExitCode, 0);
+  EXPECT_EQ(none.Out, "");
+}
+
+TEST_F(ExtractCommandTest, BadArgumentsAndUnreadableFilesFail) {
+  test::PackWriter writer;
+  writer.AddUnit(test::EncodeUnit(Codes(8, 2, 1)), 0x20, 90000);
+  const std::string vob = (dir_ / "a.vob").string();
+  ASSERT_TRUE(writer.WriteFile(vob));
+  EXPECT_EQ(RunCli("extract " + vob).ExitCode, 0);
+  EXPECT_EQ(RunCli("").ExitCode, 2);
+  EXPECT_EQ(RunCli("frobnicate " + vob).ExitCode, 2);
+  EXPECT_EQ(RunCli("extract").ExitCode, 2);
+  EXPECT_EQ(RunCli("extract --stream 0x40 " + vob).ExitCode, 2);
+  EXPECT_EQ(RunCli("extract --stream twenty " + vob).ExitCode, 2);
+  EXPECT_EQ(RunCli("extract --interlace 0 " + vob).ExitCode, 2);
+  EXPECT_EQ(RunCli("extract --from -2048 " + vob).ExitCode, 2);
+  EXPECT_EQ(RunCli("extract --from 4096 " + vob).ExitCode, 2);  // beyond the 2048-byte file
+  EXPECT_EQ(RunCli("extract --bits 4 " + vob).ExitCode, 2);
+  EXPECT_EQ(RunCli("extract --bitmaps " + (dir_ / "o").string() + " --bits 8 " + vob).ExitCode, 2);
+  EXPECT_EQ(RunCli("extract --stream").ExitCode, 2);
+  EXPECT_EQ(RunCli("extract " + (dir_ / "missing.vob").string()).ExitCode, 1);
+  EXPECT_EQ(RunCli("extract " + dir_.string()).ExitCode, 1);
+  EXPECT_EQ(RunCli("extract --help").ExitCode, 0);
+}
+
+}  // namespace
+}  // namespace quelm

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <memory>
 
 #include "support/QtTestApp.h"
 
@@ -17,16 +18,17 @@ class TAlignEditTest : public ::testing::Test {
  protected:
   void SetUp() override {
     test::EnsureQtApplication();
-    auto* layout = new QVBoxLayout(&form_);
-    edit_ = new TAlignEdit(&form_);
-    next_ = new QLineEdit(&form_);
+    form_ = std::make_unique<QWidget>();
+    auto* layout = new QVBoxLayout(form_.get());
+    edit_ = new TAlignEdit(form_.get());
+    next_ = new QLineEdit(form_.get());
     layout->addWidget(edit_);
     layout->addWidget(next_);
-    form_.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form_));
+    form_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
     edit_->setFocus();
   }
-  QWidget form_;
+  std::unique_ptr<QWidget> form_;
   TAlignEdit* edit_ = nullptr;
   QLineEdit* next_ = nullptr;
 };

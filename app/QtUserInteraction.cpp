@@ -2,6 +2,7 @@
 #include "app/QtUserInteraction.h"
 
 #include "app/BitmapImage.h"
+#include "app/disc/TChooseDir.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -65,10 +66,11 @@ std::optional<std::string> QtUserInteraction::ChooseSaveFile(const std::string& 
 
 std::optional<std::string> QtUserInteraction::ChooseDirectory(const std::string& title,
                                                               const std::string& directory) {
-  const QString chosen =
-      QFileDialog::getExistingDirectory(parent_, ToQt(title), ToQt(directory));
-  if (chosen.isEmpty()) return std::nullopt;
-  return chosen.toStdString();
+  TChooseDir chooser(parent_);
+  chooser.setWindowTitle(ToQt(title));
+  chooser.InitialDir = directory;
+  if (chooser.exec() != QDialog::Accepted) return std::nullopt;
+  return chooser.Directory();
 }
 
 std::optional<Color> QtUserInteraction::ChooseColor(Color initial,

@@ -143,6 +143,7 @@ TMain::TMain(SettingsStore& settings, UserInteraction& ui, QWidget* parent)
   ComboManualLanguage->setEnabled(CheckManualLanguage->isChecked());
   ConnectHandlers();
   ConnectNavigation();
+  ConnectDiscHandlers();
   FormCreate();
 }
 
@@ -649,8 +650,8 @@ void TMain::FormCreate() {
   setWindowTitle(QString::fromLatin1(Caption));
   resize(1009, 564);
   ReadIniFile();
-  // Disc information (RefreshVobInfo) and the format, language and tool menus are filled by
-  // their own parts of the program.
+  RefreshVobInfo();
+  // The format, language and tool menus are filled by their own parts of the program.
   EditSubtitleNr->setText(QStringLiteral("0"));
   EditSubtitleNrChange();
   SetFileListFolded(true);

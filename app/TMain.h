@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/disc/RootDirectories.h"
 #include "platform/Bitmap.h"
 #include "platform/Color.h"
 
@@ -137,6 +138,15 @@ class TMain : public QMainWindow {
   void BtnDeleteVobFromListClick();
   void FileListChanged();
   void PlaceFileListPanel();
+
+  // Disc information and roots (TMainDisc.cpp).
+  void ConnectDiscHandlers();
+  void RefreshVobInfo();
+  void ChangeRoot(RootKind kind);
+  void BtnChangeVobRootClick();
+  void BtnChangeOutputRootClick();
+  void BtnChangeDictionaryRootClick();
+  void BtnManualVobFileClick();
 
   // Reading, display and saving.
   void NavigationOpening();

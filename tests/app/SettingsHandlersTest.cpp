@@ -61,7 +61,10 @@ TEST_F(SettingsHandlersTest, AutoColorDetectionPairEnablesTheColourControls) {
 }
 
 TEST_F(SettingsHandlersTest, ManualLanguagePairSwitchesTheStreamChoice) {
+  // A root with an IFO, or start-up would already have switched to manual selection.
+  WriteSettings("[preferences]\nvobroot=" + std::string(QUELM_TEST_DATA) + "/vob/basic/VIDEO_TS/\n");
   Start();
+  ASSERT_FALSE(Find<QCheckBox>("CheckManualLanguage")->isChecked());
   Action("selectmanuallanuage1")->trigger();
   EXPECT_TRUE(Find<QCheckBox>("CheckManualLanguage")->isChecked());
   EXPECT_TRUE(Find<QMenu>("subtitlelanguage1")->isEnabled());
@@ -138,7 +141,11 @@ TEST_F(SettingsHandlersTest, RefusedWriteShowsTheMessageAndTheProgramCarriesOn) 
   blocker.close();
   settingsPath_ = dir_.filePath(QStringLiteral("blocked/quelm.ini")).toStdString();
   Start();
-  EXPECT_TRUE(ui_.Messages.empty());
+  // Start-up already stores keys (without an IFO it switches to manual selection); each
+  // refused write says so once.
+  ASSERT_FALSE(ui_.Messages.empty());
+  for (const std::string& text : ui_.MessageTexts()) EXPECT_EQ(text, "Unable to write to " + settingsPath_);
+  ui_.Messages.clear();
   ClickOn("CheckAutoSave");
   ASSERT_EQ(ui_.MessageTexts(), std::vector<std::string>{"Unable to write to " + settingsPath_});
   EXPECT_TRUE(Find<QCheckBox>("CheckAutoSave")->isChecked());

@@ -1,0 +1,91 @@
+// The main window's disc information: the information list, the stream list and the chapter
+// table of the VOB root, and the commands that change the three roots.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "app/PreferenceKeys.h"
+#include "app/SettingsStore.h"
+#include "app/TMain.h"
+#include "app/disc/RootDirectories.h"
+#include "app/disc/TIFOInfo.h"
+#include "app/disc/VobInfo.h"
+#include "navigation/SubtitleNavigator.h"
+#include "platform/UserInteraction.h"
+
+namespace quelm {
+
+namespace P = Preferences;
+
+void TMain::RefreshVobInfo() {
+  const VobInfoRequest request{EditVobRoot->text().toStdString(),
+                               EditOutputRoot->text().toStdString(),
+                               EditDictionaryRoot->text().toStdString(),
+                               settings_.ReadInteger(P::LanguageSelection1, 0)};
+  VobInfo info;
+  const std::string ifo = VobInfo::FindIfo(request.VobRoot);
+  if (ifo.empty()) {
+    info = VobInfo::Compose(request, nullptr);
+  } else {
+    TIFOInfo reading(this);
+    reading.IfoFileName = ifo;
+    reading.exec();
+    info = VobInfo::Compose(request, &reading.Reader());
+  }
+  if (navigator_) navigator_->SetChapterIndex(0);
+
+  ListBoxVobInfo->clear();
+  for (const std::string& line : info.Lines) ListBoxVobInfo->addItem(QString::fromStdString(line));
+  {
+    const QSignalBlocker block(ComboLanguages);
+    ComboLanguages->clear();
+    for (const std::string& item : info.StreamItems) ComboLanguages->addItem(QString::fromStdString(item));
+    ComboLanguages->setCurrentIndex(info.SelectedStream);
+  }
+  TimecodeListbox->clear();
+  for (const std::string& time : info.Timecodes) TimecodeListbox->addItem(QString::fromStdString(time));
+  // Checking runs CheckManualLanguageClick, which stores the key.
+  if (!info.IfoFound && !CheckManualLanguage->isChecked()) CheckManualLanguage->setChecked(true);
+}
+
+void TMain::ChangeRoot(RootKind kind) {
+  QLineEdit* edit = kind == RootKind::Vob      ? EditVobRoot
+                    : kind == RootKind::Output ? EditOutputRoot
+                                               : EditDictionaryRoot;
+  const auto chosen = ui_.ChooseDirectory(RootDirectories::Caption(kind), edit->text().toStdString());
+  if (!chosen || chosen->empty()) return;  // cancelled: the root stays
+  RootSettings roots{EditVobRoot->text().toStdString(), EditOutputRoot->text().toStdString(),
+                     EditDictionaryRoot->text().toStdString(), CheckOutputRoot->isChecked(),
+                     CheckDictionaryRoot->isChecked()};
+  const RootDirectories::Keys keys = RootDirectories::Change(roots, kind, *chosen);
+  EditVobRoot->setText(QString::fromStdString(roots.VobRoot));
+  EditOutputRoot->setText(QString::fromStdString(roots.OutputRoot));
+  EditDictionaryRoot->setText(QString::fromStdString(roots.DictionaryRoot));
+  settings_.Store(keys);
+  RefreshVobInfo();
+}
+
+void TMain::BtnChangeVobRootClick() { ChangeRoot(RootKind::Vob); }
+void TMain::BtnChangeOutputRootClick() { ChangeRoot(RootKind::Output); }
+void TMain::BtnChangeDictionaryRootClick() { ChangeRoot(RootKind::Dictionary); }
+
+void TMain::BtnManualVobFileClick() {
+  const auto chosen = ui_.ChooseOpenFile("Open", EditVobRoot->text().toStdString(), VobFileFilter);
+  if (chosen) EditManualVobFile->setText(QString::fromStdString(*chosen));
+}
+
+void TMain::ConnectDiscHandlers() {
+  connect(BtnChangeVobRoot, &QPushButton::clicked, this, &TMain::BtnChangeVobRootClick);
+  connect(vobroot1, &QAction::triggered, this, &TMain::BtnChangeVobRootClick);
+  connect(BtnChangeOutputRoot, &QPushButton::clicked, this, &TMain::BtnChangeOutputRootClick);
+  connect(outputroot1, &QAction::triggered, this, &TMain::BtnChangeOutputRootClick);
+  connect(BtnChangeDictionaryRoot, &QPushButton::clicked, this, &TMain::BtnChangeDictionaryRootClick);
+  connect(dictionaryroot1, &QAction::triggered, this, &TMain::BtnChangeDictionaryRootClick);
+  connect(BtnManualVobFile, &QPushButton::clicked, this, &TMain::BtnManualVobFileClick);
+}
+
+}  // namespace quelm

@@ -1,0 +1,250 @@
+// The disc information, stream choice, root changes and position cache of the real main window,
+// offscreen: the information list of a dvdauthor title set, the stored stream choice, both
+// "same as vob root" boxes, and "back" through subtitles.ini.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/MainWindowFixture.h"
+
+namespace quelm::test {
+namespace {
+
+const std::string Rule = "-------------------";
+const std::string BasicRoot = std::string(QUELM_TEST_DATA) + "/vob/basic/VIDEO_TS/";
+const std::string DemoVob = std::string(QUELM_TEST_DATA) + "/../../demo/VIDEO_TS/VTS_01_1.VOB";
+
+std::vector<std::string> Items(const QListWidget* list) {
+  std::vector<std::string> items;
+  for (int i = 0; i < list->count(); ++i) items.push_back(list->item(i)->text().toStdString());
+  return items;
+}
+std::vector<std::string> Items(const QComboBox* combo) {
+  std::vector<std::string> items;
+  for (int i = 0; i < combo->count(); ++i) items.push_back(combo->itemText(i).toStdString());
+  return items;
+}
+
+class DiscWindowTest : public MainWindowTest {
+ protected:
+  std::string Text(const char* edit) { return Find<QLineEdit>(edit)->text().toStdString(); }
+  std::string Root() const { return dir_.path().toStdString() + "/"; }
+};
+
+TEST_F(DiscWindowTest, TitleSetShowsItsStreamsChaptersAndFiles) {
+  WriteSettings("[preferences]\nvobroot=" + BasicRoot + "\noutputroot=/home/u/Out/\n"
+                "dictionaryroot=/home/u/Dict/\nlanguage_selection_1=1\n");
+  Start();
+  EXPECT_EQ(Items(Find<QListWidget>("ListBoxVobInfo")),
+            (std::vector<std::string>{
+                "Directories", Rule, "VOB        : " + BasicRoot, "Output     : /home/u/Out/",
+                "Dictionary : /home/u/Dict/", " ", "Languages", Rule, "Streams : 2", " ",
+                "Chapter lengths", Rule, " 1) 00:00:10", " 2) 00:00:09", " 3) 00:00:05", " ",
+                "Files found", Rule, "VIDEO_TS.BUP  6 Kb", "VIDEO_TS.IFO  6 Kb",
+                "VTS_01_0.BUP  12 Kb", "VTS_01_0.IFO  12 Kb", "VTS_01_1.VOB  488 Kb"}));
+  auto* languages = Find<QComboBox>("ComboLanguages");
+  EXPECT_EQ(Items(languages), (std::vector<std::string>{"[ 0x20 ]  English", "[ 0x21 ]  Deutsch"}));
+  EXPECT_EQ(languages->currentIndex(), 1);
+  EXPECT_EQ(Items(Find<QListWidget>("TimecodeListbox")),
+            (std::vector<std::string>{"00:00:00", "00:00:10", "00:00:09", "00:00:05"}));
+  EXPECT_FALSE(Find<QCheckBox>("CheckManualLanguage")->isChecked());
+  EXPECT_EQ(window_->LanguageIndex(), 1);
+}
+
+TEST_F(DiscWindowTest, StreamChoiceIsStoredAndRestored) {
+  WriteSettings("[preferences]\nvobroot=" + BasicRoot + "\nlanguage_selection_1=5\n");
+  Start();
+  auto* languages = Find<QComboBox>("ComboLanguages");
+  EXPECT_EQ(languages->currentIndex(), 0);  // 5 is beyond the two streams
+  languages->setCurrentIndex(1);
+  emit languages->activated(1);
+  EXPECT_EQ(Pref("language_selection_1"), "1");
+  Start();
+  EXPECT_EQ(Find<QComboBox>("ComboLanguages")->currentIndex(), 1);
+  EXPECT_EQ(window_->LanguageIndex(), 1);
+}
+
+TEST_F(DiscWindowTest, NoIfoSwitchesToManualSelection) {
+  WriteSettings("[preferences]\nvobroot=" + Root() + "\nlanguage_selection_2=3\n");
+  Start();
+  const auto lines = Items(Find<QListWidget>("ListBoxVobInfo"));
+  ASSERT_EQ(lines.size(), 13u);
+  EXPECT_EQ(lines[8], "none; switched to manual selection");
+  EXPECT_EQ(lines[12], "none");  // quelm.ini is all the directory holds
+  EXPECT_TRUE(Find<QCheckBox>("CheckManualLanguage")->isChecked());
+  EXPECT_TRUE(Action("selectmanuallanuage1")->isChecked());
+  EXPECT_EQ(Pref("manual_language_selection"), "1");
+  EXPECT_EQ(Find<QComboBox>("ComboLanguages")->count(), 0);
+  EXPECT_EQ(window_->LanguageIndex(), 3);
+  EXPECT_EQ(Items(Find<QListWidget>("TimecodeListbox")), std::vector<std::string>{"00:00:00"});
+}
+
+TEST_F(DiscWindowTest, VobRootCarriesBothSameAsVobRootBoxes) {
+  WriteSettings("[preferences]\nvobroot=/old/\noutputroot=/out/\ndictionaryroot=/dict/\n"
+                "outputroot_same_as_vobroot=1\ndictionaryroot_same_as_vobroot=1\n");
+  Start();
+  EXPECT_FALSE(Find<QPushButton>("BtnChangeOutputRoot")->isEnabled());
+  EXPECT_FALSE(Find<QPushButton>("BtnChangeDictionaryRoot")->isEnabled());
+  std::string chosen = BasicRoot;
+  chosen.pop_back();  // the chooser gives no trailing "/"
+  ui_.Directories.push_back(chosen);
+  QTest::mouseClick(Find<QPushButton>("BtnChangeVobRoot"), Qt::LeftButton);
+  EXPECT_EQ(Text("EditVobRoot"), BasicRoot);
+  EXPECT_EQ(Text("EditOutputRoot"), BasicRoot);
+  EXPECT_EQ(Text("EditDictionaryRoot"), BasicRoot);
+  EXPECT_EQ(Pref("vobroot"), BasicRoot);
+  EXPECT_EQ(Pref("outputroot"), BasicRoot);
+  EXPECT_EQ(Pref("dictionaryroot"), BasicRoot);
+  // Stored in that order: vobroot, then outputroot, then dictionaryroot.
+  const std::string text = SettingsBytes();
+  EXPECT_LT(text.find("vobroot="), text.find("outputroot="));
+  EXPECT_LT(text.find("outputroot="), text.find("dictionaryroot="));
+  // The information list follows the new root.
+  EXPECT_EQ(Items(Find<QListWidget>("ListBoxVobInfo"))[2], "VOB        : " + BasicRoot);
+  EXPECT_EQ(Find<QComboBox>("ComboLanguages")->count(), 2);
+
+  // A cancelled chooser changes nothing.
+  ui_.Directories.push_back(std::nullopt);
+  Action("vobroot1")->trigger();
+  EXPECT_EQ(Pref("vobroot"), BasicRoot);
+}
+
+TEST_F(DiscWindowTest, OutputAndDictionaryRootsStoreOnlyTheirKey) {
+  WriteSettings("[preferences]\nvobroot=/Disc/\noutputroot=/out/\ndictionaryroot=/dict/\n");
+  Start();
+  ui_.Directories.push_back("/Work/Scripts");
+  Action("outputroot1")->trigger();
+  EXPECT_EQ(Text("EditOutputRoot"), "/Work/Scripts/");
+  EXPECT_EQ(Pref("outputroot"), "/Work/Scripts/");
+  EXPECT_EQ(Text("EditVobRoot"), "/Disc/");
+  ui_.Directories.push_back("/Work/Dict/");
+  QTest::mouseClick(Find<QPushButton>("BtnChangeDictionaryRoot"), Qt::LeftButton);
+  EXPECT_EQ(Pref("dictionaryroot"), "/Work/Dict/");
+  EXPECT_EQ(Items(Find<QListWidget>("ListBoxVobInfo"))[4], "Dictionary : /Work/Dict/");
+}
+
+TEST_F(DiscWindowTest, HiddenManualVobFileControlsStoreTheirKey) {
+  WriteSettings("[preferences]\nvobroot=" + BasicRoot + "\n");
+  Start();
+  auto* button = Find<QPushButton>("BtnManualVobFile");
+  EXPECT_FALSE(button->isVisible());
+  EXPECT_FALSE(Action("vobfileselection1")->isEnabled());
+  ui_.OpenFiles.push_back(BasicRoot + "VTS_01_1.VOB");
+  button->click();
+  ASSERT_EQ(ui_.OpenRequests.size(), 1u);
+  EXPECT_EQ(ui_.OpenRequests[0].Directory, BasicRoot);
+  EXPECT_EQ(Pref("manual_vob_file_location"), BasicRoot + "VTS_01_1.VOB");
+}
+
+class CacheWindowTest : public DiscWindowTest {
+ protected:
+  void Click(const char* name) { QTest::mouseClick(Find<QToolButton>(name), Qt::LeftButton); }
+  // A copy of the demo VOB in the temporary directory, read with caching on and OCR off.
+  std::string UseDemoCopy(const std::string& vobRoot) {
+    const QString target = dir_.filePath(QStringLiteral("VTS_01_1.VOB"));
+    EXPECT_TRUE(QFile::copy(QString::fromStdString(DemoVob), target));
+    WriteSettings("[preferences]\nvobroot=" + vobRoot +
+                  "\nenable_position_caching=1\nenableocr=0\n[vobfilelist]\n0=\"" +
+                  target.toStdString() + "\"\n");
+    return target.toStdString();
+  }
+  std::map<std::string, std::string> Cache(const std::string& section) {
+    std::map<std::string, std::string> values;
+    QFile file(dir_.filePath(QStringLiteral("subtitles.ini")));
+    if (!file.open(QIODevice::ReadOnly)) return values;
+    std::string current;
+    for (const QByteArray& raw : file.readAll().split('\n')) {
+      std::string line = raw.trimmed().toStdString();
+      if (line.size() >= 2 && line.front() == '[') {
+        current = line.substr(1, line.size() - 2);
+      } else if (current == section && line.find('=') != std::string::npos) {
+        values[line.substr(0, line.find('='))] = line.substr(line.find('=') + 1);
+      }
+    }
+    return values;
+  }
+};
+
+TEST_F(CacheWindowTest, BackAfterFiveSubtitlesComesFromTheCache) {
+  const std::string vob = UseDemoCopy(Root());
+  TMain& w = Start();
+  for (int i = 0; i < 5; ++i) Click("BtnGoNext");
+  ASSERT_EQ(w.SubtitleNr(), 5);
+  // Start offsets from demo/units_s0.txt.
+  EXPECT_EQ(Cache("0" + vob), (std::map<std::string, std::string>{
+                                  {"1", "30720"}, {"2", "92160"}, {"3", "153600"},
+                                  {"4", "215040"}, {"5", "276480"}}));
+  EXPECT_TRUE(Find<QToolButton>("BtnGoBack")->isEnabled());
+  Click("BtnGoBack");
+  EXPECT_EQ(w.SubtitleNr(), 4);
+  EXPECT_EQ(w.SubtitleBitmap().Width(), 562);  // subtitle 4 is 562 x 26
+  EXPECT_EQ(w.SubtitleBitmap().Height(), 26);
+
+  // The entry is what "back" reads: pointed at subtitle 2's start, it shows subtitle 2's unit.
+  {
+    QFile file(dir_.filePath(QStringLiteral("subtitles.ini")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray text = file.readAll();
+    file.close();
+    text.replace("\n3=153600", "\n3=92160");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+  }
+  Click("BtnGoBack");
+  EXPECT_EQ(w.SubtitleNr(), 3);
+  EXPECT_EQ(w.SubtitleBitmap().Width(), 462);
+  EXPECT_EQ(w.SubtitleBitmap().Height(), 64);
+}
+
+TEST_F(CacheWindowTest, CachedMinusOneIsAbsent) {
+  const std::string vob = UseDemoCopy(Root());
+  TMain& w = Start();
+  for (int i = 0; i < 3; ++i) Click("BtnGoNext");
+  ASSERT_EQ(Cache("0" + vob)["2"], "92160");
+  {
+    QFile file(dir_.filePath(QStringLiteral("subtitles.ini")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray text = file.readAll();
+    file.close();
+    text.replace("\n2=92160", "\n2=-1");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+  }
+  Click("BtnGoBack");
+  EXPECT_EQ(w.SubtitleNr(), 3);  // nothing cached for 2: no step
+  EXPECT_EQ(w.SubtitleBitmap().Width(), 550);
+  // Switching the cache off from either item disables "back".
+  Action("PCEnabled1")->trigger();
+  EXPECT_FALSE(Find<QToolButton>("BtnGoBack")->isEnabled());
+  Action("PCDisabled1")->trigger();
+  EXPECT_TRUE(Find<QToolButton>("BtnGoBack")->isEnabled());
+}
+
+TEST_F(CacheWindowTest, UnwritableVobRootReportsOncePerStep) {
+  // A VOB root that cannot hold files, like a mounted disc: its place is taken by a file.
+  QFile plain(dir_.filePath(QStringLiteral("plain")));
+  ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+  plain.close();
+  UseDemoCopy(Root() + "plain/");
+  TMain& w = Start();
+  ui_.Messages.clear();
+  Click("BtnGoNext");
+  const std::string message = "Unable to write to " + Root() + "plain/subtitles.ini";
+  EXPECT_EQ(ui_.MessageTexts(), std::vector<std::string>{message});
+  EXPECT_EQ(w.SubtitleNr(), 1);
+  EXPECT_EQ(w.SubtitleBitmap().Width(), 0);  // found, but neither shown nor recognised
+  Click("BtnGoNext");
+  EXPECT_EQ(w.SubtitleNr(), 2);
+  EXPECT_EQ(ui_.MessageTexts(), (std::vector<std::string>{message, message}));
+  EXPECT_EQ(w.SubtitleBitmap().Width(), 0);
+}
+
+}  // namespace
+}  // namespace quelm::test

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -176,6 +177,45 @@ TEST_F(IfoBytesTest, EmptyFile) {
   EXPECT_EQ(reader.ReadChapters(), 0);
   EXPECT_EQ(reader.LanguageFaults().size(), 1u);
   EXPECT_EQ(reader.ChapterFaults().size(), 1u);
+}
+
+TEST_F(IfoBytesTest, EveryCutOfARealIfoReadsOnlyWhatIsThere) {
+  std::ifstream in(Data("vob/basic/VIDEO_TS/VTS_01_0.IFO"), std::ios::binary);
+  const std::string whole((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ASSERT_EQ(whole.size(), 12288u);
+  // The last byte read is the third cell's seconds at 0x1146.
+  for (std::size_t cut = 0; cut <= 0x1150; cut += (cut < 0x262 || cut > 0x10F0) ? 1 : 61) {
+    Write(whole.substr(0, cut));
+    IfoReader reader(path_.string());
+    reader.ReadLanguages();
+    reader.ReadChapters();
+    const int streams = cut >= 0x262 ? 2 : (cut >= 0x25C ? 1 : 0);
+    EXPECT_EQ(reader.StreamCount(), streams) << cut;
+    EXPECT_EQ(reader.LanguageFaults().empty(), cut >= 0x262) << cut;
+    const int chapters = cut >= 0x1147 ? 3 : (cut >= 0x112F ? 2 : (cut >= 0x1117 ? 1 : 0));
+    EXPECT_EQ(reader.ChapterCount(), chapters) << cut;
+    EXPECT_EQ(reader.ChapterFaults().empty(), cut >= 0x1147) << cut;
+  }
+}
+
+TEST_F(IfoBytesTest, RandomlyDamagedHeadersNeverReadOutsideTheFile) {
+  std::ifstream in(Data("vob/basic/VIDEO_TS/VTS_01_0.IFO"), std::ios::binary);
+  const std::string whole((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::mt19937 random(6);
+  // The bytes the reader looks at: the table pointer, the stream list, the chain and its cells.
+  const std::size_t targets[] = {0xCC, 0xCD, 0xCE, 0xCF, 0x254, 0x255, 0x256, 0x1009, 0x100C,
+                                 0x100E, 0x100F, 0x1012, 0x10F8, 0x10F9, 0x1114, 0x1116};
+  for (int round = 0; round < 300; ++round) {
+    std::string bytes = whole;
+    for (int k = 0; k < 3; ++k) {
+      bytes[targets[random() % std::size(targets)]] = static_cast<char>(random() & 0xFF);
+    }
+    bytes.resize(random() % (bytes.size() + 1));
+    Write(bytes);
+    IfoReader reader(path_.string());
+    EXPECT_LE(reader.ReadLanguages(), 32);
+    EXPECT_LE(reader.ReadChapters(), 255);
+  }
 }
 
 }  // namespace

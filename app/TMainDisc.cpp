@@ -22,10 +22,9 @@ namespace quelm {
 namespace P = Preferences;
 
 void TMain::RefreshVobInfo() {
-  const VobInfoRequest request{EditVobRoot->text().toStdString(),
-                               EditOutputRoot->text().toStdString(),
-                               EditDictionaryRoot->text().toStdString(),
-                               settings_.ReadInteger(P::LanguageSelection1, 0)};
+  const VobInfoRequest request{
+      EditVobRoot->text().toStdString(), EditOutputRoot->text().toStdString(),
+      EditDictionaryRoot->text().toStdString(), settings_.ReadInteger(P::LanguageSelection1, 0)};
   VobInfo info;
   const std::string ifo = VobInfo::FindIfo(request.VobRoot);
   if (ifo.empty()) {
@@ -43,11 +42,13 @@ void TMain::RefreshVobInfo() {
   {
     const QSignalBlocker block(ComboLanguages);
     ComboLanguages->clear();
-    for (const std::string& item : info.StreamItems) ComboLanguages->addItem(QString::fromStdString(item));
+    for (const std::string& item : info.StreamItems)
+      ComboLanguages->addItem(QString::fromStdString(item));
     ComboLanguages->setCurrentIndex(info.SelectedStream);
   }
   TimecodeListbox->clear();
-  for (const std::string& time : info.Timecodes) TimecodeListbox->addItem(QString::fromStdString(time));
+  for (const std::string& time : info.Timecodes)
+    TimecodeListbox->addItem(QString::fromStdString(time));
   // Checking runs CheckManualLanguageClick, which stores the key.
   if (!info.IfoFound && !CheckManualLanguage->isChecked()) CheckManualLanguage->setChecked(true);
 }
@@ -56,7 +57,8 @@ void TMain::ChangeRoot(RootKind kind) {
   QLineEdit* edit = kind == RootKind::Vob      ? EditVobRoot
                     : kind == RootKind::Output ? EditOutputRoot
                                                : EditDictionaryRoot;
-  const auto chosen = ui_.ChooseDirectory(RootDirectories::Caption(kind), edit->text().toStdString());
+  const auto chosen =
+      ui_.ChooseDirectory(RootDirectories::Caption(kind), edit->text().toStdString());
   if (!chosen || chosen->empty()) return;  // cancelled: the root stays
   RootSettings roots{EditVobRoot->text().toStdString(), EditOutputRoot->text().toStdString(),
                      EditDictionaryRoot->text().toStdString(), CheckOutputRoot->isChecked(),
@@ -69,9 +71,15 @@ void TMain::ChangeRoot(RootKind kind) {
   RefreshVobInfo();
 }
 
-void TMain::BtnChangeVobRootClick() { ChangeRoot(RootKind::Vob); }
-void TMain::BtnChangeOutputRootClick() { ChangeRoot(RootKind::Output); }
-void TMain::BtnChangeDictionaryRootClick() { ChangeRoot(RootKind::Dictionary); }
+void TMain::BtnChangeVobRootClick() {
+  ChangeRoot(RootKind::Vob);
+}
+void TMain::BtnChangeOutputRootClick() {
+  ChangeRoot(RootKind::Output);
+}
+void TMain::BtnChangeDictionaryRootClick() {
+  ChangeRoot(RootKind::Dictionary);
+}
 
 void TMain::BtnManualVobFileClick() {
   const auto chosen = ui_.ChooseOpenFile("Open", EditVobRoot->text().toStdString(), VobFileFilter);
@@ -83,7 +91,8 @@ void TMain::ConnectDiscHandlers() {
   connect(vobroot1, &QAction::triggered, this, &TMain::BtnChangeVobRootClick);
   connect(BtnChangeOutputRoot, &QPushButton::clicked, this, &TMain::BtnChangeOutputRootClick);
   connect(outputroot1, &QAction::triggered, this, &TMain::BtnChangeOutputRootClick);
-  connect(BtnChangeDictionaryRoot, &QPushButton::clicked, this, &TMain::BtnChangeDictionaryRootClick);
+  connect(BtnChangeDictionaryRoot, &QPushButton::clicked, this,
+          &TMain::BtnChangeDictionaryRootClick);
   connect(dictionaryroot1, &QAction::triggered, this, &TMain::BtnChangeDictionaryRootClick);
   connect(BtnManualVobFile, &QPushButton::clicked, this, &TMain::BtnManualVobFileClick);
 }

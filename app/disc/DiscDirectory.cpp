@@ -10,7 +10,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool EndsWithIgnoringCase(std::string_view text, std::string_view tail) {
   return text.size() >= tail.size() &&
@@ -43,8 +45,8 @@ std::vector<DiscFile> OrdinaryFiles(const std::string& root) {
 }  // namespace
 
 bool DiscDirectory::SameNameIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
 bool DiscDirectory::LessIgnoringCase(std::string_view a, std::string_view b) {
@@ -72,9 +74,9 @@ std::vector<DiscFile> DiscDirectory::List(const std::vector<std::string_view>& e
   std::vector<DiscFile> matching;
   if (!Exists()) return matching;
   for (DiscFile& file : OrdinaryFiles(root_)) {
-    const bool wanted = std::any_of(extensions.begin(), extensions.end(), [&](std::string_view ext) {
-      return EndsWithIgnoringCase(file.Name, ext);
-    });
+    const bool wanted =
+        std::any_of(extensions.begin(), extensions.end(),
+                    [&](std::string_view ext) { return EndsWithIgnoringCase(file.Name, ext); });
     if (wanted) matching.push_back(std::move(file));
   }
   return matching;

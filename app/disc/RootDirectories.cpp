@@ -22,7 +22,8 @@ std::vector<std::string> Subdirectories(const std::string& dir) {
   for (const fs::directory_iterator end; it != end; it.increment(error)) {
     if (error) break;
     std::error_code entryError;
-    if (it->is_directory(entryError) && !entryError) names.push_back(it->path().filename().string());
+    if (it->is_directory(entryError) && !entryError)
+      names.push_back(it->path().filename().string());
   }
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
     return DiscDirectory::LessIgnoringCase(a, b);
@@ -34,9 +35,12 @@ std::vector<std::string> Subdirectories(const std::string& dir) {
 
 const char* RootDirectories::Caption(RootKind kind) {
   switch (kind) {
-    case RootKind::Vob: return "VOB Root";
-    case RootKind::Output: return "Output Root";
-    case RootKind::Dictionary: return "Dictionary Root";
+    case RootKind::Vob:
+      return "VOB Root";
+    case RootKind::Output:
+      return "Output Root";
+    case RootKind::Dictionary:
+      return "Dictionary Root";
   }
   return "";
 }

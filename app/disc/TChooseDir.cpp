@@ -44,7 +44,8 @@ TChooseDir::TChooseDir(QWidget* parent, std::vector<std::string> places)
   DirectoryListBox1 = new QTreeView(this);
   DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
   DirectoryListBox1->setModel(model_);
-  for (int column = 1; column < model_->columnCount(); ++column) DirectoryListBox1->hideColumn(column);
+  for (int column = 1; column < model_->columnCount(); ++column)
+    DirectoryListBox1->hideColumn(column);
   DirectoryListBox1->header()->hide();
   BtnOK = new QPushButton(QStringLiteral("OK"), this);
   BtnOK->setObjectName(QStringLiteral("BtnOK"));
@@ -80,7 +81,8 @@ void TChooseDir::FormActivate() {
   int best = -1;
   for (int i = 0; i < DriveComboBox1->count(); ++i) {
     const QString place = DriveComboBox1->itemText(i);
-    if (wanted.startsWith(place) && (best < 0 || place.size() > DriveComboBox1->itemText(best).size())) {
+    if (wanted.startsWith(place) &&
+        (best < 0 || place.size() > DriveComboBox1->itemText(best).size())) {
       best = i;
     }
   }

@@ -24,7 +24,9 @@ class TIFOInfo : public QDialog {
 
   int StreamCount = 0;
   int ChapterCount = 0;
-  const std::vector<StreamAttribute>& StreamAttributes() const { return reader_.StreamAttributes(); }
+  const std::vector<StreamAttribute>& StreamAttributes() const {
+    return reader_.StreamAttributes();
+  }
   std::string StreamLanguage(int index) const { return reader_.StreamLanguage(index); }
   // Everything read, for composing the information list.
   const IfoReader& Reader() const { return reader_; }

@@ -15,7 +15,9 @@
 #include "app/MainWindowFixture.h"
 
 // Fontconfig keeps a cache for the life of the process that LeakSanitizer takes for a leak.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
+extern "C" const char* __lsan_default_suppressions() {
+  return "leak:libfontconfig\n";
+}
 
 namespace quelm::test {
 namespace {
@@ -42,16 +44,34 @@ class DiscWindowTest : public MainWindowTest {
 };
 
 TEST_F(DiscWindowTest, TitleSetShowsItsStreamsChaptersAndFiles) {
-  WriteSettings("[preferences]\nvobroot=" + BasicRoot + "\noutputroot=/home/u/Out/\n"
+  WriteSettings("[preferences]\nvobroot=" + BasicRoot +
+                "\noutputroot=/home/u/Out/\n"
                 "dictionaryroot=/home/u/Dict/\nlanguage_selection_1=1\n");
   Start();
   EXPECT_EQ(Items(Find<QListWidget>("ListBoxVobInfo")),
-            (std::vector<std::string>{
-                "Directories", Rule, "VOB        : " + BasicRoot, "Output     : /home/u/Out/",
-                "Dictionary : /home/u/Dict/", " ", "Languages", Rule, "Streams : 2", " ",
-                "Chapter lengths", Rule, " 1) 00:00:10", " 2) 00:00:09", " 3) 00:00:05", " ",
-                "Files found", Rule, "VIDEO_TS.BUP  6 Kb", "VIDEO_TS.IFO  6 Kb",
-                "VTS_01_0.BUP  12 Kb", "VTS_01_0.IFO  12 Kb", "VTS_01_1.VOB  488 Kb"}));
+            (std::vector<std::string>{"Directories",
+                                      Rule,
+                                      "VOB        : " + BasicRoot,
+                                      "Output     : /home/u/Out/",
+                                      "Dictionary : /home/u/Dict/",
+                                      " ",
+                                      "Languages",
+                                      Rule,
+                                      "Streams : 2",
+                                      " ",
+                                      "Chapter lengths",
+                                      Rule,
+                                      " 1) 00:00:10",
+                                      " 2) 00:00:09",
+                                      " 3) 00:00:05",
+                                      " ",
+                                      "Files found",
+                                      Rule,
+                                      "VIDEO_TS.BUP  6 Kb",
+                                      "VIDEO_TS.IFO  6 Kb",
+                                      "VTS_01_0.BUP  12 Kb",
+                                      "VTS_01_0.IFO  12 Kb",
+                                      "VTS_01_1.VOB  488 Kb"}));
   auto* languages = Find<QComboBox>("ComboLanguages");
   EXPECT_EQ(Items(languages), (std::vector<std::string>{"[ 0x20 ]  English", "[ 0x21 ]  Deutsch"}));
   EXPECT_EQ(languages->currentIndex(), 1);
@@ -90,8 +110,9 @@ TEST_F(DiscWindowTest, NoIfoSwitchesToManualSelection) {
 }
 
 TEST_F(DiscWindowTest, VobRootCarriesBothSameAsVobRootBoxes) {
-  WriteSettings("[preferences]\nvobroot=/old/\noutputroot=/out/\ndictionaryroot=/dict/\n"
-                "outputroot_same_as_vobroot=1\ndictionaryroot_same_as_vobroot=1\n");
+  WriteSettings(
+      "[preferences]\nvobroot=/old/\noutputroot=/out/\ndictionaryroot=/dict/\n"
+      "outputroot_same_as_vobroot=1\ndictionaryroot_same_as_vobroot=1\n");
   Start();
   EXPECT_FALSE(Find<QPushButton>("BtnChangeOutputRoot")->isEnabled());
   EXPECT_FALSE(Find<QPushButton>("BtnChangeDictionaryRoot")->isEnabled());
@@ -181,9 +202,10 @@ TEST_F(CacheWindowTest, BackAfterFiveSubtitlesComesFromTheCache) {
   for (int i = 0; i < 5; ++i) Click("BtnGoNext");
   ASSERT_EQ(w.SubtitleNr(), 5);
   // Start offsets from demo/units_s0.txt.
-  EXPECT_EQ(Cache("0" + vob), (std::map<std::string, std::string>{
-                                  {"1", "30720"}, {"2", "92160"}, {"3", "153600"},
-                                  {"4", "215040"}, {"5", "276480"}}));
+  EXPECT_EQ(
+      Cache("0" + vob),
+      (std::map<std::string, std::string>{
+          {"1", "30720"}, {"2", "92160"}, {"3", "153600"}, {"4", "215040"}, {"5", "276480"}}));
   EXPECT_TRUE(Find<QToolButton>("BtnGoBack")->isEnabled());
   Click("BtnGoBack");
   EXPECT_EQ(w.SubtitleNr(), 4);

@@ -15,14 +15,18 @@
 #include "support/QtTestApp.h"
 
 // Fontconfig keeps a cache for the life of the process that LeakSanitizer takes for a leak.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
+extern "C" const char* __lsan_default_suppressions() {
+  return "leak:libfontconfig\n";
+}
 
 namespace quelm {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string Data(const std::string& relative) { return std::string(QUELM_TEST_DATA) + "/" + relative; }
+std::string Data(const std::string& relative) {
+  return std::string(QUELM_TEST_DATA) + "/" + relative;
+}
 
 QStringList Items(const QListWidget* list) {
   QStringList items;

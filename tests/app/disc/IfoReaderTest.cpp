@@ -15,7 +15,9 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-std::string Data(const std::string& relative) { return std::string(QUELM_TEST_DATA) + "/" + relative; }
+std::string Data(const std::string& relative) {
+  return std::string(QUELM_TEST_DATA) + "/" + relative;
+}
 
 struct Read {
   IfoReader Reader;
@@ -77,8 +79,9 @@ TEST(IfoReaderTest, StreamCountAbove32ReadsThe32ThatCanExist) {
   EXPECT_EQ(many.Reader.StreamLanguage(0), "English");
   EXPECT_EQ(many.Reader.StreamLanguage(1), "Deutsch");
   EXPECT_EQ(many.Reader.StreamLanguage(31), "Not Specified");  // zero bytes
-  EXPECT_EQ(many.Reader.LanguageFaults(),
-            (Lines{"IFO is damaged: 40 subpicture streams, at most 32 exist; the first 32 are shown"}));
+  EXPECT_EQ(
+      many.Reader.LanguageFaults(),
+      (Lines{"IFO is damaged: 40 subpicture streams, at most 32 exist; the first 32 are shown"}));
   EXPECT_EQ(many.Reader.ChapterCount(), 3);  // the chapters are sound
 }
 
@@ -116,8 +119,15 @@ TEST_F(IfoBytesTest, StreamEntriesCarryLettersAndExtension) {
   // Three streams: en, fr, xx; EN in upper case would find no name.
   std::string bytes(0x800, '\0');
   bytes[0x255] = 4;
-  const char entries[] = "\x01\x00" "en\x00\x05" "\x01\x00" "fr\x00\x00" "\x01\x00" "xx\x00\x00"
-                         "\x01\x00" "EN\x00\x00";
+  const char entries[] =
+      "\x01\x00"
+      "en\x00\x05"
+      "\x01\x00"
+      "fr\x00\x00"
+      "\x01\x00"
+      "xx\x00\x00"
+      "\x01\x00"
+      "EN\x00\x00";
   bytes.replace(0x256, 24, entries, 24);
   Write(bytes);
   IfoReader reader(path_.string());
@@ -132,12 +142,18 @@ TEST_F(IfoBytesTest, StreamEntriesCarryLettersAndExtension) {
 TEST_F(IfoBytesTest, FileEndingInsideTheStreamListKeepsTheWholeEntries) {
   std::string bytes(0x256 + 6 + 4, '\0');
   bytes[0x255] = 2;
-  bytes.replace(0x256, 10, "\x01\x00" "de\x00\x00" "\x01\x00" "en", 10);
+  bytes.replace(0x256, 10,
+                "\x01\x00"
+                "de\x00\x00"
+                "\x01\x00"
+                "en",
+                10);
   Write(bytes);
   IfoReader reader(path_.string());
   EXPECT_EQ(reader.ReadLanguages(), 1);
   EXPECT_EQ(reader.StreamLanguage(0), "Deutsch");
-  EXPECT_EQ(reader.LanguageFaults(), (Lines{"IFO is damaged: it ends inside the subpicture stream list"}));
+  EXPECT_EQ(reader.LanguageFaults(),
+            (Lines{"IFO is damaged: it ends inside the subpicture stream list"}));
 }
 
 TEST_F(IfoBytesTest, BcdBytesAreShownAsTwoHexDigitsEach) {
@@ -203,8 +219,8 @@ TEST_F(IfoBytesTest, RandomlyDamagedHeadersNeverReadOutsideTheFile) {
   const std::string whole((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   std::mt19937 random(6);
   // The bytes the reader looks at: the table pointer, the stream list, the chain and its cells.
-  const std::size_t targets[] = {0xCC, 0xCD, 0xCE, 0xCF, 0x254, 0x255, 0x256, 0x1009, 0x100C,
-                                 0x100E, 0x100F, 0x1012, 0x10F8, 0x10F9, 0x1114, 0x1116};
+  const std::size_t targets[] = {0xCC,   0xCD,   0xCE,   0xCF,   0x254,  0x255,  0x256,  0x1009,
+                                 0x100C, 0x100E, 0x100F, 0x1012, 0x10F8, 0x10F9, 0x1114, 0x1116};
   for (int round = 0; round < 300; ++round) {
     std::string bytes = whole;
     for (int k = 0; k < 3; ++k) {

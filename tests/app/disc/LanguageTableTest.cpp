@@ -10,7 +10,8 @@ namespace quelm {
 namespace {
 
 constexpr std::uint16_t Code(char a, char b) {
-  return static_cast<std::uint16_t>((static_cast<unsigned char>(a) << 8) | static_cast<unsigned char>(b));
+  return static_cast<std::uint16_t>((static_cast<unsigned char>(a) << 8) |
+                                    static_cast<unsigned char>(b));
 }
 
 TEST(LanguageTableTest, HoldsTheEntriesInTableOrder) {
@@ -18,8 +19,12 @@ TEST(LanguageTableTest, HoldsTheEntriesInTableOrder) {
   EXPECT_EQ(LanguageTable[0], std::string_view("\0\0Not Specified", 15));
   EXPECT_EQ(LanguageTable[1], "  Not Specified");
   EXPECT_EQ(LanguageTable[2], "aa*Afar");
-  EXPECT_EQ(LanguageTable[26], "en" "English");
-  EXPECT_EQ(LanguageTable[94], "pt" "Portugues");
+  EXPECT_EQ(LanguageTable[26],
+            "en"
+            "English");
+  EXPECT_EQ(LanguageTable[94],
+            "pt"
+            "Portugues");
   EXPECT_EQ(LanguageTable[143], "zu*Zulu");
   // After the two unspecified entries the codes rise strictly.
   for (std::size_t i = 3; i < LanguageTable.size(); ++i) {

@@ -1,0 +1,63 @@
+// Records file: any raw script file, loaded, rendered through every shipped format and saved.
+#include "fuzz/FuzzSupport.h"
+#include "output/LocalCalendar.h"
+#include "output/OutputFormat.h"
+#include "output/RawScript.h"
+#include "output/ScriptRenderer.h"
+
+namespace quelm::fuzz {
+namespace {
+
+class FixedCalendar : public LocalCalendar {
+ public:
+  std::tm Now() const override {
+    std::tm moment{};
+    moment.tm_year = 100, moment.tm_mday = 1, moment.tm_wday = 6;
+    return moment;
+  }
+  std::string WeekdayName(int) const override { return "Saturday"; }
+  std::string MonthName(int) const override { return "January"; }
+};
+
+// The shipped formats, and one body that does arithmetic on the time fields.
+const std::vector<OutputFormat>& Formats() {
+  static const std::vector<OutputFormat> formats = [] {
+    std::vector<OutputFormat> all;
+    for (const char* name : {"cuelist.ini", "plain.ini", "seconds.ini", "tags.ini", "timecodes.ini"})
+      all.push_back(OutputFormat::Read(std::string(QUELM_OUTPUTINI_DIR "/") + name));
+    OutputFormat math;
+    math.Body = {"<MATH_START><HH><MATH_MUL>3600<MATH_ADD><MM><MATH_MUL>60<MATH_ADD><SS>"
+                 "<MATH_DIV><CC><MATH_RESULT> <SUB_NR>",
+                 "<SUBPIC>"};
+    all.push_back(math);
+    return all;
+  }();
+  return formats;
+}
+
+}  // namespace
+
+void RecordsInput(const std::uint8_t* data, std::size_t size) {
+  const std::string path =
+      WriteScratchFile("script.raw", {reinterpret_cast<const char*>(data), size});
+  Status status;
+  const RawScript raw = RawScript::Load(path, &status);
+  if (!status.Ok) return;
+
+  ScriptRenderer renderer(std::make_shared<FixedCalendar>());
+  const DictionaryLines dictionary({"a.bmp", "A"});
+  TagContext context;
+  context.SubtitleNumber = "1";
+  context.Calendar = &renderer.Calendar();
+  context.Characters = &dictionary;
+  for (const OutputFormat& format : Formats()) (void)renderer.Render(raw.Lines(), format, context);
+
+  // What was read is saved and reads back the same.
+  const std::string copy = ScratchDirectory() + "copy.raw";
+  if (!raw.Save(copy).Ok) Broken("cannot save the raw script");
+  if (RawScript::Load(copy).Lines() != raw.Lines()) Broken("raw script changed in a round trip");
+}
+
+}  // namespace quelm::fuzz
+
+QUELM_FUZZ_TARGET(RecordsInput)

@@ -1,0 +1,103 @@
+#!/usr/bin/env python3
+"""Builds the seed corpus of every fuzz target from the project's real test data.
+
+usage: make_seeds.py SOURCE_DIR OUT_DIR   (OUT_DIR/<target>/ is emptied and filled)
+"""
+import glob
+import os
+import shutil
+import struct
+import sys
+
+src, out = sys.argv[1], sys.argv[2]
+
+
+def put(target, name, data):
+    d = os.path.join(out, target)
+    os.makedirs(d, exist_ok=True)
+    with open(os.path.join(d, name), "wb") as f:
+        f.write(data)
+
+
+def files(*patterns):
+    found = []
+    for p in patterns:
+        found += sorted(glob.glob(os.path.join(src, p), recursive=True))
+    return found
+
+
+for t in ("vob", "ifo", "bmp", "ini", "dictionary", "template", "records", "language"):
+    shutil.rmtree(os.path.join(out, t), ignore_errors=True)
+
+# vob: windows of 16 packs starting at subpicture packets (reader), and whole units (decoder).
+vobs = files("tests/data/vob/*/VIDEO_TS/*.VOB", "demo/VIDEO_TS/*.VOB")
+count = 0
+for path in vobs:
+    data = open(path, "rb").read()
+    units = {}
+    for at in range(0, len(data) - 2048 + 1, 2048):
+        pack = data[at:at + 2048]
+        if pack[14:18] != b"\x00\x00\x01\xbd":
+            continue
+        header_len = pack[22]
+        sub = pack[23 + header_len]
+        if not 0x20 <= sub <= 0x3F:
+            continue
+        has_pts = (pack[21] & 0x80) != 0
+        payload = pack[24 + header_len:20 + struct.unpack(">H", pack[18:20])[0]]
+        if has_pts:
+            units[sub] = bytearray(payload)
+        elif sub in units:
+            units[sub] += payload
+        unit = units.get(sub)
+        if unit is not None and len(unit) >= 2 and len(unit) >= struct.unpack(">H", unit[:2])[0]:
+            if count < 40:
+                put("vob", "unit_%02d" % count, bytes([0x80 | (sub - 0x20), 0, 0, 0]) + bytes(unit))
+            units.pop(sub)
+        if has_pts and count < 40:
+            start = max(0, at - 2 * 2048)
+            put("vob", "packs_%02d" % count,
+                bytes([sub - 0x20, count % 2, (at - start) & 0xFF, ((at - start) >> 8) & 0xFF]) +
+                data[start:start + 16 * 2048])
+            count += 1
+
+for path in files("tests/data/**/*.IFO", "tests/data/**/*.BUP", "tests/data/ifo/malformed/*"):
+    put("ifo", os.path.relpath(path, src).replace("/", "_"), open(path, "rb").read())
+
+for path in files("tests/data/bmp/*.bmp", "tests/data/bmp/malformed/*.bmp", "tests/data/ocr/*.bmp"):
+    put("bmp", os.path.relpath(path, src).replace("/", "_"), open(path, "rb").read())
+
+inis = files("outputini/*.ini", "languages/*.ini")
+for i, path in enumerate(inis):
+    body = open(path, "rb").read()
+    put("ini", "ini_%02d" % i, bytes([6, 1, 5]) + b"header0value" + body)
+    put("ini", "crlf_%02d" % i, bytes([4, 4, 3]) + b"bodyname123" + body.replace(b"\n", b"\r\n"))
+
+glyph = open(os.path.join(src, "tests/data/bmp/ffmpeg_monob.bmp"), "rb").read()
+for i, index in enumerate([
+        b"%Rchar_0.bmp\r\na\r\n",
+        b"%Rchar_0.bmp\r\na\r\n%Rdir\r\nb\r\n%Rmissing.bmp\r\nc\r\n%Rchar_0.bmp",
+        b"%Rchar_0.bmp\nx\n%Rchar_0.bmp\ny\n"]):
+    put("dictionary", "dict_%d" % i, struct.pack("<H", len(index)) + index + glyph)
+
+record = b"<SUB_START>\n01:02:03\n4\n<char_0.bmp><char_1.bmp><<x\n<k1.bmp>\n<SUB_END>"
+dictionary = b"char_0.bmp\nA\nchar_1.bmp\nb\nk1.bmp\n<HH>"
+for i, path in enumerate(files("outputini/*.ini")):
+    lines = open(path, "rb").read().split(b"\n")
+    body = [l.split(b"=", 1)[1].strip(b'"') for l in lines if b"=" in l and l[:1].isdigit()]
+    put("template", "fmt_%02d" % i, b"\n".join(body) + b"\0" + record + b"\0" + dictionary +
+        b"\0" + record.replace(b"01:02:03", b"99:59:58"))
+put("template", "math", b"<MATH_START><HH><MATH_DIV><CC><MATH_RESULT>\n<INIT>\0" + record +
+    b"\0\0<SUB_START>\n00:00:00\n0\n<SUB_END>")
+
+script = (b"<SUB_START>\n00:00:00\n0\nQuelm  v1.01 (beta)  -  by Vennor\n<SUB_END>\n"
+          b"<SUB_START>\n00:00:05\n1\n<a.bmp>b\n<SUB_END>\n"
+          b"<SUB_START>\n01:10:59\n2\nline\n<a.bmp><<\n<SUB_END>\n")
+put("records", "script", script)
+put("records", "crlf", script.replace(b"\n", b"\r\n"))
+put("records", "cut", script[:70])
+
+for path in files("languages/*.ini"):
+    put("language", os.path.basename(path), open(path, "rb").read())
+put("language", "tiny", b"[ini_info]\nname=Tiny\n[Translations]\nMain.Caption=x\n"
+    b"Main.Language.Separator=;\nMain.ComboBox1.Items=a;b;;c;\n")

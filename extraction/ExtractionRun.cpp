@@ -6,6 +6,8 @@
 
 #include <cstring>
 
+#include "extraction/DisplayControl.h"
+
 namespace quelm {
 
 namespace {
@@ -24,6 +26,16 @@ constexpr int PtsStart = 23;
 
 bool IsPackStart(const std::uint8_t* block) {
   return block[0] == 0x00 && block[1] == 0x00 && block[2] == 0x01 && block[3] == 0xBA;
+}
+
+bool IsSystemHeaderOrPrivateStream2(const std::uint8_t* block) {
+  return block[PesStart] == 0x00 && block[PesStart + 1] == 0x00 && block[PesStart + 2] == 0x01 &&
+         (block[PesStart + 3] == 0xBB || block[PesStart + 3] == 0xBF);
+}
+
+bool IsVideo(const std::uint8_t* block) {
+  return block[PesStart] == 0x00 && block[PesStart + 1] == 0x00 && block[PesStart + 2] == 0x01 &&
+         block[PesStart + 3] == 0xE0;
 }
 
 bool IsPrivateStream1(const std::uint8_t* block) {
@@ -82,6 +94,8 @@ void ExtractionRun::Begin(const SubpictureRequest& request) {
   request_ = request;
   result_ = SubpictureResult();
   result_.FilePosition = request.FilePosition;
+  result_.Timeline = request.Timeline;
+  hasUnitTitleTicks_ = false;
   stopped_ = false;
   spuBuffer_ = request.CarriedUnit;
   if (!spuBuffer_.empty()) {
@@ -197,7 +211,12 @@ bool ExtractionRun::GetNextSubtitle() {
       return true;
     }
 
-    if (IsPrivateStream1(block)) {
+    if (IsSystemHeaderOrPrivateStream2(block)) {
+      if (const auto vobu = ReadNavigationPack(block, PackSize))
+        result_.Timeline.ObserveVobu(vobu->Start, vobu->End);
+    } else if (!result_.Timeline.HasOrigin() && IsVideo(block) && HasPts(block)) {
+      result_.Timeline.ObserveVideoPts(ReadPts(block));
+    } else if (IsPrivateStream1(block)) {
       // Every private-stream-1 packet with a PTS moves the time on, whatever its sub-stream.
       UpdatePTSTimeCode(block, PackSize);
       const int headerLength = block[PesHeaderLength];
@@ -211,6 +230,7 @@ bool ExtractionRun::GetNextSubtitle() {
           result_.StartedInPreviousFile = false;
           result_.HasUnitPts = false;
           result_.UnitPts = 0;
+          hasUnitTitleTicks_ = false;
         }
         // Only a packet with a PTS begins a unit; one without is the tail of a unit that began
         // before this run's start (in the previous file of the title).
@@ -219,6 +239,9 @@ bool ExtractionRun::GetNextSubtitle() {
             result_.StartPosition = result_.FilePosition - PackSize;
             result_.UnitPts = ReadPts(block);
             result_.HasUnitPts = true;
+            // Taken now: a later navigation pack may already belong to a new PTS base.
+            unitTitleTicks_ = result_.Timeline.TitleTicks(result_.UnitPts);
+            hasUnitTitleTicks_ = true;
           }
           // To the end of the pack: padding after the PES packet lies beyond the unit's size.
           spuBuffer_.insert(spuBuffer_.end(), block + payloadStart, block + PackSize);
@@ -254,7 +277,27 @@ void ExtractionRun::UpdatePTSTimeCode(const std::uint8_t* block, int length) {
 bool ExtractionRun::TryToMakeBitmap() {
   result_.Decoded = decoder_.TryToMakeBitmap(spuBuffer_, request_.InterlaceStep,
                                              request_.BitmapColors, result_.SubTitle);
+  MakeTiming();
   return result_.Decoded;
+}
+
+void ExtractionRun::MakeTiming() {
+  SubtitleTiming& timing = result_.Timing;
+  timing = SubtitleTiming();
+  if (!result_.HasUnitPts) return;
+  const DisplayControl control = ReadDisplayControl(spuBuffer_);
+  const std::int64_t unitTicks =
+      hasUnitTitleTicks_ ? unitTitleTicks_ : result_.Timeline.TitleTicks(result_.UnitPts);
+  const std::int64_t startDelay = control.HasStart ? control.StartDelay : 0;
+  timing.Known = true;
+  timing.Forced = control.Forced;
+  timing.StartMs =
+      TitleTimeline::TicksToMs(unitTicks + startDelay * DisplayControl::DelayTicks);
+  if (control.HasStop) {
+    timing.HasEnd = true;
+    timing.EndMs =
+        TitleTimeline::TicksToMs(unitTicks + std::int64_t{control.StopDelay} * DisplayControl::DelayTicks);
+  }
 }
 
 void ExtractionRun::LetEventsRun() {

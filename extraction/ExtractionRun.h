@@ -74,6 +74,7 @@ class ExtractionRun {
   void LetEventsRun();
   void EndOfData();
   void DiscardUnit();
+  void MakeTiming();
   UserInteraction& ui_;
   SubpictureDecoder decoder_;
   SubpictureRequest request_;
@@ -81,6 +82,9 @@ class ExtractionRun {
   std::FILE* file_ = nullptr;
   std::vector<std::uint8_t> spuBuffer_;
   std::atomic<bool> stopped_ = false;
+  // The unit's first packet on the title's timeline, taken when that packet was read.
+  std::int64_t unitTitleTicks_ = 0;
+  bool hasUnitTitleTicks_ = false;
 
   // Read buffer: readBase_[readPos_, readLength_) holds the file from offset
   // bufferOffset_ + readPos_ onwards.

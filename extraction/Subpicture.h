@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "extraction/TitleTimeline.h"
 #include "platform/Bitmap.h"
 
 namespace quelm {
@@ -24,6 +25,20 @@ PresentationTime PresentationTimeFromPts(std::uint64_t pts);
 // "hh:mm:ss", hours with two digits or more.
 std::string FormatPresentationTime(const PresentationTime& time);
 
+// When a subtitle is shown, in milliseconds on the title's timeline (from its first video frame):
+// the unit's PTS plus the delay of its start display command, and of its stop display command.
+// A unit without a stop command has no end of its own: the next subtitle's start ends it, which
+// only a walk over the whole sequence knows (the script renderer applies it).
+struct SubtitleTiming {
+  bool Known = false;  // the unit carried a PTS
+  std::int64_t StartMs = 0;
+  bool HasEnd = false;
+  std::int64_t EndMs = 0;
+  bool Forced = false;  // shown by the forced start command 0x00
+
+  bool operator==(const SubtitleTiming&) const = default;
+};
+
 struct SubpictureRequest {
   std::string VobFileName;
   int SubStreamId = 0x20;
@@ -37,6 +52,9 @@ struct SubpictureRequest {
   // The carried unit's first PTS (SubpictureResult::UnitPts of the run that began it).
   std::uint64_t CarriedUnitPts = 0;
   bool HasCarriedUnitPts = false;
+  // The title's timeline as the previous run of the title left it (SubpictureResult::Timeline);
+  // a fresh one takes its origin from the first navigation or video pack the run meets.
+  TitleTimeline Timeline;
 };
 
 struct SubpictureResult {
@@ -60,6 +78,11 @@ struct SubpictureResult {
   // Raw 33-bit PTS of the first packet of the unit (valid when HasUnitPts).
   std::uint64_t UnitPts = 0;
   bool HasUnitPts = false;
+
+  // Display times and the forced flag of the found unit.
+  SubtitleTiming Timing;
+  // The timeline after this run, to hand to the next run of the same title.
+  TitleTimeline Timeline;
 };
 
 }  // namespace quelm

@@ -65,7 +65,8 @@ bool SubpictureDecoder::TryToMakeBitmap(std::span<const std::uint8_t> unit, int 
   std::size_t i = static_cast<std::size_t>(controlOffset_) + 4;
   while (i < unitSize) {
     const int command = unit[i];
-    if (command == 0x01 || command == 0x02) {
+    // 0x00 is the forced start of display; it draws the same as 0x01.
+    if (command == 0x00 || command == 0x01 || command == 0x02) {
       i += 1;
     } else if (command == 0x03 || command == 0x04) {
       i += 3;  // palette and contrast: the drawing uses the caller's colours
@@ -85,6 +86,13 @@ bool SubpictureDecoder::TryToMakeBitmap(std::span<const std::uint8_t> unit, int 
       fieldOffsets_[0] = BigEndian16(unit, i + 1);
       fieldOffsets_[1] = BigEndian16(unit, i + 3);
       i += 5;
+    } else if (command == 0x07) {
+      // Colour and contrast changes within the area: skipped by their own length, which counts
+      // its two bytes; a length below that would not move on and ends the table.
+      if (i + 2 >= length) break;
+      const std::size_t size = static_cast<std::size_t>(BigEndian16(unit, i + 1));
+      if (size < 2) break;
+      i += 1 + size;
     } else if (command == 0xFF) {
       i += 5;
     } else {

@@ -11,6 +11,12 @@ SubtitleWalker::SubtitleWalker(UserInteraction& ui, std::vector<std::string> fil
   settings_.CarriedUnit.clear();
   settings_.CarriedStartPosition = -1;
   settings_.HasCarriedUnitPts = false;
+  timeline_ = settings.Timeline;
+  // Started in the middle of the title: its first frame is still where the first file begins.
+  if (position_ > 0 && !timeline_.HasOrigin() && !files_.empty()) {
+    if (const auto origin = ReadTitleOrigin(files_.front()))
+      timeline_ = TitleTimeline::StartingAt(*origin);
+  }
 }
 
 std::optional<WalkedSubtitle> SubtitleWalker::Next() {
@@ -26,10 +32,12 @@ std::optional<WalkedSubtitle> SubtitleWalker::Next() {
     request.CarriedStartPosition = carriedStartPosition_;
     request.CarriedUnitPts = carriedUnitPts_;
     request.HasCarriedUnitPts = hasCarriedUnitPts_;
+    request.Timeline = timeline_;
     carriedUnit_.clear();
 
     run_.Perform(request);
     SubpictureResult result = std::move(run_.Result());
+    timeline_ = result.Timeline;
     if (result.Stopped) {
       stopped_ = true;
       break;

@@ -24,7 +24,8 @@ struct WalkedSubtitle {
 class SubtitleWalker {
  public:
   // `settings` gives the sub-stream, colours, interlace step and the start offset in the first
-  // file; its file name and carried unit are ignored.
+  // file; its file name and carried unit are ignored. The files are taken as one title: subtitle
+  // times count from the first frame of the first file, also when the walk starts further on.
   SubtitleWalker(UserInteraction& ui, std::vector<std::string> files,
                  const SubpictureRequest& settings);
 
@@ -53,6 +54,7 @@ class SubtitleWalker {
   std::int64_t carriedStartPosition_ = -1;
   std::uint64_t carriedUnitPts_ = 0;
   bool hasCarriedUnitPts_ = false;
+  TitleTimeline timeline_;  // runs on from file to file: times count from the title's start
 };
 
 }  // namespace quelm

@@ -251,7 +251,7 @@ TEST_F(ExtractionRunTest, StopEndsTheScanAfterTheCurrentPack) {
 TEST_F(ExtractionRunTest, InvalidControlDataStillCountsAsAFoundSubtitle) {
   std::vector<std::uint8_t> unit = test::EncodeUnit(Codes(9, 3, 2));
   const std::size_t control = (unit[2] << 8) | unit[3];
-  unit[control + 4] = 0x00;
+  unit[control + 4] = 0x08;  // no DVD command (0x00 is the forced start of display)
   test::PackWriter writer;
   writer.AddUnit(unit, 0x20, Second);
   ExtractionRun run(ui_);

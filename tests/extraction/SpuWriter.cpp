@@ -232,6 +232,30 @@ std::int64_t PackWriter::AddNavPack() {
   return offset;
 }
 
+std::int64_t PackWriter::AddNavPack(std::uint32_t vobuStartPts, std::uint32_t vobuEndPts) {
+  const std::int64_t offset = Size();
+  PackHeader();
+  // System header: 00 00 01 BB, length 18, then its 18 bytes (their values do not matter here).
+  std::vector<std::uint8_t> bytes = {0x00, 0x00, 0x01, 0xBB, 0x00, 0x12};
+  bytes.insert(bytes.end(), 18, 0x80);
+  // PCI packet: 00 00 01 BF, length 980, sub-stream 0x00, then the PCI data.
+  const std::vector<std::uint8_t> pciHeader = {0x00, 0x00, 0x01, 0xBF, 0x03, 0xD4, 0x00};
+  bytes.insert(bytes.end(), pciHeader.begin(), pciHeader.end());
+  std::vector<std::uint8_t> pci(979, 0x00);
+  const auto put32 = [&pci](std::size_t at, std::uint32_t value) {
+    for (int k = 0; k < 4; ++k) pci[at + static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(value >> (24 - 8 * k));
+  };
+  put32(12, vobuStartPts);
+  put32(16, vobuEndPts);
+  bytes.insert(bytes.end(), pci.begin(), pci.end());
+  // DSI packet: 00 00 01 BF, length 1018, sub-stream 0x01.
+  const std::vector<std::uint8_t> dsiHeader = {0x00, 0x00, 0x01, 0xBF, 0x03, 0xFA, 0x01};
+  bytes.insert(bytes.end(), dsiHeader.begin(), dsiHeader.end());
+  bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
+  bytes_.resize(static_cast<std::size_t>(offset + PackSize), 0x00);
+  return offset;
+}
+
 std::int64_t PackWriter::AddAc3Pack(std::uint64_t pts) {
   // AC-3 sub-stream 0x80: frame count and first access unit pointer, then frames.
   std::vector<std::uint8_t> payload(static_cast<std::size_t>(PayloadRoom(5)), 0x0B);

@@ -51,6 +51,9 @@ class PackWriter {
                                 const std::vector<std::uint8_t>& payload, int stuffing = 0);
   std::int64_t AddVideoPack(std::optional<std::uint64_t> pts = std::nullopt);
   std::int64_t AddNavPack();
+  // A navigation pack laid out as DVD authoring writes it (system header, PCI, DSI) whose PCI
+  // gives the VOBU's start and end PTS.
+  std::int64_t AddNavPack(std::uint32_t vobuStartPts, std::uint32_t vobuEndPts);
   std::int64_t AddAc3Pack(std::uint64_t pts);
   // Any bytes, for damaged files.
   void AddRaw(const std::vector<std::uint8_t>& bytes);

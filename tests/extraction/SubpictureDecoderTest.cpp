@@ -201,10 +201,11 @@ TEST(SubpictureDecoderTest, InvalidCommandShowsMessageAndLeavesAreaUndrawn) {
   Bitmap codes(7, 3, 3);
   std::vector<std::uint8_t> unit = test::EncodeUnit(codes);
   const std::size_t control = (unit[2] << 8) | unit[3];
-  // Table: 03 xx xx 04 xx xx 05 (6) 06 (4) 01 FF; put 0x00 in place of 0x01.
+  // Table: 03 xx xx 04 xx xx 05 (6) 06 (4) 01 FF; put 0x08, a code DVDs do not define, in place
+  // of 0x01. (This test used 0x00 until 0x00 was read as the forced start it is.)
   const std::size_t startDisplay = control + 4 + 3 + 3 + 7 + 5;
   ASSERT_EQ(unit[startDisplay], 0x01);
-  unit[startDisplay] = 0x00;
+  unit[startDisplay] = 0x08;
   RecordingInteraction ui;
   const Decoded decoded = Decode(unit, 1, ui);
   EXPECT_FALSE(decoded.Ok);
@@ -221,11 +222,47 @@ TEST(SubpictureDecoderTest, InvalidCommandBeforeAreaGivesEmptyBitmap) {
   Bitmap codes(7, 3, 3);
   std::vector<std::uint8_t> unit = test::EncodeUnit(codes);
   const std::size_t control = (unit[2] << 8) | unit[3];
-  unit[control + 4] = 0x07;
+  unit[control + 4] = 0x0A;
   RecordingInteraction ui;
   const Decoded decoded = Decode(unit, 1, ui);
   EXPECT_FALSE(decoded.Ok);
   EXPECT_EQ(ui.Texts.size(), 1u);
+  EXPECT_TRUE(decoded.Image.IsEmpty());
+}
+
+TEST(SubpictureDecoderTest, ForcedStartAndColourChangeCommandsDecodeLikeAPlainUnit) {
+  // 0x00 (forced start of display) in place of 0x01, and a 0x07 command before it whose
+  // parameters would read as invalid commands if they were not skipped by its length field.
+  Bitmap codes(6, 4, 1);
+  codes.SetPixel(2, 3, 3);
+  test::SpuOptions options;
+  options.StopSequence = false;
+  std::vector<std::uint8_t> unit = test::EncodeUnit(codes, options);
+  const std::size_t control = (unit[2] << 8) | unit[3];
+  const std::size_t startDisplay = control + 4 + 3 + 3 + 7 + 5;
+  ASSERT_EQ(unit[startDisplay], 0x01);
+  unit[startDisplay] = 0x00;
+  // Length 6 counts its own two bytes: four bytes of area and colour data follow.
+  const std::vector<std::uint8_t> colourChange = {0x07, 0x00, 0x06, 0xFE, 0x0B, 0x0C, 0x0D};
+  unit.insert(unit.begin() + static_cast<std::ptrdiff_t>(startDisplay), colourChange.begin(),
+              colourChange.end());
+  unit[0] = static_cast<std::uint8_t>(unit.size() >> 8);
+  unit[1] = static_cast<std::uint8_t>(unit.size());
+  RecordingInteraction ui;
+  const Decoded decoded = Decode(unit, 1, ui);
+  EXPECT_TRUE(decoded.Ok);
+  EXPECT_TRUE(ui.Texts.empty());
+  EXPECT_EQ(decoded.Image, Expected(codes, 1));
+}
+
+TEST(SubpictureDecoderTest, ColourChangeWithALengthBelowTwoEndsTheTable) {
+  // 07 00 01 cannot move past itself; the table ends there, before the area is set.
+  const std::vector<std::uint8_t> unit = {0x00, 0x0D, 0x00, 0x04, 0x00, 0x00, 0x00,
+                                          0x04, 0x07, 0x00, 0x01, 0x01, 0xFF};
+  RecordingInteraction ui;
+  const Decoded decoded = Decode(unit, 1, ui);
+  EXPECT_TRUE(decoded.Ok);
+  EXPECT_TRUE(ui.Texts.empty());
   EXPECT_TRUE(decoded.Image.IsEmpty());
 }
 

@@ -65,6 +65,9 @@ void SubtitleNavigator::Reset() {
   carriedStartPosition_ = -1;
   hasCarriedUnitPts_ = false;
   carriedFor_.clear();
+  timeline_ = TitleTimeline();
+  timelineFile_.clear();
+  timelinePosition_ = -1;
 }
 
 void SubtitleNavigator::Step(NavigationStep step) {
@@ -200,8 +203,12 @@ SubtitleNavigator::Outcome SubtitleNavigator::ExtractOne(NavigationStep step, in
   carriedStartPosition_ = -1;
   hasCarriedUnitPts_ = false;
   carriedFor_.clear();
+  request.Timeline = TimelineFor(file, request.FilePosition);
 
   SubpictureResult result = extract_(request);
+  timeline_ = result.Timeline;
+  timelineFile_.clear();
+  timelinePosition_ = -1;
 
   if (result.EndOfFile || result.Stopped) {
     const int last = static_cast<int>(files_.size()) - 1;
@@ -216,6 +223,10 @@ SubtitleNavigator::Outcome SubtitleNavigator::ExtractOne(NavigationStep step, in
       hasCarriedUnitPts_ = result.HasUnfinishedUnitPts;
       carriedFor_ = files_[selected_ + 1];
     }
+    if (!result.Stopped) {
+      timelineFile_ = files_[selected_ + 1];
+      timelinePosition_ = 0;
+    }
     SelectIndex(selected_ + 1);
     vobPosition_ = 0;
     LearnFileSize(selected_);
@@ -224,6 +235,8 @@ SubtitleNavigator::Outcome SubtitleNavigator::ExtractOne(NavigationStep step, in
 
   vobPosition_ = result.FilePosition;
   positionFile_ = file;
+  timelineFile_ = file;
+  timelinePosition_ = result.FilePosition;
   switch (step) {
     case NavigationStep::First:
       chapterIndex_ = 0;
@@ -254,6 +267,15 @@ SubtitleNavigator::Outcome SubtitleNavigator::ExtractOne(NavigationStep step, in
     }
   }
   return Outcome::Found;
+}
+
+TitleTimeline SubtitleNavigator::TimelineFor(const std::string& file, std::int64_t position) const {
+  // Going on from where the last run stopped keeps every PTS jump seen since the title began.
+  if (file == timelineFile_ && position == timelinePosition_) return timeline_;
+  if (file == files_.front() && position == 0) return TitleTimeline();
+  // A jump (cache, "back", a file chosen by hand): the first file still fixes the origin.
+  if (const auto origin = ReadTitleOrigin(files_.front())) return TitleTimeline::StartingAt(*origin);
+  return TitleTimeline();
 }
 
 }  // namespace quelm

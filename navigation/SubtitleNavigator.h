@@ -117,6 +117,12 @@ class SubtitleNavigator {
   std::uint64_t carriedUnitPts_ = 0;
   bool hasCarriedUnitPts_ = false;
   std::string carriedFor_;
+
+  // The title's timeline as the last run left it, valid for going on at that file and offset.
+  TitleTimeline TimelineFor(const std::string& file, std::int64_t position) const;
+  TitleTimeline timeline_;
+  std::string timelineFile_;
+  std::int64_t timelinePosition_ = -1;
 };
 
 }  // namespace quelm

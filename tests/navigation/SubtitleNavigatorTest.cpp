@@ -13,6 +13,7 @@
 #include "platform/BmpFile.h"
 #include "platform/IniFile.h"
 #include "support/ScriptedInteraction.h"
+#include "support/SrtFile.h"
 
 namespace quelm {
 namespace {
@@ -290,6 +291,32 @@ TEST_F(NavigatorTest, BackDoesNothingWithoutTheCache) {
   navigator_->GoBack();
   EXPECT_EQ(requests_.size(), runs);
   EXPECT_EQ(navigator_->SubtitleNr(), 3);
+}
+
+TEST_F(NavigatorTest, SubtitleTimesCountFromTheTitleStartAcrossFilesAndAfterBack) {
+  const auto truth = test::ReadSrt(QUELM_TEST_DATA "/vob/multifile/en.srt");
+  navigator_->SetFileList(MultifileVobs(), 0);
+  for (int file = 0; file < 3; ++file) navigator_->GetAll();
+  ASSERT_EQ(shown_.size(), truth.size());
+  for (std::size_t i = 0; i < truth.size(); ++i) {
+    const SubtitleTiming& timing = shown_[i].Result.Timing;
+    EXPECT_LE(std::llabs(timing.StartMs - truth[i].StartMs), 33) << i;
+    EXPECT_LE(std::llabs(timing.EndMs - truth[i].EndMs), 33) << i;
+  }
+
+  // "back" starts a run in the middle of the title; its subtitle keeps the time it had.
+  const std::string vob = CopyOf(BasicVob(), "VTS_01_1.VOB");
+  IniPositionCache cache(dir_.string() + "/", true);
+  Wire(cache);
+  shown_.clear();
+  navigator_->SetFileList({vob}, 0);
+  for (int i = 0; i < 5; ++i) navigator_->GoNext();
+  navigator_->GoBack();
+  ASSERT_EQ(shown_.size(), 6u);
+  EXPECT_EQ(shown_.back().Number, 4);
+  EXPECT_EQ(shown_.back().Result.Timing, shown_[3].Result.Timing);
+  const auto basicTruth = test::ReadSrt(QUELM_TEST_DATA "/vob/basic/en.srt");
+  EXPECT_LE(std::llabs(shown_.back().Result.Timing.StartMs - basicTruth[3].StartMs), 33);
 }
 
 TEST_F(NavigatorTest, CacheRecordsStartsAndBackReturnsToThem) {

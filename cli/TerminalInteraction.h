@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "platform/UserInteraction.h"
@@ -12,6 +13,8 @@ namespace quelm {
 class TerminalInteraction : public SilentInteraction {
  public:
   void ShowMessage(MessageKind kind, const std::string& text) override {
+    if (Intercept && Intercept(kind, text)) return;
+    if (BeforeMessage) BeforeMessage();
     const char* label = kind == MessageKind::Error     ? "error"
                         : kind == MessageKind::Warning ? "warning"
                                                        : "note";
@@ -22,6 +25,10 @@ class TerminalInteraction : public SilentInteraction {
 
   int Warnings = 0;
   int Errors = 0;
+  // Returns true for a message the command handles itself (it is then neither shown nor counted).
+  std::function<bool(MessageKind, const std::string&)> Intercept;
+  // Runs before a message is printed (a progress line is cleared first).
+  std::function<void()> BeforeMessage;
 };
 
 }  // namespace quelm

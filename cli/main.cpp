@@ -4,7 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "cli/ConvertCommand.h"
+#include "cli/DictCommand.h"
 #include "cli/ExtractCommand.h"
+#include "cli/RenderCommand.h"
 
 namespace {
 
@@ -15,6 +18,9 @@ struct Subcommand {
 };
 
 const Subcommand Subcommands[] = {
+    {"convert", "read, recognise and write a title's subtitles as a script", quelm::RunConvertCommand},
+    {"render", "render saved records again through a format", quelm::RunRenderCommand},
+    {"dict", "list, show and name the entries of a character dictionary", quelm::RunDictCommand},
     {"extract", "list and save the subtitles of VOB files", quelm::RunExtractCommand},
 };
 
@@ -35,6 +41,12 @@ int main(int argc, char** argv) {
   const std::string name = argv[1];
   if (name == "--help" || name == "-h" || name == "help") {
     PrintUsage(stdout);
+    // Every command's options, so that one page answers everything.
+    for (const Subcommand& sub : Subcommands) {
+      std::printf("\n%s\n", std::string(72, '-').c_str());
+      std::fflush(stdout);
+      sub.Run({"--help"});
+    }
     return 0;
   }
   for (const Subcommand& sub : Subcommands) {

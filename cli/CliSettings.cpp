@@ -1,0 +1,95 @@
+// Reading the desktop program's settings for the command line.
+#include "cli/CliSettings.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "app/PaletteMapping.h"
+#include "app/PreferenceKeys.h"
+#include "output/FormatMenu.h"
+#include "platform/DataPaths.h"
+#include "platform/IniFile.h"
+
+namespace quelm {
+
+namespace {
+
+namespace P = Preferences;
+
+int RoleRow(int value) { return value >= 0 && value <= 3 ? value : -1; }
+
+std::string WithSlash(std::string root) {
+  if (!root.empty() && root.back() != '/') root += '/';
+  return root;
+}
+
+}  // namespace
+
+CliSettings CliSettings::Read(const std::string& path) {
+  CliSettings settings;
+  settings.Path = path;
+  std::error_code ec;
+  settings.FileFound = std::filesystem::is_regular_file(path, ec);
+  const IniFile ini(path);
+  const auto integer = [&](const char* key, int fallback) {
+    return ini.ReadInteger(P::Section, key, fallback);
+  };
+  const auto flag = [&](const char* key, bool fallback) {
+    return ini.ReadBool(P::Section, key, fallback);
+  };
+
+  settings.VobRoot = WithSlash(ini.ReadString(P::Section, P::VobRoot, ""));
+  settings.DictionaryRoot = WithSlash(ini.ReadString(P::Section, P::DictionaryRoot, ""));
+  if (flag(P::DictionaryRootSameAsVobRoot, false)) settings.DictionaryRoot = settings.VobRoot;
+  const bool manualLanguage = flag(P::ManualLanguageSelection, false);
+  settings.LanguageIndex = manualLanguage ? integer(P::LanguageSelection2, 0)
+                                          : integer(P::LanguageSelection1, 0);
+  // Out of the combo boxes' ranges no item is selected, and the window reads index 0.
+  if (settings.LanguageIndex < 0 || settings.LanguageIndex > 31) settings.LanguageIndex = 0;
+  settings.AutoColorDetection = flag(P::AutoColorDetection, P::DefaultAutoColorDetection);
+  settings.SpaceWidth = std::clamp(integer(P::SpaceWidth, P::DefaultSpaceWidth), P::MinSpaceWidth,
+                                   P::MaxSpaceWidth);
+  settings.Interlace = std::clamp(integer(P::Interlace, P::DefaultInterlace), P::MinInterlace,
+                                  P::MaxInterlace);
+  for (int k = 0; k < 4; ++k) {
+    settings.PanelColors[static_cast<std::size_t>(k)] = static_cast<Color>(
+        integer(P::ColorKeys[k], static_cast<int>(P::DefaultColors[k])));
+    const int column = integer(P::ColorRowKeys[k], k);
+    settings.RowColumns[static_cast<std::size_t>(k)] = column >= 0 && column <= 3 ? column : k;
+  }
+  settings.CharColorRow = RoleRow(integer(P::CharColor, P::DefaultCharColor));
+  settings.BackgroundColorRow = RoleRow(integer(P::BackgroundColor, P::DefaultBackgroundColor));
+  settings.LearnAfterReading = integer(P::Learn, P::DefaultLearn) != 0;
+  settings.OutputIni = integer(P::OutputIni, P::DefaultOutputIni);
+  return settings;
+}
+
+std::array<Color, 4> CliSettings::SubtitleColors() const {
+  return MapSubtitleColors(PanelColors, RowColumns);
+}
+
+Color CliSettings::CharColor() const {
+  return CharColorRow < 0 ? ColorWhite : SubtitleColors()[static_cast<std::size_t>(CharColorRow)];
+}
+
+Color CliSettings::BackgroundColor() const {
+  return BackgroundColorRow < 0 ? ColorBlack
+                                : SubtitleColors()[static_cast<std::size_t>(BackgroundColorRow)];
+}
+
+std::string ProgramFormatDirectory() {
+  return FindDataDirectory(ProgramDirectory(), "outputini");
+}
+
+std::string SelectedFormatPath(const std::string& formatDirectory, int outputIni) {
+  const FormatMenuBuild build = BuildFormatMenu(formatDirectory, NoCheckedCaption, outputIni);
+  if (!build.DirectoryFound || !build.Selected) return std::string();
+  std::string directory = formatDirectory;
+  if (!directory.empty() && directory.back() != '/') directory += '/';
+  return directory + build.Items[*build.Selected].FileName;
+}
+
+}  // namespace quelm

@@ -1,0 +1,130 @@
+// `quelm-cli render`: records file + format + dictionary -> script, with the settings' palette
+// for the colour tags and --sub-nr for SUB_NR.
+#include "cli/RenderCommand.h"
+
+#include <cstdio>
+
+#include "app/SettingsLocation.h"
+#include "cli/CliSettings.h"
+#include "cli/CommandLine.h"
+#include "cli/ConvertCommand.h"
+#include "cli/ScriptOutput.h"
+#include "output/RecordsFile.h"
+#include "output/ScriptRenderer.h"
+
+namespace quelm {
+
+namespace {
+
+constexpr const char* Usage =
+    "usage: quelm-cli render --records FILE [--settings FILE] [--dict DIR] [--format FILE.ini]\n"
+    "                        [--sub-nr N] [--out FILE] [--rtf]\n"
+    "\n"
+    "Renders saved records (the raw script, from 'convert --records' or the desktop program's\n"
+    "File menu) again through an output format, resolving every character reference in the\n"
+    "dictionary as it reads now: after the dictionary was corrected or named, the script\n"
+    "follows.\n"
+    "\n"
+    "  --records FILE      the records to render (required)\n"
+    "  --settings FILE     quelm.ini for the palette (colour tags), dictionary root and format\n"
+    "                      (default as for convert)\n"
+    "  --dict DIR          dictionary directory (default: the settings' dictionary root)\n"
+    "  --format FILE.ini   output format file (default: the format chosen in the settings)\n"
+    "  --sub-nr N          what the SUB_NR tag writes (default 0)\n"
+    "  --out FILE          write the script to FILE (default: standard output)\n"
+    "  --rtf               write an RTF document instead of plain UTF-8 text\n"
+    "\n"
+    "A rendering stopped by a value that is no integer or a division by zero prints the\n"
+    "program's message, writes the lines rendered before it and exits with status 1.\n"
+    "Exit status: 0 done; 1 unreadable records or format, unwritable output, a stopped\n"
+    "rendering; 2 bad options.\n";
+
+}  // namespace
+
+int RunRenderCommand(const std::vector<std::string>& args) {
+  const CommandLine cl("render", {"--records", "--settings", "--dict", "--format", "--sub-nr", "--out"},
+                       {"--rtf"});
+  const auto parsed = cl.Parse(args);
+  const auto badOptions = [] {
+    std::fprintf(stderr, "Try 'quelm-cli render --help'.\n");
+    return ExitBadOptions;
+  };
+  if (!parsed) return badOptions();
+  if (parsed->Help) {
+    std::fputs(Usage, stdout);
+    return ExitSuccess;
+  }
+  if (!parsed->Positional.empty()) {
+    cl.Fail("unexpected argument '" + parsed->Positional.front() + "'");
+    return badOptions();
+  }
+  if (!parsed->Has("--records") || parsed->Value("--records")->empty()) {
+    cl.Fail("--records FILE is required");
+    return badOptions();
+  }
+  std::string subNr = "0";
+  if (const auto* text = parsed->Value("--sub-nr")) {
+    if (!CommandLine::ParseInteger(*text)) {
+      cl.Fail("--sub-nr must be a number, not '" + *text + "'");
+      return badOptions();
+    }
+    subNr = *text;
+  }
+  const auto* settingsOption = parsed->Value("--settings");
+  if (settingsOption && settingsOption->empty()) {
+    cl.Fail("--settings needs a file name");
+    return badOptions();
+  }
+  const std::string settingsPath = ResolveSettingsPath(
+      settingsOption ? std::optional(*settingsOption) : std::nullopt, ProcessEnvironment);
+  if (settingsOption && !CliSettings::Read(settingsPath).FileFound) {
+    cl.Fail("cannot read '" + settingsPath + "'");
+    return ExitFailure;
+  }
+  const CliSettings settings = CliSettings::Read(settingsPath);
+
+  const RecordsLoad records = RecordsFile::Load(*parsed->Value("--records"));
+  if (!records.Outcome) {
+    cl.Fail(records.Outcome.Message);
+    return ExitFailure;
+  }
+  std::string dictionaryRoot = parsed->Has("--dict") ? *parsed->Value("--dict") : settings.DictionaryRoot;
+  if (!dictionaryRoot.empty() && dictionaryRoot.back() != '/') dictionaryRoot += '/';
+  std::string formatPath;
+  if (const auto* format = parsed->Value("--format")) {
+    formatPath = *format;
+    std::FILE* file = std::fopen(formatPath.c_str(), "rb");
+    if (file == nullptr) {
+      cl.Fail("cannot read '" + formatPath + "'");
+      return ExitFailure;
+    }
+    std::fclose(file);
+  } else {
+    formatPath = SelectedFormatPath(ProgramFormatDirectory(), settings.OutputIni);
+    if (formatPath.empty()) cl.Fail("warning: the settings choose no output format (give --format)");
+  }
+  const std::string out = parsed->Has("--out") ? *parsed->Value("--out") : std::string();
+  if (!out.empty()) {
+    if (const Status writable = ScriptOutput::CheckWritable(out); !writable) {
+      cl.Fail(writable.Message);
+      return ExitFailure;
+    }
+  }
+
+  ScriptRenderer renderer;
+  ScriptSources sources;
+  sources.FormatPath = formatPath;
+  sources.DictionaryRoot = dictionaryRoot;
+  sources.SubtitleNumber = subNr;
+  sources.Palette = settings.PanelColors;
+  const ScriptRendering rendering = renderer.Render(records.Script, sources);
+  if (!rendering.Dictionary) cl.Fail("warning: " + rendering.Dictionary.Message);
+  if (!rendering.Result) cl.Fail(rendering.Result.Message);
+  if (const Status written = ScriptOutput::Write(rendering.Lines, out, parsed->Has("--rtf")); !written) {
+    cl.Fail(written.Message);
+    return ExitFailure;
+  }
+  return rendering.Result ? ExitSuccess : ExitFailure;
+}
+
+}  // namespace quelm

@@ -1,0 +1,114 @@
+// Finding a title set's VOB files and its IFO.
+#include "cli/TitleSet.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <map>
+#include <system_error>
+
+#include "app/disc/DiscDirectory.h"
+
+namespace quelm {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string TwoDigits(int n) {
+  std::string text = std::to_string(n);
+  return text.size() < 2 ? "0" + text : text;
+}
+
+std::string IfoBeside(const fs::path& directory, int title) {
+  const DiscDirectory disc(directory.string());
+  const auto ifo = disc.Find("vts_" + TwoDigits(title) + "_0.ifo");
+  return ifo ? *ifo : std::string();
+}
+
+}  // namespace
+
+int TitleSet::TitleNumber(const std::string& fileName, int* part) {
+  // vts_NN_K.vob
+  if (fileName.size() != 12) return -1;
+  std::string lower = fileName;
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  const auto digit = [&](std::size_t i) { return std::isdigit(static_cast<unsigned char>(lower[i])); };
+  if (lower.compare(0, 4, "vts_") != 0 || !digit(4) || !digit(5) || lower[6] != '_' ||
+      !digit(7) || lower.compare(8, 4, ".vob") != 0)
+    return -1;
+  if (part) *part = lower[7] - '0';
+  return (lower[4] - '0') * 10 + (lower[5] - '0');
+}
+
+TitleSetFiles TitleSet::Resolve(const std::vector<std::string>& paths, int title) {
+  TitleSetFiles files;
+  for (const std::string& path : paths) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (ec || !fs::exists(status)) {
+      files.Outcome = Status::Failure("cannot read '" + path + "': no such file or directory");
+      return files;
+    }
+    if (fs::is_regular_file(status)) {
+      if (files.IfoPath.empty()) {
+        const int number = TitleNumber(fs::path(path).filename().string());
+        if (number >= 0) files.IfoPath = IfoBeside(fs::path(path).parent_path(), number);
+      }
+      files.Vobs.push_back(path);
+      continue;
+    }
+    if (!fs::is_directory(status)) {
+      files.Outcome = Status::Failure("cannot read '" + path + "': not a file or directory");
+      return files;
+    }
+    fs::path directory = path;
+    // A disc's root holds the title sets in VIDEO_TS.
+    const DiscDirectory top(directory.string());
+    std::vector<DiscFile> listed = top.List({".vob"});
+    if (listed.empty()) {
+      for (const auto& entry : fs::directory_iterator(directory, ec)) {
+        if (entry.is_directory(ec) &&
+            DiscDirectory::SameNameIgnoringCase(entry.path().filename().string(), "video_ts")) {
+          directory = entry.path();
+          listed = DiscDirectory(directory.string()).List({".vob"});
+          break;
+        }
+      }
+    }
+    std::map<int, std::vector<std::pair<int, std::string>>> titles;
+    for (const DiscFile& file : listed) {
+      int part = 0;
+      const int number = TitleNumber(file.Name, &part);
+      if (number < 0 || part < 1) continue;
+      titles[number].emplace_back(part, (directory / file.Name).string());
+    }
+    if (titles.empty()) {
+      files.Outcome =
+          Status::Failure("'" + path + "' holds no title VOB files (VTS_nn_1.VOB ...)");
+      return files;
+    }
+    int chosen = title;
+    if (chosen == 0) {
+      if (titles.size() > 1) {
+        std::string list;
+        for (const auto& [number, parts] : titles) list += (list.empty() ? "" : ", ") + TwoDigits(number);
+        files.Outcome = Status::Failure("'" + path + "' holds title sets " + list +
+                                        ": choose one with --title N");
+        return files;
+      }
+      chosen = titles.begin()->first;
+    } else if (titles.count(chosen) == 0) {
+      files.Outcome = Status::Failure("'" + path + "' holds no title set " + TwoDigits(chosen));
+      return files;
+    }
+    auto& parts = titles[chosen];
+    std::sort(parts.begin(), parts.end());
+    for (const auto& [part, file] : parts) files.Vobs.push_back(file);
+    if (files.IfoPath.empty()) files.IfoPath = IfoBeside(directory, chosen);
+  }
+  if (files.Vobs.empty()) files.Outcome = Status::Failure("no VOB file or title set directory given");
+  return files;
+}
+
+}  // namespace quelm

@@ -1,0 +1,145 @@
+// Loading and saving the raw script as a records file.
+#include "output/RecordsFile.h"
+
+#include <string_view>
+#include <vector>
+
+#include "output/TextLines.h"
+#include "platform/FileIo.h"
+
+namespace quelm {
+
+namespace {
+
+constexpr std::size_t MaxRecordsBytes = 256u << 20;
+
+// Length of the valid UTF-8 sequence at `i`, or 0.
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+  const unsigned char lead = byte(i);
+  if (lead < 0x80) return 1;
+  std::size_t length = 0;
+  unsigned minimum = 0;
+  unsigned value = 0;
+  if ((lead & 0xE0) == 0xC0) {
+    length = 2, minimum = 0x80, value = lead & 0x1F;
+  } else if ((lead & 0xF0) == 0xE0) {
+    length = 3, minimum = 0x800, value = lead & 0x0F;
+  } else if ((lead & 0xF8) == 0xF0) {
+    length = 4, minimum = 0x10000, value = lead & 0x07;
+  } else {
+    return 0;
+  }
+  if (i + length > text.size()) return 0;
+  for (std::size_t k = 1; k < length; ++k) {
+    if ((byte(i + k) & 0xC0) != 0x80) return 0;
+    value = (value << 6) | (byte(i + k) & 0x3F);
+  }
+  if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return 0;
+  return length;
+}
+
+bool IsUtf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t length = Utf8SequenceLength(text, i);
+    if (length == 0) return false;
+    i += length;
+  }
+  return true;
+}
+
+bool IsVersionRecord(const std::vector<std::string>& lines, std::size_t start) {
+  return lines.size() >= start + 5 && lines[start] == RecordStartMarker &&
+         lines[start + 3] == VersionRecordLine && lines[start + 4] == RecordEndMarker;
+}
+
+}  // namespace
+
+RecordsLoad RecordsFile::Load(const std::string& path) {
+  RecordsLoad load;
+  std::string content;
+  switch (ReadFileBytes(path, MaxRecordsBytes, content)) {
+    case ReadFileOutcome::Ok: break;
+    case ReadFileOutcome::Missing:
+      load.Outcome = Status::Failure(path + " does not exist");
+      return load;
+    case ReadFileOutcome::NotAFile:
+      load.Outcome = Status::Failure(path + " is not a file");
+      return load;
+    case ReadFileOutcome::TooLarge:
+      load.Outcome = Status::Failure(path + " is too large for a records file");
+      return load;
+    case ReadFileOutcome::Error:
+      load.Outcome = Status::Failure("Cannot read " + path);
+      return load;
+  }
+  std::vector<std::string> lines = SplitTextLines(content);
+  const auto fault = [&](std::size_t index, const std::string& what) {
+    load.Outcome =
+        Status::Failure(path + ", line " + std::to_string(index + 1) + ": " + what);
+    return load;
+  };
+  // 0 outside a record, else the number of lines of the record read so far.
+  std::size_t inRecord = 0;
+  std::size_t recordStart = 0;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string& line = lines[i];
+    if (!IsUtf8(line)) return fault(i, "not UTF-8 text");
+    if (line == RecordStartMarker) {
+      if (inRecord != 0)
+        return fault(i, std::string(RecordStartMarker) + " inside the record begun on line " +
+                            std::to_string(recordStart + 1));
+      inRecord = 1;
+      recordStart = i;
+    } else if (line == RecordEndMarker) {
+      if (inRecord == 0) return fault(i, std::string(RecordEndMarker) + " without a record");
+      if (inRecord < 3) return fault(i, "a record needs a time code and a chapter line");
+      inRecord = 0;
+    } else if (inRecord == 0) {
+      return fault(i, "text outside a record (expected " + std::string(RecordStartMarker) + ")");
+    } else {
+      ++inRecord;
+    }
+  }
+  if (inRecord != 0)
+    return fault(recordStart, "the record begun here has no " + std::string(RecordEndMarker) +
+                                  " (the file is cut short)");
+  load.Script = RawScript(std::move(lines));
+  return load;
+}
+
+Status RecordsFile::Save(const std::string& path, const RawScript& script) {
+  std::string content = JoinTextLines(script.Lines());
+  if (!script.Lines().empty()) content += '\n';
+  std::string error;
+  if (!WriteFileAtomically(path, content, false, &error))
+    return Status::Failure("Cannot create file " + path + (error.empty() ? "" : ": " + error));
+  return Status::Success();
+}
+
+std::size_t RecordsFile::CountRecords(const RawScript& script) {
+  std::size_t count = 0;
+  for (const std::string& line : script.Lines())
+    if (line == RecordEndMarker) ++count;
+  return count;
+}
+
+std::size_t RecordsFile::CountSubtitleRecords(const RawScript& script) {
+  const std::size_t all = CountRecords(script);
+  return all > 0 && IsVersionRecord(script.Lines(), 0) ? all - 1 : all;
+}
+
+RawScript RecordsFile::KeepSubtitleRecords(const RawScript& script, std::size_t records) {
+  const std::vector<std::string>& lines = script.Lines();
+  std::size_t wanted = records + (IsVersionRecord(lines, 0) ? 1 : 0);
+  std::size_t end = 0;
+  for (std::size_t i = 0; i < lines.size() && wanted > 0; ++i) {
+    if (lines[i] == RecordEndMarker) {
+      --wanted;
+      end = i + 1;
+    }
+  }
+  return RawScript(std::vector<std::string>(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(end)));
+}
+
+}  // namespace quelm

@@ -1,0 +1,354 @@
+// End to end: quelm-cli convert, render and dict over the spumux/dvdauthor title set that is
+// cut into three VOB files, checked against the SRT text the subtitles were made from.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace quelm {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string TitleSet = std::string(QUELM_TEST_DATA) + "/vob/multifile/VIDEO_TS";
+const std::string Srt = std::string(QUELM_TEST_DATA) + "/vob/multifile/en.srt";
+const std::string PlainFormat = std::string(QUELM_BIN_DIR) + "/outputini/plain.ini";
+
+std::string ReadText(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void WriteText(const fs::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::stringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// Each subtitle's text lines joined by a blank, as the plain format writes them.
+std::vector<std::string> SrtTexts() {
+  std::vector<std::string> texts;
+  std::vector<std::string> block;
+  std::vector<std::string> lines = Lines(ReadText(Srt));
+  lines.emplace_back();
+  for (std::string line : lines) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty()) {
+      block.push_back(line);
+      continue;
+    }
+    if (block.size() > 2) {
+      std::string text;
+      for (std::size_t i = 2; i < block.size(); ++i) text += (i > 2 ? " " : "") + block[i];
+      texts.push_back(text);
+    }
+    block.clear();
+  }
+  return texts;
+}
+
+std::vector<std::string> SplitWords(const std::string& text) {
+  std::vector<std::string> words;
+  std::stringstream in(text);
+  for (std::string word; in >> word;) words.push_back(word);
+  return words;
+}
+
+// The character references of one word of a raw text line, "<name>" each.
+std::vector<std::string> References(const std::string& word) {
+  std::vector<std::string> refs;
+  for (std::size_t i = 0; i < word.size();) {
+    const std::size_t end = word.find('>', i);
+    if (word[i] != '<' || end == std::string::npos) return {};
+    refs.push_back(word.substr(i, end - i + 1));
+    i = end + 1;
+  }
+  return refs;
+}
+
+struct Outcome {
+  int ExitCode = -1;
+  std::string Out;
+  std::string Err;
+};
+
+class CliTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("quelm_cli_convert_" + std::to_string(::getpid()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    // The letters' fill (colour row 1) is the ink; their outline would join neighbours.
+    WriteText(dir_ / "quelm.ini", "[preferences]\nautocolordetection=0\ncharcolor=1\n");
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    if (!HasFailure()) fs::remove_all(dir_, ignored);
+  }
+
+  Outcome Run(const std::string& arguments, const std::string& input = "/dev/null") {
+    const fs::path out = dir_ / "stdout.txt";
+    const fs::path err = dir_ / "stderr.txt";
+    const std::string command = "cd '" + dir_.string() + "' && QUELM_SETTINGS='" +
+                                (dir_ / "none.ini").string() + "' '" + QUELM_BIN_DIR +
+                                "/quelm-cli' " + arguments + " <'" + input + "' >'" +
+                                out.string() + "' 2>'" + err.string() + "'";
+    const int status = std::system(command.c_str());
+    Outcome outcome;
+    outcome.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    outcome.Out = ReadText(out);
+    outcome.Err = ReadText(err);
+    return outcome;
+  }
+
+  std::string ConvertArguments(const std::string& learn, const std::string& dict) {
+    return "convert --settings quelm.ini --lang en --space-width 14 --format '" + PlainFormat +
+           "' --dict " + dict + " --learn " + learn + " '" + TitleSet + "'";
+  }
+
+  // Learns every glyph unnamed, then gives each the text the SRT puts at its places: glyphs
+  // of words whose glyphs and letters pair off are named first; a word with one glyph too few
+  // (touching letters) or too many (a quote of two strokes, its second stroke standing for
+  // nothing) is settled from its named glyphs, until nothing changes.
+  std::vector<std::string> DeriveAnswers() {
+    const Outcome learned = Run(ConvertArguments("after", "learn") + " --records learn.records");
+    EXPECT_EQ(learned.ExitCode, 0) << learned.Err;
+    std::vector<std::string> order;
+    for (const std::string& line : Lines(ReadText(dir_ / "learn/chardict.ocr"))) {
+      std::string name = line;
+      if (!name.empty() && name.back() == '\r') name.pop_back();
+      if (name.rfind("learn/char_", 0) == 0) order.push_back("<" + name + ">");
+    }
+    // Each record's words of references beside the SRT's words.
+    std::vector<std::pair<std::vector<std::string>, std::string>> words;
+    const std::vector<std::string> texts = SrtTexts();
+    std::vector<std::string> record;
+    std::size_t index = 0;
+    for (const std::string& line : Lines(ReadText(dir_ / "learn.records"))) {
+      if (line == "<SUB_START>") {
+        record.clear();
+      } else if (line == "<SUB_END>") {
+        if (record.size() > 2 && record[2].rfind("Quelm", 0) != 0) {
+          std::string raw;
+          for (std::size_t i = 2; i < record.size(); ++i) raw += " " + record[i];
+          const auto rawWords = SplitWords(raw);
+          const auto srtWords = SplitWords(texts.at(index++));
+          EXPECT_EQ(rawWords.size(), srtWords.size()) << raw;
+          for (std::size_t w = 0; w < rawWords.size() && w < srtWords.size(); ++w)
+            words.emplace_back(References(rawWords[w]), srtWords[w]);
+        }
+      } else {
+        record.push_back(line);
+      }
+    }
+    EXPECT_EQ(index, texts.size());
+
+    std::map<std::string, std::string> named;
+    for (bool changed = true; changed;) {
+      changed = false;
+      for (const auto& [refs, letters] : words) {
+        std::size_t first = 0, last = refs.size();
+        std::size_t from = 0, to = letters.size();
+        // Named glyphs at either end take their letters off.
+        while (first < last && named.count(refs[first]) &&
+               letters.compare(from, named[refs[first]].size(), named[refs[first]]) == 0)
+          from += named[refs[first++]].size();
+        while (last > first && named.count(refs[last - 1])) {
+          const std::string& text = named[refs[last - 1]];
+          if (to < from + text.size() || letters.compare(to - text.size(), text.size(), text) != 0)
+            break;
+          to -= text.size();
+          --last;
+        }
+        const std::size_t glyphs = last - first;
+        const std::size_t rest = to - from;
+        if (glyphs == 0) continue;
+        if (glyphs == rest) {
+          for (std::size_t g = 0; g < glyphs; ++g)
+            changed |= named.emplace(refs[first + g], letters.substr(from + g, 1)).second;
+        } else if (glyphs == 1) {
+          changed |= named.emplace(refs[first], letters.substr(from, rest)).second;
+        } else if (rest == 1) {
+          changed |= named.emplace(refs[first], letters.substr(from, 1)).second;
+          for (std::size_t g = first + 1; g < last; ++g) changed |= named.emplace(refs[g], "").second;
+        }
+      }
+    }
+    std::vector<std::string> answers;
+    for (const std::string& ref : order) {
+      EXPECT_TRUE(named.count(ref)) << ref << " was not settled";
+      answers.push_back(named[ref]);
+    }
+    return answers;
+  }
+
+  fs::path dir_;
+};
+
+std::string Joined(const std::vector<std::string>& answers, std::size_t from, std::size_t to) {
+  std::string text;
+  for (std::size_t i = from; i < to; ++i) text += answers[i] + "\n";
+  return text;
+}
+
+std::string ExpectedScript() {
+  std::string script = "Quelm  v1.01 (beta)  -  by Vennor\n";
+  for (const std::string& text : SrtTexts()) script += text + "\n";
+  return script;
+}
+
+TEST_F(CliTest, ScriptedDialogueOverThreeFilesGivesTheSrtTextAndCanStopAndContinue) {
+  const std::vector<std::string> answers = DeriveAnswers();
+  ASSERT_GT(answers.size(), 30u);
+  ASSERT_EQ(SrtTexts().size(), 9u);
+
+  // The whole dialogue from a file.
+  WriteText(dir_ / "answers.txt", Joined(answers, 0, answers.size()));
+  const Outcome whole = Run(ConvertArguments("ask", "taught") + " --out script.txt",
+                            (dir_ / "answers.txt").string());
+  ASSERT_EQ(whole.ExitCode, 0) << whole.Err;
+  EXPECT_EQ(ReadText(dir_ / "script.txt"), ExpectedScript());
+  EXPECT_NE(whole.Err.find("text so far"), std::string::npos);
+  EXPECT_NE(whole.Err.find("#"), std::string::npos);  // the glyphs were drawn
+
+  // Stopped when the answers run out, then continued with the rest: nothing is asked twice
+  // and the script comes out the same.
+  const std::size_t half = answers.size() / 2;
+  WriteText(dir_ / "first.txt", Joined(answers, 0, half));
+  const Outcome stopped = Run(ConvertArguments("ask", "resumed") + " --records work.records",
+                              (dir_ / "first.txt").string());
+  EXPECT_EQ(stopped.ExitCode, 3) << stopped.Err;
+  EXPECT_NE(stopped.Err.find("run the same command again"), std::string::npos) << stopped.Err;
+  WriteText(dir_ / "second.txt", Joined(answers, half, answers.size()));
+  const Outcome continued = Run(ConvertArguments("ask", "resumed") + " --records work.records",
+                                (dir_ / "second.txt").string());
+  ASSERT_EQ(continued.ExitCode, 0) << continued.Err;
+  EXPECT_EQ(continued.Out, ExpectedScript());
+
+  // Once done, the same command asks nothing and renders the same.
+  const Outcome again = Run(ConvertArguments("ask", "resumed") + " --records work.records");
+  EXPECT_EQ(again.ExitCode, 0) << again.Err;
+  EXPECT_EQ(again.Out, ExpectedScript());
+}
+
+TEST_F(CliTest, ControlWordsSkipAndAbortAsTheLearningWindowsButtonsDo) {
+  // First question: skip the character; second: skip the rest of its line; third: abort the
+  // subtitle; then stop.
+  WriteText(dir_ / "answers.txt", "\\skip\n\\line\n\\\\T\n\\abort\n\\bogus\n\\quit\n");
+  const Outcome outcome = Run(ConvertArguments("ask", "dict") + " --records r.records",
+                              (dir_ / "answers.txt").string());
+  EXPECT_EQ(outcome.ExitCode, 3) << outcome.Err;
+  EXPECT_NE(outcome.Err.find("unknown control word '\\bogus'"), std::string::npos);
+  // "\\T" taught the first glyph of the second question's line... as "\T".
+  const std::string index = ReadText(dir_ / "dict/chardict.ocr");
+  EXPECT_NE(index.find("\\T\r\n"), std::string::npos) << index;
+  // The aborted subtitle 1 left no record: only the version record is kept.
+  const std::string records = ReadText(dir_ / "r.records");
+  EXPECT_EQ(Lines(records).size(), 5u) << records;
+}
+
+TEST_F(CliTest, LearnAfterThenNameThenRenderReachesTheSameScript) {
+  const std::vector<std::string> answers = DeriveAnswers();
+  const Outcome converted = Run(ConvertArguments("after", "dict") + " --records film.records");
+  ASSERT_EQ(converted.ExitCode, 0) << converted.Err;
+  EXPECT_NE(converted.Out, ExpectedScript());  // placeholders until named
+
+  const Outcome unnamed = Run("dict list --unnamed dict");
+  ASSERT_EQ(unnamed.ExitCode, 0);
+  ASSERT_EQ(Lines(unnamed.Out).size(), answers.size());
+  const Outcome shown = Run("dict show dict 1");
+  EXPECT_EQ(shown.ExitCode, 0);
+  EXPECT_NE(shown.Out.find("+-"), std::string::npos);
+  for (std::size_t i = 0; i < answers.size(); ++i) {
+    const std::string text = answers[i] == "\"" ? "'\"'" : "'" + answers[i] + "'";
+    const Outcome named = Run("dict name dict " + std::to_string(i + 1) + " " + text);
+    ASSERT_EQ(named.ExitCode, 0) << named.Err;
+  }
+  EXPECT_EQ(Run("dict list --unnamed dict").Out, "");
+
+  const Outcome rendered = Run("render --records film.records --dict dict --format '" +
+                               PlainFormat + "' --out script.txt");
+  ASSERT_EQ(rendered.ExitCode, 0) << rendered.Err;
+  EXPECT_EQ(ReadText(dir_ / "script.txt"), ExpectedScript());
+}
+
+TEST_F(CliTest, BadOptionsAndUnreadableFilesGiveAMessageAndAnExitCode) {
+  const std::string title = " '" + TitleSet + "'";
+  struct Case {
+    std::string Arguments;
+    int ExitCode;
+    std::string Message;
+  };
+  fs::create_directories(dir_ / "blocked/chardict.ocr");  // an index that is a directory
+  WriteText(dir_ / "cut.records", "<SUB_START>\n00:00:01\n1\n<abc>\n");
+  WriteText(dir_ / "stray.records", "<SUB_START>\n00:00:01\n1\n<SUB_END>\nstray\n");
+  const Case cases[] = {
+      {"convert --stream 0x40" + title, 2, "--stream must be a sub-stream id"},
+      {"convert --learn maybe --dict d" + title, 2, "--learn must be ask, after or skip"},
+      {"convert --interlace 9 --dict d" + title, 2, "--interlace must be"},
+      {"convert --colour 3" + title, 2, "unknown option '--colour'"},
+      {"convert --stream 0x21 --lang en --dict d" + title, 2, "give one of them"},
+      {"convert --dict d", 2, "no VOB file or title-set directory given"},
+      {"convert --dict d missing.vob", 1, "cannot read 'missing.vob'"},
+      {"convert --dict d " + std::string(QUELM_TEST_DATA), 1, "holds no title VOB files"},
+      {"convert --dict d --lang xx" + title, 1, "no subtitle stream with language 'xx'"},
+      {"convert --dict blocked" + title, 1, "chardict.ocr"},
+      {"convert --dict d --out nowhere/script.txt" + title, 1, "its directory does not exist"},
+      {"convert --dict d --format none.ini" + title, 1, "cannot read 'none.ini'"},
+      {"convert --dict d --records cut.records" + title, 1, "cut.records, line 1:"},
+      {"render --records stray.records", 1, "stray.records, line 5: text outside a record"},
+      {"render", 2, "--records FILE is required"},
+      {"render --records missing.records", 1, "missing.records does not exist"},
+      {"render --records stray.records --sub-nr x", 2, "--sub-nr must be a number"},
+      {"dict list", 2, "list takes DIR"},
+      {"dict rename d 1 x", 2, "unknown action 'rename'"},
+      {"dict show . 1", 1, "no entry '1'"},
+      {"frobnicate", 2, "unknown command 'frobnicate'"},
+  };
+  for (const Case& c : cases) {
+    const Outcome outcome = Run(c.Arguments);
+    EXPECT_EQ(outcome.ExitCode, c.ExitCode) << c.Arguments << "\n" << outcome.Err;
+    EXPECT_NE(outcome.Err.find(c.Message), std::string::npos) << c.Arguments << "\n" << outcome.Err;
+  }
+  // Nothing was written where a run was refused.
+  EXPECT_FALSE(fs::exists(dir_ / "nowhere"));
+}
+
+TEST_F(CliTest, StoppedRenderingWritesTheLinesBeforeTheFaultAndFails) {
+  WriteText(dir_ / "film.records",
+            "<SUB_START>\n00:00:01\n1\nabc\n<SUB_END>\n<SUB_START>\n00:00:02\n1\nxyz\n<SUB_END>\n");
+  // Every record divides its chapter by SUB_NR.
+  WriteText(dir_ / "div.ini",
+            "[header]\n0=\"head\"\n[body]\n0=\"<SUBPIC>\"\n1=\"<MATH_START><CC><MATH_DIV><SUB_NR>"
+            "<MATH_RESULT>\"\n[footer]\n0=\"foot\"\n");
+  const Outcome stopped = Run("render --records film.records --format div.ini --sub-nr 0");
+  EXPECT_EQ(stopped.ExitCode, 1);
+  EXPECT_NE(stopped.Err.find("Division by zero"), std::string::npos) << stopped.Err;
+  EXPECT_EQ(stopped.Out.rfind("head\nabc\n", 0), 0u) << stopped.Out;
+  EXPECT_EQ(stopped.Out.find("foot"), std::string::npos);
+
+  const Outcome fine = Run("render --records film.records --format div.ini --sub-nr 1 --rtf");
+  EXPECT_EQ(fine.ExitCode, 0) << fine.Err;
+  EXPECT_EQ(fine.Out.rfind("{\\rtf1", 0), 0u);
+  EXPECT_NE(fine.Out.find("foot"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quelm

@@ -49,6 +49,7 @@ OutputFormat OutputFormat::Read(const std::string& path) {
   format.Header = ReadFormatTemplate(file, "header");
   format.Body = ReadFormatTemplate(file, "body");
   format.Footer = ReadFormatTemplate(file, "footer");
+  format.SkipVersionRecord = file.ReadBool("ini_info", SkipVersionRecordKey, false);
   return format;
 }
 

@@ -13,6 +13,9 @@ struct OutputFormat {
   std::vector<std::string> Header;
   std::vector<std::string> Body;
   std::vector<std::string> Footer;
+  // "ini_info" key "skip_version_record" (1): the version record that begins every script is
+  // left out, as subtitle file formats need.
+  bool SkipVersionRecord = false;
 
   // All three templates; a missing file or section gives empty templates, never a fault.
   static OutputFormat Read(const std::string& path);
@@ -27,6 +30,7 @@ inline constexpr const char* FooterReadErrorMarker = "FOOTERREADERROR!!!";
 // Fallback display names: the menu shows "unknown", the format editor "Custom name".
 inline constexpr const char* MenuDefaultFormatName = "unknown";
 inline constexpr const char* EditorDefaultFormatName = "Custom name";
+inline constexpr const char* SkipVersionRecordKey = "skip_version_record";
 
 // The lines of "header", "body" or "footer" (any other section reads with the body marker).
 std::vector<std::string> ReadFormatTemplate(const IniFile& file, const std::string& section);

@@ -22,6 +22,11 @@ void RawScript::AppendRecord(const std::string& timeCode, const std::string& cha
   lines_.emplace_back(RecordEndMarker);
 }
 
+void RawScript::AppendRecord(const std::string& timeCode, const std::string& chapter,
+                             const std::vector<std::string>& textLines, const RecordFacts& facts) {
+  AppendRecord(TimeCodeLineWithFacts(timeCode, facts), chapter, textLines);
+}
+
 void RawScript::StartNew() {
   lines_.clear();
   AppendRecord("00:00:00", "0", {VersionRecordLine});

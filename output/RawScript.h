@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "output/RecordFacts.h"
 #include "platform/Status.h"
 
 namespace quelm {
@@ -22,6 +23,9 @@ class RawScript {
   // timeCode "hh:mm:ss" and chapter as shown in the main window, without their leading ": ".
   void AppendRecord(const std::string& timeCode, const std::string& chapter,
                     const std::vector<std::string>& textLines);
+  // The same with the subtitle's exact times and forced flag on the time code line.
+  void AppendRecord(const std::string& timeCode, const std::string& chapter,
+                    const std::vector<std::string>& textLines, const RecordFacts& facts);
   // Empties the script and adds the version record, as "clear" and start-up do.
   void StartNew();
   void Clear() { lines_.clear(); }

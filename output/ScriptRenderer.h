@@ -38,6 +38,7 @@ struct ScriptSources {
   std::string DictionaryRoot;  // ends with "/"; the index is DictionaryRoot + "chardict.ocr"
   std::string SubtitleNumber;  // what SUB_NR writes
   std::array<Color, 4> Palette{ColorBlack, 0xC8C8C8, 0x686868, ColorWhite};
+  bool ForcedOnly = false;  // only subtitles shown by the forced start command
 };
 
 class ScriptRenderer {
@@ -47,9 +48,13 @@ class ScriptRenderer {
 
   // Reads the format file and the dictionary index once each, then renders.
   ScriptRendering Render(const RawScript& raw, const ScriptSources& sources);
-  // Renders with a format and characters already in hand.
+  // Renders with a format and characters already in hand. The times of every record are
+  // settled first over the whole script: a subtitle without an end of its own (no stop
+  // command) ends where the next subtitle of the script starts, the last one
+  // DefaultLastDisplayMs after its start. Only then are records left out (forced only, the
+  // version record), so leaving one out never changes another's end.
   ScriptRendering Render(const std::vector<std::string>& rawLines, const OutputFormat& format,
-                         const TagContext& context);
+                         const TagContext& context, bool forcedOnly = false);
 
   // Shows why a rendering stopped; a complete rendering shows nothing.
   static void ReportFailure(const ScriptRendering& rendering, UserInteraction& interaction);

@@ -8,6 +8,7 @@
 
 #include "output/CharacterLookup.h"
 #include "output/LocalCalendar.h"
+#include "output/RecordFacts.h"
 #include "output/TextLines.h"
 
 namespace quelm {
@@ -50,6 +51,11 @@ enum class TagKind {
   MathValue,
   MathWidth,
   Subpic,
+  StartTime,
+  EndTime,
+  Duration,
+  Index,
+  Forced,
 };
 
 struct TagEntry {
@@ -110,6 +116,11 @@ constexpr TagEntry TagTable[] = {
     {"MATH_VALUE=", TagKind::MathValue},
     {"MATH_WIDTH=", TagKind::MathWidth},
     {"SUBPIC", TagKind::Subpic},
+    {"START=", TagKind::StartTime},
+    {"END=", TagKind::EndTime},
+    {"DURATION=", TagKind::Duration},
+    {"INDEX", TagKind::Index},
+    {"FORCED", TagKind::Forced},
 };
 
 bool Matches(std::string_view tagText, const TagEntry& entry) {
@@ -420,6 +431,23 @@ Status TagEngine::HandleTag(const std::string& tagText, RecordState& state) {
     case TagKind::Subpic:
       InsertSubpic(state);
       break;
+    case TagKind::StartTime:
+    case TagKind::EndTime:
+    case TagKind::Duration: {
+      const RecordTimes times = TimesOf(state);
+      const std::int64_t ms = entry->Kind == TagKind::StartTime ? times.StartMs
+                              : entry->Kind == TagKind::EndTime
+                                  ? times.EndMs
+                                  : std::max<std::int64_t>(0, times.EndMs - times.StartMs);
+      AddValue(FormatMilliseconds(ms, parameter), state);
+      break;
+    }
+    case TagKind::Index:
+      AddValue(std::to_string(TimesOf(state).Index), state);
+      break;
+    case TagKind::Forced:
+      AddValue(TimesOf(state).Forced ? "1" : "0", state);
+      break;
   }
   return Status::Success();
 }
@@ -438,6 +466,17 @@ Status TagEngine::TwoDigitValue(std::string_view field, const std::string& tagTe
   // Below ten a "0" goes in front, negative values included: -3 gives "0-3".
   AddValue(value > 9 ? std::to_string(value) : "0" + std::to_string(value), state);
   return Status::Success();
+}
+
+RecordTimes TagEngine::TimesOf(const RecordState& state) {
+  if (state.Context->Times) return *state.Context->Times;
+  const std::string& timeCode = Item(*state.Record, 0);
+  const RecordFacts facts = ReadRecordFacts(timeCode);
+  RecordTimes times;
+  times.StartMs = facts.HasStart ? facts.StartMs : TimeCodeMs(timeCode).value_or(0);
+  times.EndMs = facts.HasEnd ? facts.EndMs : times.StartMs + DefaultLastDisplayMs;
+  times.Forced = facts.Forced;
+  return times;
 }
 
 void TagEngine::AddValue(const std::string& value, RecordState& state) {

@@ -18,6 +18,15 @@ namespace quelm {
 class CharacterLookup;
 class LocalCalendar;
 
+// A record's display times as the whole script settles them (START, END, DURATION, FORCED) and
+// its number among the subtitles rendered (INDEX, 0 for the version record).
+struct RecordTimes {
+  std::int64_t StartMs = 0;
+  std::int64_t EndMs = 0;
+  bool Forced = false;
+  int Index = 0;
+};
+
 // What the tags read from the program at the moment they are handled.
 struct TagContext {
   std::string SubtitleNumber;                   // SUB_NR: the current subtitle number field
@@ -27,6 +36,9 @@ struct TagContext {
   // Raw text line -> decoded text, kept by a caller that knows `Characters` is unchanged
   // between renderings; decoding is then done once per distinct line, not once per rendering.
   std::unordered_map<std::string, std::string>* DecodedLines = nullptr;
+  // The record's times; without them they come from the record alone (its facts, else its time
+  // code, and an open end DefaultLastDisplayMs after the start) and INDEX is 0.
+  const RecordTimes* Times = nullptr;
 };
 
 class TagEngine {
@@ -72,6 +84,7 @@ class TagEngine {
   Status CalculateMathResult(RecordState& state);
   Status TwoDigitValue(std::string_view field, const std::string& tagText, RecordState& state);
   void InsertSubpic(RecordState& state);
+  static RecordTimes TimesOf(const RecordState& state);
   static void Emit(RecordState& state);
 
   std::vector<std::string> mathList_;

@@ -33,14 +33,16 @@ quelm::Bitmap TextLikeCodes(std::mt19937& random, int width, int height) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: make_bench_vob OUTPUT MEGABYTES\n");
+  if (argc != 3 && argc != 4) {
+    std::fprintf(stderr, "usage: make_bench_vob OUTPUT MEGABYTES [SECONDS_BETWEEN_SUBTITLES]\n");
     return 2;
   }
   const std::string path = argv[1];
   const long long target = std::atoll(argv[2]) * 1024LL * 1024LL;
+  // One subtitle every 3 s by default; the conversion benchmark wants a film's 1,500 in 1 GB.
+  const int every = argc == 4 ? std::atoi(argv[3]) : 3;
   std::FILE* out = std::fopen(path.c_str(), "wb");
-  if (out == nullptr || target <= 0) {
+  if (out == nullptr || target <= 0 || every < 1) {
     std::fprintf(stderr, "make_bench_vob: cannot write %s\n", path.c_str());
     return 1;
   }
@@ -66,7 +68,8 @@ int main(int argc, char** argv) {
       if (p % (VideoPacksPerSecond / AudioPacksPerSecond) == 0) {
         writer.AddAc3Pack(base + static_cast<std::uint64_t>(p) * 300);
       }
-      if (second % 3 == 1 && p == VideoPacksPerSecond / 2) {
+      if (second % static_cast<std::uint64_t>(every) == 1 % static_cast<std::uint64_t>(every) &&
+          p == VideoPacksPerSecond / 2) {
         const auto& unit = units[static_cast<std::size_t>(subtitles) % units.size()];
         writer.AddUnit(unit, 0x20, base + Second / 2);
         writer.AddUnit(unit, 0x21, base + Second / 2);

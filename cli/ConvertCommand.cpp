@@ -29,6 +29,7 @@
 #include "navigation/SubtitleNavigator.h"
 #include "ocr/CharDictionary.h"
 #include "ocr/RecognitionRun.h"
+#include "output/FactsFromTiming.h"
 #include "output/RecordsFile.h"
 #include "output/ScriptRenderer.h"
 #include "platform/IniFile.h"
@@ -67,6 +68,8 @@ constexpr const char* Usage =
     "                      the same command.\n"
     "  --out FILE          write the script to FILE (default: standard output)\n"
     "  --rtf               write the script as an RTF document instead of plain UTF-8 text\n"
+    "  --forced-only       write only the forced subtitles (all are still read and kept in\n"
+    "                      the records, so each one ends where the next subtitle starts)\n"
     "\n"
     "--learn ask draws the text line with the unknown character framed, the character and\n"
     "the text so far on standard error, and reads one line of standard input as the answer\n"
@@ -117,6 +120,7 @@ struct ConvertOptions {
   std::string Records;
   std::string Out;
   bool Rtf = false;
+  bool ForcedOnly = false;
 };
 
 // Exit code on a bad option, else nothing.
@@ -186,6 +190,7 @@ std::optional<int> ReadOptions(const CommandLine& cl, const ParsedArguments& par
   if (const auto* v = parsed.Value("--records")) options.Records = *v;
   if (const auto* v = parsed.Value("--out")) options.Out = *v;
   options.Rtf = parsed.Has("--rtf");
+  options.ForcedOnly = parsed.Has("--forced-only");
   return std::nullopt;
 }
 
@@ -239,7 +244,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   const CommandLine cl("convert",
                        {"--settings", "--stream", "--lang", "--title", "--dict", "--format",
                         "--space-width", "--interlace", "--learn", "--records", "--out"},
-                       {"--rtf"});
+                       {"--rtf", "--forced-only"});
   const auto parsed = cl.Parse(args);
   if (!parsed) {
     std::fprintf(stderr, "Try 'quelm-cli convert --help'.\n");
@@ -558,7 +563,8 @@ int RunConvertCommand(const std::vector<std::string>& args) {
         charColor = recognised.FinalCharColor;
         autoDetect = false;
       }
-      raw.AppendRecord(timecodeLabel.substr(2), chapterLabel.substr(2), recognised.ReferenceLines);
+      raw.AppendRecord(timecodeLabel.substr(2), chapterLabel.substr(2), recognised.ReferenceLines,
+                       FactsFromTiming(result.Timing));
     }
     done = number;
     // What was taught is saved at once; the rest every half minute.
@@ -593,6 +599,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   sources.DictionaryRoot = dictionaryRoot;
   sources.SubtitleNumber = std::to_string(navigator.SubtitleNr());
   sources.Palette = settings.PanelColors;
+  sources.ForcedOnly = options.ForcedOnly;
   const ScriptRendering rendering = renderer.Render(raw, sources);
   if (!rendering.Dictionary) cl.Fail("warning: " + rendering.Dictionary.Message);
   if (!rendering.Result) cl.Fail(rendering.Result.Message);

@@ -1,0 +1,250 @@
+// quelm-cli convert with the shipped subtitle formats over the spumux/dvdauthor title set cut
+// into three VOB files: times and texts against the SRT the subtitles were made from, and the
+// files read back by ffmpeg when it is installed.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <sstream>
+
+#include "support/SrtFile.h"
+
+namespace quelm {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string TitleSet = std::string(QUELM_TEST_DATA) + "/vob/multifile/VIDEO_TS";
+const std::string SourceSrt = std::string(QUELM_TEST_DATA) + "/vob/multifile/en.srt";
+const std::string Formats = std::string(QUELM_BIN_DIR) + "/outputini/";
+// One frame of the 29.97 fps title, in whole milliseconds.
+constexpr std::int64_t OneFrameMs = 33;
+
+std::string ReadText(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::vector<std::string> Words(const std::string& text) {
+  std::vector<std::string> words;
+  std::stringstream in(text);
+  for (std::string word; in >> word;) words.push_back(word);
+  return words;
+}
+
+// "<a><b>" -> {"<a>", "<b>"}; nothing when the word is not references only.
+std::vector<std::string> References(const std::string& word) {
+  std::vector<std::string> refs;
+  for (std::size_t i = 0; i < word.size();) {
+    const std::size_t end = word.find('>', i);
+    if (word[i] != '<' || end == std::string::npos) return {};
+    refs.push_back(word.substr(i, end - i + 1));
+    i = end + 1;
+  }
+  return refs;
+}
+
+// A cue's lines joined by blanks: spumux wraps long SRT lines to fit the picture, so the lines
+// on screen are not the source's, while the words are.
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += (text.empty() ? "" : " ") + line;
+  return text;
+}
+
+// Without the <font ...> and </font> that ffmpeg puts around a styled ASS event.
+std::vector<std::string> WithoutFontTags(std::vector<std::string> lines) {
+  for (std::string& line : lines) {
+    for (std::size_t at; (at = line.find("<font")) != std::string::npos;)
+      line.erase(at, line.find('>', at) == std::string::npos ? std::string::npos
+                                                             : line.find('>', at) - at + 1);
+    for (std::size_t at; (at = line.find("</font>")) != std::string::npos;) line.erase(at, 7);
+  }
+  return lines;
+}
+
+class SubtitleFormatsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("quelm_cli_formats_" + std::to_string(::getpid()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    // The letters' fill (colour row 1) is the ink; their outline would join neighbours.
+    std::ofstream(dir_ / "quelm.ini") << "[preferences]\nautocolordetection=0\ncharcolor=1\n";
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    if (!HasFailure()) fs::remove_all(dir_, ignored);
+  }
+
+  int Run(const std::string& command, const std::string& input = "/dev/null") {
+    const std::string line = "cd '" + dir_.string() + "' && QUELM_SETTINGS='" +
+                             (dir_ / "none.ini").string() + "' " + command + " <'" + input +
+                             "' >'" + (dir_ / "stdout.txt").string() + "' 2>'" +
+                             (dir_ / "stderr.txt").string() + "'";
+    const int status = std::system(line.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  std::string Convert(const std::string& learn, const std::string& dict,
+                      const std::string& format) {
+    return "'" + std::string(QUELM_BIN_DIR) + "/quelm-cli' convert --settings quelm.ini --lang en "
+           "--space-width 14 --format '" + Formats + format + "' --dict " + dict + " --learn " +
+           learn + " '" + TitleSet + "'";
+  }
+
+  // Glyphs are learned unnamed first; then each gets the text the SRT has at its places: the
+  // glyphs of words whose glyphs and letters pair off first, then words with touching letters
+  // (one glyph too few) or a quote of two strokes (one too many) from their named neighbours.
+  std::string TeachingAnswers() {
+    EXPECT_EQ(Run(Convert("after", "learn", "srt.ini") + " --records learn.records"), 0)
+        << ReadText(dir_ / "stderr.txt");
+    std::vector<std::string> order;
+    std::stringstream index(ReadText(dir_ / "learn/chardict.ocr"));
+    for (std::string line; std::getline(index, line);) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (line.rfind("learn/char_", 0) == 0) order.push_back("<" + line + ">");
+    }
+    const std::vector<test::SrtCue> truth = test::ReadSrt(SourceSrt);
+    std::vector<std::pair<std::vector<std::string>, std::string>> words;
+    std::vector<std::string> record;
+    std::size_t cue = 0;
+    std::stringstream records(ReadText(dir_ / "learn.records"));
+    for (std::string line; std::getline(records, line);) {
+      if (line == "<SUB_START>") {
+        record.clear();
+      } else if (line == "<SUB_END>") {
+        if (record.size() < 3 || record[2].rfind("Quelm", 0) == 0) continue;
+        std::string raw, text;
+        for (std::size_t i = 2; i < record.size(); ++i) raw += " " + record[i];
+        for (const std::string& l : truth.at(cue++).Lines) text += " " + l;
+        const auto rawWords = Words(raw), textWords = Words(text);
+        EXPECT_EQ(rawWords.size(), textWords.size()) << raw;
+        for (std::size_t w = 0; w < rawWords.size() && w < textWords.size(); ++w)
+          words.emplace_back(References(rawWords[w]), textWords[w]);
+      } else {
+        record.push_back(line);
+      }
+    }
+    std::map<std::string, std::string> named;
+    for (bool changed = true; changed;) {
+      changed = false;
+      for (const auto& [refs, letters] : words) {
+        std::size_t first = 0, last = refs.size(), from = 0, to = letters.size();
+        while (first < last && named.count(refs[first]) &&
+               letters.compare(from, named[refs[first]].size(), named[refs[first]]) == 0)
+          from += named[refs[first++]].size();
+        while (last > first && named.count(refs[last - 1])) {
+          const std::string& text = named[refs[last - 1]];
+          if (to < from + text.size() || letters.compare(to - text.size(), text.size(), text) != 0)
+            break;
+          to -= text.size();
+          --last;
+        }
+        const std::size_t glyphs = last - first, rest = to - from;
+        if (glyphs == 0) continue;
+        if (glyphs == rest) {
+          for (std::size_t g = 0; g < glyphs; ++g)
+            changed |= named.emplace(refs[first + g], letters.substr(from + g, 1)).second;
+        } else if (glyphs == 1) {
+          changed |= named.emplace(refs[first], letters.substr(from, rest)).second;
+        } else if (rest == 1) {
+          changed |= named.emplace(refs[first], letters.substr(from, 1)).second;
+          for (std::size_t g = first + 1; g < last; ++g) changed |= named.emplace(refs[g], "").second;
+        }
+      }
+    }
+    std::string answers;
+    for (const std::string& ref : order) {
+      EXPECT_TRUE(named.count(ref)) << ref << " was not settled";
+      answers += named[ref] + "\n";
+    }
+    return answers;
+  }
+
+  fs::path dir_;
+};
+
+// ffmpeg's reading of a subtitle file, written back out as SRT; nothing without ffmpeg.
+std::optional<std::vector<test::SrtCue>> ReadWithFfmpeg(const fs::path& file) {
+  if (std::system("command -v ffmpeg >/dev/null 2>&1") != 0) return std::nullopt;
+  const fs::path out = file.string() + ".ffmpeg.srt";
+  const std::string command = "ffmpeg -v error -y -i '" + file.string() + "' -f srt '" +
+                              out.string() + "' </dev/null";
+  EXPECT_EQ(std::system(command.c_str()), 0) << command;
+  return test::ReadSrt(out.string());
+}
+
+TEST_F(SubtitleFormatsTest, ConvertToSrtReproducesTheSourceTimesAndTexts) {
+  const std::string answers = TeachingAnswers();
+  ASSERT_FALSE(HasFailure());
+  std::ofstream(dir_ / "answers.txt") << answers;
+  ASSERT_EQ(Run(Convert("ask", "taught", "srt.ini") + " --records taught.records --out out.srt",
+                (dir_ / "answers.txt").string()),
+            0)
+      << ReadText(dir_ / "stderr.txt");
+
+  const std::vector<test::SrtCue> truth = test::ReadSrt(SourceSrt);
+  const std::vector<test::SrtCue> written = test::ReadSrt((dir_ / "out.srt").string());
+  ASSERT_EQ(truth.size(), 9u);
+  ASSERT_EQ(written.size(), truth.size()) << ReadText(dir_ / "out.srt");
+  std::int64_t worstStart = 0, worstEnd = 0, sumStart = 0, sumEnd = 0;
+  for (std::size_t i = 0; i < truth.size(); ++i) {
+    EXPECT_EQ(Joined(written[i].Lines), Joined(truth[i].Lines)) << "subtitle " << i + 1;
+    const std::int64_t startError = written[i].StartMs - truth[i].StartMs;
+    const std::int64_t endError = written[i].EndMs - truth[i].EndMs;
+    EXPECT_LE(std::llabs(startError), OneFrameMs) << "subtitle " << i + 1;
+    EXPECT_LE(std::llabs(endError), OneFrameMs) << "subtitle " << i + 1;
+    worstStart = std::max<std::int64_t>(worstStart, std::llabs(startError));
+    worstEnd = std::max<std::int64_t>(worstEnd, std::llabs(endError));
+    sumStart += startError;
+    sumEnd += endError;
+  }
+  std::cout << "SRT from quelm-cli convert: start error max " << worstStart << " ms (mean "
+            << sumStart / 9.0 << "), end error max " << worstEnd << " ms (mean " << sumEnd / 9.0
+            << ")\n";
+  // The SRT numbers its cues from 1, with no version record.
+  EXPECT_EQ(ReadText(dir_ / "out.srt").substr(0, 2), "1\n");
+
+  // Nothing in this title is forced.
+  ASSERT_EQ(Run(Convert("skip", "taught", "srt.ini") + " --forced-only --out forced.srt"), 0)
+      << ReadText(dir_ / "stderr.txt");
+  EXPECT_EQ(ReadText(dir_ / "forced.srt"), "");
+
+  // WebVTT and ASS rendered from the same records.
+  for (const char* format : {"webvtt.ini", "ass.ini"}) {
+    const std::string out = std::string("out.") + (format[0] == 'w' ? "vtt" : "ass");
+    ASSERT_EQ(Run("'" + std::string(QUELM_BIN_DIR) + "/quelm-cli' render --records taught.records "
+                  "--dict taught --format '" + Formats + format + "' --out " + out),
+              0)
+        << ReadText(dir_ / "stderr.txt");
+  }
+
+  // ffmpeg reads every file back with the same times (ASS to the centisecond) and texts.
+  for (const char* file : {"out.srt", "out.vtt", "out.ass"}) {
+    const auto read = ReadWithFfmpeg(dir_ / file);
+    if (!read) {
+      std::cout << "ffmpeg is not installed: the files were not read back\n";
+      break;
+    }
+    ASSERT_EQ(read->size(), written.size()) << file;
+    const std::int64_t tolerance = std::string(file) == "out.ass" ? 10 : 0;
+    for (std::size_t i = 0; i < written.size(); ++i) {
+      EXPECT_LE(std::llabs((*read)[i].StartMs - written[i].StartMs), tolerance) << file << i;
+      EXPECT_LE(std::llabs((*read)[i].EndMs - written[i].EndMs), tolerance) << file << i;
+      EXPECT_EQ(WithoutFontTags((*read)[i].Lines), written[i].Lines) << file << " subtitle " << i + 1;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace quelm

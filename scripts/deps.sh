@@ -11,3 +11,7 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   fonts-dejavu-core xvfb xauth >/dev/null
 # A real RTF reader for the saved-script round trip test (skipped when absent).
 $SUDO apt-get install -y -qq --no-install-recommends libreoffice-writer-nogui >/dev/null
+# Debian package (dpkg-shlibdeps) and tests/install/check_deb.sh (desktop entry, manual pages).
+$SUDO apt-get install -y -qq --no-install-recommends dpkg-dev desktop-file-utils groff-base >/dev/null
+# ffmpeg reads the SRT, WebVTT and ASS files the shipped formats write (skipped when absent).
+$SUDO apt-get install -y -qq --no-install-recommends ffmpeg >/dev/null

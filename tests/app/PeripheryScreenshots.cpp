@@ -1,0 +1,79 @@
+// Offscreen pictures of the format editor, the tool list, the About window and the main window
+// in German, for looking at their layout. Usage: quelm_periphery_screenshots OUTDIR
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/SettingsStore.h"
+#include "app/TAbout.h"
+#include "app/TMain.h"
+#include "app/TOutputIniEditor.h"
+#include "app/TToolList.h"
+#include "platform/UserInteraction.h"
+
+// Fontconfig keeps a cache for the life of the process that LeakSanitizer takes for a leak.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
+
+namespace {
+
+bool Save(QWidget& widget, const QString& path) {
+  for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+  const bool ok = widget.grab().save(path);
+  std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+  return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: quelm_periphery_screenshots OUTDIR\n");
+    return 2;
+  }
+  const QString outDir = QString::fromLocal8Bit(argv[1]);
+  QDir().mkpath(outDir);
+  QTemporaryDir settingsDir;
+  QFile file(settingsDir.filePath(QStringLiteral("quelm.ini")));
+  if (!file.open(QIODevice::WriteOnly)) return 1;
+  file.write("[preferences]\ngui_language=2\nautocolordetection=0\n"
+             "[tools]\n0_Player=\"/usr/bin/true\"\n1_Text editor=\"/usr/bin/env\"\n"
+             "2_Image viewer=\"/opt/viewer/bin/view images\"\n");
+  file.close();
+
+  quelm::SilentInteraction ui;
+  quelm::SettingsStore settings(file.fileName().toStdString(), ui);
+  quelm::TMain window(settings, ui);
+  window.show();
+  bool ok = Save(window, outDir + "/main-german.png");
+
+  quelm::TOutputIniEditor editor(ui, window.FormatDirectory(), &window);
+  editor.IniFileName = window.FormatDirectory() + "/tags.ini";
+  editor.show();
+  ok = Save(editor, outDir + "/format-editor.png") && ok;
+  editor.close();
+
+  quelm::TToolList tools(settings.File(), ui, &window);
+  tools.show();
+  tools.ListBox1->setCurrentRow(1);
+  ok = Save(tools, outDir + "/tool-list.png") && ok;
+  tools.close();
+
+  auto* logo = window.findChild<QLabel*>(QStringLiteral("ImageLogo"));
+  quelm::TAbout about(logo != nullptr ? logo->pixmap() : QPixmap(), &window);
+  about.Version = QStringLiteral("v1.01 (beta)");
+  about.show();
+  for (int i = 0; i < 60; ++i) about.Timer1Timer();
+  ok = Save(about, outDir + "/about.png") && ok;
+  about.close();
+  window.close();
+  return ok ? 0 : 1;
+}

@@ -1,0 +1,85 @@
+// The "tools" section: keys position_name in list order, names back without their number, and
+// which stored values a tool item may start.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "PeripheryTestFiles.h"
+#include "app/ToolSection.h"
+#include "platform/IniFile.h"
+
+namespace quelm::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ToolSectionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("quelm-tools-" + std::to_string(::getpid()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    ini_ = (dir_ / "quelm.ini").string();
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  fs::path dir_;
+  std::string ini_;
+};
+
+TEST_F(ToolSectionTest, NameIsTheKeyWithoutItsPositionAndUnderscore) {
+  EXPECT_EQ(ToolNameFromKey("0_Editor"), "Editor");
+  EXPECT_EQ(ToolNameFromKey("10_Player"), "Player");
+  EXPECT_EQ(ToolNameFromKey("3_my_tool"), "my_tool");
+  EXPECT_EQ(ToolNameFromKey("Editor"), "Editor");
+  EXPECT_EQ(ToolNameFromKey("7_"), "");
+  EXPECT_EQ(ToolKey(4, "a=b"), "4_a-b");
+}
+
+TEST_F(ToolSectionTest, ElevenToolsAreStoredInListOrderAndComeBackByName) {
+  std::vector<ToolEntry> tools;
+  for (int i = 0; i < 11; ++i) tools.push_back({"t" + std::to_string(i), "/bin/p" + std::to_string(i)});
+  tools[0].Name = "unknown";
+  IniFile file(ini_);
+  WriteText(ini_, "[preferences]\nspacewidth=5\n[tools]\n0_old=\"/x\"\n");
+  ASSERT_TRUE(StoreToolList(file, tools).Ok);
+
+  std::vector<std::string> expected = {"[preferences]", "spacewidth=5", "[tools]",
+                                       "0_unknown=\"/bin/p0\""};
+  for (int i = 1; i < 11; ++i)
+    expected.push_back(std::to_string(i) + "_t" + std::to_string(i) + "=\"/bin/p" +
+                       std::to_string(i) + "\"");
+  std::vector<std::string> lines = TextLines(ReadText(ini_));
+  std::erase(lines, std::string());
+  EXPECT_EQ(lines, expected);
+
+  const std::vector<ToolEntry> back = ReadToolList(file);
+  ASSERT_EQ(back.size(), 11u);
+  EXPECT_EQ(back[10].Name, "t10");
+  EXPECT_EQ(back[10].Path, "/bin/p10");
+  EXPECT_EQ(back[9].Name, "t9");
+  EXPECT_EQ(ReadToolKeys(file)[10], "10_t10");
+
+  ASSERT_TRUE(StoreToolList(file, {}).Ok);
+  EXPECT_TRUE(ReadToolKeys(file).empty());
+  EXPECT_EQ(ReadText(ini_).find("[tools]"), std::string::npos);
+}
+
+TEST_F(ToolSectionTest, OnlyAnExistingFileIsAProgramToStart) {
+  const std::string program = (dir_ / "with blank" / "my tool.sh").string();
+  fs::create_directories(dir_ / "with blank");
+  WriteText(program, "#!/bin/sh\n");
+  WriteText(ini_, "[tools]\n0_Tool=\"" + program + "\"\n1_Gone=\"/no/such/file\"\n2_Dir=\"" +
+                      dir_.string() + "\"\n");
+  const IniFile file(ini_);
+  EXPECT_EQ(ToolProgramForKey(file, "0_Tool"), program);
+  EXPECT_EQ(ToolProgramForKey(file, "0_tool"), program);  // keys without regard to case
+  EXPECT_EQ(ToolProgramForKey(file, "1_Gone"), std::nullopt);
+  EXPECT_EQ(ToolProgramForKey(file, "2_Dir"), std::nullopt);
+  EXPECT_EQ(ToolProgramForKey(file, "3_Missing"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace quelm::test

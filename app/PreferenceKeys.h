@@ -39,6 +39,8 @@ inline constexpr const char* Color3x = "color3x";
 inline constexpr const char* Learn = "learn";
 inline constexpr const char* GuiLanguage = "gui_language";
 inline constexpr const char* OutputIni = "outputini";
+// Only forced subtitles in the script (check box "forced only" beside the format).
+inline constexpr const char* ForcedOnly = "forced_only";
 
 inline constexpr const char* ColorKeys[4] = {Color0, Color1, Color2, Color3};
 inline constexpr const char* ColorRowKeys[4] = {Color0x, Color1x, Color2x, Color3x};
@@ -61,5 +63,6 @@ inline constexpr int DefaultBackgroundColor = 0;
 inline constexpr int DefaultLearn = 0;
 inline constexpr int DefaultGuiLanguage = 0;
 inline constexpr int DefaultOutputIni = 2;
+inline constexpr bool DefaultForcedOnly = false;
 
 }  // namespace quelm::Preferences

@@ -66,6 +66,7 @@ void SubtitleNavigator::Reset() {
   hasCarriedUnitPts_ = false;
   carriedFor_.clear();
   timeline_ = TitleTimeline();
+  lastTiming_ = SubtitleTiming();
   timelineFile_.clear();
   timelinePosition_ = -1;
 }
@@ -235,6 +236,7 @@ SubtitleNavigator::Outcome SubtitleNavigator::ExtractOne(NavigationStep step, in
 
   vobPosition_ = result.FilePosition;
   positionFile_ = file;
+  lastTiming_ = result.Timing;
   timelineFile_ = file;
   timelinePosition_ = result.FilePosition;
   switch (step) {

@@ -67,6 +67,8 @@ class SubtitleNavigator {
   // Back to the start-up state (the disc refresh also sets the chapter index to 0).
   void Reset();
   void SetChapterIndex(int index) { chapterIndex_ = index; }
+  // Display times and forced flag of the subtitle found last (shown now), for its record.
+  const SubtitleTiming& LastTiming() const { return lastTiming_; }
   // The head of a unit cut by the end of the previous file, waiting for the current one.
   bool HasCarriedUnit() const { return !carriedUnit_.empty(); }
 
@@ -121,6 +123,7 @@ class SubtitleNavigator {
   // The title's timeline as the last run left it, valid for going on at that file and offset.
   TitleTimeline TimelineFor(const std::string& file, std::int64_t position) const;
   TitleTimeline timeline_;
+  SubtitleTiming lastTiming_;
   std::string timelineFile_;
   std::int64_t timelinePosition_ = -1;
 };

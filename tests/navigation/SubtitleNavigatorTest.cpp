@@ -303,6 +303,7 @@ TEST_F(NavigatorTest, SubtitleTimesCountFromTheTitleStartAcrossFilesAndAfterBack
     EXPECT_LE(std::llabs(timing.StartMs - truth[i].StartMs), 33) << i;
     EXPECT_LE(std::llabs(timing.EndMs - truth[i].EndMs), 33) << i;
   }
+  EXPECT_EQ(navigator_->LastTiming(), shown_.back().Result.Timing);
 
   // "back" starts a run in the middle of the title; its subtitle keeps the time it had.
   const std::string vob = CopyOf(BasicVob(), "VTS_01_1.VOB");

@@ -1,0 +1,57 @@
+// The script's "forced only" choice: a check box beside the format field, stored at once as
+// "forced_only" in "preferences"; the script is rendered again with or without the others.
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QLayout>
+#include <QLineEdit>
+
+#include <vector>
+
+#include "app/PreferenceKeys.h"
+#include "app/SettingsStore.h"
+#include "app/TMain.h"
+
+namespace quelm {
+
+namespace {
+
+// The box layout that holds `widget` directly, looked for from its parent's layout down.
+QBoxLayout* BoxLayoutHolding(QWidget* widget) {
+  if (widget == nullptr || widget->parentWidget() == nullptr) return nullptr;
+  std::vector<QLayout*> pending{widget->parentWidget()->layout()};
+  while (!pending.empty()) {
+    QLayout* layout = pending.back();
+    pending.pop_back();
+    if (layout == nullptr) continue;
+    if (layout->indexOf(widget) >= 0) return qobject_cast<QBoxLayout*>(layout);
+    for (int i = 0; i < layout->count(); ++i) pending.push_back(layout->itemAt(i)->layout());
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void TMain::ConnectForcedHandlers() {
+  CheckForcedOnly = new QCheckBox(QStringLiteral("forced only"), this);
+  CheckForcedOnly->setObjectName(QStringLiteral("CheckForcedOnly"));
+  CheckForcedOnly->setToolTip(
+      QStringLiteral("only the subtitles the disc forces on screen go into the script"));
+  if (QBoxLayout* bar = BoxLayoutHolding(EditIniXOutput)) {
+    bar->insertWidget(bar->indexOf(EditIniXOutput) + 1, CheckForcedOnly);
+  }
+  // Restored before the handler is connected: reading the setting must not write it back.
+  CheckForcedOnly->setChecked(
+      settings_.ReadBool(Preferences::ForcedOnly, Preferences::DefaultForcedOnly));
+  connect(CheckForcedOnly, &QCheckBox::toggled, this, &TMain::CheckForcedOnlyClick);
+}
+
+void TMain::CheckForcedOnlyClick() {
+  if (!settings_.StoreBool(Preferences::ForcedOnly, CheckForcedOnly->isChecked())) return;
+  Updatetextoutput1Click();
+}
+
+bool TMain::ForcedOnly() const {
+  return CheckForcedOnly != nullptr && CheckForcedOnly->isChecked();
+}
+
+}  // namespace quelm

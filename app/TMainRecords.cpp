@@ -1,0 +1,82 @@
+// The main window's records files: the raw script saved and opened from the File menu, and the
+// question on close when records were added since the last save, so none are lost silently.
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+
+#include "app/TMain.h"
+#include "output/RecordsFile.h"
+#include "platform/UserInteraction.h"
+
+namespace quelm {
+
+namespace {
+constexpr const char* RecordsFilter = "Quelm records (*.records);;All files (*)";
+constexpr const char* DefaultRecordsName = "moviescript.records";
+constexpr const char* UnsavedRecordsQuestion =
+    "The script holds records that have not been saved.\nSave them before closing?";
+constexpr const char* UnsavedRecordsBeforeOpen =
+    "The script holds records that have not been saved.\nSave them before opening others?";
+}  // namespace
+
+void TMain::ConnectRecordsHandlers(QMenu* fileMenu, QAction* before) {
+  Saverecords1 = new QAction(QStringLiteral("Save &records as..."), fileMenu);
+  Saverecords1->setObjectName(QStringLiteral("Saverecords1"));
+  Openrecords1 = new QAction(QStringLiteral("&Open records..."), fileMenu);
+  Openrecords1->setObjectName(QStringLiteral("Openrecords1"));
+  fileMenu->insertAction(before, Openrecords1);
+  fileMenu->insertAction(before, Saverecords1);
+  connect(Saverecords1, &QAction::triggered, this, [this] { Saverecords1Click(); });
+  connect(Openrecords1, &QAction::triggered, this, [this] { Openrecords1Click(); });
+}
+
+bool TMain::RecordsUnsaved() const {
+  return RecordsFile::CountSubtitleRecords(rawScript_) > 0 && rawScript_.Lines() != savedRecords_;
+}
+
+bool TMain::Saverecords1Click() {
+  const std::optional<std::string> path = ui_.ChooseSaveFile(
+      "Save records as", EditOutputRoot->text().toStdString(), DefaultRecordsName, RecordsFilter);
+  if (!path) return false;
+  const Status saved = RecordsFile::Save(*path, rawScript_);
+  if (!saved) {
+    ui_.ShowMessage(MessageKind::Error, saved.Message);
+    return false;
+  }
+  savedRecords_ = rawScript_.Lines();
+  return true;
+}
+
+void TMain::Openrecords1Click() {
+  if (!RecordsMaySafelyGo(UnsavedRecordsBeforeOpen)) return;
+  const std::optional<std::string> path =
+      ui_.ChooseOpenFile("Open records", EditOutputRoot->text().toStdString(), RecordsFilter);
+  if (!path) return;
+  RecordsLoad load = RecordsFile::Load(*path);
+  if (!load.Outcome) {
+    ui_.ShowMessage(MessageKind::Error, load.Outcome.Message);
+    return;
+  }
+  rawScript_ = std::move(load.Script);
+  if (rawScript_.Lines().empty()) rawScript_.StartNew();
+  savedRecords_ = rawScript_.Lines();
+  QStringList lines;
+  for (const std::string& line : rawScript_.Lines()) lines << QString::fromStdString(line);
+  UWScript->setPlainText(lines.join(QLatin1Char('\n')));
+  Updatetextoutput1Click();
+}
+
+bool TMain::RecordsMaySafelyGo(const char* question) {
+  if (!RecordsUnsaved()) return true;
+  switch (ui_.Ask(question, Buttons::YesNoCancel)) {
+    case Answer::Yes: return Saverecords1Click();
+    case Answer::No: return true;
+    case Answer::Cancel: return false;
+  }
+  return false;
+}
+
+bool TMain::FormCloseQuery() { return RecordsMaySafelyGo(UnsavedRecordsQuestion); }
+
+}  // namespace quelm

@@ -72,7 +72,8 @@ TEST_F(OutputIniEditorTest, ReferenceMenuAndCaptionsAsDesigned) {
         "<DATE_MMMM>", "<DATE_MM>", "<DATE_YYYY>", "<DATE_YY>", "<DATE_HH>", "<DATE_H>",
         "<DATE_NN>", "<DATE_N>", "<DATE_SS>", "<DATE_S>", "<C1R>", "<C1G>", "<C1B>", "<C4B>",
         "<MATH_ADD>", "<MATH_SUB>", "<MATH_MUL>", "<MATH_DIV>", "<MATH_START>", "<MATH_RESULT>",
-        "<MATH_VALUE=", "<MATH_WIDTH="})
+        "<MATH_VALUE=", "<MATH_WIDTH=", "<START=", "<END=", "<DURATION=", "<INDEX>", "<FORCED>",
+        "skip_version_record=1"})
     EXPECT_TRUE(all.contains(QString::fromLatin1(tag))) << tag;
   EXPECT_TRUE(editor->MemoTagInfo->isReadOnly());
 

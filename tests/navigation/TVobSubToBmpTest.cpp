@@ -17,11 +17,6 @@
 #include "navigation/SubtitleNavigator.h"
 #include "support/ScriptedInteraction.h"
 
-// Fontconfig keeps a cache for the life of the process that LeakSanitizer takes for a leak.
-extern "C" const char* __lsan_default_suppressions() {
-  return "leak:libfontconfig\n";
-}
-
 namespace quelm {
 namespace {
 

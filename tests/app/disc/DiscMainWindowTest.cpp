@@ -14,11 +14,6 @@
 
 #include "app/MainWindowFixture.h"
 
-// Fontconfig keeps a cache for the life of the process that LeakSanitizer takes for a leak.
-extern "C" const char* __lsan_default_suppressions() {
-  return "leak:libfontconfig\n";
-}
-
 namespace quelm::test {
 namespace {
 

@@ -14,11 +14,6 @@
 #include "app/disc/TIFOInfo.h"
 #include "support/QtTestApp.h"
 
-// Fontconfig keeps a cache for the life of the process that LeakSanitizer takes for a leak.
-extern "C" const char* __lsan_default_suppressions() {
-  return "leak:libfontconfig\n";
-}
-
 namespace quelm {
 namespace {
 

@@ -3,6 +3,7 @@
 #include "output/LocalCalendar.h"
 #include "output/OutputFormat.h"
 #include "output/RawScript.h"
+#include "output/RecordFacts.h"
 #include "output/ScriptRenderer.h"
 
 namespace quelm::fuzz {
@@ -43,6 +44,14 @@ void RecordsInput(const std::uint8_t* data, std::size_t size) {
   Status status;
   const RawScript raw = RawScript::Load(path, &status);
   if (!status.Ok) return;
+
+  // Every line read as a time code line: its facts survive being written again.
+  for (const std::string& line : raw.Lines()) {
+    const RecordFacts facts = ReadRecordFacts(line);
+    if (line.size() >= 8 && ReadRecordFacts(TimeCodeLineWithFacts(line.substr(0, 8), facts)) != facts)
+      Broken("record facts changed when written again: " + line.substr(0, 200));
+    (void)FormatMilliseconds(TimeCodeMs(line).value_or(facts.StartMs), "h hh:mm:ss,zzz cc");
+  }
 
   ScriptRenderer renderer(std::make_shared<FixedCalendar>());
   const DictionaryLines dictionary({"a.bmp", "A"});

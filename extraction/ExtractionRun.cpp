@@ -291,12 +291,11 @@ void ExtractionRun::MakeTiming() {
   const std::int64_t startDelay = control.HasStart ? control.StartDelay : 0;
   timing.Known = true;
   timing.Forced = control.Forced;
-  timing.StartMs =
-      TitleTimeline::TicksToMs(unitTicks + startDelay * DisplayControl::DelayTicks);
+  timing.StartMs = TitleTimeline::TicksToMs(unitTicks + startDelay * DisplayControl::DelayTicks);
   if (control.HasStop) {
     timing.HasEnd = true;
-    timing.EndMs =
-        TitleTimeline::TicksToMs(unitTicks + std::int64_t{control.StopDelay} * DisplayControl::DelayTicks);
+    timing.EndMs = TitleTimeline::TicksToMs(unitTicks + std::int64_t{control.StopDelay} *
+                                                            DisplayControl::DelayTicks);
   }
 }
 

@@ -12,7 +12,8 @@ namespace {
 std::int64_t PtsDifference(std::uint64_t a, std::uint64_t b) {
   const std::uint64_t forward = (a - b) & (TitleTimeline::PtsModulus - 1);
   return forward >= TitleTimeline::PtsModulus / 2
-             ? static_cast<std::int64_t>(forward) - static_cast<std::int64_t>(TitleTimeline::PtsModulus)
+             ? static_cast<std::int64_t>(forward) -
+                   static_cast<std::int64_t>(TitleTimeline::PtsModulus)
              : static_cast<std::int64_t>(forward);
 }
 
@@ -75,7 +76,8 @@ std::int64_t TitleTimeline::TicksToMs(std::int64_t ticks) {
 std::optional<VobuTimes> ReadNavigationPack(const std::uint8_t* pack, std::size_t length) {
   std::size_t at = PackHeaderSize;
   if (length < at + 6) return std::nullopt;
-  if (StartCode(pack + at, 0xBB)) at += 6 + ((static_cast<std::size_t>(pack[at + 4]) << 8) | pack[at + 5]);
+  if (StartCode(pack + at, 0xBB))
+    at += 6 + ((static_cast<std::size_t>(pack[at + 4]) << 8) | pack[at + 5]);
   const std::size_t pci = at + 7;
   if (length < pci + 20 || !StartCode(pack + at, 0xBF) || pack[at + 6] != 0x00) return std::nullopt;
   VobuTimes times{BigEndian32(pack + pci + 12), BigEndian32(pack + pci + 16)};

@@ -35,10 +35,10 @@ class TitleTimeline {
 
  private:
   bool hasOrigin_ = false;
-  std::uint64_t segmentPts_ = 0;    // a PTS of the current segment ...
-  std::int64_t segmentTicks_ = 0;   // ... and its place on the title's timeline
+  std::uint64_t segmentPts_ = 0;   // a PTS of the current segment ...
+  std::int64_t segmentTicks_ = 0;  // ... and its place on the title's timeline
   bool hasLastEnd_ = false;
-  std::uint64_t lastEndPts_ = 0;    // where the last VOBU seen ended
+  std::uint64_t lastEndPts_ = 0;  // where the last VOBU seen ended
 };
 
 // The VOBU start and end PTS of a navigation pack (system header, then the PCI packet in

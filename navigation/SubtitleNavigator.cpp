@@ -276,7 +276,8 @@ TitleTimeline SubtitleNavigator::TimelineFor(const std::string& file, std::int64
   if (file == timelineFile_ && position == timelinePosition_) return timeline_;
   if (file == files_.front() && position == 0) return TitleTimeline();
   // A jump (cache, "back", a file chosen by hand): the first file still fixes the origin.
-  if (const auto origin = ReadTitleOrigin(files_.front())) return TitleTimeline::StartingAt(*origin);
+  if (const auto origin = ReadTitleOrigin(files_.front()))
+    return TitleTimeline::StartingAt(*origin);
   return TitleTimeline();
 }
 

@@ -88,8 +88,8 @@ ScriptRendering ScriptRenderer::Render(const std::vector<std::string>& rawLines,
   for (std::size_t i = records.size(); i-- > 0;) {
     if (!subtitle[i]) continue;
     if (times[i].EndMs < 0)
-      times[i].EndMs = nextStart > times[i].StartMs ? nextStart
-                                                    : times[i].StartMs + DefaultLastDisplayMs;
+      times[i].EndMs =
+          nextStart > times[i].StartMs ? nextStart : times[i].StartMs + DefaultLastDisplayMs;
     nextStart = times[i].StartMs;
   }
 

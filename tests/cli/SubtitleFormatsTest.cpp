@@ -97,9 +97,10 @@ class SubtitleFormatsTest : public ::testing::Test {
   }
   std::string Convert(const std::string& learn, const std::string& dict,
                       const std::string& format) {
-    return "'" + std::string(QUELM_BIN_DIR) + "/quelm-cli' convert --settings quelm.ini --lang en "
-           "--space-width 14 --format '" + Formats + format + "' --dict " + dict + " --learn " +
-           learn + " '" + TitleSet + "'";
+    return "'" + std::string(QUELM_BIN_DIR) +
+           "/quelm-cli' convert --settings quelm.ini --lang en "
+           "--space-width 14 --format '" +
+           Formats + format + "' --dict " + dict + " --learn " + learn + " '" + TitleSet + "'";
   }
 
   // Glyphs are learned unnamed first; then each gets the text the SRT has at its places: the
@@ -159,7 +160,8 @@ class SubtitleFormatsTest : public ::testing::Test {
           changed |= named.emplace(refs[first], letters.substr(from, rest)).second;
         } else if (rest == 1) {
           changed |= named.emplace(refs[first], letters.substr(from, 1)).second;
-          for (std::size_t g = first + 1; g < last; ++g) changed |= named.emplace(refs[g], "").second;
+          for (std::size_t g = first + 1; g < last; ++g)
+            changed |= named.emplace(refs[g], "").second;
         }
       }
     }
@@ -178,8 +180,8 @@ class SubtitleFormatsTest : public ::testing::Test {
 std::optional<std::vector<test::SrtCue>> ReadWithFfmpeg(const fs::path& file) {
   if (std::system("command -v ffmpeg >/dev/null 2>&1") != 0) return std::nullopt;
   const fs::path out = file.string() + ".ffmpeg.srt";
-  const std::string command = "ffmpeg -v error -y -i '" + file.string() + "' -f srt '" +
-                              out.string() + "' </dev/null";
+  const std::string command =
+      "ffmpeg -v error -y -i '" + file.string() + "' -f srt '" + out.string() + "' </dev/null";
   EXPECT_EQ(std::system(command.c_str()), 0) << command;
   return test::ReadSrt(out.string());
 }
@@ -223,8 +225,10 @@ TEST_F(SubtitleFormatsTest, ConvertToSrtReproducesTheSourceTimesAndTexts) {
   // WebVTT and ASS rendered from the same records.
   for (const char* format : {"webvtt.ini", "ass.ini"}) {
     const std::string out = std::string("out.") + (format[0] == 'w' ? "vtt" : "ass");
-    ASSERT_EQ(Run("'" + std::string(QUELM_BIN_DIR) + "/quelm-cli' render --records taught.records "
-                  "--dict taught --format '" + Formats + format + "' --out " + out),
+    ASSERT_EQ(Run("'" + std::string(QUELM_BIN_DIR) +
+                  "/quelm-cli' render --records taught.records "
+                  "--dict taught --format '" +
+                  Formats + format + "' --out " + out),
               0)
         << ReadText(dir_ / "stderr.txt");
   }
@@ -241,7 +245,8 @@ TEST_F(SubtitleFormatsTest, ConvertToSrtReproducesTheSourceTimesAndTexts) {
     for (std::size_t i = 0; i < written.size(); ++i) {
       EXPECT_LE(std::llabs((*read)[i].StartMs - written[i].StartMs), tolerance) << file << i;
       EXPECT_LE(std::llabs((*read)[i].EndMs - written[i].EndMs), tolerance) << file << i;
-      EXPECT_EQ(WithoutFontTags((*read)[i].Lines), written[i].Lines) << file << " subtitle " << i + 1;
+      EXPECT_EQ(WithoutFontTags((*read)[i].Lines), written[i].Lines)
+          << file << " subtitle " << i + 1;
     }
   }
 }

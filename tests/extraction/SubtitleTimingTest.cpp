@@ -33,12 +33,13 @@ std::vector<std::uint8_t> TableUnit(const std::vector<Sequence>& sequences,
     at += 4 + static_cast<int>(commands.size());
   }
   for (std::size_t i = 0; i < sequences.size(); ++i) {
-    const int next = i < nextOverride.size() ? nextOverride[i]
+    const int next = i < nextOverride.size()    ? nextOverride[i]
                      : i + 1 < sequences.size() ? starts[i + 1]
                                                 : starts[i];
     const int delay = sequences[i].first;
-    unit.insert(unit.end(), {static_cast<std::uint8_t>(delay >> 8), static_cast<std::uint8_t>(delay),
-                             static_cast<std::uint8_t>(next >> 8), static_cast<std::uint8_t>(next)});
+    unit.insert(unit.end(),
+                {static_cast<std::uint8_t>(delay >> 8), static_cast<std::uint8_t>(delay),
+                 static_cast<std::uint8_t>(next >> 8), static_cast<std::uint8_t>(next)});
     unit.insert(unit.end(), sequences[i].second.begin(), sequences[i].second.end());
   }
   unit[0] = static_cast<std::uint8_t>(unit.size() >> 8);
@@ -70,8 +71,8 @@ TEST(DisplayControlTest, ForcedStartLaterThanThePtsIsRemembered) {
 
 TEST(DisplayControlTest, ColourChangeParametersAreNotReadAsCommands) {
   // The 0x02 bytes inside the 0x07 command are data; the stop comes from the second sequence.
-  const DisplayControl control = ReadDisplayControl(TableUnit(
-      {{0, {0x07, 0x00, 0x05, 0x02, 0x02, 0x02, 0x01, 0xFF}}, {50, {0x02, 0xFF}}}));
+  const DisplayControl control = ReadDisplayControl(
+      TableUnit({{0, {0x07, 0x00, 0x05, 0x02, 0x02, 0x02, 0x01, 0xFF}}, {50, {0x02, 0xFF}}}));
   EXPECT_TRUE(control.HasStart);
   EXPECT_TRUE(control.HasStop);
   EXPECT_EQ(control.StopDelay, 50);
@@ -86,7 +87,8 @@ TEST(DisplayControlTest, NoStopCommandLeavesTheEndOpen) {
 }
 
 TEST(DisplayControlTest, AStopBeforeAnyStartEndsNothing) {
-  const DisplayControl control = ReadDisplayControl(TableUnit({{0, {0x02, 0xFF}}, {40, {0x01, 0xFF}}}));
+  const DisplayControl control =
+      ReadDisplayControl(TableUnit({{0, {0x02, 0xFF}}, {40, {0x01, 0xFF}}}));
   EXPECT_TRUE(control.HasStart);
   EXPECT_EQ(control.StartDelay, 40);
   EXPECT_FALSE(control.HasStop);
@@ -106,10 +108,11 @@ TEST(DisplayControlTest, ChainsThatPointBackOrOutsideEndTheWalk) {
   const std::vector<std::uint8_t> whole =
       TableUnit({{0, {0x07, 0x00, 0x04, 0x11, 0x22, 0x01, 0xFF}}, {20, {0x02, 0xFF}}});
   for (std::size_t size = 0; size < whole.size(); ++size) {
-    const std::vector<std::uint8_t> cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size));
+    const std::vector<std::uint8_t> cut(whole.begin(),
+                                        whole.begin() + static_cast<std::ptrdiff_t>(size));
     const DisplayControl control = ReadDisplayControl(cut);
     EXPECT_EQ(control.HasStart, size > 13) << size;  // the 0x01 at 13, after the 0x07 command
-    EXPECT_EQ(control.HasStop, size > 19) << size;  // the 0x02 at 19
+    EXPECT_EQ(control.HasStop, size > 19) << size;   // the 0x02 at 19
   }
 }
 

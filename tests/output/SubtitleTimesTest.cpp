@@ -65,13 +65,12 @@ TEST(TimeTagsTest, RecordFactsFillTheTimeTagsAndLeaveTheOldTagsAlone) {
   ASSERT_TRUE(engine.ConvertSubpicBody(
       {TimeCodeLineWithFacts("00:01:23", Facts(83456, 86040, true)), "2", "x"}, body, context,
       withFacts));
-  EXPECT_EQ(withFacts, (Lines{"00:01:23 002 2/02",
-                              "00:01:23,456 --> 00:01:26,040 02.584 f1 i0 [x]"}));
+  EXPECT_EQ(withFacts,
+            (Lines{"00:01:23 002 2/02", "00:01:23,456 --> 00:01:26,040 02.584 f1 i0 [x]"}));
   // An old record: start from the time code, the default display time, not forced.
   Lines old;
   ASSERT_TRUE(engine.ConvertSubpicBody({"00:01:23", "2", "x"}, body, context, old));
-  EXPECT_EQ(old, (Lines{"00:01:23 002 2/02",
-                        "00:01:23,000 --> 00:01:28,000 05.000 f0 i0 [x]"}));
+  EXPECT_EQ(old, (Lines{"00:01:23 002 2/02", "00:01:23,000 --> 00:01:28,000 05.000 f0 i0 [x]"}));
 }
 
 TEST(TimeTagsTest, TimesWithoutAFormatFeedTheArithmeticList) {
@@ -82,8 +81,8 @@ TEST(TimeTagsTest, TimesWithoutAFormatFeedTheArithmeticList) {
   Lines lines;
   ASSERT_TRUE(engine.ConvertSubpicBody(
       {"00:00:01", "1", "x"},
-      {"<MATH_START><END=><MATH_SUB><START=><MATH_RESULT> <DURATION=> <INDEX> <start=ss>"},
-      context, lines));
+      {"<MATH_START><END=><MATH_SUB><START=><MATH_RESULT> <DURATION=> <INDEX> <start=ss>"}, context,
+      lines));
   EXPECT_EQ(lines, (Lines{"2750 2750 7 01"}));
 }
 
@@ -107,12 +106,11 @@ TEST_F(RendererTimesTest, OpenEndsTakeTheNextSubtitlesStartBeforeAnythingIsLeftO
   OutputFormat format;
   format.Body = {"<INDEX> <START=ss.zzz>-<END=ss.zzz> <FORCED> <SUBPIC>"};
   EXPECT_EQ(Render(raw, format, false).Lines,
-            (Lines{"0 00.000-00.000 0 Quelm  v1.01 (beta)  -  by Vennor",
-                   "1 01.000-04.000 0 A", "2 04.000-06.000 1 B", "3 09.000-14.000 1 C"}));
+            (Lines{"0 00.000-00.000 0 Quelm  v1.01 (beta)  -  by Vennor", "1 01.000-04.000 0 A",
+                   "2 04.000-06.000 1 B", "3 09.000-14.000 1 C"}));
   // Forced only: the left-out subtitle still ended where B starts; numbers stay contiguous.
   format.SkipVersionRecord = true;
-  EXPECT_EQ(Render(raw, format, true).Lines,
-            (Lines{"1 04.000-06.000 1 B", "2 09.000-14.000 1 C"}));
+  EXPECT_EQ(Render(raw, format, true).Lines, (Lines{"1 04.000-06.000 1 B", "2 09.000-14.000 1 C"}));
   raw.AppendRecord("00:00:02", "1", {"</d/a.bmp>"}, Facts(2000, std::nullopt));
   // A later record that starts earlier (read again after "back") ends nothing before it.
   EXPECT_EQ(Render(raw, format, false).Lines,
@@ -137,8 +135,7 @@ TEST_F(RendererTimesTest, ShippedSubtitleFormats) {
   dir.Write("chardict.ocr", "/d/a.bmp\nA<b>&\n/d/b.bmp\nB\n");
   RawScript raw;
   raw.StartNew();
-  raw.AppendRecord("00:00:01", "1", {"</d/a.bmp>", "</d/b.bmp> </d/b.bmp>"},
-                   Facts(1000, 4004));
+  raw.AppendRecord("00:00:01", "1", {"</d/a.bmp>", "</d/b.bmp> </d/b.bmp>"}, Facts(1000, 4004));
   raw.AppendRecord("01:02:03", "2", {"</d/b.bmp>"}, Facts(3723456, std::nullopt));
   ScriptSources sources;
   sources.DictionaryRoot = dir.Path();
@@ -158,7 +155,8 @@ TEST_F(RendererTimesTest, ShippedSubtitleFormats) {
   EXPECT_EQ(ass[ass.size() - 2], "Dialogue: 0,0:00:01.00,0:00:04.00,Default,,0,0,0,,A<b>&\\NB B");
   EXPECT_EQ(ass.back(), "Dialogue: 0,1:02:03.45,1:02:08.45,Default,,0,0,0,,B");
   sources.ForcedOnly = true;
-  EXPECT_EQ(renderer_.Render(raw, sources).Lines.back(), "Format: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text");
+  EXPECT_EQ(renderer_.Render(raw, sources).Lines.back(),
+            "Format: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text");
 }
 
 TEST(SkipVersionRecordTest, ReadFromTheFormatsInfoSection) {

@@ -144,6 +144,9 @@ TMain::TMain(SettingsStore& settings, UserInteraction& ui, QWidget* parent)
   ConnectHandlers();
   ConnectNavigation();
   ConnectDiscHandlers();
+  ConnectScriptHandlers();
+  ConnectPeripheryHandlers();
+  ConnectForcedHandlers();
   FormCreate();
 }
 
@@ -511,11 +514,10 @@ QWidget* TMain::BuildSettingsColumn() {
   scriptBar->addWidget(BtnSaveTo);
   scriptBar->addWidget(EditIniXOutput, 1);
   scriptLayout->addLayout(scriptBar);
-  RichEdit1 = Named(new QTextEdit, "RichEdit1");
-  RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
+  RichEdit1 = Named(new QPlainTextEdit, "RichEdit1");
+  RichEdit1->setLineWrapMode(QPlainTextEdit::NoWrap);
   RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  RichEdit1->setAcceptRichText(false);
   scriptLayout->addWidget(RichEdit1, 1);
   layout->addWidget(script, 1);
   return column;
@@ -562,6 +564,7 @@ void TMain::BuildMenus() {
   Savebitmapas1->setEnabled(false);
   file->addSeparator();
   Exit1 = MakeAction(file, "Exit1", QStringLiteral("E&xit"));
+  ConnectRecordsHandlers(file, Savetextas1);
 
   QMenu* settings = Named(bar->addMenu(QStringLiteral("&Settings")), "Settings1");
   QMenu* directories = Named(settings->addMenu(QStringLiteral("&Directories")), "Directories1");
@@ -650,8 +653,12 @@ void TMain::FormCreate() {
   setWindowTitle(QString::fromLatin1(Caption));
   resize(1009, 564);
   ReadIniFile();
+  CreateLangMenu();
+  CreateToolMenu();
+  CreateOutputIniMenu();
+  BtnClearTextClick();
   RefreshVobInfo();
-  // The format, language and tool menus are filled by their own parts of the program.
+  // The language and tool menus are filled by their own parts of the program.
   EditSubtitleNr->setText(QStringLiteral("0"));
   EditSubtitleNrChange();
   SetFileListFolded(true);
@@ -662,6 +669,10 @@ void TMain::FormCreate() {
 }
 
 void TMain::closeEvent(QCloseEvent* event) {
+  if (!FormCloseQuery()) {
+    event->ignore();
+    return;
+  }
   SaveFileList();
   event->accept();
 }

@@ -11,8 +11,13 @@
 #include <vector>
 
 #include "app/disc/RootDirectories.h"
+#include "output/FormatMenu.h"
+#include "output/RawScript.h"
+#include "output/ScriptRenderer.h"
 #include "platform/Bitmap.h"
 #include "platform/Color.h"
+#include "platform/Status.h"
+#include "quelm/Version.h"
 
 class QAction;
 class QButtonGroup;
@@ -44,17 +49,26 @@ class VobFileListWidget;
 struct SubpictureRequest;
 struct SubpictureResult;
 
+class TLanguage;
+
 class TMain : public QMainWindow {
   Q_OBJECT
 
  public:
-  static constexpr const char* Caption = "Quelm v1.01 (beta)";
+  static constexpr const char* Caption = VersionCaption;  // "Quelm v1.01 (beta)"
   static constexpr const char* VobFileFilter = "DVD VOB Files (*.vob);;All files (*)";
   static constexpr const char* BitmapFilter = "Bitmaps (*.bmp)";
 
   // Runs the start-up sequence: builds the window and restores every setting from `settings`.
   TMain(SettingsStore& settings, UserInteraction& ui, QWidget* parent = nullptr);
   ~TMain() override;
+
+  // --- Paths given on the command line (quelm FILE.vob, quelm DIR) ---
+  // Adds `path` to the VOB file list, or selects it when it is listed already, and unfolds
+  // the list. The list is stored at once, as unfolding later reads it back.
+  void OpenVobFile(const std::string& path);
+  // Makes `directory` the VOB/IFO root as "change..." would, with the roots that follow it.
+  void OpenVobRoot(const std::string& directory);
 
   // --- What later parts of the program and the tests read ---
   int SubtitleNr() const;
@@ -77,6 +91,29 @@ class TMain : public QMainWindow {
 
   // The extraction run of the step in progress, for the progress timer; null between runs.
   const ExtractionRun* RunningExtraction() const { return runningExtraction_; }
+
+  // --- Recognition and the script (TMainRecognition.cpp, TMainScript.cpp) ---
+  // Rebuilds the format items of the "&Output" menu; also after the format editor has closed.
+  void CreateOutputIniMenu();
+  // The directory the format menu lists; beside the program unless set.
+  const std::string& FormatDirectory() const { return formatDirectory_; }
+  void SetFormatDirectory(std::string directory) { formatDirectory_ = std::move(directory); }
+  // Renders the whole script from the raw records with the current format.
+  void Updatetextoutput1Click();
+  const RawScript& RawScriptRecords() const { return rawScript_; }
+  // Records were added (or opened and changed) since the last save (TMainRecords.cpp).
+  bool RecordsUnsaved() const;
+
+  // --- Periphery: format editor, tools, GUI languages, About (TMainPeriphery.cpp) ---
+  // Rebuilds the tool items of the "&Tools" menu from the "tools" section.
+  void CreateToolMenu();
+  // Rebuilds the "GUI &Language" menu; the first build applies the stored gui_language.
+  void CreateLangMenu();
+  // The checked language's file, empty when none is checked.
+  std::string GetLangIniFile() const;
+  const std::string& LanguageDirectory() const { return languageDirectory_; }
+  void SetLanguageDirectory(std::string directory) { languageDirectory_ = std::move(directory); }
+  TLanguage* Language() const { return Language1; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -143,6 +180,7 @@ class TMain : public QMainWindow {
   void ConnectDiscHandlers();
   void RefreshVobInfo();
   void ChangeRoot(RootKind kind);
+  void ApplyRoot(RootKind kind, const std::string& chosen);
   void BtnChangeVobRootClick();
   void BtnChangeOutputRootClick();
   void BtnChangeDictionaryRootClick();
@@ -162,6 +200,25 @@ class TMain : public QMainWindow {
   bool BtnSaveBitmapClick();
   SubpictureResult RunExtraction(const SubpictureRequest& request);
   void Exit1Click();
+
+  // Recognition of a found subtitle and the script (TMainRecognition.cpp, TMainScript.cpp).
+  void ConnectScriptHandlers();
+  Status OCROnSubTitle();
+  void AppendToRawScript(const std::string& timeCode, const std::string& chapter,
+                         const std::vector<std::string>& textLines);
+  void OutputIniXClick(QAction* item);
+  void BtnClearTextClick();
+  bool BtnSaveToClick();
+  void Editdictionary1Click();
+
+  // Records files (TMainRecords.cpp).
+  void ConnectRecordsHandlers(QMenu* fileMenu, QAction* before);
+  bool Saverecords1Click();
+  void Openrecords1Click();
+  // Asks Yes / No / Cancel when records are unsaved; false when the user cancelled or the save
+  // failed.
+  bool RecordsMaySafelyGo(const char* question);
+  bool FormCloseQuery();
 
   SettingsStore& settings_;
   UserInteraction& ui_;
@@ -224,7 +281,7 @@ class TMain : public QMainWindow {
   QGroupBox* LearnRadioGroup1 = nullptr;
   std::array<QRadioButton*, 2> learnItems_{};
   QButtonGroup* learnGroup_ = nullptr;
-  QTextEdit* RichEdit1 = nullptr;
+  QPlainTextEdit* RichEdit1 = nullptr;  // plain: takes a whole film's script at once
   QPushButton* BtnClearText = nullptr;
   QPushButton* BtnSaveTo = nullptr;
   QLineEdit* EditIniXOutput = nullptr;
@@ -246,6 +303,8 @@ class TMain : public QMainWindow {
   QAction* Savetextas1 = nullptr;
   QAction* Savebitmapas1 = nullptr;
   QAction* Exit1 = nullptr;
+  QAction* Openrecords1 = nullptr;
+  QAction* Saverecords1 = nullptr;
   QAction* vobroot1 = nullptr;
   QAction* outputroot1 = nullptr;
   QAction* dictionaryroot1 = nullptr;
@@ -287,6 +346,32 @@ class TMain : public QMainWindow {
   std::unique_ptr<SubtitleNavigator> navigator_;
   const ExtractionRun* runningExtraction_ = nullptr;
   bool stepRunning_ = false;
+
+  // Recognition and script state.
+  std::string formatDirectory_;
+  std::vector<FormatMenuItem> formatItems_;
+  std::vector<QAction*> formatActions_;
+  RawScript rawScript_;  // the records; UWScript shows the same lines
+  std::vector<std::string> savedRecords_;  // the records as last saved or opened
+  std::unique_ptr<ScriptRenderer> renderer_;
+
+  // Periphery (TMainPeriphery.cpp).
+  void ConnectPeripheryHandlers();
+  void EditCustomIni1Click();
+  void Edittoollist1Click();
+  bool ToolXClick(QAction* item);
+  void LangClick(QAction* item);
+  void About1Click();
+  TLanguage* Language1 = nullptr;
+  std::string languageDirectory_;
+  std::vector<QAction*> toolActions_;
+  std::vector<QAction*> languageActions_;
+
+  // The script's "forced only" check box (TMainForced.cpp).
+  void ConnectForcedHandlers();
+  void CheckForcedOnlyClick();
+  bool ForcedOnly() const;
+  QCheckBox* CheckForcedOnly = nullptr;
 };
 
 }  // namespace quelm

@@ -65,7 +65,7 @@ void TMain::ConnectNavigation() {
   navigator_->SubtitleFound = [this](const SubpictureResult& result) -> Status {
     subtitleBitmap_ = result.SubTitle;
     ScaleSubtitleInWindow();
-    // Recognition of the shown subtitle joins here.
+    if (const Status recognised = OCROnSubTitle(); !recognised) return recognised;
     if (!SaveFoundBitmap()) return Status::Failure(std::string());
     return Status::Success();
   };

@@ -45,7 +45,8 @@ class NavigationWindowTest : public MainWindowTest {
     return target.toStdString();
   }
   void UseFiles(const std::vector<std::string>& files, const std::string& extra = "") {
-    std::string text = "[preferences]\n" + extra + "[vobfilelist]\n";
+    // Recognition has tests of its own (ScriptWindowTest).
+    std::string text = "[preferences]\nenableocr=0\n" + extra + "[vobfilelist]\n";
     for (std::size_t i = 0; i < files.size(); ++i) {
       text += std::to_string(i) + "=\"" + files[i] + "\"\n";
     }

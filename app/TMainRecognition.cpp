@@ -1,0 +1,60 @@
+// The main window's recognition of a found subtitle: runs the recognition window over it and
+// appends the recognised record to the raw script.
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSlider>
+
+#include "app/TMain.h"
+#include "ocr/RecognitionRun.h"
+#include "ocr/TOCR.h"
+#include "platform/UserInteraction.h"
+
+namespace quelm {
+
+namespace {
+// The labels read ": " and then the value.
+std::string LabelValue(const QLabel* label) {
+  return label->text().mid(2).toStdString();
+}
+}  // namespace
+
+Status TMain::OCROnSubTitle() {
+  if (!CheckOCREnable->isChecked()) return Status::Success();
+  const std::string dictionaryRoot = EditDictionaryRoot->text().toStdString();
+  if (dictionaryRoot.empty()) {
+    // Learned characters would land in whatever directory the program was started from.
+    return Status::Failure(
+        "No dictionary root is set: choose one under Settings, Directories, Dictionary root.");
+  }
+
+  RecognitionSettings settings;
+  settings.SpaceWidth = TrackBar1->value();
+  settings.AutoDetectColors = CheckAutoColorDetect->isChecked();
+  const bool autoClose = CheckAutocloseOCR->isChecked();
+  settings.DictionaryRoot = dictionaryRoot;
+  settings.LearnAfterReading = learnItems_[1]->isChecked();
+  // SetSubTitleColors for a recognition window: a role with no checked button keeps its default.
+  settings.Colors = SetSubTitleColors();
+  if (const int row = CharColorRow(); row >= 0)
+    settings.CharColor = settings.Colors[static_cast<std::size_t>(row)];
+  if (const int row = BackgroundColorRow(); row >= 0)
+    settings.BackgroundColor = settings.Colors[static_cast<std::size_t>(row)];
+
+  const OcrOutcome outcome = TOCR::Recognize(ui_, subtitleBitmap_, settings, autoClose, this);
+  if (outcome.Aborted) return Status::Success();
+
+  if (outcome.KeepColors) {
+    // Checking the role button stores charcolor; unchecking detection stores its key and
+    // enables the colour controls again.
+    if (outcome.KeptCharColorIndex)
+      RadioCharCol1[static_cast<std::size_t>(*outcome.KeptCharColorIndex)]->setChecked(true);
+    CheckAutoColorDetect->setChecked(false);
+  }
+  AppendToRawScript(LabelValue(LblBCDTimecode), LabelValue(LblChapter), outcome.ReferenceLines);
+  Updatetextoutput1Click();
+  return Status::Success();
+}
+
+}  // namespace quelm

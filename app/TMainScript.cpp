@@ -1,0 +1,170 @@
+// The main window's script: the "&Output" format menu, the raw records and their rendering into
+// the script view, "clear", saving as RTF, and the dictionary editor that feeds the rendering.
+#include <QAction>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <filesystem>
+#include <system_error>
+
+#include "app/PreferenceKeys.h"
+#include "app/SettingsStore.h"
+#include "app/TMain.h"
+#include "navigation/SubtitleNavigator.h"
+#include "ocr/TEditDictionary.h"
+#include "output/FactsFromTiming.h"
+#include "output/OutputFormat.h"
+#include "platform/DataPaths.h"
+#include "platform/RtfWriter.h"
+#include "platform/UserInteraction.h"
+
+namespace quelm {
+
+namespace {
+
+constexpr const char* DefaultScriptName = "moviescript.txt";
+constexpr const char* SaveScriptTitle = "Save script as";
+
+// outputini/ beside the program, else the installed copy.
+std::string DefaultFormatDirectory() {
+  return FindDataDirectory(QCoreApplication::applicationDirPath().toStdString() + "/", "outputini");
+}
+
+// Menu texts treat "&" as a mnemonic mark; a display name may hold one.
+QString MenuText(const std::string& caption) {
+  return QString::fromStdString(caption).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+}  // namespace
+
+void TMain::ConnectScriptHandlers() {
+  if (formatDirectory_.empty()) formatDirectory_ = DefaultFormatDirectory();
+  renderer_ = std::make_unique<ScriptRenderer>();
+  connect(BtnClearText, &QPushButton::clicked, this, &TMain::BtnClearTextClick);
+  connect(BtnSaveTo, &QPushButton::clicked, this, [this] { BtnSaveToClick(); });
+  connect(Savetextas1, &QAction::triggered, this, [this] { BtnSaveToClick(); });
+  connect(Updatetextoutput1, &QAction::triggered, this, &TMain::Updatetextoutput1Click);
+  connect(Editdictionary1, &QAction::triggered, this, &TMain::Editdictionary1Click);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Format menu
+
+void TMain::CreateOutputIniMenu() {
+  // Only the formats' own items go; the editor item and HBar stay.
+  std::string checkedCaption = NoCheckedCaption;
+  for (auto it = formatActions_.rbegin(); it != formatActions_.rend(); ++it) {
+    QAction* action = *it;
+    if (action->isChecked()) checkedCaption = action->data().toString().toStdString();
+  }
+  const FormatMenuBuild build = BuildFormatMenu(
+      formatDirectory_, checkedCaption, settings_.ReadInteger(Preferences::OutputIni, outputIni_));
+  if (!build.DirectoryFound) return;
+  for (auto it = formatActions_.rbegin(); it != formatActions_.rend(); ++it) {
+    Output1->removeAction(*it);
+    (*it)->deleteLater();
+  }
+  formatActions_.clear();
+  formatItems_ = build.Items;
+
+  for (std::size_t i = 0; i < build.Items.size(); ++i) {
+    const FormatMenuItem& item = build.Items[i];
+    auto* action = new QAction(MenuText(item.Caption), Output1);
+    action->setObjectName(QStringLiteral("OutputIni%1").arg(i));
+    action->setData(QString::fromStdString(item.Caption));
+    action->setCheckable(true);
+    connect(action, &QAction::triggered, this, [this, action] { OutputIniXClick(action); });
+    Output1->addAction(action);
+    formatActions_.push_back(action);
+  }
+  if (!build.Selected) return;
+  QAction* selected = formatActions_[*build.Selected];
+  if (build.StorePosition) {
+    OutputIniXClick(selected);
+  } else {
+    // A rebuild that found the current format again: it stays current, its position unwritten.
+    EditIniXOutput->setText(selected->data().toString());
+    for (QAction* action : formatActions_) action->setChecked(action == selected);
+    Updatetextoutput1Click();
+  }
+}
+
+void TMain::OutputIniXClick(QAction* item) {
+  EditIniXOutput->setText(item->data().toString());
+  item->setChecked(true);
+  const QList<QAction*> items = Output1->actions();
+  for (qsizetype position = FirstFormatMenuPosition; position < items.size(); ++position) {
+    if (items[position] == item) {
+      outputIni_ = static_cast<int>(position);
+      settings_.StoreInteger(Preferences::OutputIni, outputIni_);
+    } else {
+      items[position]->setChecked(false);
+    }
+  }
+  Updatetextoutput1Click();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Raw script and rendering
+
+void TMain::AppendToRawScript(const std::string& timeCode, const std::string& chapter,
+                              const std::vector<std::string>& textLines) {
+  const std::size_t before = rawScript_.Lines().size();
+  // The subtitle shown now: its exact times and forced flag ride along with the time code.
+  rawScript_.AppendRecord(timeCode, chapter, textLines,
+                          navigator_ ? FactsFromTiming(navigator_->LastTiming()) : RecordFacts());
+  const std::vector<std::string>& lines = rawScript_.Lines();
+  for (std::size_t i = before; i < lines.size(); ++i)
+    UWScript->appendPlainText(QString::fromStdString(lines[i]));
+}
+
+void TMain::Updatetextoutput1Click() {
+  RichEdit1->clear();
+  ScriptSources sources;
+  sources.FormatPath =
+      FormatPathFromCaption(formatDirectory_, EditIniXOutput->text().toStdString(), formatItems_);
+  sources.DictionaryRoot = EditDictionaryRoot->text().toStdString();
+  sources.SubtitleNumber = EditSubtitleNr->text().toStdString();
+  sources.Palette = PanelColors();
+  sources.ForcedOnly = ForcedOnly();
+  const ScriptRendering rendering = renderer_->Render(rawScript_, sources);
+  // The view takes the whole text at once: a line-by-line append would lay out every time.
+  RichEdit1->setPlainText(QString::fromStdString(rendering.Text()));
+  ScriptRenderer::ReportFailure(rendering, ui_);
+  if (!rendering.Dictionary) ui_.ShowMessage(MessageKind::Warning, rendering.Dictionary.Message);
+}
+
+void TMain::BtnClearTextClick() {
+  RichEdit1->clear();
+  UWScript->clear();
+  rawScript_.StartNew();
+  for (const std::string& line : rawScript_.Lines())
+    UWScript->appendPlainText(QString::fromStdString(line));
+  Updatetextoutput1Click();
+}
+
+bool TMain::BtnSaveToClick() {
+  const std::optional<std::string> path = ui_.ChooseSaveFile(
+      SaveScriptTitle, EditOutputRoot->text().toStdString(), DefaultScriptName, std::string());
+  if (!path) return false;
+  // What the view holds is saved, edits included, as the user sees it.
+  std::vector<std::string> lines;
+  for (const QString& line : RichEdit1->toPlainText().split(QLatin1Char('\n')))
+    lines.push_back(line.toStdString());
+  const Status written = RtfWriter::Write(*path, lines);
+  if (!written) {
+    ui_.ShowMessage(MessageKind::Error, written.Message);
+    return false;
+  }
+  return true;
+}
+
+void TMain::Editdictionary1Click() {
+  if (TEditDictionary::Edit(ui_, EditDictionaryRoot->text().toStdString(), this))
+    Updatetextoutput1Click();
+}
+
+}  // namespace quelm

@@ -1,0 +1,356 @@
+// Recognition and the script in the main window over the demo title set: the learning dialogue
+// answered through the real recognition window, the script rendered through the shipped formats,
+// the format menu, saving as RTF read back by a real reader, and renderings that stop.
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+#include <fstream>
+#include <sstream>
+
+#include "MainWindowFixture.h"
+#include "ocr/Segmentation.h"
+#include "ocr/TOCR.h"
+
+// Fontconfig keeps a cache for the life of the process that LeakSanitizer takes for a leak.
+extern "C" const char* __lsan_default_suppressions() {
+  return "leak:libfontconfig\n";
+}
+
+namespace quelm::test {
+namespace {
+
+const std::string DemoVob = std::string(QUELM_TEST_DATA) + "/../../demo/VIDEO_TS/VTS_01_1.VOB";
+const std::string DemoRoot =
+    QDir::cleanPath(QString::fromStdString(std::string(QUELM_TEST_DATA) + "/../../demo/VIDEO_TS"))
+        .toStdString() +
+    "/";
+const std::string DemoSrt = std::string(QUELM_TEST_DATA) + "/vob/demo/en.srt";
+const std::string Version = "Quelm  v1.01 (beta)  -  by Vennor";
+// Word gaps of the demo's font are 14 to 19 pixels, letter gaps at most 11 (before "!").
+constexpr int DemoSpaceWidth = 12;
+constexpr Color DemoInk = 0xC8C8C8;  // the letters' fill, what colour detection picks
+constexpr Color DemoBackground = 0x000000;
+
+struct SrtCue {
+  std::string Start;  // "hh:mm:ss,mmm"
+  std::vector<std::string> Lines;
+};
+
+std::vector<SrtCue> ReadSrt(const std::string& path) {
+  std::ifstream in(path);
+  std::vector<SrtCue> cues;
+  std::string line;
+  int state = 0;  // 0 number, 1 times, 2 text
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty()) {
+      state = 0;
+      continue;
+    }
+    if (state == 0) {
+      cues.emplace_back();
+      state = 1;
+    } else if (state == 1) {
+      cues.back().Start = line.substr(0, 12);
+      state = 2;
+    } else {
+      cues.back().Lines.push_back(line);
+    }
+  }
+  return cues;
+}
+
+// The menu position of a shipped format: the editor item and the separator, then the files of
+// outputini/ beside the program sorted by name.
+int ShippedFormatPosition(const QString& fileName) {
+  const QStringList files =
+      QDir(QStringLiteral(QUELM_BIN_DIR "/outputini"))
+          .entryList({QStringLiteral("*.ini")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+  return 2 + static_cast<int>(files.indexOf(fileName));
+}
+
+std::string Join(const std::vector<std::string>& lines, const std::string& with) {
+  std::string text;
+  for (std::size_t i = 0; i < lines.size(); ++i) text += (i ? with : "") + lines[i];
+  return text;
+}
+
+std::vector<std::string> Words(const std::string& text) {
+  std::vector<std::string> words;
+  std::istringstream in(text);
+  for (std::string w; in >> w;) words.push_back(w);
+  return words;
+}
+
+// What the user types for each glyph of one subpicture, worked out from the subtitle's text the
+// way a reader matches the pictures to the words: one glyph per character, a kerned pair ("Te")
+// cut as one glyph gets both characters, and a line that cannot be matched (two text lines whose
+// outlines touch, cut as one) is skipped.
+struct LinePlan {
+  bool Skip = false;
+  std::vector<std::string> Glyphs;
+  std::vector<int> Spaces;  // in front of each glyph
+  std::string Text() const {
+    std::string t;
+    for (std::size_t i = 0; i < Glyphs.size(); ++i) t += std::string(Spaces[i], ' ') + Glyphs[i];
+    return t;
+  }
+};
+
+std::vector<LinePlan> MakePlan(const Bitmap& picture, const std::string& text) {
+  std::vector<LinePlan> plan;
+  const std::vector<std::string> words = Words(text);
+  std::size_t nextWord = 0;
+  int startRow = DetermineYLineTravel(picture, DemoBackground);
+  Bitmap line;
+  while (GetNextTextLine(picture, DemoBackground, startRow, line)) {
+    FlattenTextLine(line, DemoInk);
+    // Glyph widths grouped into words by the gaps that become spaces.
+    std::vector<std::vector<int>> groups;
+    std::vector<int> spaces;
+    int x = 0, gap = 0;
+    Bitmap glyph;
+    while (GetNextCharacter(line, x, glyph, gap)) {
+      const int count = SpaceCount(gap, DemoSpaceWidth);
+      if (groups.empty() || count > 0) groups.emplace_back();
+      groups.back().push_back(glyph.Width());
+      spaces.push_back(count);
+    }
+    LinePlan linePlan;
+    for (const std::vector<int>& group : groups) {
+      if (nextWord >= words.size()) {
+        linePlan.Skip = true;
+        break;
+      }
+      const std::string& word = words[nextWord++];
+      if (group.size() == word.size()) {
+        for (char c : word) linePlan.Glyphs.emplace_back(1, c);
+      } else if (group.size() + 1 == word.size()) {
+        const auto widest =
+            static_cast<std::size_t>(std::max_element(group.begin(), group.end()) - group.begin());
+        for (std::size_t i = 0, c = 0; i < group.size(); ++i) {
+          const std::size_t take = i == widest ? 2 : 1;
+          linePlan.Glyphs.push_back(word.substr(c, take));
+          c += take;
+        }
+      } else {
+        linePlan.Skip = true;
+        break;
+      }
+    }
+    if (linePlan.Skip) {
+      linePlan.Glyphs.clear();
+    } else {
+      linePlan.Spaces = spaces;
+    }
+    plan.push_back(linePlan);
+  }
+  return plan;
+}
+
+class ScriptWindowTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    cues_ = ReadSrt(DemoSrt);
+    ASSERT_EQ(cues_.size(), 12u);
+    dictRoot_ = dir_.filePath(QStringLiteral("dict")).toStdString() + "/";
+    outRoot_ = dir_.filePath(QStringLiteral("out")).toStdString() + "/";
+    QDir().mkpath(QString::fromStdString(dictRoot_));
+    QDir().mkpath(QString::fromStdString(outRoot_));
+    ui_.OnProcessEvents = [this] {
+      QCoreApplication::processEvents();
+      AnswerRecognition();
+    };
+  }
+
+  void UseDemo(const std::string& extra = "") {
+    WriteSettings("[preferences]\nvobroot=" + DemoRoot + "\ndictionaryroot=" + dictRoot_ +
+                  "\noutputroot=" + outRoot_ + "\nspacewidth=" + std::to_string(DemoSpaceWidth) +
+                  "\n" + extra + "[vobfilelist]\n0=\"" + DemoVob + "\"\n");
+  }
+
+  void Click(const char* name) { QTest::mouseClick(Find<QToolButton>(name), Qt::LeftButton); }
+  std::vector<std::string> ScriptLines() {
+    std::vector<std::string> lines;
+    for (const QString& l : Find<QPlainTextEdit>("RichEdit1")->toPlainText().split('\n'))
+      lines.push_back(l.toStdString());
+    return lines;
+  }
+  QAction* FormatItem(const std::string& caption) {
+    for (QAction* a : Find<QMenu>("Output1")->actions())
+      if (a->data().toString().toStdString() == caption) return a;
+    ADD_FAILURE() << "no format item " << caption;
+    return nullptr;
+  }
+  // Format items as the menu shows them: caption and check mark.
+  std::vector<std::pair<std::string, bool>> FormatItems() {
+    std::vector<std::pair<std::string, bool>> items;
+    const QList<QAction*> all = Find<QMenu>("Output1")->actions();
+    for (qsizetype i = 2; i < all.size(); ++i)
+      items.emplace_back(all[i]->data().toString().toStdString(), all[i]->isChecked());
+    return items;
+  }
+
+  // The user in front of the recognition window.
+  void AnswerRecognition() {
+    TOCR* ocr = window_ ? window_->findChild<TOCR*>() : nullptr;
+    if (ocr == nullptr || !ocr->WaitingForInput() || !ocr->EditAscii->isEnabled()) return;
+    const int number = window_->SubtitleNr();
+    ++questions_[number];
+    if (abortNext_) {
+      QTest::mouseClick(ocr->BtnAbort, Qt::LeftButton);
+      return;
+    }
+    if (keepColorsNext_) {
+      keepColorsNext_ = false;
+      QTest::mouseClick(ocr->CheckKeepColors, Qt::LeftButton, Qt::NoModifier,
+                        QPoint(8, ocr->CheckKeepColors->height() / 2));
+    }
+    if (number != planFor_) {
+      planFor_ = number;
+      plan_ = MakePlan(window_->SubtitleBitmap(),
+                       Join(cues_.at(static_cast<std::size_t>(number - 1)).Lines, " "));
+      skipped_.assign(plan_.size(), false);
+    }
+    const QStringList shown = ocr->MemoTextLines->toPlainText().split('\n');
+    auto shownLine = [&](std::size_t i) {
+      return i < static_cast<std::size_t>(shown.size())
+                 ? shown[static_cast<qsizetype>(i)].toStdString()
+                 : std::string();
+    };
+    std::size_t l = 0;
+    while (l < plan_.size() && (plan_[l].Skip ? skipped_[l] : shownLine(l) == plan_[l].Text())) ++l;
+    if (l == plan_.size()) {
+      ADD_FAILURE() << "asked beyond the planned lines in subtitle " << number;
+      QTest::mouseClick(ocr->BtnAbort, Qt::LeftButton);
+      return;
+    }
+    if (plan_[l].Skip) {
+      skipped_[l] = true;
+      QTest::mouseClick(ocr->BtnSkipTextline, Qt::LeftButton);
+      return;
+    }
+    // The glyph asked about: the shown line is the text of the glyphs before it and its spaces.
+    const std::string current = shownLine(l);
+    std::string prefix;
+    for (std::size_t k = 0; k < plan_[l].Glyphs.size(); ++k) {
+      if (prefix + std::string(plan_[l].Spaces[k], ' ') == current) {
+        ocr->EditAscii->setText(QString::fromStdString(plan_[l].Glyphs[k]));
+        QTest::keyClick(ocr->EditAscii, Qt::Key_Return);
+        return;
+      }
+      prefix += std::string(plan_[l].Spaces[k], ' ') + plan_[l].Glyphs[k];
+    }
+    ADD_FAILURE() << "subtitle " << number << " line " << l << ": shown '" << current
+                  << "' is no glyph boundary of '" << plan_[l].Text() << "'";
+    QTest::mouseClick(ocr->BtnAbort, Qt::LeftButton);
+  }
+
+  int Questions() const {
+    int total = 0;
+    for (const auto& [n, count] : questions_) total += count;
+    return total;
+  }
+
+  // The demo's subtitles as the plain format shows them; the second is a skipped line.
+  std::vector<std::string> PlainDemoText() const {
+    std::vector<std::string> lines{Version};
+    for (std::size_t i = 0; i < cues_.size(); ++i)
+      lines.push_back(i == 1 ? std::string() : Join(cues_[i].Lines, " "));
+    return lines;
+  }
+
+  std::vector<SrtCue> cues_;
+  std::string dictRoot_, outRoot_;
+  std::map<int, int> questions_;
+  int planFor_ = -1;
+  std::vector<LinePlan> plan_;
+  std::vector<bool> skipped_;
+  bool abortNext_ = false;
+  bool keepColorsNext_ = false;
+};
+
+TEST_F(ScriptWindowTest, AllOverTheDemoLearnsAndRendersItsSubtitleText) {
+  UseDemo("outputini=" + std::to_string(ShippedFormatPosition("plain.ini")) + "\n");
+  TMain& w = Start();
+  EXPECT_EQ(Find<QLineEdit>("EditIniXOutput")->text().toStdString(),
+            "Plain text, one subtitle per line : plain.ini");
+  EXPECT_EQ(ScriptLines(), std::vector<std::string>{Version});
+
+  Click("BtnGetAll");
+  EXPECT_EQ(w.SubtitleNr(), 12);
+  EXPECT_EQ(ui_.MessageTexts(), std::vector<std::string>{"Last file in list reached!"});
+  EXPECT_GT(Questions(), 30);
+  EXPECT_EQ(ScriptLines(), PlainDemoText());
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(dictRoot_ + "chardict.ocr")));
+  // A picture of the filled script, for looking at the layout.
+  QDir().mkpath(QStringLiteral("/tmp/quelm-shots"));
+  w.grab().save(QStringLiteral("/tmp/quelm-shots/main-script-all.png"));
+
+  // Records: marker, time code, chapter, one reference line per text line, marker.
+  const std::vector<std::string> raw = w.RawScriptRecords().Lines();
+  ASSERT_GE(raw.size(), 9u);
+  EXPECT_EQ(std::vector<std::string>(raw.begin(), raw.begin() + 5),
+            (std::vector<std::string>{"<SUB_START>", "00:00:00", "0", Version, "<SUB_END>"}));
+  EXPECT_EQ(raw[5], "<SUB_START>");
+  EXPECT_EQ(raw[6].substr(0, 8), "00:00:01") << raw[6];
+  EXPECT_EQ(raw[7], "1");
+  EXPECT_EQ(raw[8].rfind("<" + dictRoot_ + "char_", 0), 0u) << raw[8];
+  EXPECT_EQ(Find<QPlainTextEdit>("UWScript")->toPlainText().toStdString(), Join(raw, "\n"));
+
+  // Another format renders the same records again: time codes from the SRT plus the 0.533 s
+  // lead of the first frame; the chapter label stays at 1 while reading (nothing advances it).
+  const int before = static_cast<int>(ui_.Messages.size());
+  FormatItem("Time codes and chapters : timecodes.ini")->trigger();
+  EXPECT_EQ(Pref("outputini"), std::to_string(ShippedFormatPosition("timecodes.ini")));
+  std::vector<std::string> expected{"Script", "", "[00:00:00] chapter 00", Version, ""};
+  for (std::size_t i = 0; i < cues_.size(); ++i) {
+    expected.push_back("[00:00:" + cues_[i].Start.substr(6, 2) + "] chapter 01");
+    if (i == 1) {
+      expected.push_back("");
+    } else {
+      // Text lines as the pictures hold them: the ninth cue's long line was wrapped in two.
+      if (i == 8) {
+        expected.push_back("A second stream");
+        expected.push_back("holds German text.");
+      } else {
+        for (const std::string& l : cues_[i].Lines) expected.push_back(l);
+      }
+    }
+    expected.push_back("");
+  }
+  expected.push_back("-- end of script --");
+  EXPECT_EQ(ScriptLines(), expected);
+  EXPECT_EQ(static_cast<int>(ui_.Messages.size()), before);
+
+  // A second pass over the disc asks only about the skipped line and appends the same records.
+  questions_.clear();
+  Click("BtnGotoFirst");
+  Click("BtnGetAll");
+  EXPECT_EQ(w.SubtitleNr(), 12);
+  for (const auto& [number, count] : questions_) EXPECT_EQ(number, 2) << count;
+  const std::vector<std::string> twice = w.RawScriptRecords().Lines();
+  ASSERT_EQ(twice.size(), 2 * raw.size() - 5);
+  EXPECT_EQ(std::vector<std::string>(twice.begin() + static_cast<long>(raw.size()), twice.end()),
+            std::vector<std::string>(raw.begin() + 5, raw.end()));
+
+  // "clear" starts again from the version record.
+  QTest::mouseClick(Find<QPushButton>("BtnClearText"), Qt::LeftButton);
+  EXPECT_EQ(w.RawScriptRecords().Lines(),
+            (std::vector<std::string>{"<SUB_START>", "00:00:00", "0", Version, "<SUB_END>"}));
+  EXPECT_EQ(ScriptLines(), (std::vector<std::string>{"Script", "", "[00:00:00] chapter 00", Version,
+                                                     "", "-- end of script --"}));
+}
+
+}  // namespace
+}  // namespace quelm::test

@@ -60,15 +60,23 @@ void TMain::ChangeRoot(RootKind kind) {
   const auto chosen =
       ui_.ChooseDirectory(RootDirectories::Caption(kind), edit->text().toStdString());
   if (!chosen || chosen->empty()) return;  // cancelled: the root stays
+  ApplyRoot(kind, *chosen);
+}
+
+void TMain::ApplyRoot(RootKind kind, const std::string& chosen) {
   RootSettings roots{EditVobRoot->text().toStdString(), EditOutputRoot->text().toStdString(),
                      EditDictionaryRoot->text().toStdString(), CheckOutputRoot->isChecked(),
                      CheckDictionaryRoot->isChecked()};
-  const RootDirectories::Keys keys = RootDirectories::Change(roots, kind, *chosen);
+  const RootDirectories::Keys keys = RootDirectories::Change(roots, kind, chosen);
   EditVobRoot->setText(QString::fromStdString(roots.VobRoot));
   EditOutputRoot->setText(QString::fromStdString(roots.OutputRoot));
   EditDictionaryRoot->setText(QString::fromStdString(roots.DictionaryRoot));
   settings_.Store(keys);
   RefreshVobInfo();
+}
+
+void TMain::OpenVobRoot(const std::string& directory) {
+  if (!directory.empty()) ApplyRoot(RootKind::Vob, directory);
 }
 
 void TMain::BtnChangeVobRootClick() {

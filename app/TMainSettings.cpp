@@ -16,6 +16,8 @@
 #include <QSlider>
 #include <QToolButton>
 
+#include <algorithm>
+
 #include "app/ColorPanel.h"
 #include "app/PaletteMapping.h"
 #include "app/PreferenceKeys.h"
@@ -467,6 +469,18 @@ void TMain::BtnAddVobToListClick() {
   const auto chosen = ui_.ChooseOpenFile("Open", EditVobRoot->text().toStdString(), VobFileFilter);
   if (!chosen) return;
   VobFileListBox->addItem(QString::fromStdString(*chosen));
+  FileListChanged();
+}
+
+void TMain::OpenVobFile(const std::string& path) {
+  const std::vector<std::string> entries = VobFileListBox->Entries();
+  const auto listed = std::find(entries.begin(), entries.end(), path);
+  if (listed == entries.end()) VobFileListBox->addItem(QString::fromStdString(path));
+  VobFileListBox->setCurrentRow(listed == entries.end()
+                                    ? VobFileListBox->count() - 1
+                                    : static_cast<int>(listed - entries.begin()));
+  SaveFileList();
+  if (fileListFolded_) SetFileListFolded(false);
   FileListChanged();
 }
 

@@ -1,45 +1,88 @@
-// quelm: the desktop program. Usage: quelm [--settings FILE]
+// quelm: the desktop program. Usage: quelm [--settings FILE] [VOB file | IFO file | directory ...]
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <cstdio>
-#include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/QtUserInteraction.h"
 #include "app/SettingsLocation.h"
 #include "app/SettingsStore.h"
+#include "app/StartPaths.h"
 #include "app/TMain.h"
+#include "quelm/Version.h"
+
+namespace {
+
+void DescribeCommandLine(QCommandLineParser& parser, QCommandLineOption& settingsOption) {
+  parser.setApplicationDescription(QStringLiteral(
+      "Turns the bitmap subtitles of a DVD into a text script.\n\n"
+      "A directory or an IFO file becomes the VOB/IFO root; VOB files are added to the\n"
+      "VOB file list, the last one selected. Settings are kept in $QUELM_SETTINGS if set,\n"
+      "else in $XDG_CONFIG_HOME/quelm/quelm.ini (~/.config/quelm/quelm.ini)."));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  parser.addOption(settingsOption);
+  parser.addPositionalArgument(QStringLiteral("paths"),
+                               QStringLiteral("VOB files, an IFO file or a title set directory."),
+                               QStringLiteral("[FILE.vob | FILE.ifo | DIRECTORY ...]"));
+}
+
+// --help and --version answer without a display, so they are looked for before the window
+// system is needed.
+bool AsksOnlyForText(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string argument = argv[i];
+    if (argument == "--") break;
+    if (argument == "-h" || argument == "--help" || argument == "--help-all" ||
+        argument == "-v" || argument == "--version" || argument == "-?")
+      return true;
+  }
+  return false;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Quelm"));
+  std::unique_ptr<QCoreApplication> app;
+  if (AsksOnlyForText(argc, argv))
+    app = std::make_unique<QCoreApplication>(argc, argv);
+  else
+    app = std::make_unique<QApplication>(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("Quelm"));
+  QCoreApplication::setApplicationVersion(QString::fromUtf8(quelm::VersionText));
+
+  QCommandLineParser parser;
+  QCommandLineOption settingsOption(QStringLiteral("settings"),
+                                    QStringLiteral("Use FILE instead of the usual quelm.ini."),
+                                    QStringLiteral("FILE"));
+  DescribeCommandLine(parser, settingsOption);
+  parser.process(*app);  // --help, --version and unknown options end here
 
   std::optional<std::string> settingsArgument;
-  const QStringList arguments = QApplication::arguments();
-  for (int i = 1; i < arguments.size(); ++i) {
-    if (arguments[i] == QLatin1String("--settings") && i + 1 < arguments.size()) {
-      settingsArgument = arguments[++i].toStdString();
-    } else if (arguments[i].startsWith(QLatin1String("--settings="))) {
-      settingsArgument = arguments[i].mid(11).toStdString();
-    } else if (arguments[i] == QLatin1String("--help") || arguments[i] == QLatin1String("-h")) {
-      std::puts("Usage: quelm [--settings FILE]");
-      return 0;
-    } else {
-      std::fprintf(stderr, "quelm: unknown argument %s\nUsage: quelm [--settings FILE]\n",
-                   arguments[i].toLocal8Bit().constData());
-      return 2;
-    }
-  }
+  if (parser.isSet(settingsOption)) settingsArgument = parser.value(settingsOption).toStdString();
   const std::string path = quelm::ResolveSettingsPath(settingsArgument, quelm::ProcessEnvironment);
   // The first write would fail in a directory that does not exist yet.
   QDir().mkpath(QFileInfo(QString::fromStdString(path)).absolutePath());
+
+  std::vector<std::string> arguments;
+  for (const QString& argument : parser.positionalArguments())
+    arguments.push_back(argument.toStdString());
+  const quelm::StartPaths start =
+      quelm::StartPaths::Sort(arguments, QDir::currentPath().toStdString());
+  for (const std::string& missing : start.Missing)
+    std::fprintf(stderr, "quelm: no such file or directory: %s\n", missing.c_str());
 
   quelm::QtUserInteraction ui;
   quelm::SettingsStore settings(path, ui);
   quelm::TMain window(settings, ui);
   ui.SetParent(&window);
+  window.OpenVobRoot(start.VobRoot);
+  for (const std::string& file : start.VobFiles) window.OpenVobFile(file);
   window.show();
   return QApplication::exec();
 }

@@ -1,0 +1,49 @@
+// Sorting of the program's path arguments.
+#include "app/StartPaths.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+namespace quelm {
+
+namespace {
+
+bool HasIfoExtension(const std::filesystem::path& path) {
+  std::string extension = path.extension().string();
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return extension == ".ifo";
+}
+
+}  // namespace
+
+StartPaths StartPaths::Sort(const std::vector<std::string>& arguments,
+                            const std::string& currentDirectory) {
+  namespace fs = std::filesystem;
+  StartPaths paths;
+  for (const std::string& argument : arguments) {
+    if (argument.empty()) continue;
+    fs::path path(argument);
+    if (path.is_relative()) path = fs::path(currentDirectory) / path;
+    path = path.lexically_normal();
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (ec || !fs::exists(status)) {
+      paths.Missing.push_back(argument);
+    } else if (fs::is_directory(status)) {
+      std::string root = path.string();
+      // lexically_normal keeps a trailing separator; the root rules add their own.
+      if (root.size() > 1 && root.back() == '/') root.pop_back();
+      paths.VobRoot = root;
+    } else if (HasIfoExtension(path)) {
+      paths.VobRoot = path.parent_path().string();
+    } else if (std::find(paths.VobFiles.begin(), paths.VobFiles.end(), path.string()) ==
+               paths.VobFiles.end()) {
+      paths.VobFiles.push_back(path.string());
+    }
+  }
+  return paths;
+}
+
+}  // namespace quelm

@@ -157,6 +157,24 @@ std::vector<LinePlan> MakePlan(const Bitmap& picture, const std::string& text) {
   return plan;
 }
 
+// The text of an RTF file as unrtf reads it, without its banner lines; skips when it is absent.
+std::vector<std::string> ReadRtfWithUnrtf(const std::string& path) {
+  QProcess unrtf;
+  unrtf.start(QStringLiteral("unrtf"), {QStringLiteral("--text"), QString::fromStdString(path)});
+  if (!unrtf.waitForFinished(30000) || unrtf.exitCode() != 0) {
+    ADD_FAILURE() << "unrtf did not read " << path;
+    return {};
+  }
+  QStringList lines = QString::fromUtf8(unrtf.readAllStandardOutput()).split('\n');
+  while (!lines.isEmpty() && (lines.front().startsWith(QStringLiteral("###")) ||
+                              lines.front().isEmpty() || lines.front().startsWith('-')))
+    lines.pop_front();
+  if (!lines.isEmpty() && lines.back().isEmpty()) lines.pop_back();
+  std::vector<std::string> text;
+  for (const QString& l : lines) text.push_back(l.toStdString());
+  return text;
+}
+
 class ScriptWindowTest : public MainWindowTest {
  protected:
   void SetUp() override {
@@ -333,6 +351,26 @@ TEST_F(ScriptWindowTest, AllOverTheDemoLearnsAndRendersItsSubtitleText) {
   EXPECT_EQ(ScriptLines(), expected);
   EXPECT_EQ(static_cast<int>(ui_.Messages.size()), before);
 
+  // Saving writes what the view shows as an RTF document; a real reader gives the lines back.
+  const std::string saved = outRoot_ + "script.rtf";
+  ui_.SaveFiles.push_back(saved);
+  QTest::mouseClick(Find<QPushButton>("BtnSaveTo"), Qt::LeftButton);
+  ASSERT_EQ(ui_.SaveRequests.size(), 1u);
+  EXPECT_EQ(ui_.SaveRequests[0].Directory, outRoot_);
+  EXPECT_EQ(ui_.SaveRequests[0].ProposedName, "moviescript.txt");
+  // unrtf's text mode folds runs of blanks into one, so the version line is compared so too;
+  // the document itself keeps them.
+  auto fold = [](std::vector<std::string> lines) {
+    for (std::string& l : lines)
+      while (l.find("  ") != std::string::npos) l.replace(l.find("  "), 2, " ");
+    return lines;
+  };
+  EXPECT_EQ(ReadRtfWithUnrtf(saved), fold(expected));
+  std::ifstream rtf(saved, std::ios::binary);
+  const std::string document((std::istreambuf_iterator<char>(rtf)), {});
+  EXPECT_EQ(document.rfind("{\\rtf1", 0), 0u);
+  EXPECT_NE(document.find(Version), std::string::npos);
+
   // A second pass over the disc asks only about the skipped line and appends the same records.
   questions_.clear();
   Click("BtnGotoFirst");
@@ -350,6 +388,123 @@ TEST_F(ScriptWindowTest, AllOverTheDemoLearnsAndRendersItsSubtitleText) {
             (std::vector<std::string>{"<SUB_START>", "00:00:00", "0", Version, "<SUB_END>"}));
   EXPECT_EQ(ScriptLines(), (std::vector<std::string>{"Script", "", "[00:00:00] chapter 00", Version,
                                                      "", "-- end of script --"}));
+}
+
+TEST_F(ScriptWindowTest, FormatMenuRestoresTheStoredPositionAndStoresAClick) {
+  const int tags = ShippedFormatPosition("tags.ini");
+  UseDemo("outputini=" + std::to_string(tags) + "\n");
+  Start();
+  const auto items = FormatItems();
+  const QStringList files = QDir(QStringLiteral(QUELM_BIN_DIR "/outputini"))
+                                .entryList({QStringLiteral("*.ini")}, QDir::Files);
+  ASSERT_EQ(items.size(), static_cast<std::size_t>(files.size()));
+  for (std::size_t i = 0; i < items.size(); ++i)
+    EXPECT_EQ(items[i].second, static_cast<int>(i) + 2 == tags) << items[i].first;
+  EXPECT_EQ(Find<QLineEdit>("EditIniXOutput")->text().toStdString(), "Tag showcase : tags.ini");
+  EXPECT_EQ(ScriptLines().front(),
+            "Tag showcase - the header is copied as it stands: <HH> stays <HH>");
+
+  FormatItem("Plain text, one subtitle per line : plain.ini")->trigger();
+  EXPECT_EQ(Pref("outputini"), std::to_string(ShippedFormatPosition("plain.ini")));
+  int checked = 0;
+  for (const auto& [caption, on] : FormatItems()) checked += on ? 1 : 0;
+  EXPECT_EQ(checked, 1);
+  EXPECT_EQ(ScriptLines(), std::vector<std::string>{Version});
+
+  // A position that names no item selects nothing, quietly: no format, an empty script.
+  Stop();
+  UseDemo("outputini=99\n");
+  Start();
+  for (const auto& [caption, on] : FormatItems()) EXPECT_FALSE(on) << caption;
+  EXPECT_TRUE(Find<QLineEdit>("EditIniXOutput")->text().isEmpty());
+  EXPECT_EQ(ScriptLines(), std::vector<std::string>{""});
+  EXPECT_TRUE(ui_.Messages.empty());
+  EXPECT_EQ(Pref("outputini"), "99");
+}
+
+TEST_F(ScriptWindowTest, FailedRenderingShowsItsMessageAndKeepsTheLinesBefore) {
+  const QString formats = dir_.filePath(QStringLiteral("formats"));
+  QDir().mkpath(formats);
+  auto write = [&](const char* name, const std::string& text) {
+    QFile file(formats + "/" + name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text.data(), static_cast<qint64>(text.size()));
+  };
+  // SUB_NR is 0 until a subtitle is found.
+  write("div.ini",
+        "[ini_info]\nname=Division\n[header]\n0=head\n[body]\n0=<SUBPIC>\n"
+        "1=<MATH_START><MATH_VALUE=100><MATH_DIV><SUB_NR><MATH_RESULT>\n[footer]\n0=foot\n");
+  write("width.ini", "[ini_info]\nname=Width\n[body]\n0=a<MATH_WIDTH=abc>b\n");
+  UseDemo("learn=1\n");  // after reading: nothing is asked
+  TMain& w = Start();
+  w.SetFormatDirectory(formats.toStdString());
+  w.CreateOutputIniMenu();
+  ui_.Messages.clear();
+
+  FormatItem("Division : div.ini")->trigger();
+  EXPECT_EQ(ui_.MessageTexts(), std::vector<std::string>{"Division by zero"});
+  EXPECT_EQ(ScriptLines(), (std::vector<std::string>{"head", Version}));
+
+  // The records were not touched: once SUB_NR is 1 the same format renders to the end.
+  Click("BtnGoNext");
+  EXPECT_EQ(ui_.Messages.size(), 1u);
+  const std::vector<std::string> lines = ScriptLines();
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(lines[0], "head");
+  EXPECT_EQ(lines[1], Version);
+  EXPECT_EQ(lines[2], "100");
+  // Learned after reading, the characters stand as their own references until named.
+  EXPECT_EQ(lines[3].rfind("<" + dictRoot_ + "char_0.bmp>", 0), 0u) << lines[3];
+  EXPECT_EQ(lines[4], "100");
+  EXPECT_EQ(lines[5], "foot");
+
+  FormatItem("Width : width.ini")->trigger();
+  EXPECT_EQ(ui_.MessageTexts().back(), "'abc' is not a valid integer value");
+  EXPECT_EQ(ScriptLines(), std::vector<std::string>{""});
+  EXPECT_EQ(w.RawScriptRecords().Lines().size(), 5u + 5u);
+}
+
+TEST_F(ScriptWindowTest, RecognitionOffOrWithoutDictionaryRootAddsNoRecord) {
+  UseDemo("enableocr=0\n");
+  TMain& w = Start();
+  Click("BtnGoNext");
+  EXPECT_EQ(w.SubtitleNr(), 1);
+  EXPECT_EQ(w.RawScriptRecords().Lines().size(), 5u);
+  EXPECT_EQ(Questions(), 0);
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(dictRoot_ + "chardict.ocr")));
+  EXPECT_TRUE(ui_.Messages.empty());
+
+  // Without a dictionary root the characters would be written wherever the program started.
+  Stop();
+  WriteSettings("[preferences]\n[vobfilelist]\n0=\"" + DemoVob + "\"\n");
+  TMain& again = Start();
+  Click("BtnGetAll");
+  EXPECT_EQ(again.SubtitleNr(), 1);  // the message ends "all" at the first subtitle
+  EXPECT_EQ(ui_.MessageTexts(),
+            std::vector<std::string>{"No dictionary root is set: choose one under Settings, "
+                                     "Directories, Dictionary root."});
+  EXPECT_EQ(again.RawScriptRecords().Lines().size(), 5u);
+}
+
+TEST_F(ScriptWindowTest, AbortAddsNothingAndKeptColoursBecomeTheSettings) {
+  UseDemo();
+  TMain& w = Start();
+  abortNext_ = true;
+  Click("BtnGoNext");
+  EXPECT_EQ(questions_[1], 1);
+  EXPECT_EQ(w.RawScriptRecords().Lines().size(), 5u);
+  EXPECT_EQ(Pref("autocolordetection"), "<missing>");
+
+  // "Keep these colors" on the first question: detection picked the letters' fill, colour row 1.
+  abortNext_ = false;
+  keepColorsNext_ = true;
+  Click("BtnGotoFirst");
+  EXPECT_EQ(w.RawScriptRecords().Lines().size(), 10u);
+  EXPECT_FALSE(Find<QCheckBox>("CheckAutoColorDetect")->isChecked());
+  EXPECT_TRUE(Find<QRadioButton>("RadioCharCol1_1")->isChecked());
+  EXPECT_EQ(Pref("autocolordetection"), "0");
+  EXPECT_EQ(Pref("charcolor"), "1");
+  EXPECT_TRUE(Find<QRadioButton>("RadioCharCol1_1")->isEnabled());
 }
 
 }  // namespace

@@ -10,16 +10,6 @@
 
 namespace quelm {
 
-namespace {
-
-// The first record of a script as "clear" writes it.
-bool IsVersionRecord(const std::vector<std::string>& record) {
-  return record.size() == 3 && record[0].starts_with("00:00:00") && record[1] == "0" &&
-         record[2] == VersionRecordLine;
-}
-
-}  // namespace
-
 std::string ScriptRendering::Text() const {
   return JoinTextLines(Lines);
 }
@@ -57,35 +47,38 @@ ScriptRendering ScriptRenderer::Render(const std::vector<std::string>& rawLines,
   if (!withCalendar.Calendar) withCalendar.Calendar = calendar_.get();
 
   // The records as the walk over the lines has always found them: "<SUB_START>" empties the
-  // buffer, "<SUB_END>" renders what it holds.
-  std::vector<std::vector<std::string>> records;
-  std::vector<std::string> record;
-  for (const std::string& line : rawLines) {
-    if (line == RecordStartMarker) {
-      record.clear();
-    } else if (line == RecordEndMarker) {
-      records.push_back(record);
-    } else {
-      record.push_back(line);
+  // buffer, "<SUB_END>" renders what it holds. A first pass reads only the first items of each
+  // record, for the times; the second fills the buffer and renders, as one pass did before.
+  std::vector<RecordTimes> times;
+  std::vector<bool> subtitle;
+  {
+    const std::string* items[3] = {nullptr, nullptr, nullptr};
+    std::size_t count = 0;
+    for (const std::string& line : rawLines) {
+      if (line == RecordStartMarker) {
+        count = 0;
+      } else if (line == RecordEndMarker) {
+        const std::string timeCode = count > 0 ? *items[0] : std::string();
+        const RecordFacts facts = ReadRecordFacts(timeCode);
+        RecordTimes recordTimes;
+        recordTimes.StartMs = facts.HasStart ? facts.StartMs : TimeCodeMs(timeCode).value_or(0);
+        recordTimes.EndMs = facts.HasEnd ? facts.EndMs : -1;
+        recordTimes.Forced = facts.Forced;
+        // The version record that "clear" writes first is no subtitle.
+        const bool version = times.empty() && count == 3 && items[0]->starts_with("00:00:00") &&
+                             *items[1] == "0" && *items[2] == VersionRecordLine;
+        if (version) recordTimes.EndMs = recordTimes.StartMs;
+        times.push_back(recordTimes);
+        subtitle.push_back(!version);
+      } else {
+        if (count < 3) items[count] = &line;
+        ++count;
+      }
     }
-  }
-
-  std::vector<RecordTimes> times(records.size());
-  std::vector<bool> subtitle(records.size(), true);
-  for (std::size_t i = 0; i < records.size(); ++i) {
-    const std::string timeCode = records[i].empty() ? std::string() : records[i][0];
-    const RecordFacts facts = ReadRecordFacts(timeCode);
-    times[i].StartMs = facts.HasStart ? facts.StartMs : TimeCodeMs(timeCode).value_or(0);
-    times[i].EndMs = facts.HasEnd ? facts.EndMs : -1;
-    times[i].Forced = facts.Forced;
-  }
-  if (!records.empty() && IsVersionRecord(records[0])) {
-    subtitle[0] = false;
-    times[0].EndMs = times[0].StartMs;
   }
   // Open ends: the next subtitle's start when it is later, else the default display time.
   std::int64_t nextStart = -1;
-  for (std::size_t i = records.size(); i-- > 0;) {
+  for (std::size_t i = times.size(); i-- > 0;) {
     if (!subtitle[i]) continue;
     if (times[i].EndMs < 0)
       times[i].EndMs =
@@ -96,19 +89,29 @@ ScriptRendering ScriptRenderer::Render(const std::vector<std::string>& rawLines,
   // Header and footer are written as they stand: no tags filled, "<<" left as it is.
   rendering.Lines = format.Header;
   int index = 0;
-  for (std::size_t i = 0; i < records.size(); ++i) {
-    if (subtitle[i]) {
-      if (forcedOnly && !times[i].Forced) continue;
-      times[i].Index = ++index;
-    } else if (format.SkipVersionRecord) {
-      continue;
-    }
-    withCalendar.Times = &times[i];
-    const Status converted =
-        engine_.ConvertSubpicBody(records[i], format.Body, withCalendar, rendering.Lines);
-    if (!converted) {
-      rendering.Result = converted;
-      return rendering;
+  std::size_t recordIndex = 0;
+  std::vector<std::string> record;
+  for (const std::string& line : rawLines) {
+    if (line == RecordStartMarker) {
+      record.clear();
+    } else if (line == RecordEndMarker) {
+      RecordTimes& recordTimes = times[recordIndex];
+      const bool isSubtitle = subtitle[recordIndex++];
+      if (isSubtitle) {
+        if (forcedOnly && !recordTimes.Forced) continue;
+        recordTimes.Index = ++index;
+      } else if (format.SkipVersionRecord) {
+        continue;
+      }
+      withCalendar.Times = &recordTimes;
+      const Status converted =
+          engine_.ConvertSubpicBody(record, format.Body, withCalendar, rendering.Lines);
+      if (!converted) {
+        rendering.Result = converted;
+        return rendering;
+      }
+    } else {
+      record.push_back(line);
     }
   }
   rendering.Lines.insert(rendering.Lines.end(), format.Footer.begin(), format.Footer.end());

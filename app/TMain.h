@@ -207,6 +207,7 @@ class TMain : public QMainWindow {
   void AppendToRawScript(const std::string& timeCode, const std::string& chapter,
                          const std::vector<std::string>& textLines);
   void OutputIniXClick(QAction* item);
+  void ShowCurrentFormat(const QString& caption);
   void BtnClearTextClick();
   bool BtnSaveToClick();
   void Editdictionary1Click();

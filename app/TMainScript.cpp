@@ -86,14 +86,21 @@ void TMain::CreateOutputIniMenu() {
     OutputIniXClick(selected);
   } else {
     // A rebuild that found the current format again: it stays current, its position unwritten.
-    EditIniXOutput->setText(selected->data().toString());
+    ShowCurrentFormat(selected->data().toString());
     for (QAction* action : formatActions_) action->setChecked(action == selected);
     Updatetextoutput1Click();
   }
 }
 
+void TMain::ShowCurrentFormat(const QString& caption) {
+  EditIniXOutput->setText(caption);
+  // The field is narrow: its start names the format, the tip shows all of it.
+  EditIniXOutput->setCursorPosition(0);
+  EditIniXOutput->setToolTip(caption);
+}
+
 void TMain::OutputIniXClick(QAction* item) {
-  EditIniXOutput->setText(item->data().toString());
+  ShowCurrentFormat(item->data().toString());
   item->setChecked(true);
   const QList<QAction*> items = Output1->actions();
   for (qsizetype position = FirstFormatMenuPosition; position < items.size(); ++position) {

@@ -12,6 +12,9 @@
 #include "MainWindowFixture.h"
 #include "app/TAbout.h"
 
+// Fontconfig keeps a cache for the life of the process that LeakSanitizer takes for a leak.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
+
 namespace quelm::test {
 namespace {
 

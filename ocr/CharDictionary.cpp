@@ -37,6 +37,8 @@ std::vector<std::string> SplitLines(const std::string& content) {
   return lines;
 }
 
+CutBox WholeOf(const Bitmap& b) { return {0, 0, b.Width() - 1, b.Height() - 1}; }
+
 }  // namespace
 
 std::size_t CharDictionary::KeyHash::operator()(const Key& k) const {
@@ -44,30 +46,40 @@ std::size_t CharDictionary::KeyHash::operator()(const Key& k) const {
                                   (static_cast<std::uint64_t>(k.Height) << 20));
 }
 
-CharDictionary::Key CharDictionary::KeyOf(const Bitmap& b) {
-  // FNV-1a over the pixels that matching compares.
+CharDictionary::Key CharDictionary::KeyOf(const Bitmap& source, const CutBox& box) {
+  // Over the pixels that matching compares, by their lowest bit, 64 to a word, one multiply per
+  // word: black and white (all a flattened line holds) hash apart exactly; other colours that
+  // share low bits share a bucket and the comparison tells them apart.
+  const int width = box.Right - box.Left + 1;
+  const int height = box.Bottom - box.Top + 1;
   std::uint64_t h = 1469598103934665603ull;
-  for (int y = 0; y < b.Height() - 1; ++y) {
-    const Color* row = b.Row(y);
-    for (int x = 0; x < b.Width() - 1; ++x) {
-      h ^= row[x];
-      h *= 1099511628211ull;
+  for (int y = box.Top; y < box.Bottom; ++y) {
+    const Color* row = source.Row(y) + box.Left;
+    for (int x = 0; x < width - 1;) {
+      const int end = std::min(width - 1, x + 64);
+      std::uint64_t word = 0;
+      for (; x < end; ++x) word = (word << 1) | (row[x] & 1u);
+      h = (h ^ word) * 1099511628211ull;
     }
   }
-  return {b.Width(), b.Height(), h};
+  return {width, height, h ^ (h >> 29)};
 }
 
-bool CharDictionary::SameOutsideLastRowAndColumn(const Bitmap& a, const Bitmap& b) {
-  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-  for (int y = 0; y < a.Height() - 1; ++y)
-    if (!std::equal(a.Row(y), a.Row(y) + (a.Width() - 1), b.Row(y))) return false;
+bool CharDictionary::SameOutsideLastRowAndColumn(const Bitmap& entry, const Bitmap& source,
+                                                 const CutBox& box) {
+  const int width = box.Right - box.Left + 1;
+  if (entry.Width() != width || entry.Height() != box.Bottom - box.Top + 1) return false;
+  for (int y = 0; y < entry.Height() - 1; ++y) {
+    const Color* row = entry.Row(y);
+    if (!std::equal(row, row + (width - 1), source.Row(box.Top + y) + box.Left)) return false;
+  }
   return true;
 }
 
 void CharDictionary::Index(std::size_t position) {
   const TCharEntry& e = charList_[position];
   if (e.Unloaded || e.Bitmap.IsEmpty()) return;
-  index_[KeyOf(e.Bitmap)].push_back(position);
+  index_[KeyOf(e.Bitmap, WholeOf(e.Bitmap))].push_back(position);
 }
 
 void CharDictionary::Clear() {
@@ -77,10 +89,18 @@ void CharDictionary::Clear() {
 
 std::optional<std::size_t> CharDictionary::CompareCharacterWithList(const Bitmap& character) const {
   if (character.IsEmpty()) return std::nullopt;
-  const auto it = index_.find(KeyOf(character));
+  return CompareCharacterWithList(character, WholeOf(character));
+}
+
+std::optional<std::size_t> CharDictionary::CompareCharacterWithList(const Bitmap& source,
+                                                                    const CutBox& box) const {
+  if (box.Right < box.Left || box.Bottom < box.Top || !source.Contains(box.Left, box.Top) ||
+      !source.Contains(box.Right, box.Bottom))
+    return std::nullopt;
+  const auto it = index_.find(KeyOf(source, box));
   if (it == index_.end()) return std::nullopt;
   for (std::size_t position : it->second)
-    if (SameOutsideLastRowAndColumn(charList_[position].Bitmap, character)) return position;
+    if (SameOutsideLastRowAndColumn(charList_[position].Bitmap, source, box)) return position;
   return std::nullopt;
 }
 

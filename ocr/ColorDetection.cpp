@@ -11,12 +11,14 @@ ColorDetectionResult AutoDetectColorSettings(const Bitmap& line, const std::arra
   for (int k = 0; k < 4; ++k) {
     result.Heights[k] = ColorDetectionResult::NoCharacter;
     if (colors[k] == backgroundColor) continue;
-    Bitmap trial = line;
-    FlattenTextLine(trial, colors[k]);
+    const Bitmap trial = FlattenedCopy(line, {0, 0, line.Width() - 1, line.Height() - 1}, colors[k]);
+    std::vector<unsigned char> inkColumns;
+    InkColumns(trial, inkColumns);
     int charX = 0;
     int gap = 0;
-    Bitmap first;
-    if (GetNextCharacter(trial, charX, first, gap)) result.Heights[k] = first.Height();
+    CutBox first;
+    if (FindNextCharacter(trial, inkColumns, charX, gap, first))
+      result.Heights[k] = first.Bottom - first.Top + 1;
   }
   for (int k = 0; k < 4; ++k)
     if (result.Heights[k] < result.Heights[result.Best]) result.Best = k;

@@ -3,6 +3,8 @@
 // subpicture again with the next ink colour.
 #include "ocr/RecognitionRun.h"
 
+#include <string_view>
+
 #include "ocr/ColorDetection.h"
 #include "platform/BmpFile.h"
 
@@ -10,7 +12,7 @@ namespace quelm {
 
 namespace {
 
-void Append(std::vector<std::string>& lines, int index, const std::string& text) {
+void Append(std::vector<std::string>& lines, int index, std::string_view text) {
   if (index < 0) return;
   if (lines.size() <= static_cast<std::size_t>(index)) lines.resize(static_cast<std::size_t>(index) + 1);
   lines[static_cast<std::size_t>(index)] += text;
@@ -44,28 +46,34 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
   bool aborted = false;
 
   int startRow = DetermineYLineTravel(subpicture, settings_.BackgroundColor);
-  Bitmap line;
+  // Characters are matched where they lie in the flattened line; a line or character is copied
+  // out only for the hooks, a question or learning.
   CutBox lineBox;
+  std::vector<unsigned char> inkColumns;
   while (!aborted && !abortRequested_ &&
-         GetNextTextLine(subpicture, settings_.BackgroundColor, startRow, line, &lineBox)) {
+         FindNextTextLine(subpicture, settings_.BackgroundColor, startRow, lineBox)) {
+    Bitmap line;
+    const auto unflattened = [&]() -> const Bitmap& {
+      if (line.IsEmpty()) line = CopyBox(subpicture, lineBox);
+      return line;
+    };
     if (autoDetect) {
-      charColor = settings_.Colors[AutoDetectColorSettings(line, settings_.Colors,
+      charColor = settings_.Colors[AutoDetectColorSettings(unflattened(), settings_.Colors,
                                                            settings_.BackgroundColor).Best];
       autoDetect = false;
       if (OnCharColorChanged) OnCharColorChanged(charColor);
     }
-    if (OnTextLine) OnTextLine(line, lineBox);
+    if (OnTextLine) OnTextLine(unflattened(), lineBox);
     bool skipTextline = false;
     bool changeColor = false;
     ++lineIndex;
-    Bitmap flat = line;
-    FlattenTextLine(flat, charColor);
+    const Bitmap flat = FlattenedCopy(subpicture, lineBox, charColor);
+    InkColumns(flat, inkColumns);
     int charX = 0;
     int gap = 0;
-    Bitmap character;
     CutBox charBox;
     int characterIndex = -1;
-    while (!aborted && !changeColor && GetNextCharacter(flat, charX, character, gap, &charBox)) {
+    while (!aborted && !changeColor && FindNextCharacter(flat, inkColumns, charX, gap, charBox)) {
       ++characterIndex;
       if (EventPump) EventPump();
       if (abortRequested_) {
@@ -73,67 +81,70 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
         break;
       }
       if (skipTextline) continue;
-      if (OnCharacter) OnCharacter(character, charBox);
+      if (OnCharacter) OnCharacter(CopyBox(flat, charBox), charBox);
       const std::string spaces(static_cast<std::size_t>(SpaceCount(gap, settings_.SpaceWidth)), ' ');
       Append(result.VisibleLines, lineIndex, spaces);
       Append(result.ReferenceLines, lineIndex, spaces);
 
+      if (const auto found = dictionary_.CompareCharacterWithList(flat, charBox)) {
+        const TCharEntry& entry = dictionary_.CharList()[*found];
+        Append(result.VisibleLines, lineIndex, entry.Text);
+        Append(result.ReferenceLines, lineIndex, "<");
+        Append(result.ReferenceLines, lineIndex, entry.FileName);
+        Append(result.ReferenceLines, lineIndex, ">");
+        continue;
+      }
+      const Bitmap character = CopyBox(flat, charBox);
       std::string text;
       std::string reference;
-      if (const auto found = dictionary_.CompareCharacterWithList(character)) {
-        const TCharEntry& entry = dictionary_.CharList()[*found];
-        text = entry.Text;
-        reference = "<" + entry.FileName + ">";
+      const std::string name =
+          dictionary_.NextFreeFileName(settings_.DictionaryRoot, nextCharFileNumber);
+      reference = "<" + name + ">";
+      bool skipCharacter = false;
+      if (settings_.LearnAfterReading) {
+        text = reference;
+      } else if (!AskCharacter) {
+        skipCharacter = true;
       } else {
-        const std::string name =
-            dictionary_.NextFreeFileName(settings_.DictionaryRoot, nextCharFileNumber);
-        reference = "<" + name + ">";
-        bool skipCharacter = false;
-        if (settings_.LearnAfterReading) {
-          text = reference;
-        } else if (!AskCharacter) {
-          skipCharacter = true;
-        } else {
-          ++result.Asked;
-          const CharacterAnswer answer = AskCharacter(
-              {character, line, charBox, lineBox, name, result.VisibleLines, !keepColors_,
-               lineIndex, characterIndex});
-          if (answer.KeepColors) keepColors_ = true;
-          switch (answer.Kind) {
-            case AnswerKind::Text:
-              text = answer.Text == "<" ? "<<" : answer.Text;
-              // The index holds one line per text.
-              for (char& c : text)
-                if (c == '\r' || c == '\n') c = ' ';
-              break;
-            case AnswerKind::SkipCharacter: skipCharacter = true; break;
-            case AnswerKind::SkipTextline: skipTextline = true; break;
-            case AnswerKind::Abort: aborted = true; break;
-            case AnswerKind::ChangeColor:
-              // Refused once the colours are kept (the window disables the button then).
-              if (keepColors_) {
-                skipCharacter = true;
-              } else {
-                changeColor = true;
-                charColor = NextCharColor(charColor, settings_.Colors);
-                if (OnCharColorChanged) OnCharColorChanged(charColor);
-              }
-              break;
-          }
-          if (abortRequested_) aborted = true;
+        ++result.Asked;
+        const CharacterAnswer answer = AskCharacter(
+            {character, unflattened(), charBox, lineBox, name, result.VisibleLines, !keepColors_,
+             lineIndex, characterIndex});
+        if (answer.KeepColors) keepColors_ = true;
+        switch (answer.Kind) {
+          case AnswerKind::Text:
+            text = answer.Text == "<" ? "<<" : answer.Text;
+            // The index holds one line per text.
+            for (char& c : text)
+              if (c == '\r' || c == '\n') c = ' ';
+            break;
+          case AnswerKind::SkipCharacter: skipCharacter = true; break;
+          case AnswerKind::SkipTextline: skipTextline = true; break;
+          case AnswerKind::Abort: aborted = true; break;
+          case AnswerKind::ChangeColor:
+            // Refused once the colours are kept (the window disables the button then).
+            if (keepColors_) {
+              skipCharacter = true;
+            } else {
+              changeColor = true;
+              charColor = NextCharColor(charColor, settings_.Colors);
+              if (OnCharColorChanged) OnCharColorChanged(charColor);
+            }
+            break;
         }
-        if (skipCharacter || skipTextline || changeColor || aborted) continue;
-        // The file first: an entry whose bitmap was never written would be a dangling reference.
-        const Status written = WriteBmp(name, character, 1);
-        if (!written.Ok) {
-          result.Outcome = written;
-          aborted = true;
-          continue;
-        }
-        dictionary_.AddCurrentCharacterToList(character, name, text);
-        ++nextCharFileNumber;
-        ++result.Learned;
+        if (abortRequested_) aborted = true;
       }
+      if (skipCharacter || skipTextline || changeColor || aborted) continue;
+      // The file first: an entry whose bitmap was never written would be a dangling reference.
+      const Status written = WriteBmp(name, character, 1);
+      if (!written.Ok) {
+        result.Outcome = written;
+        aborted = true;
+        continue;
+      }
+      dictionary_.AddCurrentCharacterToList(character, name, text);
+      ++nextCharFileNumber;
+      ++result.Learned;
       Append(result.VisibleLines, lineIndex, text);
       Append(result.ReferenceLines, lineIndex, reference);
     }

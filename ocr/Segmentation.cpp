@@ -3,21 +3,21 @@
 #include "ocr/Segmentation.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace quelm {
 
-namespace {
-
-Bitmap CopyRect(const Bitmap& source, int left, int top, int right, int bottom) {
-  Bitmap out(right - left + 1, bottom - top + 1);
-  for (int y = top; y <= bottom; ++y) {
-    const Color* src = source.Row(y) + left;
-    std::copy(src, src + (right - left + 1), out.Row(y - top));
+Bitmap CopyBox(const Bitmap& source, const CutBox& box) {
+  const int width = box.Right - box.Left + 1;
+  const int height = box.Bottom - box.Top + 1;
+  std::vector<Color> pixels;
+  pixels.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  for (int y = box.Top; y <= box.Bottom; ++y) {
+    const Color* src = source.Row(y) + box.Left;
+    pixels.insert(pixels.end(), src, src + width);
   }
-  return out;
+  return Bitmap(width, height, std::move(pixels));
 }
-
-}  // namespace
 
 int DetermineYLineTravel(const Bitmap& subpicture, Color backgroundColor) {
   const int w = subpicture.Width();
@@ -33,19 +33,14 @@ int DetermineYLineTravel(const Bitmap& subpicture, Color backgroundColor) {
   return 0;
 }
 
-bool GetNextTextLine(const Bitmap& subpicture, Color backgroundColor, int& startRow, Bitmap& line,
-                     CutBox* box) {
+bool FindNextTextLine(const Bitmap& subpicture, Color backgroundColor, int& startRow,
+                      CutBox& box) {
   const int w = subpicture.Width();
   const int h = subpicture.Height();
   if (w == 0 || h == 0) return false;
   auto rowBlank = [&](int y) {
     const Color* row = subpicture.Row(y);
     return std::all_of(row, row + (w - 1), [&](Color c) { return c == backgroundColor; });
-  };
-  auto columnBlank = [&](int x, int top, int bottom) {
-    for (int y = top; y <= bottom; ++y)
-      if (subpicture.Row(y)[x] != backgroundColor) return false;
-    return true;
   };
 
   int top = std::max(startRow, 0);
@@ -56,13 +51,37 @@ bool GetNextTextLine(const Bitmap& subpicture, Color backgroundColor, int& start
   const int bottom = r - 1;
   startRow = r;
 
-  int left = 0;
-  while (left < w - 1 && columnBlank(left, top, bottom)) ++left;
-  int right = w - 1;
-  while (right > left && columnBlank(right, top, bottom - 1)) --right;
+  // The leftmost column with ink in rows top..bottom (the last column aside; every one of these
+  // rows has ink before it), and the rightmost with ink in rows top..bottom-1, at least `left`.
+  // Found row by row, which reads memory in order.
+  int left = w - 1;
+  for (int y = top; y <= bottom; ++y) {
+    const Color* row = subpicture.Row(y);
+    for (int x = 0; x < left; ++x)
+      if (row[x] != backgroundColor) {
+        left = x;
+        break;
+      }
+  }
+  int right = left;
+  for (int y = top; y < bottom; ++y) {
+    const Color* row = subpicture.Row(y);
+    for (int x = w - 1; x > right; --x)
+      if (row[x] != backgroundColor) {
+        right = x;
+        break;
+      }
+  }
+  box = {left, top, right, bottom};
+  return true;
+}
 
-  line = CopyRect(subpicture, left, top, right, bottom);
-  if (box) *box = {left, top, right, bottom};
+bool GetNextTextLine(const Bitmap& subpicture, Color backgroundColor, int& startRow, Bitmap& line,
+                     CutBox* box) {
+  CutBox found;
+  if (!FindNextTextLine(subpicture, backgroundColor, startRow, found)) return false;
+  line = CopyBox(subpicture, found);
+  if (box) *box = found;
   return true;
 }
 
@@ -73,25 +92,42 @@ void FlattenTextLine(Bitmap& line, Color charColor) {
   }
 }
 
-bool GetNextCharacter(const Bitmap& line, int& charX, Bitmap& character, int& gap, CutBox* box) {
+Bitmap FlattenedCopy(const Bitmap& source, const CutBox& box, Color charColor) {
+  const int width = box.Right - box.Left + 1;
+  const int height = box.Bottom - box.Top + 1;
+  std::vector<Color> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  Color* dst = pixels.data();
+  for (int y = box.Top; y <= box.Bottom; ++y) {
+    const Color* src = source.Row(y) + box.Left;
+    for (int x = 0; x < width; ++x) *dst++ = src[x] == charColor ? ColorBlack : ColorWhite;
+  }
+  return Bitmap(width, height, std::move(pixels));
+}
+
+void InkColumns(const Bitmap& line, std::vector<unsigned char>& inkColumns) {
   const int lw = line.Width();
+  inkColumns.assign(static_cast<std::size_t>(lw), 0);
+  for (int y = 0; y < line.Height() - 1; ++y) {
+    const Color* row = line.Row(y);
+    for (int x = 0; x < lw; ++x) inkColumns[static_cast<std::size_t>(x)] |= row[x] != ColorWhite;
+  }
+}
+
+bool FindNextCharacter(const Bitmap& line, const std::vector<unsigned char>& inkColumns, int& charX,
+                       int& gap, CutBox& box) {
+  const int lw = std::min(line.Width(), static_cast<int>(inkColumns.size()));
   const int lh = line.Height();
-  auto columnBlank = [&](int x) {
-    for (int y = 0; y < lh - 1; ++y)
-      if (line.Row(y)[x] != ColorWhite) return false;
-    return true;
-  };
   auto rowBlank = [&](int y, int left, int right) {
     const Color* row = line.Row(y);
     return std::all_of(row + left, row + right + 1, [](Color c) { return c == ColorWhite; });
   };
 
   int x = std::max(charX, 0);
-  while (x <= lw - 1 && columnBlank(x)) ++x;
+  while (x <= lw - 1 && !inkColumns[static_cast<std::size_t>(x)]) ++x;
   if (x > lw - 1) return false;
   gap = x - charX;
   int r = x;
-  while (r <= lw - 1 && !columnBlank(r)) ++r;
+  while (r <= lw - 1 && inkColumns[static_cast<std::size_t>(r)]) ++r;
   const int right = r - 1;
   charX = r;
 
@@ -100,8 +136,17 @@ bool GetNextCharacter(const Bitmap& line, int& charX, Bitmap& character, int& ga
   int bottom = lh - 1;
   while (bottom > top && rowBlank(bottom, x, right)) --bottom;
 
-  character = CopyRect(line, x, top, right, bottom);
-  if (box) *box = {x, top, right, bottom};
+  box = {x, top, right, bottom};
+  return true;
+}
+
+bool GetNextCharacter(const Bitmap& line, int& charX, Bitmap& character, int& gap, CutBox* box) {
+  std::vector<unsigned char> inkColumns;
+  InkColumns(line, inkColumns);
+  CutBox found;
+  if (!FindNextCharacter(line, inkColumns, charX, gap, found)) return false;
+  character = CopyBox(line, found);
+  if (box) *box = found;
   return true;
 }
 

@@ -1,6 +1,8 @@
 // Cutting a subpicture into text lines and a text line into characters, by plain projection.
 #pragma once
 
+#include <vector>
+
 #include "platform/Bitmap.h"
 
 namespace quelm {
@@ -24,13 +26,29 @@ int DetermineYLineTravel(const Bitmap& subpicture, Color backgroundColor);
 bool GetNextTextLine(const Bitmap& subpicture, Color backgroundColor, int& startRow, Bitmap& line,
                      CutBox* box = nullptr);
 
+// GetNextTextLine without the copy: only `box` is set.
+bool FindNextTextLine(const Bitmap& subpicture, Color backgroundColor, int& startRow, CutBox& box);
+
 // Character ink (`charColor`) becomes black, everything else white.
 void FlattenTextLine(Bitmap& line, Color charColor);
+// The same for the piece `box` of `source`, without copying it first.
+Bitmap FlattenedCopy(const Bitmap& source, const CutBox& box, Color charColor);
+
+// The piece `box` of `source` (inside it) as a bitmap of its own.
+Bitmap CopyBox(const Bitmap& source, const CutBox& box);
 
 // The next run of columns from `charX` holding black outside the last row. `gap` is the number of
 // blank columns skipped; `charX` moves past the character.
 bool GetNextCharacter(const Bitmap& line, int& charX, Bitmap& character, int& gap,
                       CutBox* box = nullptr);
+
+// GetNextCharacter without the copy, for callers cutting many characters from one flattened
+// line. `inkColumns` holds, per column of `line`, whether it has black outside the last row
+// (InkColumns); only `box` is set.
+bool FindNextCharacter(const Bitmap& line, const std::vector<unsigned char>& inkColumns, int& charX,
+                       int& gap, CutBox& box);
+// Which columns of a flattened line hold black outside the last row, in one pass by rows.
+void InkColumns(const Bitmap& line, std::vector<unsigned char>& inkColumns);
 
 // Spaces in front of a character: `gap` div `spaceWidth`; none when the width is 0 or less.
 int SpaceCount(int gap, int spaceWidth);

@@ -37,8 +37,6 @@ std::vector<std::string> SplitLines(const std::string& content) {
   return lines;
 }
 
-CutBox WholeOf(const Bitmap& b) { return {0, 0, b.Width() - 1, b.Height() - 1}; }
-
 }  // namespace
 
 std::size_t CharDictionary::KeyHash::operator()(const Key& k) const {
@@ -46,32 +44,64 @@ std::size_t CharDictionary::KeyHash::operator()(const Key& k) const {
                                   (static_cast<std::uint64_t>(k.Height) << 20));
 }
 
-CharDictionary::Key CharDictionary::KeyOf(const Bitmap& source, const CutBox& box) {
-  // Over the pixels that matching compares, by their lowest bit, 64 to a word, one multiply per
-  // word: black and white (all a flattened line holds) hash apart exactly; other colours that
-  // share low bits share a bucket and the comparison tells them apart.
-  const int width = box.Right - box.Left + 1;
-  const int height = box.Bottom - box.Top + 1;
+namespace {
+
+// The hash of a width x height picture outside its last row and column, each pixel taken as one
+// bit: 64 bits to a word, one multiply per word.
+template <typename RowAt, typename BitOf>
+std::uint64_t HashBits(int width, int height, RowAt rowAt, BitOf bitOf) {
   std::uint64_t h = 1469598103934665603ull;
-  for (int y = box.Top; y < box.Bottom; ++y) {
-    const Color* row = source.Row(y) + box.Left;
+  for (int y = 0; y < height - 1; ++y) {
+    const Color* row = rowAt(y);
     for (int x = 0; x < width - 1;) {
       const int end = std::min(width - 1, x + 64);
       std::uint64_t word = 0;
-      for (; x < end; ++x) word = (word << 1) | (row[x] & 1u);
+      for (; x < end; ++x) word = (word << 1) | bitOf(row[x]);
       h = (h ^ word) * 1099511628211ull;
     }
   }
-  return {width, height, h ^ (h >> 29)};
+  return h ^ (h >> 29);
 }
 
-bool CharDictionary::SameOutsideLastRowAndColumn(const Bitmap& entry, const Bitmap& source,
+}  // namespace
+
+// Both forms hash a pixel by its lowest bit, which is what tells black from white (all a
+// flattened line holds); entries in other colours that share low bits share a bucket, and the
+// comparison tells them apart.
+CharDictionary::Key CharDictionary::KeyOf(const Bitmap& b) {
+  return {b.Width(), b.Height(),
+          HashBits(
+              b.Width(), b.Height(), [&](int y) { return b.Row(y); },
+              [](Color c) { return static_cast<std::uint64_t>(c & 1u); })};
+}
+
+CharDictionary::Key CharDictionary::KeyOf(const InkLine& line, const CutBox& box) {
+  const int width = box.Right - box.Left + 1;
+  const int height = box.Bottom - box.Top + 1;
+  const Color ink = line.Ink;
+  return {width, height,
+          HashBits(
+              width, height, [&](int y) { return line.Row(box.Top + y) + box.Left; },
+              [ink](Color c) { return static_cast<std::uint64_t>(c != ink); })};
+}
+
+bool CharDictionary::SameOutsideLastRowAndColumn(const Bitmap& a, const Bitmap& b) {
+  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
+  for (int y = 0; y < a.Height() - 1; ++y)
+    if (!std::equal(a.Row(y), a.Row(y) + (a.Width() - 1), b.Row(y))) return false;
+  return true;
+}
+
+bool CharDictionary::SameOutsideLastRowAndColumn(const Bitmap& entry, const InkLine& line,
                                                  const CutBox& box) {
   const int width = box.Right - box.Left + 1;
   if (entry.Width() != width || entry.Height() != box.Bottom - box.Top + 1) return false;
+  const Color ink = line.Ink;
   for (int y = 0; y < entry.Height() - 1; ++y) {
-    const Color* row = entry.Row(y);
-    if (!std::equal(row, row + (width - 1), source.Row(box.Top + y) + box.Left)) return false;
+    const Color* want = entry.Row(y);
+    const Color* have = line.Row(box.Top + y) + box.Left;
+    for (int x = 0; x < width - 1; ++x)
+      if (want[x] != (have[x] == ink ? ColorBlack : ColorWhite)) return false;
   }
   return true;
 }
@@ -79,7 +109,7 @@ bool CharDictionary::SameOutsideLastRowAndColumn(const Bitmap& entry, const Bitm
 void CharDictionary::Index(std::size_t position) {
   const TCharEntry& e = charList_[position];
   if (e.Unloaded || e.Bitmap.IsEmpty()) return;
-  index_[KeyOf(e.Bitmap, WholeOf(e.Bitmap))].push_back(position);
+  index_[KeyOf(e.Bitmap)].push_back(position);
 }
 
 void CharDictionary::Clear() {
@@ -89,18 +119,24 @@ void CharDictionary::Clear() {
 
 std::optional<std::size_t> CharDictionary::CompareCharacterWithList(const Bitmap& character) const {
   if (character.IsEmpty()) return std::nullopt;
-  return CompareCharacterWithList(character, WholeOf(character));
-}
-
-std::optional<std::size_t> CharDictionary::CompareCharacterWithList(const Bitmap& source,
-                                                                    const CutBox& box) const {
-  if (box.Right < box.Left || box.Bottom < box.Top || !source.Contains(box.Left, box.Top) ||
-      !source.Contains(box.Right, box.Bottom))
-    return std::nullopt;
-  const auto it = index_.find(KeyOf(source, box));
+  const auto it = index_.find(KeyOf(character));
   if (it == index_.end()) return std::nullopt;
   for (std::size_t position : it->second)
-    if (SameOutsideLastRowAndColumn(charList_[position].Bitmap, source, box)) return position;
+    if (SameOutsideLastRowAndColumn(charList_[position].Bitmap, character)) return position;
+  return std::nullopt;
+}
+
+std::optional<std::size_t> CharDictionary::CompareCharacterWithList(const InkLine& line,
+                                                                    const CutBox& box) const {
+  if (line.Source == nullptr || box.Right < box.Left || box.Bottom < box.Top || box.Left < 0 ||
+      box.Top < 0 || box.Right >= line.Width() || box.Bottom >= line.Height() ||
+      !line.Source->Contains(line.Box.Left, line.Box.Top) ||
+      !line.Source->Contains(line.Box.Right, line.Box.Bottom))
+    return std::nullopt;
+  const auto it = index_.find(KeyOf(line, box));
+  if (it == index_.end()) return std::nullopt;
+  for (std::size_t position : it->second)
+    if (SameOutsideLastRowAndColumn(charList_[position].Bitmap, line, box)) return position;
   return std::nullopt;
 }
 

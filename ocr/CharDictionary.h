@@ -38,8 +38,8 @@ class CharDictionary {
   // The first entry in list order of the same size whose pixels agree outside the last row and
   // column, or nothing.
   std::optional<std::size_t> CompareCharacterWithList(const Bitmap& character) const;
-  // The same for the piece `box` of `source` (which must lie inside it), without copying it out.
-  std::optional<std::size_t> CompareCharacterWithList(const Bitmap& source, const CutBox& box) const;
+  // The same for the piece `box` of a line (inside it) as flattened, without copying it out.
+  std::optional<std::size_t> CompareCharacterWithList(const InkLine& line, const CutBox& box) const;
 
   // Appends an entry (line breaks in `text` become spaces: the index holds one line per text).
   void AddCurrentCharacterToList(const Bitmap& character, const std::string& fileName,
@@ -64,8 +64,10 @@ class CharDictionary {
   struct KeyHash {
     std::size_t operator()(const Key& k) const;
   };
-  static Key KeyOf(const Bitmap& source, const CutBox& box);
-  static bool SameOutsideLastRowAndColumn(const Bitmap& entry, const Bitmap& source,
+  static Key KeyOf(const Bitmap& b);
+  static Key KeyOf(const InkLine& line, const CutBox& box);
+  static bool SameOutsideLastRowAndColumn(const Bitmap& a, const Bitmap& b);
+  static bool SameOutsideLastRowAndColumn(const Bitmap& entry, const InkLine& line,
                                           const CutBox& box);
   void Index(std::size_t position);
 

@@ -11,7 +11,7 @@ ColorDetectionResult AutoDetectColorSettings(const Bitmap& line, const std::arra
   for (int k = 0; k < 4; ++k) {
     result.Heights[k] = ColorDetectionResult::NoCharacter;
     if (colors[k] == backgroundColor) continue;
-    const Bitmap trial = FlattenedCopy(line, {0, 0, line.Width() - 1, line.Height() - 1}, colors[k]);
+    const InkLine trial{&line, {0, 0, line.Width() - 1, line.Height() - 1}, colors[k]};
     std::vector<unsigned char> inkColumns;
     InkColumns(trial, inkColumns);
     int charX = 0;

@@ -46,8 +46,8 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
   bool aborted = false;
 
   int startRow = DetermineYLineTravel(subpicture, settings_.BackgroundColor);
-  // Characters are matched where they lie in the flattened line; a line or character is copied
-  // out only for the hooks, a question or learning.
+  // Characters are found and matched where they lie in the subpicture; a line or character is
+  // copied out only for the hooks, a question or learning.
   CutBox lineBox;
   std::vector<unsigned char> inkColumns;
   while (!aborted && !abortRequested_ &&
@@ -67,7 +67,7 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
     bool skipTextline = false;
     bool changeColor = false;
     ++lineIndex;
-    const Bitmap flat = FlattenedCopy(subpicture, lineBox, charColor);
+    const InkLine flat{&subpicture, lineBox, charColor};
     InkColumns(flat, inkColumns);
     int charX = 0;
     int gap = 0;
@@ -81,7 +81,7 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
         break;
       }
       if (skipTextline) continue;
-      if (OnCharacter) OnCharacter(CopyBox(flat, charBox), charBox);
+      if (OnCharacter) OnCharacter(FlattenedCopy(flat, charBox), charBox);
       const std::string spaces(static_cast<std::size_t>(SpaceCount(gap, settings_.SpaceWidth)), ' ');
       Append(result.VisibleLines, lineIndex, spaces);
       Append(result.ReferenceLines, lineIndex, spaces);
@@ -94,7 +94,7 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
         Append(result.ReferenceLines, lineIndex, ">");
         continue;
       }
-      const Bitmap character = CopyBox(flat, charBox);
+      const Bitmap character = FlattenedCopy(flat, charBox);
       std::string text;
       std::string reference;
       const std::string name =

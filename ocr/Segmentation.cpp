@@ -92,34 +92,37 @@ void FlattenTextLine(Bitmap& line, Color charColor) {
   }
 }
 
-Bitmap FlattenedCopy(const Bitmap& source, const CutBox& box, Color charColor) {
+Bitmap FlattenedCopy(const InkLine& line, const CutBox& box) {
   const int width = box.Right - box.Left + 1;
   const int height = box.Bottom - box.Top + 1;
   std::vector<Color> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
   Color* dst = pixels.data();
   for (int y = box.Top; y <= box.Bottom; ++y) {
-    const Color* src = source.Row(y) + box.Left;
-    for (int x = 0; x < width; ++x) *dst++ = src[x] == charColor ? ColorBlack : ColorWhite;
+    const Color* src = line.Row(y) + box.Left;
+    for (int x = 0; x < width; ++x) *dst++ = src[x] == line.Ink ? ColorBlack : ColorWhite;
   }
   return Bitmap(width, height, std::move(pixels));
 }
 
-void InkColumns(const Bitmap& line, std::vector<unsigned char>& inkColumns) {
+void InkColumns(const InkLine& line, std::vector<unsigned char>& inkColumns) {
   const int lw = line.Width();
-  inkColumns.assign(static_cast<std::size_t>(lw), 0);
+  inkColumns.assign(static_cast<std::size_t>(std::max(lw, 0)), 0);
+  // Locals, so that the byte stores are not taken to change them.
+  unsigned char* columns = inkColumns.data();
+  const Color ink = line.Ink;
   for (int y = 0; y < line.Height() - 1; ++y) {
     const Color* row = line.Row(y);
-    for (int x = 0; x < lw; ++x) inkColumns[static_cast<std::size_t>(x)] |= row[x] != ColorWhite;
+    for (int x = 0; x < lw; ++x) columns[x] |= static_cast<unsigned char>(row[x] == ink);
   }
 }
 
-bool FindNextCharacter(const Bitmap& line, const std::vector<unsigned char>& inkColumns, int& charX,
-                       int& gap, CutBox& box) {
+bool FindNextCharacter(const InkLine& line, const std::vector<unsigned char>& inkColumns,
+                       int& charX, int& gap, CutBox& box) {
   const int lw = std::min(line.Width(), static_cast<int>(inkColumns.size()));
   const int lh = line.Height();
   auto rowBlank = [&](int y, int left, int right) {
     const Color* row = line.Row(y);
-    return std::all_of(row + left, row + right + 1, [](Color c) { return c == ColorWhite; });
+    return std::none_of(row + left, row + right + 1, [&](Color c) { return c == line.Ink; });
   };
 
   int x = std::max(charX, 0);
@@ -141,12 +144,34 @@ bool FindNextCharacter(const Bitmap& line, const std::vector<unsigned char>& ink
 }
 
 bool GetNextCharacter(const Bitmap& line, int& charX, Bitmap& character, int& gap, CutBox* box) {
-  std::vector<unsigned char> inkColumns;
-  InkColumns(line, inkColumns);
-  CutBox found;
-  if (!FindNextCharacter(line, inkColumns, charX, gap, found)) return false;
-  character = CopyBox(line, found);
-  if (box) *box = found;
+  const int lw = line.Width();
+  const int lh = line.Height();
+  auto columnBlank = [&](int x) {
+    for (int y = 0; y < lh - 1; ++y)
+      if (line.Row(y)[x] != ColorWhite) return false;
+    return true;
+  };
+  auto rowBlank = [&](int y, int left, int right) {
+    const Color* row = line.Row(y);
+    return std::all_of(row + left, row + right + 1, [](Color c) { return c == ColorWhite; });
+  };
+
+  int x = std::max(charX, 0);
+  while (x <= lw - 1 && columnBlank(x)) ++x;
+  if (x > lw - 1) return false;
+  gap = x - charX;
+  int r = x;
+  while (r <= lw - 1 && !columnBlank(r)) ++r;
+  const int right = r - 1;
+  charX = r;
+
+  int top = 0;
+  while (top < lh - 1 && rowBlank(top, x, right)) ++top;
+  int bottom = lh - 1;
+  while (bottom > top && rowBlank(bottom, x, right)) --bottom;
+
+  character = CopyBox(line, {x, top, right, bottom});
+  if (box) *box = {x, top, right, bottom};
   return true;
 }
 

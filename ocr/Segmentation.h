@@ -31,8 +31,6 @@ bool FindNextTextLine(const Bitmap& subpicture, Color backgroundColor, int& star
 
 // Character ink (`charColor`) becomes black, everything else white.
 void FlattenTextLine(Bitmap& line, Color charColor);
-// The same for the piece `box` of `source`, without copying it first.
-Bitmap FlattenedCopy(const Bitmap& source, const CutBox& box, Color charColor);
 
 // The piece `box` of `source` (inside it) as a bitmap of its own.
 Bitmap CopyBox(const Bitmap& source, const CutBox& box);
@@ -42,13 +40,27 @@ Bitmap CopyBox(const Bitmap& source, const CutBox& box);
 bool GetNextCharacter(const Bitmap& line, int& charX, Bitmap& character, int& gap,
                       CutBox* box = nullptr);
 
-// GetNextCharacter without the copy, for callers cutting many characters from one flattened
-// line. `inkColumns` holds, per column of `line`, whether it has black outside the last row
-// (InkColumns); only `box` is set.
-bool FindNextCharacter(const Bitmap& line, const std::vector<unsigned char>& inkColumns, int& charX,
-                       int& gap, CutBox& box);
-// Which columns of a flattened line hold black outside the last row, in one pass by rows.
-void InkColumns(const Bitmap& line, std::vector<unsigned char>& inkColumns);
+// A text line where it lies in the subpicture, read as FlattenTextLine would leave it: the ink
+// colour black, every other colour white. Characters are found and matched on it without copies.
+struct InkLine {
+  const Bitmap* Source = nullptr;
+  CutBox Box;  // inside Source
+  Color Ink = ColorWhite;
+
+  int Width() const { return Box.Right - Box.Left + 1; }
+  int Height() const { return Box.Bottom - Box.Top + 1; }
+  // Unchecked; y inside the line.
+  const Color* Row(int y) const { return Source->Row(Box.Top + y) + Box.Left; }
+};
+
+// Per column of the line, whether it holds ink outside the last row; one pass by rows.
+void InkColumns(const InkLine& line, std::vector<unsigned char>& inkColumns);
+// GetNextCharacter on the flattened line, without the copy: only `box` (in line coordinates) is
+// set. `inkColumns` comes from InkColumns.
+bool FindNextCharacter(const InkLine& line, const std::vector<unsigned char>& inkColumns,
+                       int& charX, int& gap, CutBox& box);
+// The piece `box` (in line coordinates, inside it) flattened, as GetNextCharacter cuts it.
+Bitmap FlattenedCopy(const InkLine& line, const CutBox& box);
 
 // Spaces in front of a character: `gap` div `spaceWidth`; none when the width is 0 or less.
 int SpaceCount(int gap, int spaceWidth);

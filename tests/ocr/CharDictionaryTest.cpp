@@ -33,6 +33,35 @@ TEST_F(CharDictionaryTest, MatchingIgnoresOnlyTheLastRowAndColumn) {
   EXPECT_EQ(d.CompareCharacterWithList(Bitmap()), std::nullopt);
 }
 
+// Matching where a character lies in an unflattened line: only the ink colour counts as black,
+// the outline and the colour-1 pixels as white, and the rule is the same as for a cut bitmap.
+TEST_F(CharDictionaryTest, MatchesInPlaceInAnUnflattenedLine) {
+  using test::Picture;
+  CharDictionary d;
+  d.AddCurrentCharacterToList(Flat({"#.", ".."}), "decoy", "D");         // other pixels
+  d.AddCurrentCharacterToList(Flat({".#.", "##.", "..."}), "first", "1");  // the match
+  d.AddCurrentCharacterToList(Flat({".#.", "##.", "..."}), "later", "2");  // never reached
+  d.AddCurrentCharacterToList(Flat({"##", "#."}), "two", "T");
+  const Bitmap sub = Picture({".......",
+                              ".ox#o#.",
+                              ".x##.o.",
+                              ".o.x#..",
+                              "......."});
+  const InkLine line{&sub, {1, 1, 5, 3}, test::Ink};
+  // Columns 1..3: "x#o" / "##." / ".x#" flatten to ".#." / "##." / "..#"; the last row and
+  // column differ from the entry's and are not compared.
+  EXPECT_EQ(d.CompareCharacterWithList(line, {1, 0, 3, 2}), 1u);
+  // Columns 2..3, rows 0..1: "#o" / "#." -> "#." / "#.": the first 2 x 2 entry with ink at 0,0.
+  EXPECT_EQ(d.CompareCharacterWithList(line, {2, 0, 3, 1}), 0u);
+  // With the outline as ink, "ox" / "x#" flattens to "#." / "..": the decoy again.
+  EXPECT_EQ(d.CompareCharacterWithList(InkLine{&sub, {1, 1, 5, 3}, test::Outline}, {0, 0, 1, 1}),
+            0u);
+  // "x#" / "o." -> ".#" / "..": no 2 x 2 entry has paper at 0,0.
+  EXPECT_EQ(d.CompareCharacterWithList(line, {0, 1, 1, 2}), std::nullopt);
+  // A box reaching out of the line matches nothing.
+  EXPECT_EQ(d.CompareCharacterWithList(line, {3, 1, 5, 2}), std::nullopt);
+}
+
 // The index must give what scanning the list in order gives; the scan here is the oracle.
 TEST_F(CharDictionaryTest, IndexAgreesWithAnOrderedScanOnRandomGlyphs) {
   std::mt19937 rng(7);

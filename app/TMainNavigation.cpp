@@ -149,8 +149,14 @@ void TMain::EditSubtitleNrChange() {
 
 void TMain::ScaleSubtitleInWindow() {
   stretched_ = NextStretchedMode(stretched_, subtitleBitmap_.Width(), subtitleBitmap_.Height());
-  ImageSubTitle->setScaledContents(stretched_);
-  ImageSubTitle->setPixmap(QPixmap::fromImage(ToQImage(subtitleBitmap_)));
+  QPixmap picture = QPixmap::fromImage(ToQImage(subtitleBitmap_));
+  // Stretched mode fits the whole area but keeps the picture's proportions: a 720 x 60 line
+  // pulled to 350 x 259 is unreadable.
+  if (stretched_ && !picture.isNull()) {
+    picture = picture.scaled(ImageSubTitle->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  }
+  ImageSubTitle->setAlignment(stretched_ ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
+  ImageSubTitle->setPixmap(picture);
   ImageSubTitle->update();
 }
 

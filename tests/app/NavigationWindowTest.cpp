@@ -68,8 +68,9 @@ TEST_F(NavigationWindowTest, NextAllAndFirstOverTheDemoTitle) {
   EXPECT_EQ(w.SubtitleBitmap().Width(), 470);
   EXPECT_EQ(w.SubtitleBitmap().Height(), 26);
   EXPECT_TRUE(w.StretchedMode());
-  EXPECT_TRUE(Find<QLabel>("ImageSubTitle")->hasScaledContents());
   EXPECT_EQ(Find<QLabel>("ImageSubTitle")->size(), QSize(350, 259));
+  // Fitted into the area with its proportions: 470 x 26 becomes 350 wide, 26 * 350 / 470 high.
+  EXPECT_EQ(Find<QLabel>("ImageSubTitle")->pixmap().size(), QSize(350, 19));
   EXPECT_EQ(Label("LblChapter"), ": 1");
 
   Click("BtnGetAll");

@@ -658,7 +658,6 @@ void TMain::FormCreate() {
   CreateOutputIniMenu();
   BtnClearTextClick();
   RefreshVobInfo();
-  // The language and tool menus are filled by their own parts of the program.
   EditSubtitleNr->setText(QStringLiteral("0"));
   EditSubtitleNrChange();
   SetFileListFolded(true);

@@ -10,7 +10,7 @@ keep=0
 for argument in "$@"; do
   case "$argument" in
     --keep) keep=1 ;;
-    *) build_dir=$argument ;;
+    *) build_dir=$(realpath -m "$argument") ;;
   esac
 done
 
@@ -73,7 +73,7 @@ check_tree() {
     local manual
     manual=$(ls "$data/man/man1/$page.1"* 2>/dev/null | head -n 1)
     if [ -n "$manual" ] && [ -z "$(zcat -f "$manual" | groff -man -Tutf8 -ww -z 2>&1)" ] &&
-       zcat -f "$manual" | groff -man -Tutf8 2>/dev/null | grep -q "NAME"; then
+       zcat -f "$manual" | groff -man -Tutf8 -P-cbou 2>/dev/null | grep -q "^NAME"; then
       pass "man page $page(1) formats without warnings"
     else
       fail "man page $page(1)"

@@ -4,6 +4,7 @@
 #include "output/OutputFormat.h"
 #include "output/RawScript.h"
 #include "output/RecordFacts.h"
+#include "output/RecordsFile.h"
 #include "output/ScriptRenderer.h"
 
 namespace quelm::fuzz {
@@ -60,6 +61,23 @@ void RecordsInput(const std::uint8_t* data, std::size_t size) {
   context.Calendar = &renderer.Calendar();
   context.Characters = &dictionary;
   for (const OutputFormat& format : Formats()) (void)renderer.Render(raw.Lines(), format, context);
+
+  // The checked reader: a refusal names the file; what it accepts saves and reads back the same.
+  const RecordsLoad checked = RecordsFile::Load(path);
+  if (!checked.Outcome.Ok) {
+    if (checked.Outcome.Message.find(path) == std::string::npos)
+      Broken("records fault does not name the file: " + checked.Outcome.Message);
+  } else {
+    const std::string savedRecords = ScratchDirectory() + "copy.records";
+    if (!RecordsFile::Save(savedRecords, checked.Script).Ok) Broken("cannot save the records");
+    const RecordsLoad again = RecordsFile::Load(savedRecords);
+    if (!again.Outcome.Ok || again.Script.Lines() != checked.Script.Lines())
+      Broken("records changed in a round trip: " + again.Outcome.Message);
+    const std::size_t subtitles = RecordsFile::CountSubtitleRecords(checked.Script);
+    if (subtitles > RecordsFile::CountRecords(checked.Script)) Broken("more subtitles than records");
+    const RawScript kept = RecordsFile::KeepSubtitleRecords(checked.Script, subtitles / 2);
+    if (RecordsFile::CountSubtitleRecords(kept) != subtitles / 2) Broken("kept the wrong number of records");
+  }
 
   // What was read is saved and reads back the same.
   const std::string copy = ScratchDirectory() + "copy.raw";

@@ -11,7 +11,8 @@ std::vector<std::string> SplitTextLines(std::string_view text) {
     const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
     if (end == std::string_view::npos) end = text.size();
     std::size_t textEnd = end;
-    if (textEnd > pos && text[textEnd - 1] == '\r') --textEnd;
+    // Every CR before the LF: dropping only one would leave a line that changes when saved.
+    while (textEnd > pos && text[textEnd - 1] == '\r') --textEnd;
     lines.emplace_back(text.substr(pos, textEnd - pos));
     pos = next;
   }

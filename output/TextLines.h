@@ -7,7 +7,7 @@
 
 namespace quelm {
 
-// Splits at LF, dropping a CR before it; a final line end does not start another line, so
+// Splits at LF, dropping the CRs before it; a final line end does not start another line, so
 // "a\r\nb\r\n" is two lines, and "" is none.
 std::vector<std::string> SplitTextLines(std::string_view text);
 // Joins with "\n" between lines (none after the last).

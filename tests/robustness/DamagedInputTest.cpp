@@ -15,6 +15,8 @@
 #include "extraction/SpuWriter.h"
 #include "extraction/SubpictureDecoder.h"
 #include "ocr/CharDictionary.h"
+#include "output/RawScript.h"
+#include "output/RecordsFile.h"
 #include "platform/BmpFile.h"
 
 namespace quelm {
@@ -165,6 +167,22 @@ TEST_F(DamagedInputTest, DictionaryEntriesNamingDirectoriesAreKeptUnloaded) {
   ASSERT_TRUE(dictionary.Save(root_).Ok);
   EXPECT_EQ(ReadAll(root_ + "chardict.ocr"), index + "\r\n\r\n");
   EXPECT_TRUE(fs::is_directory(root_ + "sub"));
+}
+
+TEST_F(DamagedInputTest, ScriptLinesEndingInCarriageReturnsReadTheSameAfterSaving) {
+  // Found by fuzzing: "x\r\r\n" read as "x\r", saved as "x\r\n" and read again as "x".
+  std::ofstream(root_ + "script.txt", std::ios::binary)
+      << "<SUB_START>\r\r\n00:00:05\r\n1\r\nw\rx\r\r\r\n<SUB_END>\r\r\n";
+  const std::vector<std::string> expected = {"<SUB_START>", "00:00:05", "1", "w\rx", "<SUB_END>"};
+  const RawScript raw = RawScript::Load(root_ + "script.txt");
+  EXPECT_EQ(raw.Lines(), expected);
+  ASSERT_TRUE(raw.Save(root_ + "copy.txt").Ok);
+  EXPECT_EQ(RawScript::Load(root_ + "copy.txt").Lines(), expected);
+
+  const RecordsLoad records = RecordsFile::Load(root_ + "script.txt");
+  ASSERT_TRUE(records.Outcome.Ok) << records.Outcome.Message;
+  EXPECT_EQ(records.Script.Lines(), expected);
+  EXPECT_EQ(RecordsFile::CountRecords(records.Script), 1u);
 }
 
 }  // namespace

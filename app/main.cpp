@@ -38,8 +38,8 @@ bool AsksOnlyForText(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string argument = argv[i];
     if (argument == "--") break;
-    if (argument == "-h" || argument == "--help" || argument == "--help-all" ||
-        argument == "-v" || argument == "--version" || argument == "-?")
+    if (argument == "-h" || argument == "--help" || argument == "--help-all" || argument == "-v" ||
+        argument == "--version" || argument == "-?")
       return true;
   }
   return false;

@@ -4,8 +4,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/VobFileListWidget.h"
 #include "MainWindowFixture.h"
+#include "app/VobFileListWidget.h"
 
 namespace quelm::test {
 namespace {
@@ -18,8 +18,9 @@ class StartArgumentsTest : public MainWindowTest {
 };
 
 TEST_F(StartArgumentsTest, DirectoryBecomesTheVobRootWithTheRootsThatFollowIt) {
-  WriteSettings("[preferences]\nvobroot=/old/\noutputroot=/out/\ndictionaryroot=/dict/\n"
-                "dictionaryroot_same_as_vobroot=1\n");
+  WriteSettings(
+      "[preferences]\nvobroot=/old/\noutputroot=/out/\ndictionaryroot=/dict/\n"
+      "dictionaryroot_same_as_vobroot=1\n");
   Start().OpenVobRoot(BasicDir);
   EXPECT_EQ(Find<QLineEdit>("EditVobRoot")->text().toStdString(), BasicDir + "/");
   EXPECT_EQ(Pref("vobroot"), BasicDir + "/");
@@ -57,4 +58,4 @@ TEST_F(StartArgumentsTest, VobFileIsAddedOnceSelectedShownAndStored) {
 }
 
 }  // namespace
-}  // namespace quelm
+}  // namespace quelm::test

@@ -33,8 +33,7 @@ class StartPathsTest : public ::testing::Test {
 
 TEST_F(StartPathsTest, DirectoryBecomesTheRootAndVobFilesTheList) {
   const StartPaths paths = StartPaths::Sort(
-      {dir_ + "/VIDEO_TS/", dir_ + "/VIDEO_TS/VTS_01_2.VOB", dir_ + "/VIDEO_TS/VTS_01_1.VOB"},
-      "/");
+      {dir_ + "/VIDEO_TS/", dir_ + "/VIDEO_TS/VTS_01_2.VOB", dir_ + "/VIDEO_TS/VTS_01_1.VOB"}, "/");
   EXPECT_EQ(paths.VobRoot, dir_ + "/VIDEO_TS");
   EXPECT_EQ(paths.VobFiles, (std::vector<std::string>{dir_ + "/VIDEO_TS/VTS_01_2.VOB",
                                                       dir_ + "/VIDEO_TS/VTS_01_1.VOB"}));
@@ -43,8 +42,7 @@ TEST_F(StartPathsTest, DirectoryBecomesTheRootAndVobFilesTheList) {
 
 TEST_F(StartPathsTest, RelativePathsAreTakenFromTheCurrentDirectoryAndListedOnce) {
   const StartPaths paths =
-      StartPaths::Sort({"VIDEO_TS/VTS_01_1.VOB", "./VIDEO_TS/../VIDEO_TS/VTS_01_1.VOB", "."},
-                       dir_);
+      StartPaths::Sort({"VIDEO_TS/VTS_01_1.VOB", "./VIDEO_TS/../VIDEO_TS/VTS_01_1.VOB", "."}, dir_);
   EXPECT_EQ(paths.VobFiles, (std::vector<std::string>{dir_ + "/VIDEO_TS/VTS_01_1.VOB"}));
   EXPECT_EQ(paths.VobRoot, dir_);
 }

@@ -46,43 +46,49 @@ std::size_t CharDictionary::KeyHash::operator()(const Key& k) const {
 
 namespace {
 
-// The hash of a width x height picture outside its last row and column, each pixel taken as one
-// bit: 64 bits to a word, one multiply per word.
+// The pixels of a width x height picture outside its last row and column, each taken as one
+// bit, 64 to a word, each row starting a new word.
 template <typename RowAt, typename BitOf>
-std::uint64_t HashBits(int width, int height, RowAt rowAt, BitOf bitOf) {
-  std::uint64_t h = 1469598103934665603ull;
+void PackBits(int width, int height, RowAt rowAt, BitOf bitOf, std::vector<std::uint64_t>& words) {
+  words.clear();
   for (int y = 0; y < height - 1; ++y) {
     const Color* row = rowAt(y);
     for (int x = 0; x < width - 1;) {
       const int end = std::min(width - 1, x + 64);
       std::uint64_t word = 0;
       for (; x < end; ++x) word = (word << 1) | bitOf(row[x]);
-      h = (h ^ word) * 1099511628211ull;
+      words.push_back(word);
     }
   }
+}
+
+std::uint64_t HashWords(const std::vector<std::uint64_t>& words) {
+  std::uint64_t h = 1469598103934665603ull;
+  for (std::uint64_t word : words) h = (h ^ word) * 1099511628211ull;
   return h ^ (h >> 29);
 }
 
+std::uint64_t LowBit(Color c) { return c & 1u; }
+
 }  // namespace
 
-// Both forms hash a pixel by its lowest bit, which is what tells black from white (all a
+// Both forms take a pixel by its lowest bit, which is what tells black from white (all a
 // flattened line holds); entries in other colours that share low bits share a bucket, and the
 // comparison tells them apart.
-CharDictionary::Key CharDictionary::KeyOf(const Bitmap& b) {
-  return {b.Width(), b.Height(),
-          HashBits(
-              b.Width(), b.Height(), [&](int y) { return b.Row(y); },
-              [](Color c) { return static_cast<std::uint64_t>(c & 1u); })};
+CharDictionary::Key CharDictionary::KeyOf(const Bitmap& b, std::vector<std::uint64_t>& words) {
+  PackBits(b.Width(), b.Height(), [&](int y) { return b.Row(y); }, LowBit, words);
+  return {b.Width(), b.Height(), HashWords(words)};
 }
 
-CharDictionary::Key CharDictionary::KeyOf(const InkLine& line, const CutBox& box) {
+CharDictionary::Key CharDictionary::KeyOf(const InkLine& line, const CutBox& box,
+                                          std::vector<std::uint64_t>& words) {
   const int width = box.Right - box.Left + 1;
   const int height = box.Bottom - box.Top + 1;
   const Color ink = line.Ink;
-  return {width, height,
-          HashBits(
-              width, height, [&](int y) { return line.Row(box.Top + y) + box.Left; },
-              [ink](Color c) { return static_cast<std::uint64_t>(c != ink); })};
+  PackBits(
+      width, height, [&](int y) { return line.Row(box.Top + y) + box.Left; },
+      [ink](Color c) { return static_cast<std::uint64_t>(c != ink); }, words);
+  return {width, height, HashWords(words)};
 }
 
 bool CharDictionary::SameOutsideLastRowAndColumn(const Bitmap& a, const Bitmap& b) {
@@ -107,19 +113,33 @@ bool CharDictionary::SameOutsideLastRowAndColumn(const Bitmap& entry, const InkL
 }
 
 void CharDictionary::Index(std::size_t position) {
+  if (packed_.size() <= position) packed_.resize(position + 1);
   const TCharEntry& e = charList_[position];
   if (e.Unloaded || e.Bitmap.IsEmpty()) return;
-  index_[KeyOf(e.Bitmap)].push_back(position);
+  Packed& packed = packed_[position];
+  index_[KeyOf(e.Bitmap, packed.Words)].push_back(position);
+  // Bits stand for pixels only where every compared pixel is black or white.
+  packed.BlackWhite = true;
+  for (int y = 0; y < e.Bitmap.Height() - 1 && packed.BlackWhite; ++y)
+    for (int x = 0; x < e.Bitmap.Width() - 1; ++x) {
+      const Color c = e.Bitmap.Row(y)[x];
+      if (c != ColorBlack && c != ColorWhite) {
+        packed.BlackWhite = false;
+        break;
+      }
+    }
 }
 
 void CharDictionary::Clear() {
   charList_.clear();
   index_.clear();
+  packed_.clear();
 }
 
 std::optional<std::size_t> CharDictionary::CompareCharacterWithList(const Bitmap& character) const {
   if (character.IsEmpty()) return std::nullopt;
-  const auto it = index_.find(KeyOf(character));
+  std::vector<std::uint64_t> words;
+  const auto it = index_.find(KeyOf(character, words));
   if (it == index_.end()) return std::nullopt;
   for (std::size_t position : it->second)
     if (SameOutsideLastRowAndColumn(charList_[position].Bitmap, character)) return position;
@@ -133,10 +153,17 @@ std::optional<std::size_t> CharDictionary::CompareCharacterWithList(const InkLin
       !line.Source->Contains(line.Box.Left, line.Box.Top) ||
       !line.Source->Contains(line.Box.Right, line.Box.Bottom))
     return std::nullopt;
-  const auto it = index_.find(KeyOf(line, box));
+  std::vector<std::uint64_t> words;
+  const auto it = index_.find(KeyOf(line, box, words));
   if (it == index_.end()) return std::nullopt;
-  for (std::size_t position : it->second)
-    if (SameOutsideLastRowAndColumn(charList_[position].Bitmap, line, box)) return position;
+  for (std::size_t position : it->second) {
+    // The line read as flattened is black and white, so for such an entry equal bits are equal
+    // pixels.
+    const Packed& packed = packed_[position];
+    if (packed.BlackWhite ? packed.Words == words
+                          : SameOutsideLastRowAndColumn(charList_[position].Bitmap, line, box))
+      return position;
+  }
   return std::nullopt;
 }
 

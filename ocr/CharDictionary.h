@@ -64,8 +64,9 @@ class CharDictionary {
   struct KeyHash {
     std::size_t operator()(const Key& k) const;
   };
-  static Key KeyOf(const Bitmap& b);
-  static Key KeyOf(const InkLine& line, const CutBox& box);
+  // `words` receives the compared pixels packed one bit each, as hashed.
+  static Key KeyOf(const Bitmap& b, std::vector<std::uint64_t>& words);
+  static Key KeyOf(const InkLine& line, const CutBox& box, std::vector<std::uint64_t>& words);
   static bool SameOutsideLastRowAndColumn(const Bitmap& a, const Bitmap& b);
   static bool SameOutsideLastRowAndColumn(const Bitmap& entry, const InkLine& line,
                                           const CutBox& box);
@@ -74,6 +75,12 @@ class CharDictionary {
   std::vector<TCharEntry> charList_;
   // Entries by size and by the hash of the compared pixels, each bucket in list order.
   std::unordered_map<Key, std::vector<std::size_t>, KeyHash> index_;
+  // Per entry in list order, its compared pixels as KeyOf packs them.
+  struct Packed {
+    std::vector<std::uint64_t> Words;
+    bool BlackWhite = false;
+  };
+  std::vector<Packed> packed_;
 };
 
 }  // namespace quelm

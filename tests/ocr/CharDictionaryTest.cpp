@@ -56,7 +56,11 @@ TEST_F(CharDictionaryTest, MatchesInPlaceInAnUnflattenedLine) {
   // With the outline as ink, "ox" / "x#" flattens to "#." / "..": the decoy again.
   EXPECT_EQ(d.CompareCharacterWithList(InkLine{&sub, {1, 1, 5, 3}, test::Outline}, {0, 0, 1, 1}),
             0u);
-  // "x#" / "o." -> ".#" / "..": no 2 x 2 entry has paper at 0,0.
+  // "x#" / "o." -> ".#" / "..": no 2 x 2 entry has paper at 0,0; a near-white one (same lowest
+  // bit as white) is not paper.
+  Bitmap tinted = Flat({"..", ".."});
+  tinted.SetPixel(0, 0, 0xFFFFFD);
+  d.AddCurrentCharacterToList(tinted, "tinted", "X");
   EXPECT_EQ(d.CompareCharacterWithList(line, {0, 1, 1, 2}), std::nullopt);
   // A box reaching out of the line matches nothing.
   EXPECT_EQ(d.CompareCharacterWithList(line, {3, 1, 5, 2}), std::nullopt);

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <chrono>
 #include <filesystem>
 #include <system_error>
 
@@ -129,6 +130,7 @@ void TMain::AppendToRawScript(const std::string& timeCode, const std::string& ch
 }
 
 void TMain::Updatetextoutput1Click() {
+  const auto started = std::chrono::steady_clock::now();
   RichEdit1->clear();
   ScriptSources sources;
   sources.FormatPath =
@@ -140,6 +142,7 @@ void TMain::Updatetextoutput1Click() {
   const ScriptRendering rendering = renderer_->Render(rawScript_, sources);
   // The view takes the whole text at once: a line-by-line append would lay out every time.
   RichEdit1->setPlainText(QString::fromStdString(rendering.Text()));
+  renderingTime_ += std::chrono::steady_clock::now() - started;
   ScriptRenderer::ReportFailure(rendering, ui_);
   if (!rendering.Dictionary) ui_.ShowMessage(MessageKind::Warning, rendering.Dictionary.Message);
 }

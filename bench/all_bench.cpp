@@ -1,0 +1,163 @@
+// Times "all" in the main window (offscreen) over a title set with a complete dictionary: the
+// whole run, the share spent rendering the script, and the ratio to `quelm-cli extract`.
+//
+//   all_bench DICTIONARY_ROOT QUELM_CLI FILE.VOB...   (bench/all_bench.sh prepares the set)
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/SettingsStore.h"
+#include "app/TMain.h"
+#include "navigation/SubtitleNavigator.h"
+#include "platform/UserInteraction.h"
+
+namespace {
+
+// The user of an unattended run: shows nothing, answers No, cancels every dialog.
+class BenchInteraction : public quelm::UserInteraction {
+ public:
+  std::vector<std::string> Messages;
+  int Questions = 0;
+
+  void ShowMessage(quelm::MessageKind, const std::string& text) override {
+    Messages.push_back(text);
+  }
+  quelm::Answer Ask(const std::string&, quelm::Buttons) override {
+    ++Questions;
+    return quelm::Answer::No;
+  }
+  std::optional<std::string> ChooseOpenFile(const std::string&, const std::string&,
+                                            const std::string&) override {
+    return std::nullopt;
+  }
+  std::optional<std::string> ChooseSaveFile(const std::string&, const std::string&,
+                                            const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  std::optional<std::string> ChooseDirectory(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  std::optional<quelm::Color> ChooseColor(quelm::Color, std::array<quelm::Color, 4>&) override {
+    return std::nullopt;
+  }
+  void ProcessEvents() override { QCoreApplication::processEvents(); }
+};
+
+double Seconds(std::chrono::steady_clock::duration d) {
+  return std::chrono::duration<double>(d).count();
+}
+
+std::string Quoted(const std::string& text) {
+  std::string q = "'";
+  for (char c : text) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 4) {
+    std::fprintf(stderr, "usage: all_bench DICTIONARY_ROOT QUELM_CLI FILE.VOB...\n");
+    return 2;
+  }
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  std::string dictRoot = argv[1];
+  if (dictRoot.back() != '/') dictRoot += '/';
+  const std::string cli = argv[2];
+  std::vector<std::string> files(argv + 3, argv + argc);
+
+  QTemporaryDir dir;
+  if (!dir.isValid()) return 1;
+  const std::string settingsPath = dir.filePath(QStringLiteral("quelm.ini")).toStdString();
+  const std::string outRoot = dir.path().toStdString() + "/";
+  // The format of convert_bench.sh: the menu lists the editor item, a separator, then the
+  // files beside the program by name.
+  const QStringList formats =
+      QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/outputini"))
+          .entryList({QStringLiteral("*.ini")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+  const int formatIndex = static_cast<int>(formats.indexOf(QStringLiteral("timecodes.ini")));
+  if (formatIndex < 0) {
+    std::fprintf(stderr, "all_bench: no outputini/timecodes.ini beside the program\n");
+    return 1;
+  }
+  {
+    std::ofstream ini(settingsPath, std::ios::binary);
+    ini << "[preferences]\nvobroot="
+        << QFileInfo(QString::fromStdString(files[0])).absolutePath().toStdString()
+        << "/\ndictionaryroot=" << dictRoot << "\noutputroot=" << outRoot
+        << "\nenableocr=1\nautocloseocr=1\nautocolordetection=0\ncharcolor=1\noutputini="
+        << 2 + formatIndex << "\n[vobfilelist]\n";
+    for (std::size_t i = 0; i < files.size(); ++i) ini << i << "=\"" << files[i] << "\"\n";
+  }
+
+  BenchInteraction ui;
+  quelm::SettingsStore store(settingsPath, ui);
+  quelm::TMain window(store, ui);
+  window.show();
+  auto* first = window.findChild<QToolButton*>(QStringLiteral("BtnGotoFirst"));
+  auto* all = window.findChild<QToolButton*>(QStringLiteral("BtnGetAll"));
+  auto* view = window.findChild<QPlainTextEdit*>(QStringLiteral("RichEdit1"));
+  if (!first || !all || !view) return 1;
+  ui.Messages.clear();
+  const auto renderedBefore = window.RenderingTime();
+
+  const auto started = std::chrono::steady_clock::now();
+  QTest::mouseClick(first, Qt::LeftButton);
+  // "all" stops at the end of each file; the last one says so.
+  int clicks = 0;
+  bool lastReached = false;
+  while (!lastReached && clicks < 4 * static_cast<int>(files.size())) {
+    QTest::mouseClick(all, Qt::LeftButton);
+    ++clicks;
+    for (const std::string& m : ui.Messages)
+      lastReached |= m == quelm::SubtitleNavigator::LastFileReached;
+  }
+  const auto allTime = std::chrono::steady_clock::now() - started;
+  const double rendering = std::chrono::duration<double>(window.RenderingTime() - renderedBefore).count();
+
+  int subtitles = 0, errors = 0;
+  for (const QString& line : view->toPlainText().split(QLatin1Char('\n'))) {
+    subtitles += line.startsWith(QLatin1Char('['));
+    errors += line.contains(QStringLiteral("ERROR"));
+  }
+
+  std::string command = Quoted(cli) + " extract";
+  for (const std::string& f : files) command += " " + Quoted(f);
+  const std::string extractOut = outRoot + "extract.out";
+  command += " >" + Quoted(extractOut) + " 2>/dev/null";
+  const auto scanStarted = std::chrono::steady_clock::now();
+  const int scanStatus = std::system(command.c_str());
+  const auto scanTime = std::chrono::steady_clock::now() - scanStarted;
+  int scanned = 0;
+  {
+    std::ifstream in(extractOut);
+    for (std::string line; std::getline(in, line);) scanned += !line.empty() && line[0] != '#';
+  }
+
+  std::printf("files: %zu; \"all\" clicks: %d; last file reached: %s\n", files.size(), clicks,
+              lastReached ? "yes" : "no");
+  std::printf("subtitles: script %d (subtitle nr %d), extract %d; <ERROR> lines %d; questions %d\n",
+              subtitles, window.SubtitleNr(), scanned, errors, ui.Questions);
+  for (const std::string& m : ui.Messages) std::printf("  message: %s\n", m.c_str());
+  const double allSeconds = Seconds(allTime), scanSeconds = Seconds(scanTime);
+  std::printf("\"all\" (first, then all to the last file's end): %8.3f s wall\n", allSeconds);
+  std::printf("  of which rendering (Updatetextoutput1Click):  %8.3f s  (%.1f%%)\n", rendering,
+              100.0 * rendering / allSeconds);
+  std::printf("quelm-cli extract over the same files:          %8.3f s wall%s\n", scanSeconds,
+              scanStatus == 0 ? "" : "  (failed)");
+  std::printf("all / extract: %.2f    target <= 2\n", allSeconds / scanSeconds);
+  return lastReached && scanStatus == 0 ? 0 : 1;
+}

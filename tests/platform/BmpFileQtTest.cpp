@@ -1,4 +1,6 @@
 // Files this program writes must open in other readers; Qt's BMP reader is an independent one.
+#include <unistd.h>
+
 #include <QColor>
 #include <QImage>
 #include <QString>
@@ -13,7 +15,7 @@ namespace quelm {
 namespace {
 
 TEST(BmpFileQtTest, WrittenFilesReadBackInQtWithTheSameColours) {
-  const auto dir = std::filesystem::temp_directory_path() / "quelm_bmp_qt";
+  const auto dir = std::filesystem::temp_directory_path() / ("quelm_bmp_qt-" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);
   Bitmap image(11, 3, ColorWhite);
   image.SetPixel(0, 0, ColorBlack);

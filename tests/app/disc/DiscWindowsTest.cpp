@@ -1,4 +1,6 @@
 // The IFO reading window and the directory chooser, shown offscreen and clicked.
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -66,7 +68,7 @@ class TChooseDirTest : public ::testing::Test {
  protected:
   void SetUp() override {
     test::EnsureQtApplication();
-    base_ = fs::temp_directory_path() / "quelm-choosedir";
+    base_ = fs::temp_directory_path() / ("quelm-choosedir-" + std::to_string(::getpid()));
     fs::remove_all(base_);
     fs::create_directories(base_ / "home/Movies/Film_One/VIDEO_TS");
     fs::create_directories(base_ / "media/DISC/VIDEO_TS");

@@ -1,4 +1,6 @@
 // Root texts, "same as vob root" on a VOB root change, and the chooser's places.
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -40,7 +42,7 @@ TEST(RootDirectoriesTest, VobRootCarriesTheRootsThatFollowIt) {
 }
 
 TEST(RootDirectoriesTest, PlacesAreHomeMountsAndTheRoot) {
-  const fs::path base = fs::temp_directory_path() / "quelm-places";
+  const fs::path base = fs::temp_directory_path() / ("quelm-places-" + std::to_string(::getpid()));
   fs::remove_all(base);
   fs::create_directories(base / "home");
   fs::create_directories(base / "media/alice/DVD_VIDEO");

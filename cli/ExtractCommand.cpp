@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "cli/CommandLine.h"
 #include "cli/TerminalInteraction.h"
 #include "extraction/SubtitleWalker.h"
 #include "platform/BmpFile.h"
@@ -46,23 +47,6 @@ struct ExtractOptions {
   std::vector<std::string> Files;
 };
 
-// Decimal or "0x" hexadecimal, the whole text.
-std::optional<std::int64_t> ParseInteger(const std::string& text) {
-  int base = 10;
-  std::size_t start = 0;
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-    base = 16;
-    start = 2;
-  }
-  std::int64_t value = 0;
-  const char* first = text.data() + start;
-  const char* last = text.data() + text.size();
-  if (first == last) return std::nullopt;
-  const auto [end, error] = std::from_chars(first, last, value, base);
-  if (error != std::errc() || end != last) return std::nullopt;
-  return value;
-}
-
 bool Fail(const std::string& message) {
   std::fprintf(stderr, "quelm-cli extract: %s\n", message.c_str());
   return false;
@@ -96,21 +80,21 @@ bool ParseArguments(const std::vector<std::string>& args, ExtractOptions& option
       return true;
     } else if (arg == "--stream") {
       if (!value(text)) return false;
-      const auto id = ParseInteger(text);
+      const auto id = CommandLine::ParseInteger(text);
       if (!id || *id < 0x20 || *id > 0x3F) {
         return Fail("--stream must be a sub-stream id from 0x20 to 0x3F, not '" + text + "'");
       }
       options.Stream = static_cast<int>(*id);
     } else if (arg == "--interlace") {
       if (!value(text)) return false;
-      const auto step = ParseInteger(text);
+      const auto step = CommandLine::ParseInteger(text);
       if (!step || *step < 1 || *step > 4) {
         return Fail("--interlace must be 1, 2, 3 or 4, not '" + text + "'");
       }
       options.Interlace = static_cast<int>(*step);
     } else if (arg == "--from") {
       if (!value(text)) return false;
-      const auto offset = ParseInteger(text);
+      const auto offset = CommandLine::ParseInteger(text);
       if (!offset || *offset < 0) {
         return Fail("--from must be a byte offset of 0 or more, not '" + text + "'");
       }

@@ -41,6 +41,8 @@ class QAbstractButton;
 namespace quelm {
 
 class ColorPanel;
+class DictionaryCache;
+class ScriptView;
 class ExtractionRun;
 class IniPositionCache;
 class SettingsStore;
@@ -351,6 +353,12 @@ class TMain : public QMainWindow {
   std::unique_ptr<SubtitleNavigator> navigator_;
   const ExtractionRun* runningExtraction_ = nullptr;
   bool stepRunning_ = false;
+  // "all" is reading: recognition windows close as soon as their run is over, and the script
+  // view catches up a few times a second instead of after every subtitle.
+  bool gettingAll_ = false;
+  // The dictionary the recognition windows share while its files stay as they were.
+  std::unique_ptr<DictionaryCache> dictionaryCache_;
+  std::unique_ptr<ScriptView> scriptView_;
 
   // Recognition and script state.
   std::string formatDirectory_;

@@ -7,6 +7,7 @@
 #include <QSlider>
 
 #include "app/TMain.h"
+#include "ocr/DictionaryCache.h"
 #include "ocr/RecognitionRun.h"
 #include "ocr/TOCR.h"
 #include "platform/UserInteraction.h"
@@ -42,7 +43,14 @@ Status TMain::OCROnSubTitle() {
   if (const int row = BackgroundColorRow(); row >= 0)
     settings.BackgroundColor = settings.Colors[static_cast<std::size_t>(row)];
 
-  const OcrOutcome outcome = TOCR::Recognize(ui_, subtitleBitmap_, settings, autoClose, this);
+  OcrSession session;
+  // A pause per subtitle adds minutes to a film and shows nobody anything: "all" goes on at
+  // once. Single steps keep the pause.
+  if (gettingAll_) session.AutoCloseMs = 0;
+  if (!dictionaryCache_) dictionaryCache_ = std::make_unique<DictionaryCache>();
+  session.Dictionary = dictionaryCache_.get();
+  const OcrOutcome outcome =
+      TOCR::Recognize(ui_, subtitleBitmap_, settings, autoClose, this, session);
   if (outcome.Aborted) return Status::Success();
 
   if (outcome.KeepColors) {

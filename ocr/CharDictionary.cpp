@@ -131,6 +131,7 @@ void CharDictionary::Index(std::size_t position) {
 }
 
 void CharDictionary::Clear() {
+  ++revision_;
   charList_.clear();
   index_.clear();
   packed_.clear();
@@ -169,6 +170,7 @@ std::optional<std::size_t> CharDictionary::CompareCharacterWithList(const InkLin
 
 void CharDictionary::AddCurrentCharacterToList(const Bitmap& character, const std::string& fileName,
                                                const std::string& text) {
+  ++revision_;
   charList_.push_back({character, OneLine(fileName), OneLine(text), false});
   Index(charList_.size() - 1);
 }

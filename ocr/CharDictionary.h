@@ -51,6 +51,8 @@ class CharDictionary {
   static std::string CharFileName(const std::string& dictionaryRoot, int number);
 
   const std::vector<TCharEntry>& CharList() const { return charList_; }
+  // Changes with every change of the list (load, add, clear).
+  std::uint64_t Revision() const { return revision_; }
   std::size_t Size() const { return charList_.size(); }
   void Clear();
 
@@ -81,6 +83,7 @@ class CharDictionary {
     bool BlackWhite = false;
   };
   std::vector<Packed> packed_;
+  std::uint64_t revision_ = 0;
 };
 
 }  // namespace quelm

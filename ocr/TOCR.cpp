@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -46,6 +47,22 @@ void SetBase(QWidget* w, const QColor& color) {
   p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x40, 0x40, 0x40));
   w->setPalette(p);
 }
+
+// A red rounded frame with nothing inside. Painted by hand: a style sheet on one widget costs
+// more than the rest of the window to set up.
+class RedFrame : public QWidget {
+ public:
+  using QWidget::QWidget;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::red, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 4, 4);
+  }
+};
 
 QColor SilverColor() { return QColor(ColorRed(Silver), ColorGreen(Silver), ColorBlue(Silver)); }
 
@@ -103,10 +120,8 @@ TOCR::TOCR(UserInteraction& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
   TempImage->hide();
 
   // The red frame around the current character; painted over the line, never in the way.
-  Shape1 = Named(new QFrame(this), "Shape1");
+  Shape1 = Named(new RedFrame(this), "Shape1");
   Shape1->setGeometry(184, 160, 20, 20);
-  Shape1->setStyleSheet("QFrame#Shape1 { border: 2px solid red; border-radius: 4px; "
-                        "background: transparent; }");
   Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
   Shape1->hide();
 
@@ -134,7 +149,7 @@ TOCR::TOCR(UserInteraction& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
   Label2->adjustSize();
 
   TimerAutoClose = Named(new QTimer(this), "TimerAutoClose");
-  TimerAutoClose->setInterval(100);
+  TimerAutoClose->setInterval(DefaultAutoCloseMs);
   TimerAutoClose->setSingleShot(false);
   // Wakes the waiting dialogue now and then, so that it can look at its flags even when no
   // input arrives (test drivers and the run's own checks act between events).
@@ -152,6 +167,8 @@ TOCR::TOCR(UserInteraction& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
 
 TOCR::~TOCR() = default;
 
+void TOCR::SetAutoCloseInterval(int ms) { TimerAutoClose->setInterval(ms < 0 ? 0 : ms); }
+
 void TOCR::SetSettings(const RecognitionSettings& settings, bool autoClose) {
   settings_ = settings;
   autoClose_ = autoClose;
@@ -159,10 +176,13 @@ void TOCR::SetSettings(const RecognitionSettings& settings, bool autoClose) {
 }
 
 OcrOutcome TOCR::Recognize(UserInteraction& ui, const Bitmap& subpicture,
-                           const RecognitionSettings& settings, bool autoClose, QWidget* parent) {
+                           const RecognitionSettings& settings, bool autoClose, QWidget* parent,
+                           const OcrSession& session) {
   TOCR window(ui, parent);
   window.SetSubpicture(subpicture);
   window.SetSettings(settings, autoClose);
+  window.SetAutoCloseInterval(session.AutoCloseMs);
+  window.SetDictionaryCache(session.Dictionary);
   window.exec();
   return window.Outcome();
 }
@@ -199,7 +219,7 @@ void TOCR::showEvent(QShowEvent* event) {
 
 void TOCR::FormActivate() {
   setCursor(Qt::WaitCursor);
-  const DictionaryLoadResult loaded = dictionary_.Load(settings_.DictionaryRoot);
+  const DictionaryLoadResult loaded = dictionary_->Load(settings_.DictionaryRoot);
   dictionaryLoaded_ = loaded.Outcome.Ok;
   result_ = RecognitionResult{};
   result_.Aborted = true;
@@ -212,18 +232,31 @@ void TOCR::FormActivate() {
       for (const std::string& w : loaded.Warnings) text += (text.empty() ? "" : "\n") + w;
       ui_.ShowMessage(MessageKind::Warning, text);
     }
-    run_ = std::make_unique<RecognitionRun>(dictionary_, settings_);
+    run_ = std::make_unique<RecognitionRun>(dictionary_->Dictionary(), settings_);
     run_->AskCharacter = [this](const CharacterQuestion& q) { return GetAsciiCharacter(q); };
-    run_->EventPump = [this] { ui_.ProcessEvents(); };
+    run_->EventPump = [this] { PumpEvents(); };
     run_->OnCharColorChanged = [this](Color c) { charColor_ = c; };
-    run_->OnTextLine = [this](const Bitmap& line, const CutBox&) { ShowTextLine(line, true); };
-    run_->OnCharacter = [this](const Bitmap& c, const CutBox& box) { ShowCharacter(c, box); };
-    CurrentImage->setPixmap(QPixmap::fromImage(ToDisplayImage(subpicture_)));
+    // Shown when the window is next painted: drawing every character of a subtitle that is
+    // read in a millisecond shows nobody anything.
+    run_->OnTextLine = [this](const Bitmap& line, const CutBox&) {
+      pendingLine_ = line;
+      pendingCharacter_.reset();
+    };
+    run_->OnCharacter = [this](const Bitmap& c, const CutBox& box) {
+      pendingCharacter_ = std::make_pair(c, box);
+    };
+    lastPump_ = std::chrono::steady_clock::now();
+    if (!ClosingAtOnce())
+      CurrentImage->setPixmap(QPixmap::fromImage(ToDisplayImage(subpicture_)));
     result_ = run_->UpdateDictionary(subpicture_);
     if (!result_.Outcome.Ok) ui_.ShowMessage(MessageKind::Error, result_.Outcome.Message);
   }
-  ShowLines(MemoTextLines, result_.VisibleLines);
-  ShowLines(UWMemoTextLines, result_.ReferenceLines);
+  // Laying out texts and pictures that nobody will see cost more than reading them.
+  if (!ClosingAtOnce()) {
+    ShowPending();
+    ShowLines(MemoTextLines, result_.VisibleLines);
+    ShowLines(UWMemoTextLines, result_.ReferenceLines);
+  }
   unsetCursor();
   running_ = false;
   if (autoClose_)
@@ -232,7 +265,30 @@ void TOCR::FormActivate() {
     BtnClose->setEnabled(true);
 }
 
+bool TOCR::ClosingAtOnce() const {
+  return autoClose_ && TimerAutoClose->interval() == 0;
+}
+
+void TOCR::ShowPending() {
+  if (pendingLine_) ShowTextLine(*pendingLine_, true);
+  if (pendingCharacter_) ShowCharacter(pendingCharacter_->first, pendingCharacter_->second);
+  pendingLine_.reset();
+  pendingCharacter_.reset();
+}
+
+void TOCR::PumpEvents() {
+  // Clicks are still seen within a few milliseconds; a pump per character made the window,
+  // not the reading, the cost of a subtitle.
+  const auto now = std::chrono::steady_clock::now();
+  if (now - lastPump_ < PumpInterval) return;
+  ShowPending();
+  ui_.ProcessEvents();
+  lastPump_ = std::chrono::steady_clock::now();
+}
+
 CharacterAnswer TOCR::GetAsciiCharacter(const CharacterQuestion& question) {
+  pendingLine_.reset();
+  pendingCharacter_.reset();
   unsetCursor();
   ShowTextLine(question.Line, true);
   ShowCharacter(question.Character, question.CharacterBox);
@@ -408,7 +464,7 @@ void TOCR::done(int result) {
 void TOCR::FormClose() {
   if (saved_ || !hasRun_ || !dictionaryLoaded_) return;
   saved_ = true;
-  const Status s = dictionary_.Save(settings_.DictionaryRoot);
+  const Status s = dictionary_->Save(settings_.DictionaryRoot);
   if (!s.Ok) ui_.ShowMessage(MessageKind::Error, s.Message);
 }
 

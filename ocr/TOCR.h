@@ -3,12 +3,15 @@
 #pragma once
 
 #include <QDialog>
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ocr/CharDictionary.h"
+#include "ocr/DictionaryCache.h"
 #include "ocr/RecognitionRun.h"
 #include "platform/Bitmap.h"
 #include "platform/UserInteraction.h"
@@ -39,6 +42,17 @@ struct OcrOutcome {
   std::optional<int> KeptCharColorIndex;
 };
 
+// How long an automatically closing window stays after its run, so that the user sees what
+// was read.
+inline constexpr int DefaultAutoCloseMs = 100;
+
+// What the main window decides for a recognition window beyond the settings.
+struct OcrSession {
+  int AutoCloseMs = DefaultAutoCloseMs;
+  // The dictionary kept from window to window; none: the window reads its own.
+  DictionaryCache* Dictionary = nullptr;
+};
+
 class TOCR : public QDialog {
   Q_OBJECT
 
@@ -48,18 +62,21 @@ class TOCR : public QDialog {
 
   void SetSubpicture(const Bitmap& subpicture) { subpicture_ = subpicture; }
   void SetSettings(const RecognitionSettings& settings, bool autoClose);
+  void SetAutoCloseInterval(int ms);
+  // Use `cache` instead of a dictionary of the window's own; set before the window is shown.
+  void SetDictionaryCache(DictionaryCache* cache) { dictionary_ = cache ? cache : &ownDictionary_; }
 
   // One recognition the way the main window performs it: create the window, hand it the
   // subpicture and the settings, show it modally, read the outcome back, destroy it.
   static OcrOutcome Recognize(UserInteraction& ui, const Bitmap& subpicture,
                               const RecognitionSettings& settings, bool autoClose,
-                              QWidget* parent = nullptr);
+                              QWidget* parent = nullptr, const OcrSession& session = {});
 
   OcrOutcome Outcome() const;
   bool HasRun() const { return hasRun_; }
   bool IsRunning() const { return running_; }
   bool WaitingForInput() const { return waitingForInput_; }
-  const CharDictionary& Dictionary() const { return dictionary_; }
+  const CharDictionary& Dictionary() const { return dictionary_->Dictionary(); }
 
   QLabel* Label1 = nullptr;
   QFrame* Panel1 = nullptr;
@@ -107,12 +124,17 @@ class TOCR : public QDialog {
   void ShowCharacter(const Bitmap& character, const CutBox& box);
   void ShowLines(QPlainTextEdit* memo, const std::vector<std::string>& lines);
   void FormClose();
+  void PumpEvents();
+  void ShowPending();
+  // The window goes as soon as its run is over, before it could be painted again.
+  bool ClosingAtOnce() const;
 
   UserInteraction& ui_;
   Bitmap subpicture_;
   RecognitionSettings settings_;
   bool autoClose_ = true;
-  CharDictionary dictionary_;
+  DictionaryCache ownDictionary_;
+  DictionaryCache* dictionary_ = &ownDictionary_;
   std::unique_ptr<RecognitionRun> run_;
   RecognitionResult result_;
   Color charColor_ = ColorWhite;
@@ -120,6 +142,10 @@ class TOCR : public QDialog {
   double lineScaleX_ = 1.0;
   double lineScaleY_ = 1.0;
   QTimer* wakeTimer_ = nullptr;
+  static constexpr std::chrono::milliseconds PumpInterval{4};
+  std::chrono::steady_clock::time_point lastPump_;
+  std::optional<Bitmap> pendingLine_;
+  std::optional<std::pair<Bitmap, CutBox>> pendingCharacter_;
 
   bool hasRun_ = false;
   bool running_ = false;

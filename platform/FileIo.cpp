@@ -131,4 +131,17 @@ bool WriteFileAtomically(const std::string& path, std::string_view content, bool
   return true;
 }
 
+FileStamp StampOf(const std::string& path) {
+  FileStamp stamp;
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return stamp;
+  stamp.Exists = true;
+  stamp.Device = static_cast<std::uint64_t>(st.st_dev);
+  stamp.Inode = static_cast<std::uint64_t>(st.st_ino);
+  stamp.Size = static_cast<std::int64_t>(st.st_size);
+  stamp.ModifiedNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+  stamp.ChangedNs = static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+  return stamp;
+}
+
 }  // namespace quelm

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -20,5 +21,20 @@ ReadFileOutcome ReadFileBytes(const std::string& path, std::size_t maxBytes, std
 // `error` says what the system refused.
 bool WriteFileAtomically(const std::string& path, std::string_view content, bool createParents,
                          std::string* error = nullptr);
+
+// Who a file is and when it last changed: equal stamps mean nobody replaced or wrote it in
+// between (an atomic replacement brings a new inode, a write a new time).
+struct FileStamp {
+  bool Exists = false;
+  std::uint64_t Device = 0;
+  std::uint64_t Inode = 0;
+  std::int64_t Size = 0;
+  std::int64_t ModifiedNs = 0;
+  std::int64_t ChangedNs = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+
+// The stamp of `path` (a directory too); a missing or unreachable one has Exists false.
+FileStamp StampOf(const std::string& path);
 
 }  // namespace quelm

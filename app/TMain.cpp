@@ -32,11 +32,13 @@
 
 #include "app/ColorPanel.h"
 #include "app/PreferenceKeys.h"
+#include "app/ScriptView.h"
 #include "app/SettingsStore.h"
 #include "app/VobFileListWidget.h"
 #include "extraction/ExtractionRun.h"
 #include "navigation/IniPositionCache.h"
 #include "navigation/SubtitleNavigator.h"
+#include "ocr/DictionaryCache.h"
 #include "platform/UserInteraction.h"
 
 namespace quelm {
@@ -537,6 +539,8 @@ void TMain::BuildHiddenControls() {
   EditSubtitleNr = Named(new QLineEdit(host), "EditSubtitleNr");
   EditSubtitleNr->setReadOnly(true);
   UWScript = Named(new QPlainTextEdit(host), "UWScript");
+  // Hidden and only ever appended to: a film's undo history would be pure weight.
+  UWScript->setUndoRedoEnabled(false);
   TempListBox1 = Named(new QListWidget(host), "TempListBox1");
   ListBoxSubpicBody = Named(new QListWidget(host), "ListBoxSubpicBody");
   MathListBox = Named(new QListWidget(host), "MathListBox");

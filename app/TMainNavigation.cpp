@@ -15,6 +15,7 @@
 #include <QToolButton>
 
 #include "app/BitmapImage.h"
+#include "app/ScriptView.h"
 #include "app/SettingsStore.h"
 #include "app/TMain.h"
 #include "app/VobFileListWidget.h"
@@ -100,8 +101,12 @@ void TMain::RunStep(int step) {
   // The extraction window is modal, but a step must never start inside another one.
   if (stepRunning_) return;
   stepRunning_ = true;
+  gettingAll_ = static_cast<NavigationStep>(step) == NavigationStep::All;
+  scriptView_->SetCoalescing(gettingAll_);
   NavigationOpening();
   navigator_->Step(static_cast<NavigationStep>(step));
+  gettingAll_ = false;
+  scriptView_->SetCoalescing(false);
   stepRunning_ = false;
 }
 

@@ -6,12 +6,14 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 
 #include <chrono>
 #include <filesystem>
 #include <system_error>
 
 #include "app/PreferenceKeys.h"
+#include "app/ScriptView.h"
 #include "app/SettingsStore.h"
 #include "app/TMain.h"
 #include "navigation/SubtitleNavigator.h"
@@ -44,6 +46,7 @@ QString MenuText(const std::string& caption) {
 void TMain::ConnectScriptHandlers() {
   if (formatDirectory_.empty()) formatDirectory_ = DefaultFormatDirectory();
   renderer_ = std::make_unique<ScriptRenderer>();
+  scriptView_ = std::make_unique<ScriptView>(RichEdit1);
   connect(BtnClearText, &QPushButton::clicked, this, &TMain::BtnClearTextClick);
   connect(BtnSaveTo, &QPushButton::clicked, this, [this] { BtnSaveToClick(); });
   connect(Savetextas1, &QAction::triggered, this, [this] { BtnSaveToClick(); });
@@ -125,13 +128,19 @@ void TMain::AppendToRawScript(const std::string& timeCode, const std::string& ch
   rawScript_.AppendRecord(timeCode, chapter, textLines,
                           navigator_ ? FactsFromTiming(navigator_->LastTiming()) : RecordFacts());
   const std::vector<std::string>& lines = rawScript_.Lines();
-  for (std::size_t i = before; i < lines.size(); ++i)
-    UWScript->appendPlainText(QString::fromStdString(lines[i]));
+  // One insertion per record at the end; a line-by-line append lays out and scrolls each time.
+  std::string text;
+  for (std::size_t i = before; i < lines.size(); ++i) {
+    if (i > 0) text += '\n';
+    text += lines[i];
+  }
+  QTextCursor end(UWScript->document());
+  end.movePosition(QTextCursor::End);
+  end.insertText(QString::fromStdString(text));
 }
 
 void TMain::Updatetextoutput1Click() {
   const auto started = std::chrono::steady_clock::now();
-  RichEdit1->clear();
   ScriptSources sources;
   sources.FormatPath =
       FormatPathFromCaption(formatDirectory_, EditIniXOutput->text().toStdString(), formatItems_);
@@ -139,9 +148,9 @@ void TMain::Updatetextoutput1Click() {
   sources.SubtitleNumber = EditSubtitleNr->text().toStdString();
   sources.Palette = PanelColors();
   sources.ForcedOnly = ForcedOnly();
-  const ScriptRendering rendering = renderer_->Render(rawScript_, sources);
-  // The view takes the whole text at once: a line-by-line append would lay out every time.
-  RichEdit1->setPlainText(QString::fromStdString(rendering.Text()));
+  const ScriptRendering& rendering = renderer_->RenderKept(rawScript_, sources);
+  // The view is emptied and filled again in effect; only what changed is laid out anew.
+  scriptView_->Show(rendering.Lines);
   renderingTime_ += std::chrono::steady_clock::now() - started;
   ScriptRenderer::ReportFailure(rendering, ui_);
   if (!rendering.Dictionary) ui_.ShowMessage(MessageKind::Warning, rendering.Dictionary.Message);

@@ -17,6 +17,8 @@ struct OutputFormat {
   // left out, as subtitle file formats need.
   bool SkipVersionRecord = false;
 
+  bool operator==(const OutputFormat&) const = default;
+
   // All three templates; a missing file or section gives empty templates, never a fault.
   static OutputFormat Read(const std::string& path);
 };

@@ -1,6 +1,8 @@
 // Appending records to the raw script and keeping it in a file.
 #include "output/RawScript.h"
 
+#include <atomic>
+
 #include "output/TextLines.h"
 #include "platform/FileIo.h"
 
@@ -27,8 +29,36 @@ void RawScript::AppendRecord(const std::string& timeCode, const std::string& cha
   AppendRecord(TimeCodeLineWithFacts(timeCode, facts), chapter, textLines);
 }
 
+std::uint64_t RawScript::NewLineage() {
+  static std::atomic<std::uint64_t> next{1};
+  return next.fetch_add(1, std::memory_order_relaxed);
+}
+
+RawScript& RawScript::operator=(const RawScript& other) {
+  if (this != &other) {
+    lines_ = other.lines_;
+    lineage_ = NewLineage();
+  }
+  return *this;
+}
+
+RawScript& RawScript::operator=(RawScript&& other) noexcept {
+  if (this != &other) {
+    lines_ = std::move(other.lines_);
+    lineage_ = NewLineage();
+    other.lineage_ = NewLineage();
+  }
+  return *this;
+}
+
+void RawScript::Clear() {
+  lines_.clear();
+  lineage_ = NewLineage();
+}
+
 void RawScript::StartNew() {
   lines_.clear();
+  lineage_ = NewLineage();
   AppendRecord("00:00:00", "0", {VersionRecordLine});
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -13,6 +14,7 @@
 #include "output/RawScript.h"
 #include "output/TagEngine.h"
 #include "platform/Color.h"
+#include "platform/FileIo.h"
 #include "platform/Status.h"
 
 namespace quelm {
@@ -48,6 +50,9 @@ class ScriptRenderer {
 
   // Reads the format file and the dictionary index once each, then renders.
   ScriptRendering Render(const RawScript& raw, const ScriptSources& sources);
+  // The same, the result kept by the renderer until its next rendering: a view that renders
+  // after every record need not copy a whole film's script each time.
+  const ScriptRendering& RenderKept(const RawScript& raw, const ScriptSources& sources);
   // Renders with a format and characters already in hand. The times of every record are
   // settled first over the whole script: a subtitle without an end of its own (no stop
   // command) ends where the next subtitle of the script starts, the last one
@@ -69,6 +74,62 @@ class ScriptRenderer {
   // the index file reads the same, a rendering decodes only lines it has not seen.
   DictionaryLines dictionary_;
   std::unordered_map<std::string, std::string> decodedLines_;
+  bool dictionaryRead_ = false;
+  std::string dictionaryRoot_;
+  FileStamp dictionaryStamp_;
+  Status dictionaryStatus_;
+  // The format file of the last rendering from files.
+  bool formatRead_ = false;
+  std::string formatPath_;
+  FileStamp formatStamp_;
+  OutputFormat format_;
+
+  // The records of one raw script as found so far, as positions of their lines; finding goes
+  // on where it stopped while the script only grew.
+  struct RecordSpan {
+    std::vector<std::size_t> Lines;
+    RecordTimes Base;  // its own times; an open end is -1
+    bool Version = false;
+  };
+  struct Spans {
+    bool Valid = false;
+    std::uint64_t Lineage = 0;
+    std::size_t ScanPosition = 0;
+    std::vector<std::size_t> Pending;  // the buffer since the last start marker
+    std::vector<RecordSpan> Records;
+  };
+  static void FindRecords(const std::vector<std::string>& rawLines, Spans& spans);
+
+  // The last rendering from files, record by record. A rendering after one more record mostly
+  // repeats the one before; a record whose inputs all read the same keeps its lines and skips
+  // the tag engine.
+  struct RenderedRecord {
+    std::uint64_t Lineage = 0;
+    std::size_t Span = 0;
+    RecordTimes Times;
+    std::vector<std::string> MathBefore;
+    std::vector<std::string> MathAfter;
+    TagReads Reads;
+    std::string SubtitleNumber;
+    std::array<Color, 4> Palette{};
+    std::size_t LinesBegin = 0;  // its lines in the rendering
+  };
+  struct Memory {
+    bool Valid = false;
+    OutputFormat Format;
+    bool ForcedOnly = false;
+    std::vector<RenderedRecord> Records;
+    // Its lines: the header, the records' lines, then the footer or a failed record's part.
+    ScriptRendering Rendering;
+    std::size_t RecordsEnd = 0;  // where the last complete record's lines end
+  };
+  // Renders into `rendering`, reusing what `memory` holds when there is one (`rendering` is
+  // then the memory's own).
+  void RenderRecords(const std::vector<std::string>& rawLines, const Spans& spans,
+                     const OutputFormat& format, const TagContext& context, bool forcedOnly,
+                     Memory* memory, ScriptRendering& rendering);
+  Spans spans_;
+  Memory memory_;
 };
 
 }  // namespace quelm

@@ -190,6 +190,7 @@ const std::string& MarkerAsEmpty(const std::string& value, const char* marker) {
 Status TagEngine::ConvertSubpicBody(const std::vector<std::string>& record,
                                     const std::vector<std::string>& body, const TagContext& context,
                                     std::vector<std::string>& lines) {
+  reads_ = TagReads{};
   RecordState state;
   state.Record = &record;
   state.Context = &context;
@@ -331,6 +332,7 @@ Status TagEngine::HandleTag(const std::string& tagText, RecordState& state) {
       state.EndOfLine = parameter.empty() ? std::string("EOLN") : std::string(parameter);
       break;
     case TagKind::SubtitleNumber:
+      reads_.SubtitleNumber = true;
       AddValue(state.Context->SubtitleNumber, state);
       break;
     case TagKind::DateWeekday:
@@ -345,6 +347,7 @@ Status TagEngine::HandleTag(const std::string& tagText, RecordState& state) {
     case TagKind::DateMinute:
     case TagKind::DateSecond2:
     case TagKind::DateSecond: {
+      reads_.Clock = true;
       if (!calendar) break;
       const std::tm now = calendar->Now();
       std::string value;
@@ -393,6 +396,7 @@ Status TagEngine::HandleTag(const std::string& tagText, RecordState& state) {
       break;
     }
     case TagKind::ColorByte: {
+      reads_.Palette = true;
       const Color color = state.Context->Palette[static_cast<std::size_t>(entry->ColorIndex)];
       AddValue(std::to_string((color >> entry->Shift) & 0xFF), state);
       break;

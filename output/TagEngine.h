@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/Color.h"
@@ -41,6 +42,14 @@ struct TagContext {
   const RecordTimes* Times = nullptr;
 };
 
+// Which parts of the program's state the last record's rendering read: a later rendering may
+// reuse its lines only while those parts read the same.
+struct TagReads {
+  bool SubtitleNumber = false;
+  bool Palette = false;
+  bool Clock = false;
+};
+
 class TagEngine {
  public:
   // Renders one record (item 0 the time code "hh:mm:ss", item 1 the chapter, then the raw text
@@ -58,6 +67,9 @@ class TagEngine {
   // The arithmetic list outlives records and renderings: a MATH_START left open keeps catching
   // values until the next MATH_START or MATH_RESULT.
   const std::vector<std::string>& MathList() const { return mathList_; }
+  // Puts back the list a record once left, when that record's lines are reused unrendered.
+  void RestoreMathList(std::vector<std::string> list) { mathList_ = std::move(list); }
+  const TagReads& LastReads() const { return reads_; }
 
   // Padding beyond this width is not applied: a width of two thousand million would otherwise
   // build a line of that many zeros.
@@ -88,6 +100,7 @@ class TagEngine {
   static void Emit(RecordState& state);
 
   std::vector<std::string> mathList_;
+  TagReads reads_;
 };
 
 }  // namespace quelm

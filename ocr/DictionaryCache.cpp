@@ -10,8 +10,9 @@ DictionaryCache::DiskState DictionaryCache::StampOf(const std::string& dictionar
 }
 
 bool DictionaryCache::DiskHoldsCopy(const std::string& dictionaryRoot) const {
-  return disk_ && root_ == dictionaryRoot && dictionary_.Revision() == savedRevision_ &&
-         StampOf(dictionaryRoot) == *disk_;
+  if (!disk_ || root_ != dictionaryRoot || dictionary_.Revision() != savedRevision_) return false;
+  const DiskState now = StampOf(dictionaryRoot);
+  return disk_->Index.Unchanged(now.Index) && disk_->Directory.Unchanged(now.Directory);
 }
 
 DictionaryLoadResult DictionaryCache::Load(const std::string& dictionaryRoot) {

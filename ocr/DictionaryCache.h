@@ -34,7 +34,6 @@ class DictionaryCache {
   struct DiskState {
     FileStamp Index;
     FileStamp Directory;
-    bool operator==(const DiskState&) const = default;
   };
   static DiskState StampOf(const std::string& dictionaryRoot);
   bool DiskHoldsCopy(const std::string& dictionaryRoot) const;

@@ -30,7 +30,7 @@ const ScriptRendering& ScriptRenderer::RenderKept(const RawScript& raw,
   // Both files are read again only when they were replaced or written since the last reading
   // (every writer of this program replaces them).
   const FileStamp formatStamp = StampOf(sources.FormatPath);
-  if (!formatRead_ || formatPath_ != sources.FormatPath || formatStamp != formatStamp_) {
+  if (!formatRead_ || formatPath_ != sources.FormatPath || !formatStamp_.Unchanged(formatStamp)) {
     format_ = OutputFormat::Read(sources.FormatPath);
     formatPath_ = sources.FormatPath;
     formatStamp_ = formatStamp;
@@ -40,7 +40,7 @@ const ScriptRendering& ScriptRenderer::RenderKept(const RawScript& raw,
   // Nothing changes the dictionary during a rendering, so one read serves every text line.
   const FileStamp indexStamp = StampOf(DictionaryLines::IndexPath(sources.DictionaryRoot));
   if (!dictionaryRead_ || dictionaryRoot_ != sources.DictionaryRoot ||
-      indexStamp != dictionaryStamp_) {
+      !dictionaryStamp_.Unchanged(indexStamp)) {
     DictionaryLines characters =
         DictionaryLines::Load(sources.DictionaryRoot, &dictionaryStatus_);
     if (characters.Lines() != dictionary_.Lines()) {

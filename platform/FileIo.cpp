@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -141,6 +142,12 @@ FileStamp StampOf(const std::string& path) {
   stamp.Size = static_cast<std::int64_t>(st.st_size);
   stamp.ModifiedNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
   stamp.ChangedNs = static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+  // File times move in ticks of a few milliseconds; a margin well above that.
+  constexpr std::int64_t RecentNs = 100'000'000;
+  struct timespec now {};
+  ::clock_gettime(CLOCK_REALTIME, &now);
+  const std::int64_t nowNs = static_cast<std::int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
+  stamp.Recent = nowNs - stamp.ModifiedNs < RecentNs || nowNs - stamp.ChangedNs < RecentNs;
   return stamp;
 }
 

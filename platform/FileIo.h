@@ -31,7 +31,13 @@ struct FileStamp {
   std::int64_t Size = 0;
   std::int64_t ModifiedNs = 0;
   std::int64_t ChangedNs = 0;
+  // Changed so shortly before the stamp was taken that another write within the same tick of
+  // the file system's clock would leave the same times.
+  bool Recent = false;
   bool operator==(const FileStamp&) const = default;
+
+  // `now` shows the file as this stamp did, and this stamp can vouch for it.
+  bool Unchanged(const FileStamp& now) const { return !Recent && *this == now; }
 };
 
 // The stamp of `path` (a directory too); a missing or unreachable one has Exists false.

@@ -147,7 +147,7 @@ FileStamp StampOf(const std::string& path) {
   struct timespec now {};
   ::clock_gettime(CLOCK_REALTIME, &now);
   const std::int64_t nowNs = static_cast<std::int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
-  stamp.Recent = nowNs - stamp.ModifiedNs < RecentNs || nowNs - stamp.ChangedNs < RecentNs;
+  stamp.Recent = nowNs - stamp.ModifiedNs < RecentNs;
   return stamp;
 }
 

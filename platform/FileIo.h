@@ -31,8 +31,8 @@ struct FileStamp {
   std::int64_t Size = 0;
   std::int64_t ModifiedNs = 0;
   std::int64_t ChangedNs = 0;
-  // Changed so shortly before the stamp was taken that another write within the same tick of
-  // the file system's clock would leave the same times.
+  // Written so shortly before the stamp was taken that another write within the same tick of
+  // the file system's clock would leave the same time.
   bool Recent = false;
   bool operator==(const FileStamp&) const = default;
 

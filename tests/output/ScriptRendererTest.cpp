@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+
 #include "OutputTestFiles.h"
 #include "output/DictionaryLines.h"
 #include "output/LocalCalendar.h"
@@ -132,6 +136,171 @@ TEST_F(ScriptRendererTest, RenderingFromFilesFollowsTheDictionary) {
 
   sources.FormatPath = dir.Path() + "missing.ini";
   EXPECT_TRUE(renderer_.Render(raw, sources).Lines.empty());
+}
+
+// The main window renders after every record with one renderer, which reuses what it can;
+// the result must always be what rendering everything again gives.
+class KeptRenderingTest : public ScriptRendererTest {
+ protected:
+  KeptRenderingTest() {
+    sources_.FormatPath = dir_.Path() + "f.ini";
+    sources_.DictionaryRoot = dir_.Path();
+    WriteFormat("<INDEX> <START=mm:ss,zzz>-<END=mm:ss,zzz> <FORCED>", "<CC> <SUBPIC>");
+    dir_.Write("chardict.ocr", Key(0) + "\r\nH\r\n" + Key(1) + "\r\ni\r\n");
+  }
+  std::string Key(int n) const { return dir_.Path() + "char_" + std::to_string(n) + ".bmp"; }
+  void WriteFormat(const std::string& first, const std::string& second) {
+    // Replaced as the format editor does, so that the change is seen at once.
+    dir_.Write("new.ini", "[header]\n0=head\n[body]\n0=\"" + first + "\"\n1=\"" + second +
+                              "\"\n[footer]\n0=foot\n");
+    std::filesystem::rename(dir_.Path() + "new.ini", sources_.FormatPath);
+  }
+  // What a renderer that keeps nothing gives for the same script with the same engine history.
+  Lines Fresh() {
+    DictionaryLines characters = DictionaryLines::Load(sources_.DictionaryRoot);
+    TagContext context;
+    context.SubtitleNumber = sources_.SubtitleNumber;
+    context.Palette = sources_.Palette;
+    context.Characters = &characters;
+    return reference_.Render(raw_.Lines(), OutputFormat::Read(sources_.FormatPath), context,
+                             sources_.ForcedOnly)
+        .Lines;
+  }
+  void Append(int second, std::optional<std::int64_t> endMs, bool forced,
+              const std::string& text = std::string()) {
+    RecordFacts facts;
+    facts.HasStart = true;
+    facts.StartMs = second * 1000 + 250;
+    facts.HasEnd = endMs.has_value();
+    facts.EndMs = endMs.value_or(0);
+    facts.Forced = forced;
+    char time[16];
+    std::snprintf(time, sizeof time, "00:00:%02d", second);
+    raw_.AppendRecord(time, std::to_string(second % 7),
+                      {text.empty() ? "<" + Key(second % 2) + "><" + Key(1) + ">" : text,
+                       "<" + Key(0) + ">"},
+                      facts);
+  }
+  // Both renderers take the same steps; every rendering must agree.
+  void ExpectSame(const char* step) {
+    const Lines expected = Fresh();
+    const ScriptRendering& kept = renderer_.RenderKept(raw_, sources_);
+    ASSERT_EQ(kept.Lines, expected) << step;
+    ASSERT_TRUE(kept.Result.Ok) << step;
+  }
+
+  test::ScratchDirectory dir_;
+  ScriptSources sources_;
+  RawScript raw_;
+  ScriptRenderer reference_{std::make_shared<NoonCalendar>()};
+};
+
+TEST_F(KeptRenderingTest, RenderingAfterEveryRecordEqualsRenderingEverything) {
+  raw_.StartNew();
+  ExpectSame("fresh script");
+  for (int second = 1; second <= 12; ++second) {
+    // Open ends (no stop command) end where the next subtitle starts: the record before
+    // changes when one is appended.
+    Append(second, second % 3 == 0 ? std::nullopt : std::optional<std::int64_t>(second * 1000 + 900),
+           second % 4 == 0);
+    sources_.SubtitleNumber = std::to_string(second);
+    ExpectSame("append");
+  }
+  sources_.ForcedOnly = true;
+  ExpectSame("forced only");
+  sources_.ForcedOnly = false;
+  ExpectSame("all again");
+
+  // The number of the subtitle shown is read by every record.
+  WriteFormat("<INDEX>", "<SUB_NR> <SUBPIC>");
+  ExpectSame("new format");
+  sources_.SubtitleNumber = "99";
+  ExpectSame("another subtitle shown");
+  // Palette bytes: only a change of the palette changes them.
+  WriteFormat("<C2R> <SUBPIC>", "");
+  ExpectSame("palette format");
+  sources_.Palette[1] = 0x112233;
+  ExpectSame("another palette");
+
+  // Another script (clear) and a script read from records: nothing of the old one stays,
+  // even where its records have the same times.
+  raw_.StartNew();
+  Append(1, 1900, false, "<" + Key(0) + ">");
+  ExpectSame("new script, same times, other text");
+  raw_.StartNew();
+  ExpectSame("cleared");
+  Append(2, std::nullopt, true);
+  raw_ = RawScript(raw_.Lines());
+  ExpectSame("copied script");
+
+  // A list left open catches the next record's values, across renderings too: the first
+  // record's result comes from the last record of the rendering before.
+  WriteFormat("<MATH_RESULT><MATH_START><SS><MATH_ADD><CC>", "<SUBPIC>");
+  ExpectSame("open list");
+  Append(13, std::nullopt, false);
+  ExpectSame("open list, one more");
+  ExpectSame("open list, rendered again");
+
+  // A corrected dictionary entry shows everywhere.
+  dir_.Write("chardict.ocr", Key(0) + "\r\nh\r\n" + Key(1) + "\r\nI\r\n");
+  ExpectSame("corrected dictionary");
+
+}
+
+TEST_F(KeptRenderingTest, AFailedRecordStopsEveryRenderingUntilTheFormatChanges) {
+  raw_.StartNew();
+  Append(1, 1500, false);
+  raw_.AppendRecord("00:00:02", "x9", {"<" + Key(0) + ">"});
+  WriteFormat("<SS>", "<CC> <SUBPIC>");
+  for (int i = 0; i < 2; ++i) {
+    const ScriptRendering& kept = renderer_.RenderKept(raw_, sources_);
+    EXPECT_FALSE(kept.Result.Ok);
+    EXPECT_EQ(kept.Lines, (Lines{"head", "00", "00 " + std::string(VersionRecordLine), "01",
+                                 "01 ii | H", "02"}));
+  }
+  Append(3, std::nullopt, false);
+  EXPECT_FALSE(renderer_.RenderKept(raw_, sources_).Result.Ok);
+  WriteFormat("<SS>", "<SUBPIC>");
+  ExpectSame("without the chapter");
+}
+
+TEST_F(KeptRenderingTest, ClockTagsAreReadAtEveryRendering) {
+  class TickingCalendar : public NoonCalendar {
+   public:
+    std::tm Now() const override {
+      std::tm t = NoonCalendar::Now();
+      t.tm_sec = ++ticks_ % 60;
+      return t;
+    }
+    mutable int ticks_ = 0;
+  };
+  ScriptRenderer renderer(std::make_shared<TickingCalendar>());
+  WriteFormat("<DATE_SS>", "");
+  raw_.StartNew();
+  EXPECT_EQ(renderer.RenderKept(raw_, sources_).Lines, (Lines{"head", "01", "", "foot"}));
+  Append(1, std::nullopt, false);
+  EXPECT_EQ(renderer.RenderKept(raw_, sources_).Lines, (Lines{"head", "02", "", "03", "", "foot"}));
+}
+
+TEST_F(ScriptRendererTest, AScriptsLineageChangesWithAnythingButAppending) {
+  RawScript raw;
+  raw.StartNew();
+  const std::uint64_t started = raw.Lineage();
+  raw.AppendRecord("00:00:01", "1", {"a"});
+  EXPECT_EQ(raw.Lineage(), started);
+  RawScript copy = raw;
+  EXPECT_NE(copy.Lineage(), raw.Lineage());
+  EXPECT_EQ(copy.Lines(), raw.Lines());
+  RawScript moved = std::move(copy);
+  EXPECT_NE(moved.Lineage(), started);
+  EXPECT_NE(moved.Lineage(), copy.Lineage());
+  copy = raw;
+  EXPECT_NE(copy.Lineage(), raw.Lineage());
+  raw.StartNew();
+  EXPECT_NE(raw.Lineage(), started);
+  const std::uint64_t restarted = raw.Lineage();
+  raw.Clear();
+  EXPECT_NE(raw.Lineage(), restarted);
 }
 
 class ShippedFormatTest : public ScriptRendererTest {

@@ -12,8 +12,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "MainWindowFixture.h"
@@ -222,6 +224,7 @@ class ScriptWindowTest : public MainWindowTest {
   // The user in front of the recognition window.
   void AnswerRecognition() {
     TOCR* ocr = window_ ? window_->findChild<TOCR*>() : nullptr;
+    if (ocr != nullptr) autoCloseIntervals_.insert(ocr->TimerAutoClose->interval());
     if (ocr == nullptr || !ocr->WaitingForInput() || !ocr->EditAscii->isEnabled()) return;
     const int number = window_->SubtitleNr();
     ++questions_[number];
@@ -296,6 +299,8 @@ class ScriptWindowTest : public MainWindowTest {
   std::vector<bool> skipped_;
   bool abortNext_ = false;
   bool keepColorsNext_ = false;
+  // How long the recognition windows seen were to stay after their runs.
+  std::set<int> autoCloseIntervals_;
 };
 
 TEST_F(ScriptWindowTest, AllOverTheDemoLearnsAndRendersItsSubtitleText) {
@@ -311,6 +316,8 @@ TEST_F(ScriptWindowTest, AllOverTheDemoLearnsAndRendersItsSubtitleText) {
   EXPECT_GT(Questions(), 30);
   EXPECT_EQ(ScriptLines(), PlainDemoText());
   EXPECT_TRUE(QFile::exists(QString::fromStdString(dictRoot_ + "chardict.ocr")));
+  // "all" does not pause after each subtitle.
+  EXPECT_EQ(autoCloseIntervals_, std::set<int>{0});
   // A picture of the filled script, for looking at the layout.
   QDir().mkpath(QStringLiteral("/tmp/quelm-shots"));
   w.grab().save(QStringLiteral("/tmp/quelm-shots/main-script-all.png"));
@@ -493,6 +500,8 @@ TEST_F(ScriptWindowTest, AbortAddsNothingAndKeptColoursBecomeTheSettings) {
   Click("BtnGoNext");
   EXPECT_EQ(questions_[1], 1);
   EXPECT_EQ(w.RawScriptRecords().Lines().size(), 5u);
+  // A single step leaves the recognised text in view for a moment.
+  EXPECT_EQ(autoCloseIntervals_, std::set<int>{DefaultAutoCloseMs});
   EXPECT_EQ(Pref("autocolordetection"), "<missing>");
 
   // "Keep these colors" on the first question: detection picked the letters' fill, colour row 1.

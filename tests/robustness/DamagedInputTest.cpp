@@ -40,8 +40,9 @@ class DamagedInputTest : public ::testing::Test {
   // tests/data/vob/malformed/ was made).
   std::string WriteVob(const std::string& name, const std::vector<std::uint8_t>& bytes) {
     EXPECT_TRUE(test::WriteBytes(root_ + name, bytes));
-    if (const char* out = std::getenv("QUELM_WRITE_MALFORMED"))
+    if (const char* out = std::getenv("QUELM_WRITE_MALFORMED")) {
       EXPECT_TRUE(test::WriteBytes(std::string(out) + "/" + name, bytes));
+    }
     return root_ + name;
   }
   static std::string ReadAll(const std::string& path) {

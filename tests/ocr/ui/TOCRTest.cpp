@@ -13,12 +13,14 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <set>
 
 #include "ocr/TempDir.h"
 #include "platform/BmpFile.h"
+#include "platform/FileIo.h"
 #include "support/QtTestApp.h"
 #include "support/ScriptedInteraction.h"
 
@@ -311,6 +313,47 @@ TEST_F(TOCRTest, AfterReadingAsksNothingAndWithoutAutoCloseWaitsForClose) {
   EXPECT_EQ(o.VisibleLines[0].substr(0, first.size()), first);
   EXPECT_EQ(o.VisibleLines, o.ReferenceLines);
   EXPECT_TRUE(std::filesystem::exists(root_ + "char_0.bmp"));
+}
+
+// How the main window runs "all": one dictionary for every window, no pause after a run.
+TEST_F(TOCRTest, WindowsOfOneSessionShareTheDictionaryAndCloseAtOnce) {
+  RecognitionSettings s = Settings();
+  s.LearnAfterReading = true;
+  onQuestion_ = [](TOCR&) { ADD_FAILURE() << "no question in after-reading mode"; };
+  DictionaryCache cache;
+  OcrSession session;
+  session.AutoCloseMs = 0;
+  session.Dictionary = &cache;
+  const OcrOutcome learned = TOCR::Recognize(ui_, Fixture(2), s, true, nullptr, session);
+  ASSERT_FALSE(learned.Aborted);
+  EXPECT_EQ(OpenWindow(), nullptr);
+  const std::size_t entries = cache.Dictionary().Size();
+  EXPECT_GT(entries, 10u);
+  // Saved on closing, as every window does.
+  EXPECT_EQ(IndexLines(root_ + "chardict.ocr").size(), 2 * entries);
+
+  // A dictionary untouched for a while is not read again, nor written when nothing was learned.
+  const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+  std::filesystem::last_write_time(root_ + "chardict.ocr", old);
+  std::filesystem::last_write_time(root_, old);
+  const int reads = cache.Reads();
+  const FileStamp index = StampOf(root_ + "chardict.ocr");
+  for (int i = 0; i < 3; ++i) {
+    TOCR w(ui_);
+    w.SetSubpicture(Fixture(2));
+    w.SetSettings(s, true);
+    w.SetAutoCloseInterval(session.AutoCloseMs);
+    w.SetDictionaryCache(&cache);
+    w.exec();
+    EXPECT_EQ(w.TimerAutoClose->interval(), 0);
+    EXPECT_FALSE(w.Outcome().Aborted);
+    EXPECT_EQ(w.Outcome().ReferenceLines, learned.ReferenceLines);
+  }
+  // Once: the stamp of its own save was too recent to vouch for the file.
+  EXPECT_EQ(cache.Reads(), reads + 1);
+  EXPECT_TRUE(index.Unchanged(StampOf(root_ + "chardict.ocr")));
+  EXPECT_EQ(cache.Dictionary().Size(), entries);
+  EXPECT_TRUE(ui_.Messages.empty());
 }
 
 TEST_F(TOCRTest, EscapeDoesNotCloseDuringAQuestion) {

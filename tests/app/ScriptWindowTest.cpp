@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <cstdio>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -21,6 +22,7 @@
 #include "MainWindowFixture.h"
 #include "ocr/Segmentation.h"
 #include "ocr/TOCR.h"
+#include "support/SrtFile.h"
 
 // Fontconfig keeps a cache for the life of the process that LeakSanitizer takes for a leak.
 extern "C" const char* __lsan_default_suppressions() {
@@ -42,34 +44,6 @@ constexpr int DemoSpaceWidth = 12;
 constexpr Color DemoInk = 0xC8C8C8;  // the letters' fill, what colour detection picks
 constexpr Color DemoBackground = 0x000000;
 
-struct SrtCue {
-  std::string Start;  // "hh:mm:ss,mmm"
-  std::vector<std::string> Lines;
-};
-
-std::vector<SrtCue> ReadSrt(const std::string& path) {
-  std::ifstream in(path);
-  std::vector<SrtCue> cues;
-  std::string line;
-  int state = 0;  // 0 number, 1 times, 2 text
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty()) {
-      state = 0;
-      continue;
-    }
-    if (state == 0) {
-      cues.emplace_back();
-      state = 1;
-    } else if (state == 1) {
-      cues.back().Start = line.substr(0, 12);
-      state = 2;
-    } else {
-      cues.back().Lines.push_back(line);
-    }
-  }
-  return cues;
-}
 
 // The menu position of a shipped format: the editor item and the separator, then the files of
 // outputini/ beside the program sorted by name.
@@ -340,7 +314,9 @@ TEST_F(ScriptWindowTest, AllOverTheDemoLearnsAndRendersItsSubtitleText) {
   EXPECT_EQ(Pref("outputini"), std::to_string(ShippedFormatPosition("timecodes.ini")));
   std::vector<std::string> expected{"Script", "", "[00:00:00] chapter 00", Version, ""};
   for (std::size_t i = 0; i < cues_.size(); ++i) {
-    expected.push_back("[00:00:" + cues_[i].Start.substr(6, 2) + "] chapter 01");
+    char seconds[8];
+    std::snprintf(seconds, sizeof seconds, "%02d", static_cast<int>(cues_[i].StartMs / 1000 % 60));
+    expected.push_back("[00:00:" + std::string(seconds) + "] chapter 01");
     if (i == 1) {
       expected.push_back("");
     } else {

@@ -10,6 +10,7 @@
 #include "PictureText.h"
 #include "TempDir.h"
 #include "platform/BmpFile.h"
+#include "support/SrtFile.h"
 
 namespace quelm {
 namespace {
@@ -227,25 +228,9 @@ TEST_F(RecognitionRunTest, EmptySubpictureGivesOneEmptyLine) {
 // fixture script stored each in the default display colours. The k-th glyph of a line is the
 // k-th non-blank character of that line of the subtitle text.
 std::vector<std::vector<std::string>> SubtitleTexts() {
-  std::ifstream in(std::string(QUELM_TEST_DATA) + "/ocr/mono.srt");
   std::vector<std::vector<std::string>> subs;
-  std::string line;
-  int state = 0;  // 0 number, 1 time, 2 text
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty()) {
-      state = 0;
-      continue;
-    }
-    if (state == 0) {
-      subs.emplace_back();
-      state = 1;
-    } else if (state == 1) {
-      state = 2;
-    } else {
-      subs.back().push_back(line);
-    }
-  }
+  for (test::SrtCue& cue : test::ReadSrt(std::string(QUELM_TEST_DATA) + "/ocr/mono.srt"))
+    subs.push_back(std::move(cue.Lines));
   return subs;
 }
 

@@ -7,11 +7,11 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <map>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "LearnedGlyphs.h"
+#include "support/SrtFile.h"
 
 namespace quelm {
 namespace {
@@ -22,63 +22,20 @@ const std::string TitleSet = std::string(QUELM_TEST_DATA) + "/vob/multifile/VIDE
 const std::string Srt = std::string(QUELM_TEST_DATA) + "/vob/multifile/en.srt";
 const std::string PlainFormat = std::string(QUELM_BIN_DIR) + "/outputini/plain.ini";
 
-std::string ReadText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-void WriteText(const fs::path& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::stringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
+using test::Lines;
+using test::ReadText;
+using test::WriteText;
 
 // Each subtitle's text lines joined by a blank, as the plain format writes them.
 std::vector<std::string> SrtTexts() {
   std::vector<std::string> texts;
-  std::vector<std::string> block;
-  std::vector<std::string> lines = Lines(ReadText(Srt));
-  lines.emplace_back();
-  for (std::string line : lines) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (!line.empty()) {
-      block.push_back(line);
-      continue;
-    }
-    if (block.size() > 2) {
-      std::string text;
-      for (std::size_t i = 2; i < block.size(); ++i) text += (i > 2 ? " " : "") + block[i];
-      texts.push_back(text);
-    }
-    block.clear();
+  for (const test::SrtCue& cue : test::ReadSrt(Srt)) {
+    if (cue.Lines.empty()) continue;
+    std::string text;
+    for (const std::string& line : cue.Lines) text += (text.empty() ? "" : " ") + line;
+    texts.push_back(text);
   }
   return texts;
-}
-
-std::vector<std::string> SplitWords(const std::string& text) {
-  std::vector<std::string> words;
-  std::stringstream in(text);
-  for (std::string word; in >> word;) words.push_back(word);
-  return words;
-}
-
-// The character references of one word of a raw text line, "<name>" each.
-std::vector<std::string> References(const std::string& word) {
-  std::vector<std::string> refs;
-  for (std::size_t i = 0; i < word.size();) {
-    const std::size_t end = word.find('>', i);
-    if (word[i] != '<' || end == std::string::npos) return {};
-    refs.push_back(word.substr(i, end - i + 1));
-    i = end + 1;
-  }
-  return refs;
 }
 
 struct Outcome {
@@ -123,80 +80,12 @@ class CliTest : public ::testing::Test {
            "' --dict " + dict + " --learn " + learn + " '" + TitleSet + "'";
   }
 
-  // Learns every glyph unnamed, then gives each the text the SRT puts at its places: glyphs
-  // of words whose glyphs and letters pair off are named first; a word with one glyph too few
-  // (touching letters) or too many (a quote of two strokes, its second stroke standing for
-  // nothing) is settled from its named glyphs, until nothing changes.
+  // Learns every glyph unnamed, then gives each the text the SRT puts at its places.
   std::vector<std::string> DeriveAnswers() {
     const Outcome learned = Run(ConvertArguments("after", "learn") + " --records learn.records");
     EXPECT_EQ(learned.ExitCode, 0) << learned.Err;
-    std::vector<std::string> order;
-    for (const std::string& line : Lines(ReadText(dir_ / "learn/chardict.ocr"))) {
-      std::string name = line;
-      if (!name.empty() && name.back() == '\r') name.pop_back();
-      if (name.rfind("learn/char_", 0) == 0) order.push_back("<" + name + ">");
-    }
-    // Each record's words of references beside the SRT's words.
-    std::vector<std::pair<std::vector<std::string>, std::string>> words;
-    const std::vector<std::string> texts = SrtTexts();
-    std::vector<std::string> record;
-    std::size_t index = 0;
-    for (const std::string& line : Lines(ReadText(dir_ / "learn.records"))) {
-      if (line == "<SUB_START>") {
-        record.clear();
-      } else if (line == "<SUB_END>") {
-        if (record.size() > 2 && record[2].rfind("Quelm", 0) != 0) {
-          std::string raw;
-          for (std::size_t i = 2; i < record.size(); ++i) raw += " " + record[i];
-          const auto rawWords = SplitWords(raw);
-          const auto srtWords = SplitWords(texts.at(index++));
-          EXPECT_EQ(rawWords.size(), srtWords.size()) << raw;
-          for (std::size_t w = 0; w < rawWords.size() && w < srtWords.size(); ++w)
-            words.emplace_back(References(rawWords[w]), srtWords[w]);
-        }
-      } else {
-        record.push_back(line);
-      }
-    }
-    EXPECT_EQ(index, texts.size());
-
-    std::map<std::string, std::string> named;
-    for (bool changed = true; changed;) {
-      changed = false;
-      for (const auto& [refs, letters] : words) {
-        std::size_t first = 0, last = refs.size();
-        std::size_t from = 0, to = letters.size();
-        // Named glyphs at either end take their letters off.
-        while (first < last && named.count(refs[first]) &&
-               letters.compare(from, named[refs[first]].size(), named[refs[first]]) == 0)
-          from += named[refs[first++]].size();
-        while (last > first && named.count(refs[last - 1])) {
-          const std::string& text = named[refs[last - 1]];
-          if (to < from + text.size() || letters.compare(to - text.size(), text.size(), text) != 0)
-            break;
-          to -= text.size();
-          --last;
-        }
-        const std::size_t glyphs = last - first;
-        const std::size_t rest = to - from;
-        if (glyphs == 0) continue;
-        if (glyphs == rest) {
-          for (std::size_t g = 0; g < glyphs; ++g)
-            changed |= named.emplace(refs[first + g], letters.substr(from + g, 1)).second;
-        } else if (glyphs == 1) {
-          changed |= named.emplace(refs[first], letters.substr(from, rest)).second;
-        } else if (rest == 1) {
-          changed |= named.emplace(refs[first], letters.substr(from, 1)).second;
-          for (std::size_t g = first + 1; g < last; ++g) changed |= named.emplace(refs[g], "").second;
-        }
-      }
-    }
-    std::vector<std::string> answers;
-    for (const std::string& ref : order) {
-      EXPECT_TRUE(named.count(ref)) << ref << " was not settled";
-      answers.push_back(named[ref]);
-    }
-    return answers;
+    return test::NameLearnedGlyphs(ReadText(dir_ / "learn/chardict.ocr"),
+                                   ReadText(dir_ / "learn.records"), SrtTexts(), "learn/char_");
   }
 
   fs::path dir_;

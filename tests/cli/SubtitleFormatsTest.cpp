@@ -10,9 +10,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <map>
-#include <sstream>
 
+#include "LearnedGlyphs.h"
 #include "support/SrtFile.h"
 
 namespace quelm {
@@ -26,31 +25,7 @@ const std::string Formats = std::string(QUELM_BIN_DIR) + "/outputini/";
 // One frame of the 29.97 fps title, in whole milliseconds.
 constexpr std::int64_t OneFrameMs = 33;
 
-std::string ReadText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-std::vector<std::string> Words(const std::string& text) {
-  std::vector<std::string> words;
-  std::stringstream in(text);
-  for (std::string word; in >> word;) words.push_back(word);
-  return words;
-}
-
-// "<a><b>" -> {"<a>", "<b>"}; nothing when the word is not references only.
-std::vector<std::string> References(const std::string& word) {
-  std::vector<std::string> refs;
-  for (std::size_t i = 0; i < word.size();) {
-    const std::size_t end = word.find('>', i);
-    if (word[i] != '<' || end == std::string::npos) return {};
-    refs.push_back(word.substr(i, end - i + 1));
-    i = end + 1;
-  }
-  return refs;
-}
+using test::ReadText;
 
 // A cue's lines joined by blanks: spumux wraps long SRT lines to fit the picture, so the lines
 // on screen are not the source's, while the words are.
@@ -103,73 +78,17 @@ class SubtitleFormatsTest : public ::testing::Test {
            Formats + format + "' --dict " + dict + " --learn " + learn + " '" + TitleSet + "'";
   }
 
-  // Glyphs are learned unnamed first; then each gets the text the SRT has at its places: the
-  // glyphs of words whose glyphs and letters pair off first, then words with touching letters
-  // (one glyph too few) or a quote of two strokes (one too many) from their named neighbours.
+  // Glyphs are learned unnamed first; then each gets the text the SRT has at its places.
   std::string TeachingAnswers() {
     EXPECT_EQ(Run(Convert("after", "learn", "srt.ini") + " --records learn.records"), 0)
         << ReadText(dir_ / "stderr.txt");
-    std::vector<std::string> order;
-    std::stringstream index(ReadText(dir_ / "learn/chardict.ocr"));
-    for (std::string line; std::getline(index, line);) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      if (line.rfind("learn/char_", 0) == 0) order.push_back("<" + line + ">");
-    }
-    const std::vector<test::SrtCue> truth = test::ReadSrt(SourceSrt);
-    std::vector<std::pair<std::vector<std::string>, std::string>> words;
-    std::vector<std::string> record;
-    std::size_t cue = 0;
-    std::stringstream records(ReadText(dir_ / "learn.records"));
-    for (std::string line; std::getline(records, line);) {
-      if (line == "<SUB_START>") {
-        record.clear();
-      } else if (line == "<SUB_END>") {
-        if (record.size() < 3 || record[2].rfind("Quelm", 0) == 0) continue;
-        std::string raw, text;
-        for (std::size_t i = 2; i < record.size(); ++i) raw += " " + record[i];
-        for (const std::string& l : truth.at(cue++).Lines) text += " " + l;
-        const auto rawWords = Words(raw), textWords = Words(text);
-        EXPECT_EQ(rawWords.size(), textWords.size()) << raw;
-        for (std::size_t w = 0; w < rawWords.size() && w < textWords.size(); ++w)
-          words.emplace_back(References(rawWords[w]), textWords[w]);
-      } else {
-        record.push_back(line);
-      }
-    }
-    std::map<std::string, std::string> named;
-    for (bool changed = true; changed;) {
-      changed = false;
-      for (const auto& [refs, letters] : words) {
-        std::size_t first = 0, last = refs.size(), from = 0, to = letters.size();
-        while (first < last && named.count(refs[first]) &&
-               letters.compare(from, named[refs[first]].size(), named[refs[first]]) == 0)
-          from += named[refs[first++]].size();
-        while (last > first && named.count(refs[last - 1])) {
-          const std::string& text = named[refs[last - 1]];
-          if (to < from + text.size() || letters.compare(to - text.size(), text.size(), text) != 0)
-            break;
-          to -= text.size();
-          --last;
-        }
-        const std::size_t glyphs = last - first, rest = to - from;
-        if (glyphs == 0) continue;
-        if (glyphs == rest) {
-          for (std::size_t g = 0; g < glyphs; ++g)
-            changed |= named.emplace(refs[first + g], letters.substr(from + g, 1)).second;
-        } else if (glyphs == 1) {
-          changed |= named.emplace(refs[first], letters.substr(from, rest)).second;
-        } else if (rest == 1) {
-          changed |= named.emplace(refs[first], letters.substr(from, 1)).second;
-          for (std::size_t g = first + 1; g < last; ++g)
-            changed |= named.emplace(refs[g], "").second;
-        }
-      }
-    }
+    std::vector<std::string> texts;
+    for (const test::SrtCue& cue : test::ReadSrt(SourceSrt)) texts.push_back(Joined(cue.Lines));
     std::string answers;
-    for (const std::string& ref : order) {
-      EXPECT_TRUE(named.count(ref)) << ref << " was not settled";
-      answers += named[ref] + "\n";
-    }
+    for (const std::string& answer :
+         test::NameLearnedGlyphs(ReadText(dir_ / "learn/chardict.ocr"),
+                                 ReadText(dir_ / "learn.records"), texts, "learn/char_"))
+      answers += answer + "\n";
     return answers;
   }
 

@@ -28,8 +28,8 @@
 
 namespace {
 
-// The user of an unattended run: shows nothing, answers No, cancels every dialog.
-class BenchInteraction : public quelm::UserInteraction {
+// The user of an unattended run: answers No, cancels every dialog, keeps the messages.
+class BenchInteraction : public quelm::SilentInteraction {
  public:
   std::vector<std::string> Messages;
   int Questions = 0;
@@ -40,20 +40,6 @@ class BenchInteraction : public quelm::UserInteraction {
   quelm::Answer Ask(const std::string&, quelm::Buttons) override {
     ++Questions;
     return quelm::Answer::No;
-  }
-  std::optional<std::string> ChooseOpenFile(const std::string&, const std::string&,
-                                            const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> ChooseSaveFile(const std::string&, const std::string&,
-                                            const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> ChooseDirectory(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<quelm::Color> ChooseColor(quelm::Color, std::array<quelm::Color, 4>&) override {
-    return std::nullopt;
   }
   void ProcessEvents() override { QCoreApplication::processEvents(); }
 };

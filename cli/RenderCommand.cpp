@@ -18,7 +18,7 @@ namespace {
 
 constexpr const char* Usage =
     "usage: quelm-cli render --records FILE [--settings FILE] [--dict DIR] [--format FILE.ini]\n"
-    "                        [--sub-nr N] [--out FILE] [--rtf]\n"
+    "                        [--sub-nr N] [--forced-only] [--out FILE] [--rtf]\n"
     "\n"
     "Renders saved records (the raw script, from 'convert --records' or the desktop program's\n"
     "File menu) again through an output format, resolving every character reference in the\n"
@@ -31,6 +31,7 @@ constexpr const char* Usage =
     "  --dict DIR          dictionary directory (default: the settings' dictionary root)\n"
     "  --format FILE.ini   output format file (default: the format chosen in the settings)\n"
     "  --sub-nr N          what the SUB_NR tag writes (default 0)\n"
+    "  --forced-only       write only the subtitles shown by the forced start command\n"
     "  --out FILE          write the script to FILE (default: standard output)\n"
     "  --rtf               write an RTF document instead of plain UTF-8 text\n"
     "\n"
@@ -43,7 +44,7 @@ constexpr const char* Usage =
 
 int RunRenderCommand(const std::vector<std::string>& args) {
   const CommandLine cl("render", {"--records", "--settings", "--dict", "--format", "--sub-nr", "--out"},
-                       {"--rtf"});
+                       {"--rtf", "--forced-only"});
   const auto parsed = cl.Parse(args);
   const auto badOptions = [] {
     std::fprintf(stderr, "Try 'quelm-cli render --help'.\n");
@@ -117,6 +118,7 @@ int RunRenderCommand(const std::vector<std::string>& args) {
   sources.DictionaryRoot = dictionaryRoot;
   sources.SubtitleNumber = subNr;
   sources.Palette = settings.PanelColors;
+  sources.ForcedOnly = parsed->Has("--forced-only");
   const ScriptRendering rendering = renderer.Render(records.Script, sources);
   if (!rendering.Dictionary) cl.Fail("warning: " + rendering.Dictionary.Message);
   if (!rendering.Result) cl.Fail(rendering.Result.Message);

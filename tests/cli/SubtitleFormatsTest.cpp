@@ -152,6 +152,26 @@ TEST_F(SubtitleFormatsTest, ConvertToSrtReproducesTheSourceTimesAndTexts) {
         << ReadText(dir_ / "stderr.txt");
   }
 
+  // A subtitle marked forced in the records is the only one "render --forced-only" writes;
+  // its end is still where the next subtitle, forced or not, starts or its stop says.
+  std::string records = ReadText(dir_ / "taught.records");
+  std::size_t record = 0;
+  for (int skip = 0; skip < 4; ++skip) record = records.find("<SUB_START>\n", record) + 1;
+  const std::size_t timeLine = records.find('\n', record) + 1;
+  records.insert(records.find('\n', timeLine), " forced=1");
+  test::WriteText(dir_ / "forced.records", records);
+  ASSERT_EQ(Run("'" + std::string(QUELM_BIN_DIR) +
+                "/quelm-cli' render --records forced.records --dict taught --format '" +
+                Formats + "srt.ini' --forced-only --out one.srt"),
+            0)
+      << ReadText(dir_ / "stderr.txt");
+  const std::vector<test::SrtCue> forced = test::ReadSrt((dir_ / "one.srt").string());
+  ASSERT_EQ(forced.size(), 1u) << ReadText(dir_ / "one.srt");
+  EXPECT_EQ(ReadText(dir_ / "one.srt").substr(0, 2), "1\n");
+  EXPECT_EQ(forced[0].StartMs, written[2].StartMs);
+  EXPECT_EQ(forced[0].EndMs, written[2].EndMs);
+  EXPECT_EQ(forced[0].Lines, written[2].Lines);
+
   // ffmpeg reads every file back with the same times (ASS to the centisecond) and texts.
   for (const char* file : {"out.srt", "out.vtt", "out.ass"}) {
     const auto read = ReadWithFfmpeg(dir_ / file);

@@ -9,6 +9,7 @@
 #include "cli/ConvertCommand.h"
 #include "cli/DictCommand.h"
 #include "cli/ExtractCommand.h"
+#include "cli/InfoCommand.h"
 #include "cli/RenderCommand.h"
 #include "quelm/Version.h"
 
@@ -25,6 +26,7 @@ const Subcommand Subcommands[] = {
     {"render", "render saved records again through a format", quelm::RunRenderCommand},
     {"dict", "list, show and name the entries of a character dictionary", quelm::RunDictCommand},
     {"extract", "list and save the subtitles of VOB files", quelm::RunExtractCommand},
+    {"info", "show a title set's subtitle streams, chapters and files", quelm::RunInfoCommand},
 };
 
 void PrintUsage(std::FILE* out) {

@@ -178,6 +178,40 @@ TEST_F(CliTest, LearnAfterThenNameThenRenderReachesTheSameScript) {
   EXPECT_EQ(ReadText(dir_ / "script.txt"), ExpectedScript());
 }
 
+TEST_F(CliTest, InfoShowsStreamsChaptersAndFilesAsTheIfoHasThem) {
+  // The multifile title set: English and French streams, two chapters of 15 s, three files.
+  const Outcome info = Run("info '" + TitleSet + "'");
+  ASSERT_EQ(info.ExitCode, 0) << info.Err;
+  const std::vector<std::string> lines = Lines(info.Out);
+  ASSERT_EQ(lines.size(), 11u) << info.Out;
+  EXPECT_EQ(lines[0], "ifo: " + TitleSet + "/VTS_01_0.IFO");
+  EXPECT_EQ(std::vector<std::string>(lines.begin() + 1, lines.begin() + 7),
+            (std::vector<std::string>{"subtitle streams: 2", "  0x20  en  English",
+                                      "  0x21  fr  Francais", "chapters: 2", "   1  00:00:15",
+                                      "   2  00:00:15"}));
+  EXPECT_EQ(lines[7], "title VOB files: 3");
+  for (int part = 1; part <= 3; ++part) {
+    const std::string vob = TitleSet + "/VTS_01_" + std::to_string(part) + ".VOB";
+    EXPECT_EQ(lines[static_cast<std::size_t>(7 + part)],
+              "  " + vob + "  " + std::to_string(fs::file_size(vob)) + " bytes");
+  }
+  EXPECT_EQ(info.Err, "");
+
+  // A damaged IFO says what is wrong and shows what could be read.
+  fs::create_directories(dir_ / "damaged");
+  fs::copy_file(std::string(QUELM_TEST_DATA) + "/ifo/malformed/streams40.ifo",
+                dir_ / "damaged/VTS_01_0.IFO");
+  WriteText(dir_ / "damaged/VTS_01_1.VOB", "");
+  const Outcome damaged = Run("info damaged");
+  EXPECT_EQ(damaged.ExitCode, 0);
+  EXPECT_NE(damaged.Err.find("40 subpicture streams, at most 32 exist"), std::string::npos)
+      << damaged.Err;
+  EXPECT_NE(damaged.Out.find("subtitle streams: 32"), std::string::npos);
+  fs::copy_file(std::string(QUELM_TEST_DATA) + "/ifo/malformed/short100.ifo",
+                dir_ / "damaged/VTS_01_0.IFO", fs::copy_options::overwrite_existing);
+  EXPECT_EQ(Run("info damaged").ExitCode, 1);
+}
+
 TEST_F(CliTest, BadOptionsAndUnreadableFilesGiveAMessageAndAnExitCode) {
   const std::string title = " '" + TitleSet + "'";
   struct Case {
@@ -206,6 +240,9 @@ TEST_F(CliTest, BadOptionsAndUnreadableFilesGiveAMessageAndAnExitCode) {
       {"render", 2, "--records FILE is required"},
       {"render --records missing.records", 1, "missing.records does not exist"},
       {"render --records stray.records --sub-nr x", 2, "--sub-nr must be a number"},
+      {"info", 2, "no VOB file or title-set directory given"},
+      {"info --title 0 " + TitleSet, 2, "--title needs a title set number from 1 to 99"},
+      {"info .", 1, "holds no title VOB files"},
       {"dict list", 2, "list takes DIR"},
       {"dict rename d 1 x", 2, "unknown action 'rename'"},
       {"dict show . 1", 1, "no entry '1'"},

@@ -40,11 +40,11 @@ std::vector<std::string> ReadFormatTemplate(const IniFile& file, const std::stri
 }
 
 std::string ReadFormatDisplayName(const std::string& path, const std::string& fallback) {
-  return IniFile(path).ReadString("ini_info", "name", fallback);
+  return IniFile(path, IniFile::Quotes::DoubleOrSingle).ReadString("ini_info", "name", fallback);
 }
 
 OutputFormat OutputFormat::Read(const std::string& path) {
-  const IniFile file(path);
+  const IniFile file(path, IniFile::Quotes::DoubleOrSingle);
   OutputFormat format;
   format.Header = ReadFormatTemplate(file, "header");
   format.Body = ReadFormatTemplate(file, "body");

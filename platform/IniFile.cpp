@@ -172,9 +172,12 @@ std::optional<int> ParseInteger(std::string_view text) {
   return value;
 }
 
-// A value as the reader hands it out: one pair of enclosing double quotes removed, then cut.
-std::string StoredValue(std::string value) {
-  if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+// A value as the reader hands it out: one pair of enclosing quotes removed, then cut.
+std::string StoredValue(std::string value, IniFile::Quotes quotes) {
+  const auto enclosedIn = [&](char quote) {
+    return value.size() >= 2 && value.front() == quote && value.back() == quote;
+  };
+  if (enclosedIn('"') || (quotes == IniFile::Quotes::DoubleOrSingle && enclosedIn('\'')))
     value = value.substr(1, value.size() - 2);
   if (value.size() > IniFile::MaxValueLength) value.resize(IniFile::MaxValueLength);
   return value;
@@ -186,7 +189,7 @@ std::string IniFile::ReadString(const std::string& section, const std::string& k
                                 const std::string& fallback) const {
   auto value = FindValue(path_, section, key);
   if (!value) return fallback;
-  return StoredValue(std::move(*value));
+  return StoredValue(std::move(*value), quotes_);
 }
 
 int IniFile::ReadInteger(const std::string& section, const std::string& key, int fallback) const {
@@ -233,7 +236,7 @@ std::vector<std::pair<std::string, std::string>> IniFile::ReadSectionValues(
     std::string folded(kv->Key);
     for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     if (!seen.insert(std::move(folded)).second) continue;
-    values.emplace_back(std::string(kv->Key), StoredValue(std::string(kv->Value)));
+    values.emplace_back(std::string(kv->Key), StoredValue(std::string(kv->Value), quotes_));
   }
   return values;
 }

@@ -12,11 +12,16 @@ namespace quelm {
 
 class IniFile {
  public:
-  explicit IniFile(std::string path) : path_(std::move(path)) {}
+  // Which pair of enclosing quotes reading removes: the settings file knows double quotes only;
+  // output format files take a pair of single quotes as well. One pair at most, either way.
+  enum class Quotes { Double, DoubleOrSingle };
+
+  explicit IniFile(std::string path, Quotes quotes = Quotes::Double)
+      : path_(std::move(path)), quotes_(quotes) {}
   const std::string& Path() const { return path_; }
 
   // Section and key names compare without regard to case. A missing file, section or key yields
-  // `fallback`. Values are cut at 2047 characters; one pair of enclosing double quotes is removed.
+  // `fallback`. Values are cut at 2047 characters; one pair of enclosing quotes is removed.
   std::string ReadString(const std::string& section, const std::string& key,
                          const std::string& fallback) const;
   // Decimal, or hexadecimal after "0x"/"0X" when the value is longer than two characters; text
@@ -46,6 +51,7 @@ class IniFile {
 
  private:
   std::string path_;
+  Quotes quotes_;
 };
 
 }  // namespace quelm

@@ -49,10 +49,19 @@ TEST(OutputFormatTest, QuotesKeepBlanksAndEmptyLines) {
                                      "1=  indented  \r\n"
                                      "2=\"\"\r\n"
                                      "3=last = with equals\r\n"
+                                     "4='  single  '\r\n"
+                                     "5=\"'one pair only'\"\r\n"
+                                     "6='\"the other pair\"'\r\n"
+                                     "7='unmatched\"\r\n"
+                                     "8=''\r\n"
                                      "[footer]\r\n"
-                                     "0=\"<HH> stays\"\r\n");
+                                     "0=\"<HH> stays\"\r\n"
+                                     "[ini_info]\r\n"
+                                     "name='Quoted name'\r\n");
   const OutputFormat format = OutputFormat::Read(path);
-  EXPECT_EQ(format.Body, (Lines{"  indented  ", "indented", "", "last = with equals"}));
+  EXPECT_EQ(format.Body, (Lines{"  indented  ", "indented", "", "last = with equals", "  single  ",
+                                "'one pair only'", "\"the other pair\"", "'unmatched\"", ""}));
+  EXPECT_EQ(ReadFormatDisplayName(path, "unknown"), "Quoted name");
   EXPECT_EQ(format.Footer, (Lines{"<HH> stays"}));
 }
 

@@ -50,6 +50,7 @@ TEST_F(IniFileTest, ReadsValuesByTheWindowsRules) {
       "inner=a\"b\"\r\n"
       "half=\"open\r\n"
       "twice=\"\"x\"\"\r\n"
+      "single='  a  '\r\n"
       "neg=-7\r\n"
       "colour=16777215\r\n"
       "trailing=12abc\r\n"
@@ -68,13 +69,18 @@ TEST_F(IniFileTest, ReadsValuesByTheWindowsRules) {
   EXPECT_EQ(ini.ReadString("preferences", "inner", ""), "a\"b\"");
   EXPECT_EQ(ini.ReadString("preferences", "half", ""), "\"open");
   EXPECT_EQ(ini.ReadString("preferences", "twice", ""), "\"x\"");
+  // Settings know double quotes only; format files take single ones too.
+  EXPECT_EQ(ini.ReadString("preferences", "single", ""), "'  a  '");
+  EXPECT_EQ(IniFile(path_, IniFile::Quotes::DoubleOrSingle).ReadString("preferences", "single", ""),
+            "  a  ");
   EXPECT_EQ(ini.ReadString("preferences", "missing", "dflt"), "dflt");
   EXPECT_EQ(ini.ReadString("absent", "interlace", "dflt"), "dflt");
   EXPECT_TRUE(ini.ReadBool("preferences", "interlace", false));
   EXPECT_FALSE(ini.ReadBool("preferences", "missing", false));
   EXPECT_EQ(ini.ReadSectionKeys("Preferences"),
             (std::vector<std::string>{"SpaceWidth", "interlace", "hexonly", "word", "quoted",
-                                      "inner", "half", "twice", "neg", "colour", "trailing"}));
+                                      "inner", "half", "twice", "single", "neg", "colour",
+                                      "trailing"}));
   EXPECT_TRUE(IniFile((dir_ / "none.ini").string()).ReadSectionKeys("x").empty());
   EXPECT_EQ(IniFile((dir_ / "none.ini").string()).ReadInteger("a", "b", 5), 5);
 }

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -356,6 +357,8 @@ class TMain : public QMainWindow {
   // "all" is reading: recognition windows close as soon as their run is over, and the script
   // view catches up a few times a second instead of after every subtitle.
   bool gettingAll_ = false;
+  // Rendering messages shown during the "all" in progress; each is shown once.
+  std::set<std::string> reportedDuringAll_;
   // The dictionary the recognition windows share while its files stay as they were.
   std::unique_ptr<DictionaryCache> dictionaryCache_;
   std::unique_ptr<ScriptView> scriptView_;

@@ -102,6 +102,7 @@ void TMain::RunStep(int step) {
   if (stepRunning_) return;
   stepRunning_ = true;
   gettingAll_ = static_cast<NavigationStep>(step) == NavigationStep::All;
+  reportedDuringAll_.clear();
   scriptView_->SetCoalescing(gettingAll_);
   NavigationOpening();
   navigator_->Step(static_cast<NavigationStep>(step));

@@ -152,8 +152,14 @@ void TMain::Updatetextoutput1Click() {
   // The view is emptied and filled again in effect; only what changed is laid out anew.
   scriptView_->Show(rendering.Lines);
   renderingTime_ += std::chrono::steady_clock::now() - started;
-  ScriptRenderer::ReportFailure(rendering, ui_);
-  if (!rendering.Dictionary) ui_.ShowMessage(MessageKind::Warning, rendering.Dictionary.Message);
+  // "all" renders after every subtitle, and a format that fails fails every time: one message
+  // box per subtitle would keep the user pressing OK to the end of the film.
+  const auto report = [this](MessageKind kind, const std::string& message) {
+    if (gettingAll_ && !reportedDuringAll_.insert(message).second) return;
+    ui_.ShowMessage(kind, message);
+  };
+  if (!rendering.Result) report(MessageKind::Error, rendering.Result.Message);
+  if (!rendering.Dictionary) report(MessageKind::Warning, rendering.Dictionary.Message);
 }
 
 void TMain::BtnClearTextClick() {

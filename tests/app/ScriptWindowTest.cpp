@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <set>
@@ -445,6 +446,19 @@ TEST_F(ScriptWindowTest, FailedRenderingShowsItsMessageAndKeepsTheLinesBefore) {
   EXPECT_EQ(ui_.MessageTexts().back(), "'abc' is not a valid integer value");
   EXPECT_EQ(ScriptLines(), std::vector<std::string>{""});
   EXPECT_EQ(w.RawScriptRecords().Lines().size(), 5u + 5u);
+
+  // "all" renders after each of the other eleven subtitles and fails each time; it says so once.
+  ui_.Messages.clear();
+  Click("BtnGetAll");
+  EXPECT_EQ(w.SubtitleNr(), 12);
+  EXPECT_EQ(ui_.MessageTexts(), (std::vector<std::string>{"'abc' is not a valid integer value",
+                                                          "Last file in list reached!"}));
+  const std::vector<std::string> records = w.RawScriptRecords().Lines();
+  EXPECT_EQ(std::count(records.begin(), records.end(), "<SUB_START>"), 13);
+  // A single step says it again.
+  ui_.Messages.clear();
+  Click("BtnGotoFirst");
+  EXPECT_EQ(ui_.MessageTexts(), std::vector<std::string>{"'abc' is not a valid integer value"});
 }
 
 TEST_F(ScriptWindowTest, RecognitionOffOrWithoutDictionaryRootAddsNoRecord) {

@@ -51,6 +51,8 @@ Status TMain::OCROnSubTitle() {
   session.Dictionary = dictionaryCache_.get();
   const OcrOutcome outcome =
       TOCR::Recognize(ui_, subtitleBitmap_, settings, autoClose, this, session);
+  // The window has shown why; an empty failure ends "all" without saying it again.
+  if (outcome.Failed) return Status::Failure(std::string());
   if (outcome.Aborted) return Status::Success();
 
   if (outcome.KeepColors) {

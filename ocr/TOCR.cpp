@@ -191,6 +191,7 @@ OcrOutcome TOCR::Outcome() const {
   OcrOutcome o;
   if (!hasRun_ || running_) return o;
   o.Aborted = result_.Aborted || !dictionaryLoaded_;
+  o.Failed = !dictionaryLoaded_ || !result_.Outcome.Ok || saveFailed_;
   o.VisibleLines = result_.VisibleLines;
   o.ReferenceLines = result_.ReferenceLines;
   o.FinalCharColor = result_.FinalCharColor;
@@ -465,6 +466,7 @@ void TOCR::FormClose() {
   if (saved_ || !hasRun_ || !dictionaryLoaded_) return;
   saved_ = true;
   const Status s = dictionary_->Save(settings_.DictionaryRoot);
+  saveFailed_ = !s.Ok;
   if (!s.Ok) ui_.ShowMessage(MessageKind::Error, s.Message);
 }
 

@@ -31,6 +31,9 @@ struct OcrOutcome {
   // Also set when the run could not start (dictionary unreadable) or failed writing a bitmap;
   // nothing goes into the script then.
   bool Aborted = true;
+  // The dictionary could not be read or written: the window has said why, and reading on would
+  // only say it again for every subtitle.
+  bool Failed = false;
   std::vector<std::string> VisibleLines;
   // One line of character references per text line: the record's body.
   std::vector<std::string> ReferenceLines;
@@ -151,6 +154,7 @@ class TOCR : public QDialog {
   bool running_ = false;
   bool dictionaryLoaded_ = false;
   bool saved_ = false;
+  bool saveFailed_ = false;
   bool waitingForInput_ = false;
   bool skipCharacter_ = false;
   bool skipTextline_ = false;

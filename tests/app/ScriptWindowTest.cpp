@@ -483,6 +483,19 @@ TEST_F(ScriptWindowTest, RecognitionOffOrWithoutDictionaryRootAddsNoRecord) {
   EXPECT_EQ(again.RawScriptRecords().Lines().size(), 5u);
 }
 
+TEST_F(ScriptWindowTest, AnUnreadableDictionaryEndsAllWithOneMessage) {
+  QDir().mkpath(QString::fromStdString(dictRoot_ + "chardict.ocr"));  // a directory, not a file
+  UseDemo();
+  TMain& w = Start();
+  ui_.Messages.clear();
+  Click("BtnGetAll");
+  EXPECT_EQ(w.SubtitleNr(), 1);
+  ASSERT_EQ(ui_.Messages.size(), 1u);
+  EXPECT_NE(ui_.Messages[0].Text.find(dictRoot_ + "chardict.ocr"), std::string::npos);
+  EXPECT_EQ(w.RawScriptRecords().Lines().size(), 5u);
+  EXPECT_EQ(Questions(), 0);
+}
+
 TEST_F(ScriptWindowTest, AbortAddsNothingAndKeptColoursBecomeTheSettings) {
   UseDemo();
   TMain& w = Start();

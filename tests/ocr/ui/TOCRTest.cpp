@@ -374,6 +374,7 @@ TEST_F(TOCRTest, UnreadableIndexIsReportedAndNeverOverwritten) {
   onQuestion_ = [](TOCR&) { ADD_FAILURE() << "nothing to ask without a dictionary"; };
   const OcrOutcome o = TOCR::Recognize(ui_, Fixture(0), Settings(), true);
   EXPECT_TRUE(o.Aborted);
+  EXPECT_TRUE(o.Failed);
   ASSERT_EQ(ui_.Messages.size(), 1u);
   EXPECT_EQ(ui_.Messages[0].Kind, MessageKind::Error);
   EXPECT_NE(ui_.Messages[0].Text.find(root_ + "chardict.ocr"), std::string::npos);

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <optional>
+#include <random>
 
 #include "OutputTestFiles.h"
 #include "output/DictionaryLines.h"
@@ -245,6 +246,61 @@ TEST_F(KeptRenderingTest, RenderingAfterEveryRecordEqualsRenderingEverything) {
   dir_.Write("chardict.ocr", Key(0) + "\r\nh\r\n" + Key(1) + "\r\nI\r\n");
   ExpectSame("corrected dictionary");
 
+}
+
+// Random formats over random scripts, changed a step at a time as a user and "all" change them.
+TEST_F(KeptRenderingTest, RandomScriptsAndFormatsRenderAsFromScratch) {
+  const std::vector<std::string> pieces = {
+      "<HH>", "<MM>", "<SS>", "<CC>", "<C>", "<SUB_NR>", "<INDEX>", "<FORCED>", "<START=mm:ss,zzz>",
+      "<END=ss>", "<DURATION=ss,zzz>", "<SUBPIC>", "<SUBPIC_SPLT=/>", "<SUBPIC_BOLN=[>",
+      "<SUBPIC_EOLN=]>", "<C2R>", "<C4B>", "<CR>", "x", " ", "<<"};
+  // Rarer: most records and renderings should get through to be kept.
+  const std::vector<std::string> arithmetic = {
+      "<MATH_START>", "<MATH_VALUE=3>", "<MATH_ADD>", "<MATH_MUL>", "<MATH_DIV>", "<MATH_SUB>",
+      "<MATH_RESULT>", "<MATH_WIDTH=4>"};
+  std::mt19937 random(20261208);
+  const auto pick = [&](int below) {
+    return static_cast<int>(random() % static_cast<unsigned>(below));
+  };
+  const auto line = [&] {
+    std::string text;
+    for (int n = pick(5); n > 0; --n) {
+      const std::vector<std::string>& from = pick(8) == 0 ? arithmetic : pieces;
+      text += from[static_cast<std::size_t>(pick(static_cast<int>(from.size())))];
+    }
+    return text;
+  };
+  for (int round = 0; round < 60; ++round) {
+    WriteFormat(line(), line());
+    raw_ = RawScript();
+    if (pick(2) == 0) raw_.StartNew();
+    sources_.ForcedOnly = false;
+    sources_.SubtitleNumber = "1";
+    int second = 0;
+    for (int step = 0; step < 25; ++step) {
+      switch (pick(12)) {
+        case 0: WriteFormat(line(), line()); break;
+        case 1: sources_.ForcedOnly = !sources_.ForcedOnly; break;
+        case 2: sources_.Palette[static_cast<std::size_t>(pick(4))] = static_cast<Color>(random() & 0xFFFFFF); break;
+        case 3:
+          dir_.Write("chardict.ocr", Key(0) + "\r\n" + std::to_string(step) + "\r\n" + Key(1) + "\r\nk\r\n");
+          break;
+        default: {
+          second += pick(4) - 1;  // sometimes the same time, sometimes earlier
+          if (second < 0) second = 0;
+          const int kind = pick(3);
+          Append(second % 60,
+                 kind == 0 ? std::nullopt
+                           : std::optional<std::int64_t>((second % 60) * 1000 + 100 * pick(20)),
+                 pick(3) == 0, kind == 2 ? "plain text" : std::string());
+        }
+      }
+      if (pick(4) == 0) sources_.SubtitleNumber = std::to_string(pick(3));
+      const Lines expected = Fresh();
+      const ScriptRendering& kept = renderer_.RenderKept(raw_, sources_);
+      ASSERT_EQ(kept.Lines, expected) << "round " << round << ", step " << step;
+    }
+  }
 }
 
 TEST_F(KeptRenderingTest, AFailedRecordStopsEveryRenderingUntilTheFormatChanges) {

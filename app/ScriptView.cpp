@@ -25,10 +25,6 @@ QString Tail(const std::vector<std::string>& lines, std::size_t first) {
 
 }  // namespace
 
-void ScriptView::Rewrite(const std::vector<std::string>& lines) {
-  view_->setPlainText(QString::fromStdString(JoinTextLines(lines)));
-}
-
 ScriptView::ScriptView(QPlainTextEdit* view) : view_(view), timer_(new QTimer(view)) {
   timer_->setSingleShot(true);
   timer_->setInterval(CoalesceMs);
@@ -97,6 +93,10 @@ void ScriptView::ShowNow(const std::vector<std::string>& lines) {
   shown_.resize(same);
   shown_.insert(shown_.end(), lines.begin() + static_cast<std::ptrdiff_t>(same), lines.end());
   revision_ = document->revision();
+}
+
+void ScriptView::Rewrite(const std::vector<std::string>& lines) {
+  view_->setPlainText(QString::fromStdString(JoinTextLines(lines)));
 }
 
 }  // namespace quelm

@@ -129,7 +129,7 @@ TEST_F(NavigationWindowTest, AutomaticSavingWritesOneAndFourBitFiles) {
   Click("BtnGoNext");
   BmpHeader second = ReadBmpHeader(base + "_00002.bmp");
   EXPECT_EQ(second.Bits, 4);
-  EXPECT_EQ(second.Width, 462);
+  EXPECT_EQ(second.Width, 426);
   EXPECT_TRUE(ui_.Messages.empty());
 }
 

@@ -219,7 +219,7 @@ TEST_F(CacheWindowTest, BackAfterFiveSubtitlesComesFromTheCache) {
   }
   Click("BtnGoBack");
   EXPECT_EQ(w.SubtitleNr(), 3);
-  EXPECT_EQ(w.SubtitleBitmap().Width(), 462);
+  EXPECT_EQ(w.SubtitleBitmap().Width(), 426);
   EXPECT_EQ(w.SubtitleBitmap().Height(), 64);
 }
 

@@ -25,6 +25,8 @@ if ! grep -qxF "vobroot=$demo" "$settings" 2>/dev/null; then
   echo "vobroot=$demo"
   echo "outputroot=$settings_dir/"
   echo "dictionaryroot=$settings_dir/"
+  # The demo's letters stand up to 11 pixels apart (before "!"), its words 14 or more.
+  echo "spacewidth=12"
   echo "[vobfilelist]"
   for i in "${!vobs[@]}"; do
     echo "$i=\"${vobs[$i]}\""

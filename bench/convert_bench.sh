@@ -46,21 +46,7 @@ if [ ! -f "$work/dict/chardict.ocr" ]; then
 fi
 entries=$(($(wc -l <"$work/dict/chardict.ocr") / 2))
 
-best() {
-  local best_real="" best_cpu="" line real user sys cpu
-  for _ in $(seq "$runs"); do
-    line=$( { TIMEFORMAT='%R %U %S'; time "$@"; } 2>&1 )
-    read -r real user sys <<<"$line"
-    cpu=$(awk -v u="$user" -v s="$sys" 'BEGIN { print u + s }')
-    if [ -z "$best_real" ] || awk -v a="$real" -v b="$best_real" 'BEGIN { exit !(a < b) }'; then
-      best_real=$real
-    fi
-    if [ -z "$best_cpu" ] || awk -v a="$cpu" -v b="$best_cpu" 'BEGIN { exit !(a < b) }'; then
-      best_cpu=$cpu
-    fi
-  done
-  echo "$best_real $best_cpu"
-}
+source bench/best_of.sh
 run_convert() {
   "$cli" convert --settings "$work/quelm.ini" --dict "$work/dict" --learn skip \
     --format outputini/timecodes.ini --out "$work/script.txt" "$title" 2>"$work/convert.err"

@@ -24,30 +24,14 @@ if [ ! -f "$vob" ] || [ "$(stat -c %s "$vob")" -lt $((megabytes * 1024 * 1024)) 
 fi
 size=$(stat -c %s "$vob")
 
-# Best of $runs runs, wall clock and CPU (user + system) seconds each, "real cpu". The file is
-# read once beforehand so that every contender reads it from the page cache; on a busy machine
-# the CPU figures are the steadier ones.
-best() {
-  local best_real="" best_cpu="" line real user sys cpu
-  for _ in $(seq "$runs"); do
-    line=$( { TIMEFORMAT='%R %U %S'; time "$@"; } 2>&1 )
-    read -r real user sys <<<"$line"
-    cpu=$(awk -v u="$user" -v s="$sys" 'BEGIN { print u + s }')
-    if [ -z "$best_real" ] || awk -v a="$real" -v b="$best_real" 'BEGIN { exit !(a < b) }'; then
-      best_real=$real
-    fi
-    if [ -z "$best_cpu" ] || awk -v a="$cpu" -v b="$best_cpu" 'BEGIN { exit !(a < b) }'; then
-      best_cpu=$cpu
-    fi
-  done
-  echo "$best_real $best_cpu"
-}
+source bench/best_of.sh
 run_cat() { cat "$vob" >/dev/null 2>"$work/cat.err"; }
 run_quelm() { "$build/bin/quelm-cli" extract "$vob" >"$work/quelm.out" 2>"$work/quelm.err"; }
 run_ffprobe() {
   ffprobe -v error -select_streams s:0 -show_frames "$vob" >"$work/ffprobe.out" 2>"$work/ffprobe.err"
 }
 
+# Read once beforehand, so that every contender reads the file from the page cache.
 cat "$vob" >/dev/null
 read -r r_cat c_cat <<<"$(best run_cat)"
 read -r r_quelm c_quelm <<<"$(best run_quelm)"

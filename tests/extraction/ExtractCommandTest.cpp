@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <random>
 
+#include "support/TempDirTest.h"
 #include "SpuWriter.h"
 #include "platform/BmpFile.h"
 
@@ -47,20 +47,7 @@ Bitmap Codes(int width, int height, unsigned seed) {
   return codes;
 }
 
-class ExtractCommandTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("quelm_cli_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(dir_, ignored);
-  }
-  fs::path dir_;
-};
+class ExtractCommandTest : public test::TempDirTest {};
 
 TEST_F(ExtractCommandTest, ListsATitleSplitOverTwoFilesAndSavesItsBitmaps) {
   // Unit 1 (40x10) at pack 1; unit 2 (240x64, three packets) from pack 3, cut after its first

@@ -8,6 +8,7 @@
 
 #include <unistd.h>
 
+#include "support/TempDirTest.h"
 #include "SpuWriter.h"
 #include "extraction/ExtractionRun.h"
 #include "extraction/SubtitleWalker.h"
@@ -50,19 +51,8 @@ Bitmap Painted(const Bitmap& codes) {
   return out;
 }
 
-class ExtractionRunTest : public ::testing::Test {
+class ExtractionRunTest : public test::TempDirTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("quelm_extraction_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(dir_, ignored);
-  }
-
   std::string Write(const std::string& name, const test::PackWriter& writer) {
     const std::string path = (dir_ / name).string();
     EXPECT_TRUE(writer.WriteFile(path));
@@ -78,7 +68,6 @@ class ExtractionRunTest : public ::testing::Test {
     return request;
   }
 
-  fs::path dir_;
   RecordingInteraction ui_;
 };
 

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <iostream>
 
-#include <unistd.h>
 
+#include "support/TempDirTest.h"
 #include "SpuWriter.h"
 #include "extraction/DisplayControl.h"
 #include "extraction/SubtitleWalker.h"
@@ -146,18 +146,8 @@ TEST(TitleTimelineTest, VideoPtsIsTheOriginWithoutNavigationTimesAndPtsWrapIsCro
   EXPECT_EQ(TitleTimeline::TicksToMs(270270), 3003);
 }
 
-class SubtitleTimingRunTest : public ::testing::Test {
+class SubtitleTimingRunTest : public test::TempDirTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("quelm_timing_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(dir_, ignored);
-  }
   std::string Write(const std::string& name, const test::PackWriter& writer) {
     const std::string path = (dir_ / name).string();
     EXPECT_TRUE(writer.WriteFile(path));
@@ -174,7 +164,6 @@ class SubtitleTimingRunTest : public ::testing::Test {
     while (auto subtitle = walker.Next()) found.push_back(std::move(*subtitle));
     return found;
   }
-  fs::path dir_;
 };
 
 std::vector<std::uint8_t> SmallUnit(bool stop) {

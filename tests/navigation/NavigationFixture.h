@@ -3,12 +3,13 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include "support/TempDirTest.h"
 
 namespace quelm::test {
 
@@ -43,26 +44,5 @@ const std::vector<UnitPlace> MultifileUnits20 = {{0, 28672},  {0, 110592}, {0, 1
 const std::vector<UnitPlace> MultifileUnits21 = {{0, 38912},  {0, 116736}, {1, 8192},
                                                  {1, 81920},  {1, 149504}, {1, 225280},
                                                  {1, 294912}, {2, 73728},  {2, 135168}};
-
-class TempDirTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = fs::temp_directory_path() / (std::string("quelm_nav_") + info->test_suite_name() + "_" +
-                                        info->name() + "_" + std::to_string(::getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  // A copy of a fixture in the temporary directory, under `name`.
-  std::string CopyOf(const std::string& source, const std::string& name) {
-    const fs::path target = dir_ / name;
-    fs::copy_file(source, target, fs::copy_options::overwrite_existing);
-    return target.string();
-  }
-
-  fs::path dir_;
-};
 
 }  // namespace quelm::test

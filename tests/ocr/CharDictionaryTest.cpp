@@ -5,7 +5,7 @@
 #include <random>
 
 #include "PictureText.h"
-#include "TempDir.h"
+#include "support/TempDirTest.h"
 #include "platform/BmpFile.h"
 
 namespace quelm {

@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "PictureText.h"
-#include "TempDir.h"
+#include "support/TempDirTest.h"
 #include "platform/BmpFile.h"
 #include "platform/FileIo.h"
 

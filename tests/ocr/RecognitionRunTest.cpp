@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "PictureText.h"
-#include "TempDir.h"
+#include "support/TempDirTest.h"
 #include "platform/BmpFile.h"
 #include "support/SrtFile.h"
 

@@ -11,9 +11,9 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <thread>
 
+#include "support/TempDirTest.h"
 #include "ocr/CharDictionary.h"
 #include "output/RawScript.h"
 #include "platform/BmpFile.h"
@@ -26,25 +26,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class CrashSafetyTest : public ::testing::Test {
+class CrashSafetyTest : public test::TempDirTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("quelm_crash_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    root_ = dir_.string() + "/";
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  static std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
-  static void WriteAll(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-  }
   // The temporary files beside `target` that a writer has begun.
   std::vector<fs::path> TemporaryFiles(const std::string& targetName) const {
     std::vector<fs::path> found;
@@ -79,14 +62,12 @@ class CrashSafetyTest : public ::testing::Test {
     return report;
   }
 
-  fs::path dir_;
-  std::string root_;
 };
 
 TEST_F(CrashSafetyTest, WriterKilledPartWayLeavesTheOldFile) {
   const std::string target = root_ + "chardict.ocr";
   const std::string old = "/home/u/dict/char_0.bmp\r\nA\r\n";
-  WriteAll(target, old);
+  WriteText(target, old);
   const std::string large(256u << 20, 'x');
 
   const pid_t child = ::fork();
@@ -115,12 +96,12 @@ TEST_F(CrashSafetyTest, WriterKilledPartWayLeavesTheOldFile) {
   ::waitpid(child, &status, 0);
   ASSERT_TRUE(killedPartWay) << "the writer was never caught in the middle of its file";
   ASSERT_TRUE(WIFSIGNALED(status));
-  EXPECT_EQ(ReadAll(target), old);
+  EXPECT_EQ(ReadText(target), old);
 
   // What the killed writer left is a hidden temporary file, never the user's file; the next
   // write goes through unhindered.
   ASSERT_TRUE(WriteFileAtomically(target, "/d/char_1.bmp\r\nB\r\n", false));
-  EXPECT_EQ(ReadAll(target), "/d/char_1.bmp\r\nB\r\n");
+  EXPECT_EQ(ReadText(target), "/d/char_1.bmp\r\nB\r\n");
 }
 
 TEST_F(CrashSafetyTest, FullDiskKeepsEveryOldFileAndSaysWhichFileFailed) {
@@ -129,12 +110,12 @@ TEST_F(CrashSafetyTest, FullDiskKeepsEveryOldFileAndSaysWhichFileFailed) {
   const std::string oldRaw = "<SUB_START>\n00:00:01\n0\nx\n<SUB_END>\n";
   const std::string oldBmp = "BM not a real bitmap but the user's file";
   const std::string oldRtf = "{\\rtf1 old}";
-  WriteAll(root_ + "quelm.ini", oldIni);
-  WriteAll(root_ + "subtitles.ini", oldIni);
-  WriteAll(root_ + "chardict.ocr", oldDict);
-  WriteAll(root_ + "script.txt", oldRaw);
-  WriteAll(root_ + "sub.bmp", oldBmp);
-  WriteAll(root_ + "script.rtf", oldRtf);
+  WriteText(root_ + "quelm.ini", oldIni);
+  WriteText(root_ + "subtitles.ini", oldIni);
+  WriteText(root_ + "chardict.ocr", oldDict);
+  WriteText(root_ + "script.txt", oldRaw);
+  WriteText(root_ + "sub.bmp", oldBmp);
+  WriteText(root_ + "script.rtf", oldRtf);
 
   const std::string root = root_;
   const std::string report = InChildWithFileLimit(1024, [&root] {
@@ -161,12 +142,12 @@ TEST_F(CrashSafetyTest, FullDiskKeepsEveryOldFileAndSaysWhichFileFailed) {
     return faults;
   });
   EXPECT_EQ(report, "");
-  EXPECT_EQ(ReadAll(root_ + "quelm.ini"), oldIni);
-  EXPECT_EQ(ReadAll(root_ + "subtitles.ini"), oldIni);
-  EXPECT_EQ(ReadAll(root_ + "chardict.ocr"), oldDict);
-  EXPECT_EQ(ReadAll(root_ + "script.txt"), oldRaw);
-  EXPECT_EQ(ReadAll(root_ + "sub.bmp"), oldBmp);
-  EXPECT_EQ(ReadAll(root_ + "script.rtf"), oldRtf);
+  EXPECT_EQ(ReadText(root_ + "quelm.ini"), oldIni);
+  EXPECT_EQ(ReadText(root_ + "subtitles.ini"), oldIni);
+  EXPECT_EQ(ReadText(root_ + "chardict.ocr"), oldDict);
+  EXPECT_EQ(ReadText(root_ + "script.txt"), oldRaw);
+  EXPECT_EQ(ReadText(root_ + "sub.bmp"), oldBmp);
+  EXPECT_EQ(ReadText(root_ + "script.rtf"), oldRtf);
   // No temporary file is left behind by a refused write.
   for (const auto& entry : fs::directory_iterator(dir_))
     EXPECT_NE(entry.path().filename().string()[0], '.') << entry.path();

@@ -2,15 +2,14 @@
 // size inside a VOB, and dictionary entries that name directories.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <random>
 
+#include "support/TempDirTest.h"
 #include "extraction/ExtractionRun.h"
 #include "extraction/SpuWriter.h"
 #include "extraction/SubpictureDecoder.h"
@@ -24,18 +23,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class DamagedInputTest : public ::testing::Test {
+class DamagedInputTest : public test::TempDirTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("quelm_damaged_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    root_ = dir_.string() + "/";
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   // Writes the VOB for the test; with QUELM_WRITE_MALFORMED set, also into that directory (how
   // tests/data/vob/malformed/ was made).
   std::string WriteVob(const std::string& name, const std::vector<std::uint8_t>& bytes) {
@@ -45,18 +34,12 @@ class DamagedInputTest : public ::testing::Test {
     }
     return root_ + name;
   }
-  static std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
   static SubpictureRequest Request(const std::string& path) {
     SubpictureRequest request;
     request.VobFileName = path;
     return request;
   }
 
-  fs::path dir_;
-  std::string root_;
   SilentInteraction ui_;
 };
 
@@ -83,7 +66,7 @@ TEST_F(DamagedInputTest, VobCutInTheMiddleOfAUnitEndsWithTheHeadKept) {
   const std::int64_t unitStart = writer.AddUnit(unit, 0x20, 90000);
   writer.Bytes().resize(static_cast<std::size_t>(unitStart) + 2048 + 1000);
   const std::string path = WriteVob("cut_in_unit.vob", writer.Bytes());
-  const std::string before = ReadAll(path);
+  const std::string before = ReadText(path);
 
   ExtractionRun run(ui_);
   const SubpictureResult result = run.Run(Request(path));
@@ -95,7 +78,7 @@ TEST_F(DamagedInputTest, VobCutInTheMiddleOfAUnitEndsWithTheHeadKept) {
   ASSERT_LT(result.UnfinishedUnit.size(), 2048u);
   EXPECT_TRUE(std::equal(result.UnfinishedUnit.begin(), result.UnfinishedUnit.end(), unit.begin()));
   EXPECT_EQ(result.UnfinishedStartPosition, unitStart);
-  EXPECT_EQ(ReadAll(path), before);
+  EXPECT_EQ(ReadText(path), before);
 }
 
 TEST_F(DamagedInputTest, ControlTableLinkedToItselfOrOutsideTheUnitEndsOnce) {
@@ -166,7 +149,7 @@ TEST_F(DamagedInputTest, DictionaryEntriesNamingDirectoriesAreKeptUnloaded) {
 
   // Saving writes every entry back, the directory entries included.
   ASSERT_TRUE(dictionary.Save(root_).Ok);
-  EXPECT_EQ(ReadAll(root_ + "chardict.ocr"), index + "\r\n\r\n");
+  EXPECT_EQ(ReadText(root_ + "chardict.ocr"), index + "\r\n\r\n");
   EXPECT_TRUE(fs::is_directory(root_ + "sub"));
 }
 

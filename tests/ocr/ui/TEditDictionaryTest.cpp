@@ -19,7 +19,7 @@
 
 #include "ocr/RecognitionRun.h"
 #include "ocr/TAlignEdit.h"
-#include "ocr/TempDir.h"
+#include "support/TempDirTest.h"
 #include "output/DictionaryLines.h"
 #include "platform/BmpFile.h"
 #include "support/QtTestApp.h"

@@ -18,7 +18,7 @@
 #include <functional>
 #include <set>
 
-#include "ocr/TempDir.h"
+#include "support/TempDirTest.h"
 #include "platform/BmpFile.h"
 #include "platform/FileIo.h"
 #include "support/QtTestApp.h"

@@ -6,6 +6,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
+#include <span>
 
 #include "output/TextLines.h"
 
@@ -13,14 +14,9 @@ namespace quelm {
 
 namespace {
 
-// "\n"-joined lines from `first` on.
+// The lines from `first` on, as the view takes them.
 QString Tail(const std::vector<std::string>& lines, std::size_t first) {
-  std::string text;
-  for (std::size_t i = first; i < lines.size(); ++i) {
-    if (i > first) text += '\n';
-    text += lines[i];
-  }
-  return QString::fromStdString(text);
+  return QString::fromStdString(JoinTextLines(std::span(lines).subspan(first)));
 }
 
 }  // namespace

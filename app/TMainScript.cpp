@@ -9,6 +9,7 @@
 #include <QTextCursor>
 
 #include <chrono>
+#include <span>
 #include <filesystem>
 #include <system_error>
 
@@ -20,6 +21,7 @@
 #include "ocr/TEditDictionary.h"
 #include "output/FactsFromTiming.h"
 #include "output/OutputFormat.h"
+#include "output/TextLines.h"
 #include "platform/DataPaths.h"
 #include "platform/RtfWriter.h"
 #include "platform/UserInteraction.h"
@@ -129,14 +131,10 @@ void TMain::AppendToRawScript(const std::string& timeCode, const std::string& ch
                           navigator_ ? FactsFromTiming(navigator_->LastTiming()) : RecordFacts());
   const std::vector<std::string>& lines = rawScript_.Lines();
   // One insertion per record at the end; a line-by-line append lays out and scrolls each time.
-  std::string text;
-  for (std::size_t i = before; i < lines.size(); ++i) {
-    if (i > 0) text += '\n';
-    text += lines[i];
-  }
+  const std::string text = JoinTextLines(std::span(lines).subspan(before));
   QTextCursor end(UWScript->document());
   end.movePosition(QTextCursor::End);
-  end.insertText(QString::fromStdString(text));
+  end.insertText(QString::fromStdString(before > 0 ? "\n" + text : text));
 }
 
 void TMain::Updatetextoutput1Click() {
@@ -154,12 +152,13 @@ void TMain::Updatetextoutput1Click() {
   renderingTime_ += std::chrono::steady_clock::now() - started;
   // "all" renders after every subtitle, and a format that fails fails every time: one message
   // box per subtitle would keep the user pressing OK to the end of the film.
-  const auto report = [this](MessageKind kind, const std::string& message) {
-    if (gettingAll_ && !reportedDuringAll_.insert(message).second) return;
-    ui_.ShowMessage(kind, message);
+  const auto firstTime = [this](const std::string& message) {
+    return !gettingAll_ || reportedDuringAll_.insert(message).second;
   };
-  if (!rendering.Result) report(MessageKind::Error, rendering.Result.Message);
-  if (!rendering.Dictionary) report(MessageKind::Warning, rendering.Dictionary.Message);
+  if (!rendering.Result && firstTime(rendering.Result.Message))
+    ScriptRenderer::ReportFailure(rendering, ui_);
+  if (!rendering.Dictionary && firstTime(rendering.Dictionary.Message))
+    ui_.ShowMessage(MessageKind::Warning, rendering.Dictionary.Message);
 }
 
 void TMain::BtnClearTextClick() {

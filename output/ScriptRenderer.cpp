@@ -145,8 +145,10 @@ void ScriptRenderer::RenderRecords(const std::vector<std::string>& rawLines, con
     nextStart = times[i].StartMs;
   }
 
-  if (memory && !(memory->Valid && memory->Format == format && memory->ForcedOnly == forcedOnly)) {
+  if (memory && !(memory->Valid && memory->Lineage == spans.Lineage && memory->Format == format &&
+                  memory->ForcedOnly == forcedOnly)) {
     memory->Valid = true;
+    memory->Lineage = spans.Lineage;
     memory->Format = format;
     memory->ForcedOnly = forcedOnly;
     memory->Records.clear();
@@ -184,7 +186,7 @@ void ScriptRenderer::RenderRecords(const std::vector<std::string>& rawLines, con
       // Within one lineage a record's lines never change; the rest of what it read must
       // read the same.
       const RenderedRecord& before = memory->Records[kept];
-      if (!before.Reads.Clock && before.Lineage == spans.Lineage && before.Span == r &&
+      if (!before.Reads.Clock && before.Span == r &&
           SameTimes(before.Times, recordTimes) && before.MathBefore == engine_.MathList() &&
           (!before.Reads.SubtitleNumber || before.SubtitleNumber == context.SubtitleNumber) &&
           (!before.Reads.Palette || before.Palette == context.Palette)) {
@@ -207,7 +209,6 @@ void ScriptRenderer::RenderRecords(const std::vector<std::string>& rawLines, con
     }
     if (memory) {
       RenderedRecord rendered;
-      rendered.Lineage = spans.Lineage;
       rendered.Span = r;
       rendered.Times = recordTimes;
       rendered.MathBefore = std::move(mathBefore);

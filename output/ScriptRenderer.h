@@ -104,7 +104,6 @@ class ScriptRenderer {
   // repeats the one before; a record whose inputs all read the same keeps its lines and skips
   // the tag engine.
   struct RenderedRecord {
-    std::uint64_t Lineage = 0;
     std::size_t Span = 0;
     RecordTimes Times;
     std::vector<std::string> MathBefore;
@@ -116,6 +115,7 @@ class ScriptRenderer {
   };
   struct Memory {
     bool Valid = false;
+    std::uint64_t Lineage = 0;  // the raw script's; another one shares no record
     OutputFormat Format;
     bool ForcedOnly = false;
     std::vector<RenderedRecord> Records;

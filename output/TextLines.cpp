@@ -19,7 +19,7 @@ std::vector<std::string> SplitTextLines(std::string_view text) {
   return lines;
 }
 
-std::string JoinTextLines(const std::vector<std::string>& lines) {
+std::string JoinTextLines(std::span<const std::string> lines) {
   std::size_t size = 0;
   for (const std::string& line : lines) size += line.size() + 1;
   std::string text;

@@ -1,6 +1,7 @@
 // Small text helpers shared by the script output: line splitting and ASCII case folding.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,7 +12,7 @@ namespace quelm {
 // "a\r\nb\r\n" is two lines, and "" is none.
 std::vector<std::string> SplitTextLines(std::string_view text);
 // Joins with "\n" between lines (none after the last).
-std::string JoinTextLines(const std::vector<std::string>& lines);
+std::string JoinTextLines(std::span<const std::string> lines);
 
 std::string LowerAscii(std::string_view text);
 bool EqualNoCaseAscii(std::string_view a, std::string_view b);

@@ -116,62 +116,60 @@ void InkColumns(const InkLine& line, std::vector<unsigned char>& inkColumns) {
   }
 }
 
-bool FindNextCharacter(const InkLine& line, const std::vector<unsigned char>& inkColumns,
-                       int& charX, int& gap, CutBox& box) {
-  const int lw = std::min(line.Width(), static_cast<int>(inkColumns.size()));
-  const int lh = line.Height();
-  auto rowBlank = [&](int y, int left, int right) {
-    const Color* row = line.Row(y);
-    return std::none_of(row + left, row + right + 1, [&](Color c) { return c == line.Ink; });
-  };
+namespace {
 
+// The cut both forms share: the next run of ink columns from charX, the gap before it, and its
+// box narrowed to the rows that hold ink.
+template <typename ColumnHasInk, typename RowBlank>
+bool CutNextCharacter(int width, int height, ColumnHasInk columnHasInk, RowBlank rowBlank,
+                      int& charX, int& gap, CutBox& box) {
   int x = std::max(charX, 0);
-  while (x <= lw - 1 && !inkColumns[static_cast<std::size_t>(x)]) ++x;
-  if (x > lw - 1) return false;
+  while (x <= width - 1 && !columnHasInk(x)) ++x;
+  if (x > width - 1) return false;
   gap = x - charX;
   int r = x;
-  while (r <= lw - 1 && inkColumns[static_cast<std::size_t>(r)]) ++r;
+  while (r <= width - 1 && columnHasInk(r)) ++r;
   const int right = r - 1;
   charX = r;
 
   int top = 0;
-  while (top < lh - 1 && rowBlank(top, x, right)) ++top;
-  int bottom = lh - 1;
+  while (top < height - 1 && rowBlank(top, x, right)) ++top;
+  int bottom = height - 1;
   while (bottom > top && rowBlank(bottom, x, right)) --bottom;
 
   box = {x, top, right, bottom};
   return true;
 }
 
+}  // namespace
+
+bool FindNextCharacter(const InkLine& line, const std::vector<unsigned char>& inkColumns,
+                       int& charX, int& gap, CutBox& box) {
+  const int lw = std::min(line.Width(), static_cast<int>(inkColumns.size()));
+  auto rowBlank = [&](int y, int left, int right) {
+    const Color* row = line.Row(y);
+    return std::none_of(row + left, row + right + 1, [&](Color c) { return c == line.Ink; });
+  };
+  return CutNextCharacter(
+      lw, line.Height(), [&](int x) { return inkColumns[static_cast<std::size_t>(x)] != 0; },
+      rowBlank, charX, gap, box);
+}
+
 bool GetNextCharacter(const Bitmap& line, int& charX, Bitmap& character, int& gap, CutBox* box) {
-  const int lw = line.Width();
   const int lh = line.Height();
-  auto columnBlank = [&](int x) {
+  auto columnHasInk = [&](int x) {
     for (int y = 0; y < lh - 1; ++y)
-      if (line.Row(y)[x] != ColorWhite) return false;
-    return true;
+      if (line.Row(y)[x] != ColorWhite) return true;
+    return false;
   };
   auto rowBlank = [&](int y, int left, int right) {
     const Color* row = line.Row(y);
     return std::all_of(row + left, row + right + 1, [](Color c) { return c == ColorWhite; });
   };
-
-  int x = std::max(charX, 0);
-  while (x <= lw - 1 && columnBlank(x)) ++x;
-  if (x > lw - 1) return false;
-  gap = x - charX;
-  int r = x;
-  while (r <= lw - 1 && !columnBlank(r)) ++r;
-  const int right = r - 1;
-  charX = r;
-
-  int top = 0;
-  while (top < lh - 1 && rowBlank(top, x, right)) ++top;
-  int bottom = lh - 1;
-  while (bottom > top && rowBlank(bottom, x, right)) --bottom;
-
-  character = CopyBox(line, {x, top, right, bottom});
-  if (box) *box = {x, top, right, bottom};
+  CutBox cut;
+  if (!CutNextCharacter(line.Width(), lh, columnHasInk, rowBlank, charX, gap, cut)) return false;
+  character = CopyBox(line, cut);
+  if (box) *box = cut;
   return true;
 }
 

@@ -1,20 +1,14 @@
 // Language files and the path and list rules of the translator.
 #include "app/LanguageFile.h"
 
-#include <cctype>
 
 #include "output/FormatMenu.h"
+#include "platform/AsciiText.h"
 #include "platform/IniFile.h"
 
 namespace quelm {
 
 namespace {
-
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return lower;
-}
 
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
@@ -36,12 +30,12 @@ std::string ReadLanguageName(const std::string& path) {
 LanguageTranslations LanguageTranslations::Load(const std::string& path) {
   LanguageTranslations translations;
   for (auto& [key, value] : IniFile(path).ReadSectionValues(TranslationsSection))
-    translations.values_.emplace(Lower(TrimText(key)), std::move(value));
+    translations.values_.emplace(LowerAscii(TrimText(key)), std::move(value));
   return translations;
 }
 
 std::string LanguageTranslations::Find(const std::string& key) const {
-  const auto it = values_.find(Lower(TrimText(key)));
+  const auto it = values_.find(LowerAscii(TrimText(key)));
   return it == values_.end() ? std::string() : it->second;
 }
 

@@ -1,26 +1,18 @@
 // Reads and writes of the "preferences" section, with the restore-phase filter.
 #include "app/SettingsStore.h"
 
-#include <algorithm>
-#include <cctype>
 
 #include "app/PreferenceKeys.h"
+#include "platform/AsciiText.h"
 
 namespace quelm {
 
-namespace {
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
-}  // namespace
 
 SettingsStore::SettingsStore(std::string path, UserInteraction& ui)
     : file_(std::move(path)), ui_(ui) {}
 
 void SettingsStore::MarkRestored(const std::string& key) {
-  if (restoring_) restored_.insert(Lower(key));
+  if (restoring_) restored_.insert(LowerAscii(key));
 }
 
 std::string SettingsStore::ReadString(const std::string& key, const std::string& fallback) {
@@ -70,7 +62,7 @@ void SettingsStore::EndRestore() {
 }
 
 bool SettingsStore::IsRestored(const std::string& key) const {
-  return restored_.count(Lower(key)) != 0;
+  return restored_.count(LowerAscii(key)) != 0;
 }
 
 bool SettingsStore::Report(const Status& status) {

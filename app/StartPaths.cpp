@@ -2,18 +2,17 @@
 #include "app/StartPaths.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <system_error>
+
+#include "platform/AsciiText.h"
 
 namespace quelm {
 
 namespace {
 
 bool HasIfoExtension(const std::filesystem::path& path) {
-  std::string extension = path.extension().string();
-  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return extension == ".ifo";
+  return EqualNoCaseAscii(path.extension().string(), ".ifo");
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -32,6 +31,7 @@
 #include "output/FactsFromTiming.h"
 #include "output/RecordsFile.h"
 #include "output/ScriptRenderer.h"
+#include "platform/AsciiText.h"
 #include "platform/IniFile.h"
 
 namespace quelm {
@@ -304,10 +304,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
       const std::uint16_t code = ifo.StreamAttributes()[static_cast<std::size_t>(i)].LanguageCode;
       const std::string letters{static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
       known += (known.empty() ? "" : ", ") + letters + " (" + Hex(0x20 + i) + ")";
-      if (found < 0 && letters.size() == 2 &&
-          std::tolower(static_cast<unsigned char>(letters[0])) == std::tolower(static_cast<unsigned char>(options.Lang[0])) &&
-          std::tolower(static_cast<unsigned char>(letters[1])) == std::tolower(static_cast<unsigned char>(options.Lang[1])))
-        found = i;
+      if (found < 0 && EqualNoCaseAscii(letters, options.Lang)) found = i;
     }
     if (found < 0) {
       cl.Fail("no subtitle stream with language '" + options.Lang + "' in " + title.IfoPath +

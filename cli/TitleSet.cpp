@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "app/disc/DiscDirectory.h"
+#include "platform/AsciiText.h"
 
 namespace quelm {
 
@@ -31,8 +32,7 @@ std::string IfoBeside(const fs::path& directory, int title) {
 int TitleSet::TitleNumber(const std::string& fileName, int* part) {
   // vts_NN_K.vob
   if (fileName.size() != 12) return -1;
-  std::string lower = fileName;
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  const std::string lower = LowerAscii(fileName);
   const auto digit = [&](std::size_t i) { return std::isdigit(static_cast<unsigned char>(lower[i])); };
   if (lower.compare(0, 4, "vts_") != 0 || !digit(4) || !digit(5) || lower[6] != '_' ||
       !digit(7) || lower.compare(8, 4, ".vob") != 0)

@@ -1,4 +1,4 @@
-// Line splitting and ASCII case folding for the script output.
+// Line splitting and joining for the script output.
 #include "output/TextLines.h"
 
 namespace quelm {
@@ -29,25 +29,6 @@ std::string JoinTextLines(std::span<const std::string> lines) {
     text += lines[i];
   }
   return text;
-}
-
-std::string LowerAscii(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return lower;
-}
-
-bool EqualNoCaseAscii(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i];
-    char y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
 }
 
 }  // namespace quelm

@@ -1,10 +1,12 @@
-// Small text helpers shared by the script output: line splitting and ASCII case folding.
+// Small text helpers shared by the script output: line splitting and joining.
 #pragma once
 
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/AsciiText.h"
 
 namespace quelm {
 
@@ -13,8 +15,5 @@ namespace quelm {
 std::vector<std::string> SplitTextLines(std::string_view text);
 // Joins with "\n" between lines (none after the last).
 std::string JoinTextLines(std::span<const std::string> lines);
-
-std::string LowerAscii(std::string_view text);
-bool EqualNoCaseAscii(std::string_view a, std::string_view b);
 
 }  // namespace quelm

@@ -2,8 +2,9 @@
 // comments, blank lines, unknown keys and line ends survive every write untouched.
 #include "platform/IniFile.h"
 
+#include "platform/AsciiText.h"
+
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cstdint>
 #include <optional>
@@ -34,16 +35,6 @@ std::string_view Trim(std::string_view s) {
   while (!s.empty() && isSpace(s.front())) s.remove_prefix(1);
   while (!s.empty() && isSpace(s.back())) s.remove_suffix(1);
   return s;
-}
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return true;
 }
 
 Document Parse(const std::string& content) {
@@ -117,7 +108,7 @@ std::vector<SectionRange> FindSections(const Document& doc, std::string_view sec
   std::vector<SectionRange> found;
   for (std::size_t i = 0; i < doc.Lines.size(); ++i) {
     const auto name = SectionName(doc.Lines[i].Text);
-    if (!name || !EqualNoCase(*name, section)) continue;
+    if (!name || !EqualNoCaseAscii(*name, section)) continue;
     SectionRange r{i, i + 1, i + 1};
     while (r.End < doc.Lines.size() && !SectionName(doc.Lines[r.End].Text)) ++r.End;
     found.push_back(r);
@@ -144,7 +135,7 @@ std::optional<std::string> FindValue(const std::string& path, const std::string&
   const SectionRange& r = sections.front();
   for (std::size_t i = r.Begin; i < r.End; ++i) {
     const auto kv = ParseKeyLine(doc->Lines[i].Text);
-    if (kv && EqualNoCase(kv->Key, key)) return std::string(kv->Value);
+    if (kv && EqualNoCaseAscii(kv->Key, key)) return std::string(kv->Value);
   }
   return std::nullopt;
 }
@@ -214,7 +205,7 @@ std::vector<std::string> IniFile::ReadSectionKeys(const std::string& section) co
     if (!kv) continue;
     // A repeated key is listed once: reading it gives the first value anyway.
     const bool seen = std::any_of(keys.begin(), keys.end(),
-                                  [&](const std::string& k) { return EqualNoCase(k, kv->Key); });
+                                  [&](const std::string& k) { return EqualNoCaseAscii(k, kv->Key); });
     if (!seen) keys.emplace_back(kv->Key);
   }
   return keys;
@@ -233,9 +224,7 @@ std::vector<std::pair<std::string, std::string>> IniFile::ReadSectionValues(
   for (std::size_t i = r.Begin; i < r.End; ++i) {
     const auto kv = ParseKeyLine(doc->Lines[i].Text);
     if (!kv) continue;
-    std::string folded(kv->Key);
-    for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (!seen.insert(std::move(folded)).second) continue;
+    if (!seen.insert(LowerAscii(kv->Key)).second) continue;
     values.emplace_back(std::string(kv->Key), StoredValue(std::string(kv->Value), quotes_));
   }
   return values;
@@ -280,7 +269,7 @@ Status IniFile::WriteKeys(const std::string& section,
     for (std::size_t i = r.Begin; i < r.End; ++i) {
       const auto kv = ParseKeyLine(doc.Lines[i].Text);
       if (!kv) continue;
-      if (EqualNoCase(kv->Key, key)) {
+      if (EqualNoCaseAscii(kv->Key, key)) {
         doc.Lines[i].Text = std::string(kv->Key) + "=" + value;
         replaced = true;
         break;

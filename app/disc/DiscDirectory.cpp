@@ -4,15 +4,13 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/AsciiText.h"
+
 namespace quelm {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-char Lower(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 bool EndsWithIgnoringCase(std::string_view text, std::string_view tail) {
   return text.size() >= tail.size() &&
@@ -46,12 +44,12 @@ std::vector<DiscFile> OrdinaryFiles(const std::string& root) {
 
 bool DiscDirectory::SameNameIgnoringCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                            [](char x, char y) { return Lower(x) == Lower(y); });
+                                            [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
 }
 
 bool DiscDirectory::LessIgnoringCase(std::string_view a, std::string_view b) {
   return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                      [](char x, char y) { return Lower(x) < Lower(y); });
+                                      [](char x, char y) { return LowerAscii(x) < LowerAscii(y); });
 }
 
 bool DiscDirectory::Exists() const {

@@ -1,0 +1,18 @@
+#include "platform/AsciiText.h"
+
+namespace quelm {
+
+std::string LowerAscii(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) c = LowerAscii(c);
+  return lower;
+}
+
+bool EqualNoCaseAscii(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+  return true;
+}
+
+}  // namespace quelm

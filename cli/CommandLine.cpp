@@ -11,6 +11,11 @@ bool CommandLine::Fail(const std::string& message) const {
   return false;
 }
 
+int CommandLine::TryHelp() const {
+  std::fprintf(stderr, "Try 'quelm-cli %s --help'.\n", command_.c_str());
+  return ExitBadOptions;
+}
+
 std::optional<ParsedArguments> CommandLine::Parse(const std::vector<std::string>& args) const {
   ParsedArguments parsed;
   for (std::size_t i = 0; i < args.size(); ++i) {

@@ -23,6 +23,12 @@ struct ParsedArguments {
   }
 };
 
+// Exit codes shared by the subcommands.
+inline constexpr int ExitSuccess = 0;
+inline constexpr int ExitFailure = 1;     // unreadable input, unwritable output, a failed run
+inline constexpr int ExitBadOptions = 2;  // the command line itself is wrong
+inline constexpr int ExitStopped = 3;     // stopped by the user; records kept for a resume
+
 class CommandLine {
  public:
   // `command` names the subcommand in messages ("quelm-cli convert: ...").
@@ -34,6 +40,8 @@ class CommandLine {
 
   // Prints "quelm-cli <command>: <message>" on stderr; returns false for chaining.
   bool Fail(const std::string& message) const;
+  // Points at the command's help on stderr; returns ExitBadOptions.
+  int TryHelp() const;
 
   // Decimal or "0x" hexadecimal, the whole text.
   static std::optional<std::int64_t> ParseInteger(const std::string& text);

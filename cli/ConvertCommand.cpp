@@ -246,17 +246,14 @@ int RunConvertCommand(const std::vector<std::string>& args) {
                         "--space-width", "--interlace", "--learn", "--records", "--out"},
                        {"--rtf", "--forced-only"});
   const auto parsed = cl.Parse(args);
-  if (!parsed) {
-    std::fprintf(stderr, "Try 'quelm-cli convert --help'.\n");
-    return ExitBadOptions;
-  }
+  if (!parsed) return cl.TryHelp();
   if (parsed->Help) {
     std::fputs(Usage, stdout);
     return ExitSuccess;
   }
   ConvertOptions options;
   if (const auto code = ReadOptions(cl, *parsed, options)) {
-    std::fprintf(stderr, "Try 'quelm-cli convert --help'.\n");
+    cl.TryHelp();
     return *code;
   }
 
@@ -271,8 +268,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     if (settings.VobRoot.empty()) {
       cl.Fail("no VOB file or title-set directory given (and no VOB/IFO root in " +
               settingsPath + ")");
-      std::fprintf(stderr, "Try 'quelm-cli convert --help'.\n");
-      return ExitBadOptions;
+      return cl.TryHelp();
     }
     options.Paths.push_back(settings.VobRoot);
   }

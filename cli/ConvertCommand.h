@@ -5,15 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "cli/CommandLine.h"
+
 namespace quelm {
 
 // Arguments after the subcommand name. Returns the process exit code.
 int RunConvertCommand(const std::vector<std::string>& args);
-
-// Exit codes shared by the subcommands.
-inline constexpr int ExitSuccess = 0;
-inline constexpr int ExitFailure = 1;     // unreadable input, unwritable output, a failed run
-inline constexpr int ExitBadOptions = 2;  // the command line itself is wrong
-inline constexpr int ExitStopped = 3;     // stopped by the user; records kept for a resume
 
 }  // namespace quelm

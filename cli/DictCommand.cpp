@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "cli/CommandLine.h"
-#include "cli/ConvertCommand.h"
 #include "cli/TextArt.h"
 #include "ocr/CharDictionary.h"
 
@@ -57,11 +56,7 @@ std::optional<std::size_t> FindEntry(const CharDictionary& dictionary, const std
 int RunDictCommand(const std::vector<std::string>& args) {
   const CommandLine cl("dict", {}, {"--unnamed"});
   const auto parsed = cl.Parse(args);
-  const auto badOptions = [] {
-    std::fprintf(stderr, "Try 'quelm-cli dict --help'.\n");
-    return ExitBadOptions;
-  };
-  if (!parsed) return badOptions();
+  if (!parsed) return cl.TryHelp();
   if (parsed->Help) {
     std::fputs(Usage, stdout);
     return ExitSuccess;
@@ -69,22 +64,22 @@ int RunDictCommand(const std::vector<std::string>& args) {
   const std::vector<std::string>& words = parsed->Positional;
   if (words.empty()) {
     cl.Fail("say what to do: list, show or name");
-    return badOptions();
+    return cl.TryHelp();
   }
   const std::string& action = words[0];
   const std::size_t wanted = action == "list" ? 2 : action == "show" ? 3 : action == "name" ? 4 : 0;
   if (wanted == 0) {
     cl.Fail("unknown action '" + action + "' (list, show or name)");
-    return badOptions();
+    return cl.TryHelp();
   }
   if (words.size() != wanted) {
     cl.Fail(action + " takes " +
             (action == "list" ? "DIR" : action == "show" ? "DIR ENTRY" : "DIR ENTRY TEXT"));
-    return badOptions();
+    return cl.TryHelp();
   }
   if (parsed->Has("--unnamed") && action != "list") {
     cl.Fail("--unnamed belongs to list");
-    return badOptions();
+    return cl.TryHelp();
   }
   std::string root = words[1];
   if (root.back() != '/') root += '/';

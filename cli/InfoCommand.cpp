@@ -5,7 +5,6 @@
 
 #include "app/disc/IfoReader.h"
 #include "cli/CommandLine.h"
-#include "cli/ConvertCommand.h"
 #include "cli/TitleSet.h"
 
 namespace quelm {
@@ -29,11 +28,7 @@ constexpr const char* Usage =
 int RunInfoCommand(const std::vector<std::string>& args) {
   const CommandLine cl("info", {"--title"}, {});
   const auto parsed = cl.Parse(args);
-  const auto badOptions = [] {
-    std::fprintf(stderr, "Try 'quelm-cli info --help'.\n");
-    return ExitBadOptions;
-  };
-  if (!parsed) return badOptions();
+  if (!parsed) return cl.TryHelp();
   if (parsed->Help) {
     std::fputs(Usage, stdout);
     return ExitSuccess;
@@ -43,13 +38,13 @@ int RunInfoCommand(const std::vector<std::string>& args) {
     const auto number = CommandLine::ParseInteger(*text);
     if (!number || *number < 1 || *number > 99) {
       cl.Fail("--title needs a title set number from 1 to 99, not '" + *text + "'");
-      return badOptions();
+      return cl.TryHelp();
     }
     titleNumber = static_cast<int>(*number);
   }
   if (parsed->Positional.empty()) {
     cl.Fail("no VOB file or title-set directory given");
-    return badOptions();
+    return cl.TryHelp();
   }
   const TitleSetFiles title = TitleSet::Resolve(parsed->Positional, titleNumber);
   if (!title.Outcome) {

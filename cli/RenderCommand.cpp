@@ -46,35 +46,31 @@ int RunRenderCommand(const std::vector<std::string>& args) {
   const CommandLine cl("render", {"--records", "--settings", "--dict", "--format", "--sub-nr", "--out"},
                        {"--rtf", "--forced-only"});
   const auto parsed = cl.Parse(args);
-  const auto badOptions = [] {
-    std::fprintf(stderr, "Try 'quelm-cli render --help'.\n");
-    return ExitBadOptions;
-  };
-  if (!parsed) return badOptions();
+  if (!parsed) return cl.TryHelp();
   if (parsed->Help) {
     std::fputs(Usage, stdout);
     return ExitSuccess;
   }
   if (!parsed->Positional.empty()) {
     cl.Fail("unexpected argument '" + parsed->Positional.front() + "'");
-    return badOptions();
+    return cl.TryHelp();
   }
   if (!parsed->Has("--records") || parsed->Value("--records")->empty()) {
     cl.Fail("--records FILE is required");
-    return badOptions();
+    return cl.TryHelp();
   }
   std::string subNr = "0";
   if (const auto* text = parsed->Value("--sub-nr")) {
     if (!CommandLine::ParseInteger(*text)) {
       cl.Fail("--sub-nr must be a number, not '" + *text + "'");
-      return badOptions();
+      return cl.TryHelp();
     }
     subNr = *text;
   }
   const auto* settingsOption = parsed->Value("--settings");
   if (settingsOption && settingsOption->empty()) {
     cl.Fail("--settings needs a file name");
-    return badOptions();
+    return cl.TryHelp();
   }
   const std::string settingsPath = ResolveSettingsPath(
       settingsOption ? std::optional(*settingsOption) : std::nullopt, ProcessEnvironment);

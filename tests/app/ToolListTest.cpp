@@ -23,11 +23,15 @@ namespace {
 
 class ToolListTest : public MainWindowTest {
  protected:
-  // An executable shell script; it writes its own name into `marker` when it runs.
-  std::string Program(const QString& relative, const std::string& marker = "/dev/null") {
+  // An executable shell script; when it runs it writes "ran" into `marker`, if one is given.
+  std::string Program(const QString& relative, const std::string& marker = std::string()) {
     const QString path = tools_.filePath(relative);
     QDir().mkpath(QFileInfo(path).absolutePath());
-    WriteText(path.toStdString(), "#!/bin/sh\necho ran > '" + marker + "'\n");
+    // The marker appears whole or not at all: the test may look between creating and writing.
+    WriteText(path.toStdString(),
+              marker.empty() ? std::string("#!/bin/sh\n:\n")
+                             : "#!/bin/sh\necho ran > '" + marker + ".part' && mv '" + marker +
+                                   ".part' '" + marker + "'\n");
     ::chmod(path.toLocal8Bit().constData(), 0755);
     return path.toStdString();
   }

@@ -68,7 +68,8 @@ constexpr const char* Usage =
     "                      records are kept and reading goes on after the subtitles already\n"
     "                      done (counted in FILE.resume): stop any time, continue later with\n"
     "                      the same command.\n"
-    "  --out FILE          write the script to FILE (default: standard output)\n"
+    "  --out FILE          write the script to FILE (default: standard output); a stopped or\n"
+    "                      failed run leaves FILE as it was\n"
     "  --rtf               write the script as an RTF document instead of plain UTF-8 text\n"
     "  --forced-only       write only the forced subtitles (all are still read and kept in\n"
     "                      the records, so each one ends where the next subtitle starts)\n"
@@ -607,9 +608,28 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   if (interrupted) quit = true;
   if (notVob) fatal = true;
   if (!saveProgress()) fatal = true;
-  if (!quit && !fatal && !failed && found == 0) {
+  const bool complete = !quit && !fatal && !failed;
+  if (complete && found == 0) {
     cl.Fail(VobFileCheck::NoSubtitle(stream, title.Vobs));
     return ExitFailure;
+  }
+  const std::string recordsKept =
+      options.Records.empty()
+          ? "without --records the next run starts from the beginning (the dictionary keeps "
+            "what was taught)"
+          : "run the same command again to continue (records in " + options.Records + ")";
+
+  // An output file is replaced only by the script of a run that read the title to its end.
+  if (!complete && (found == 0 || !options.Out.empty())) {
+    const std::string outKept =
+        options.Out.empty() ? std::string() : "; " + options.Out + " is left as it was";
+    if (fatal || failed) {
+      if (found > 0) cl.Fail("no script written" + outKept + "; " + recordsKept);
+      return ExitFailure;
+    }
+    std::fprintf(stderr, "quelm-cli convert: stopped after subtitle %d%s; %s\n", done,
+                 outKept.c_str(), recordsKept.c_str());
+    return ExitStopped;
   }
 
   // --- Rendering ---
@@ -629,11 +649,8 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   }
   if (fatal || failed || !rendering.Result) return ExitFailure;
   if (quit) {
-    std::fprintf(stderr, "quelm-cli convert: stopped after subtitle %d%s\n", done,
-                 options.Records.empty()
-                     ? "; without --records the next run starts from the beginning"
-                     : ("; run the same command again to continue (records in " +
-                        options.Records + ")").c_str());
+    std::fprintf(stderr, "quelm-cli convert: stopped after subtitle %d; %s\n", done,
+                 recordsKept.c_str());
     return ExitStopped;
   }
   return ExitSuccess;

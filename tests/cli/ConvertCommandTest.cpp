@@ -280,6 +280,22 @@ TEST_F(CliTest, BadOptionsAndUnreadableFilesGiveAMessageAndAnExitCode) {
   EXPECT_EQ(Lines(fromIfo.Out).size(), 1 + SrtTexts().size()) << fromIfo.Out;
 }
 
+TEST_F(CliTest, AStoppedOrRefusedRunLeavesTheOutputFileAsItWas) {
+  WriteText(dir_ / "script.txt", "the old script\n");
+  WriteText(dir_ / "answers.txt", "\\quit\n");
+  const Outcome stopped =
+      Run(ConvertArguments("ask", "dict") + " --records r.records --out script.txt",
+          (dir_ / "answers.txt").string());
+  EXPECT_EQ(stopped.ExitCode, 3) << stopped.Err;
+  EXPECT_NE(stopped.Err.find("records in r.records"), std::string::npos) << stopped.Err;
+  EXPECT_EQ(ReadText(dir_ / "script.txt"), "the old script\n");
+
+  WriteText(dir_ / "notes.vob", "not a film\n");
+  const Outcome refused = Run("convert --dict dict --out script.txt notes.vob");
+  EXPECT_EQ(refused.ExitCode, 1) << refused.Err;
+  EXPECT_EQ(ReadText(dir_ / "script.txt"), "the old script\n");
+}
+
 TEST_F(CliTest, StoppedRenderingWritesTheLinesBeforeTheFaultAndFails) {
   WriteText(dir_ / "film.records",
             "<SUB_START>\n00:00:01\n1\nabc\n<SUB_END>\n<SUB_START>\n00:00:02\n1\nxyz\n<SUB_END>\n");

@@ -10,6 +10,7 @@
 #include "app/PaletteMapping.h"
 #include "app/PreferenceKeys.h"
 #include "output/FormatMenu.h"
+#include "output/OutputFormat.h"
 #include "platform/DataPaths.h"
 #include "platform/IniFile.h"
 
@@ -90,6 +91,14 @@ std::string SelectedFormatPath(const std::string& formatDirectory, int outputIni
   std::string directory = formatDirectory;
   if (!directory.empty() && directory.back() != '/') directory += '/';
   return directory + build.Items[*build.Selected].FileName;
+}
+
+Status CheckFormatFile(const std::string& path) {
+  const OutputFormat format = OutputFormat::Read(path);
+  if (format.Header.empty() && format.Body.empty() && format.Footer.empty())
+    return Status::Failure("'" + path +
+                           "' is no output format: it has no [header], [body] or [footer] lines");
+  return Status::Success();
 }
 
 }  // namespace quelm

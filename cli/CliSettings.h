@@ -43,5 +43,8 @@ class CliSettings {
 std::string ProgramFormatDirectory();
 // The format file the settings' menu position selects, or empty when it names none.
 std::string SelectedFormatPath(const std::string& formatDirectory, int outputIni);
+// Fails for a file without a header, body or footer line: it is no output format, and every
+// script rendered through it would be empty.
+Status CheckFormatFile(const std::string& path);
 
 }  // namespace quelm

@@ -22,6 +22,7 @@
 #include "cli/TerminalInteraction.h"
 #include "cli/TerminalQuestions.h"
 #include "cli/TitleSet.h"
+#include "cli/VobFileCheck.h"
 #include "extraction/ExtractionRun.h"
 #include "navigation/PositionCache.h"
 #include "navigation/ProgressDisplay.h"
@@ -46,8 +47,8 @@ constexpr const char* Usage =
     "Reads the subtitles of a title (\"first\", then \"all\" from file to file, as the desktop\n"
     "program does), recognises them with the character dictionary and writes the script in\n"
     "the output format. PATH is a VOB file or a title-set directory (its VTS_nn_1..9.VOB in\n"
-    "order, any case; a disc root with VIDEO_TS/ works too). Without PATH the VOB/IFO root\n"
-    "of the settings is read.\n"
+    "order, any case; a disc root with VIDEO_TS/ works too) or a title set's IFO. Without\n"
+    "PATH the VOB/IFO root of the settings is read.\n"
     "\n"
     "  --settings FILE     quelm.ini to take colours, roles, space width, interlace, roots,\n"
     "                      stream, learning mode and format from (default: $QUELM_SETTINGS,\n"
@@ -56,7 +57,8 @@ constexpr const char* Usage =
     "  --lang CODE         the stream whose language code in the IFO is CODE (\"en\")\n"
     "  --title N           title set N of a directory holding several\n"
     "  --dict DIR          dictionary directory (chardict.ocr, char_N.bmp); made if missing\n"
-    "  --format FILE.ini   output format file (default: the format chosen in the settings)\n"
+    "  --format FILE.ini   output format file (default: the format chosen in the settings);\n"
+    "                      one without header, body or footer lines is refused\n"
     "  --space-width N     pixels per space, 0..20\n"
     "  --interlace N       decoder row step, 1..4\n"
     "  --learn MODE        unknown characters: ask (on the terminal), after (learn them with\n"
@@ -66,7 +68,8 @@ constexpr const char* Usage =
     "                      records are kept and reading goes on after the subtitles already\n"
     "                      done (counted in FILE.resume): stop any time, continue later with\n"
     "                      the same command.\n"
-    "  --out FILE          write the script to FILE (default: standard output)\n"
+    "  --out FILE          write the script to FILE (default: standard output); a stopped or\n"
+    "                      failed run leaves FILE as it was\n"
     "  --rtf               write the script as an RTF document instead of plain UTF-8 text\n"
     "  --forced-only       write only the forced subtitles (all are still read and kept in\n"
     "                      the records, so each one ends where the next subtitle starts)\n"
@@ -83,8 +86,9 @@ constexpr const char* Usage =
     "the input counts as \\quit.\n"
     "\n"
     "A progress line is drawn on standard error when it is a terminal. Ctrl+C stops like \\quit.\n"
-    "Exit status: 0 done; 1 unreadable input, unwritable output or dictionary, a failed run\n"
-    "or rendering; 2 bad options; 3 stopped before the end (records kept when --records).\n";
+    "Exit status: 0 done; 1 unreadable input (no VOB file, a stream the title lacks, not one\n"
+    "subtitle read), unwritable output or dictionary, a failed run or rendering; 2 bad\n"
+    "options; 3 stopped before the end (records kept when --records).\n";
 
 volatile sig_atomic_t interrupted = 0;
 void OnInterrupt(int) { interrupted = 1; }
@@ -286,28 +290,39 @@ int RunConvertCommand(const std::vector<std::string>& args) {
 
   int stream = 0x20 + settings.LanguageIndex;
   if (options.Stream) stream = *options.Stream;
-  if (!options.Lang.empty()) {
-    if (title.IfoPath.empty()) {
+  if (title.IfoPath.empty()) {
+    if (!options.Lang.empty()) {
       cl.Fail("--lang needs the title set's IFO (VTS_nn_0.IFO) beside its VOB files");
       return ExitFailure;
     }
+    cl.Fail("warning: no IFO (VTS_nn_0.IFO) beside the VOB files: stream " + Hex(stream) +
+            " is read without knowing whether the title has it");
+  } else {
     IfoReader ifo(title.IfoPath);
     ifo.ReadLanguages();
-    for (const std::string& fault : ifo.LanguageFaults()) cl.Fail(fault);
+    if (!options.Lang.empty())
+      for (const std::string& fault : ifo.LanguageFaults()) cl.Fail(fault);
     std::string known;
     int found = -1;
     for (int i = 0; i < ifo.StreamCount(); ++i) {
       const std::uint16_t code = ifo.StreamAttributes()[static_cast<std::size_t>(i)].LanguageCode;
       const std::string letters{static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
       known += (known.empty() ? "" : ", ") + letters + " (" + Hex(0x20 + i) + ")";
-      if (found < 0 && EqualNoCaseAscii(letters, options.Lang)) found = i;
+      if (found < 0 && !options.Lang.empty() && EqualNoCaseAscii(letters, options.Lang)) found = i;
     }
-    if (found < 0) {
-      cl.Fail("no subtitle stream with language '" + options.Lang + "' in " + title.IfoPath +
-              (known.empty() ? std::string(" (it lists none)") : "; it has " + known));
+    const std::string lists = known.empty() ? std::string(" (it lists none)") : "; it has " + known;
+    if (!options.Lang.empty()) {
+      if (found < 0) {
+        cl.Fail("no subtitle stream with language '" + options.Lang + "' in " + title.IfoPath +
+                lists);
+        return ExitFailure;
+      }
+      stream = 0x20 + found;
+    } else if (ifo.LanguageFaults().empty() && stream - 0x20 >= ifo.StreamCount()) {
+      // A damaged IFO may list too few streams; only a sound one can rule a stream out.
+      cl.Fail("no subtitle stream " + Hex(stream) + " in " + title.IfoPath + lists);
       return ExitFailure;
     }
-    stream = 0x20 + found;
   }
 
   std::string dictionaryRoot = options.Dict.empty() ? settings.DictionaryRoot : options.Dict;
@@ -345,6 +360,10 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   std::string formatPath = options.Format;
   if (!formatPath.empty()) {
     if (!Readable(formatPath, cl)) return ExitFailure;
+    if (const Status format = CheckFormatFile(formatPath); !format) {
+      cl.Fail(format.Message);
+      return ExitFailure;
+    }
   } else {
     formatPath = SelectedFormatPath(ProgramFormatDirectory(), settings.OutputIni);
     if (formatPath.empty())
@@ -434,6 +453,8 @@ int RunConvertCommand(const std::vector<std::string>& args) {
 
   PositionCache noCache;
   ExtractionRun run(ui);
+  VobFileCheck vobCheck(cl);
+  bool notVob = false;
   std::string chapterLabel = ": 0";
   std::string timecodeLabel = ": 00:00:00";
   SubtitleNavigator* navigatorPointer = nullptr;
@@ -465,6 +486,8 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   SubtitleNavigator navigator(ui, noCache, [&](const SubpictureRequest& request) {
     run.Perform(request);
     tick();
+    if (run.Result().EndOfFile) progress.Clear();
+    if (!vobCheck.RunEnded(request.VobFileName, run.Result())) notVob = true;
     return std::move(run.Result());
   });
   navigatorPointer = &navigator;
@@ -571,7 +594,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   };
 
   navigator.GotoFirst();
-  while (!lastFileReached && !failed && !fatal && !quit && !interrupted) {
+  while (!lastFileReached && !failed && !fatal && !notVob && !quit && !interrupted) {
     const int selected = navigator.SelectedIndex();
     const std::int64_t position = navigator.VobPosition();
     const int number = navigator.SubtitleNr();
@@ -583,7 +606,31 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   }
   progress.Clear();
   if (interrupted) quit = true;
+  if (notVob) fatal = true;
   if (!saveProgress()) fatal = true;
+  const bool complete = !quit && !fatal && !failed;
+  if (complete && found == 0) {
+    cl.Fail(VobFileCheck::NoSubtitle(stream, title.Vobs));
+    return ExitFailure;
+  }
+  const std::string recordsKept =
+      options.Records.empty()
+          ? "without --records the next run starts from the beginning (the dictionary keeps "
+            "what was taught)"
+          : "run the same command again to continue (records in " + options.Records + ")";
+
+  // An output file is replaced only by the script of a run that read the title to its end.
+  if (!complete && (found == 0 || !options.Out.empty())) {
+    const std::string outKept =
+        options.Out.empty() ? std::string() : "; " + options.Out + " is left as it was";
+    if (fatal || failed) {
+      if (found > 0) cl.Fail("no script written" + outKept + "; " + recordsKept);
+      return ExitFailure;
+    }
+    std::fprintf(stderr, "quelm-cli convert: stopped after subtitle %d%s; %s\n", done,
+                 outKept.c_str(), recordsKept.c_str());
+    return ExitStopped;
+  }
 
   // --- Rendering ---
   ScriptRenderer renderer;
@@ -602,11 +649,8 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   }
   if (fatal || failed || !rendering.Result) return ExitFailure;
   if (quit) {
-    std::fprintf(stderr, "quelm-cli convert: stopped after subtitle %d%s\n", done,
-                 options.Records.empty()
-                     ? "; without --records the next run starts from the beginning"
-                     : ("; run the same command again to continue (records in " +
-                        options.Records + ")").c_str());
+    std::fprintf(stderr, "quelm-cli convert: stopped after subtitle %d; %s\n", done,
+                 recordsKept.c_str());
     return ExitStopped;
   }
   return ExitSuccess;

@@ -14,6 +14,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/TerminalInteraction.h"
+#include "cli/VobFileCheck.h"
 #include "extraction/SubtitleWalker.h"
 #include "platform/BmpFile.h"
 
@@ -33,7 +34,8 @@ constexpr const char* Usage =
     "\n"
     "  --stream ID     sub-stream id, 0x20 to 0x3F (default 0x20)\n"
     "  --interlace N   row step of the decoder, 1 to 4 (default 1)\n"
-    "  --from OFFSET   byte offset in the first file to start at (default 0)\n"
+    "  --from OFFSET   byte offset in the first file to start at (default 0); inside a pack,\n"
+    "                  reading starts at that pack\n"
     "  --bitmaps DIR   save each bitmap as DIR/<VOB name minus extension letters>_NNNNN.bmp\n"
     "  --bits 1|4      bits per pixel of the saved bitmaps (default 4)\n";
 
@@ -168,6 +170,8 @@ int RunExtractCommand(const std::vector<std::string>& args) {
          options.Files.front() + "' (" + std::to_string(firstSize) + " bytes)");
     return 2;
   }
+  // Packs are read whole: a block from the middle of one would be no pack at all.
+  options.From -= options.From % ExtractionRun::PackSize;
   std::filesystem::path bitmapDir;
   if (!options.BitmapDir.empty()) {
     bitmapDir = options.BitmapDir;
@@ -192,8 +196,17 @@ int RunExtractCommand(const std::vector<std::string>& args) {
   };
 
   int failures = 0;
+  int subtitles = 0;
+  const CommandLine cl("extract", {}, {});
+  VobFileCheck check(cl, options.From);
+  walker.FileEnded = [&](std::size_t index, const SubpictureResult& last) {
+    std::fflush(stdout);
+    if (!check.RunEnded(options.Files[index], last)) ++failures;
+  };
   while (auto found = walker.Next()) {
     const SubpictureResult& result = found->Result;
+    ++subtitles;
+    check.RunEnded(options.Files[found->FileIndex], result);
     std::printf("%d %" PRId64 " %" PRId64 " %s %dx%d\n", found->Number, result.StartPosition,
                 result.FilePosition, FormatPresentationTime(result.Time).c_str(),
                 result.SubTitle.Width(), result.SubTitle.Height());
@@ -216,6 +229,10 @@ int RunExtractCommand(const std::vector<std::string>& args) {
   std::fflush(stdout);
   // A file that vanished between the check and its run shows "File opening error!".
   if (terminal.Warnings > 0) ++failures;
+  if (subtitles == 0 && failures == 0) {
+    cl.Fail(VobFileCheck::NoSubtitle(options.Stream, options.Files));
+    ++failures;
+  }
   return failures > 0 ? 1 : 0;
 }
 

@@ -96,6 +96,10 @@ int RunRenderCommand(const std::vector<std::string>& args) {
       return ExitFailure;
     }
     std::fclose(file);
+    if (const Status format = CheckFormatFile(formatPath); !format) {
+      cl.Fail(format.Message);
+      return ExitFailure;
+    }
   } else {
     formatPath = SelectedFormatPath(ProgramFormatDirectory(), settings.OutputIni);
     if (formatPath.empty()) cl.Fail("warning: the settings choose no output format (give --format)");

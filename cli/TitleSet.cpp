@@ -21,6 +21,18 @@ std::string TwoDigits(int n) {
   return text.size() < 2 ? "0" + text : text;
 }
 
+// The title set number of "VTS_nn_0.IFO" or its backup ".BUP" (any case), or -1.
+int IfoTitleNumber(const std::string& lower) {
+  if (lower.size() != 12 || lower.compare(0, 4, "vts_") != 0 || lower.compare(6, 2, "_0") != 0 ||
+      (lower.compare(8, 4, ".ifo") != 0 && lower.compare(8, 4, ".bup") != 0))
+    return -1;
+  const auto digit = [&](std::size_t i) {
+    return std::isdigit(static_cast<unsigned char>(lower[i]));
+  };
+  if (!digit(4) || !digit(5)) return -1;
+  return (lower[4] - '0') * 10 + (lower[5] - '0');
+}
+
 std::string IfoBeside(const fs::path& directory, int title) {
   const DiscDirectory disc(directory.string());
   const auto ifo = disc.Find("vts_" + TwoDigits(title) + "_0.ifo");
@@ -50,19 +62,39 @@ TitleSetFiles TitleSet::Resolve(const std::vector<std::string>& paths, int title
       files.Outcome = Status::Failure("cannot read '" + path + "': no such file or directory");
       return files;
     }
-    if (fs::is_regular_file(status)) {
+    fs::path directory = path;
+    int wanted = title;
+    const std::string lowerName = LowerAscii(fs::path(path).filename().string());
+    const bool ifo =
+        lowerName.size() > 4 && (lowerName.compare(lowerName.size() - 4, 4, ".ifo") == 0 ||
+                                 lowerName.compare(lowerName.size() - 4, 4, ".bup") == 0);
+    if (fs::is_regular_file(status) && ifo) {
+      // An IFO stands for its title set's VOB files (the disc's own VIDEO_TS.IFO for the one
+      // title set of its directory).
+      directory = fs::path(path).parent_path();
+      if (directory.empty()) directory = ".";
+      if (const int number = IfoTitleNumber(lowerName); number >= 0) {
+        if (title != 0 && title != number) {
+          files.Outcome =
+              Status::Failure("'" + path + "' is the IFO of title set " + TwoDigits(number) +
+                              ", not of title set " + TwoDigits(title));
+          return files;
+        }
+        wanted = number;
+        if (files.IfoPath.empty()) files.IfoPath = path;
+      }
+    } else if (fs::is_regular_file(status)) {
       if (files.IfoPath.empty()) {
         const int number = TitleNumber(fs::path(path).filename().string());
         if (number >= 0) files.IfoPath = IfoBeside(fs::path(path).parent_path(), number);
       }
       files.Vobs.push_back(path);
       continue;
-    }
-    if (!fs::is_directory(status)) {
+    } else if (!fs::is_directory(status)) {
       files.Outcome = Status::Failure("cannot read '" + path + "': not a file or directory");
       return files;
     }
-    fs::path directory = path;
+    const std::string where = ifo ? directory.string() : path;
     // A disc's root holds the title sets in VIDEO_TS.
     const DiscDirectory top(directory.string());
     std::vector<DiscFile> listed = top.List({".vob"});
@@ -85,21 +117,21 @@ TitleSetFiles TitleSet::Resolve(const std::vector<std::string>& paths, int title
     }
     if (titles.empty()) {
       files.Outcome =
-          Status::Failure("'" + path + "' holds no title VOB files (VTS_nn_1.VOB ...)");
+          Status::Failure("'" + where + "' holds no title VOB files (VTS_nn_1.VOB ...)");
       return files;
     }
-    int chosen = title;
+    int chosen = wanted;
     if (chosen == 0) {
       if (titles.size() > 1) {
         std::string list;
         for (const auto& [number, parts] : titles) list += (list.empty() ? "" : ", ") + TwoDigits(number);
-        files.Outcome = Status::Failure("'" + path + "' holds title sets " + list +
+        files.Outcome = Status::Failure("'" + where + "' holds title sets " + list +
                                         ": choose one with --title N");
         return files;
       }
       chosen = titles.begin()->first;
     } else if (titles.count(chosen) == 0) {
-      files.Outcome = Status::Failure("'" + path + "' holds no title set " + TwoDigits(chosen));
+      files.Outcome = Status::Failure("'" + where + "' holds no title set " + TwoDigits(chosen));
       return files;
     }
     auto& parts = titles[chosen];

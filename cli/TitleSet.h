@@ -1,6 +1,6 @@
 // Turns the PATH arguments of `quelm-cli convert` into the title's VOB files in reading order:
 // a VOB file stands for itself, a directory for its title VOBs VTS_nn_1..9.VOB (any case; the
-// menu VOB VTS_nn_0 is not a title VOB).
+// menu VOB VTS_nn_0 is not a title VOB), an IFO (or its .BUP) for the VOBs of its title set.
 #pragma once
 
 #include <string>
@@ -19,7 +19,8 @@ struct TitleSetFiles {
 
 class TitleSet {
  public:
-  // `title` 0 means: the directory must hold exactly one title set.
+  // `title` 0 means: the directory must hold exactly one title set (unless a VTS_nn_0.IFO names
+  // it).
   static TitleSetFiles Resolve(const std::vector<std::string>& paths, int title);
 
   // The title set number of "VTS_nn_k.VOB" (any case) and its part k, or -1.

@@ -210,6 +210,7 @@ bool ExtractionRun::GetNextSubtitle() {
       DiscardUnit();
       return true;
     }
+    ++result_.Packs;
 
     if (IsSystemHeaderOrPrivateStream2(block)) {
       if (const auto vobu = ReadNavigationPack(block, PackSize))

@@ -65,6 +65,9 @@ struct SubpictureResult {
   bool EndOfFile = false;
   bool Stopped = false;
   bool Decoded = false;  // the unit's control data was valid and its pixels were drawn
+  // Packs this run read that began with a pack header. A file that is no program stream ends
+  // its first run with none; a run ended short of the file's end met a block without one.
+  std::int64_t Packs = 0;
 
   // The unit came from the tail of the previous file; StartPosition is then that file's offset.
   bool StartedInPreviousFile = false;

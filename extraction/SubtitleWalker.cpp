@@ -46,6 +46,7 @@ std::optional<WalkedSubtitle> SubtitleWalker::Next() {
       position_ = result.FilePosition;
       return WalkedSubtitle{++number_, fileIndex_, std::move(result)};
     }
+    if (FileEnded) FileEnded(fileIndex_, result);
     carriedUnit_ = std::move(result.UnfinishedUnit);
     carriedStartPosition_ = result.UnfinishedStartPosition;
     carriedUnitPts_ = result.UnfinishedUnitPts;

@@ -40,6 +40,8 @@ class SubtitleWalker {
 
   // Called before the first run in each file.
   std::function<void(std::size_t fileIndex)> FileStarted;
+  // Called with the run that ended a file (not when the walk was stopped).
+  std::function<void(std::size_t fileIndex, const SubpictureResult& last)> FileEnded;
 
  private:
   ExtractionRun run_;

@@ -222,6 +222,15 @@ TEST_F(CliTest, BadOptionsAndUnreadableFilesGiveAMessageAndAnExitCode) {
   fs::create_directories(dir_ / "blocked/chardict.ocr");  // an index that is a directory
   WriteText(dir_ / "cut.records", "<SUB_START>\n00:00:01\n1\n<abc>\n");
   WriteText(dir_ / "stray.records", "<SUB_START>\n00:00:01\n1\n<SUB_END>\nstray\n");
+  WriteText(dir_ / "film.records", "<SUB_START>\n00:00:01\n1\nabc\n<SUB_END>\n");
+  WriteText(dir_ / "notes.vob", "not a film\n");
+  WriteText(dir_ / "notes.ini", "not a format\n");
+  std::string matroska("\x1A\x45\xDF\xA3", 4);
+  matroska.resize(3 * 2048, '\0');
+  WriteText(dir_ / "film.mkv", matroska);
+  fs::create_directories(dir_ / "noifo");
+  fs::copy_file(TitleSet + "/VTS_01_1.VOB", dir_ / "noifo/VTS_01_1.VOB");
+  const std::string ifo = TitleSet + "/VTS_01_0.IFO";
   const Case cases[] = {
       {"convert --stream 0x40" + title, 2, "--stream must be a sub-stream id"},
       {"convert --learn maybe --dict d" + title, 2, "--learn must be ask, after or skip"},
@@ -232,6 +241,14 @@ TEST_F(CliTest, BadOptionsAndUnreadableFilesGiveAMessageAndAnExitCode) {
       {"convert --dict d missing.vob", 1, "cannot read 'missing.vob'"},
       {"convert --dict d " + std::string(QUELM_TEST_DATA), 1, "holds no title VOB files"},
       {"convert --dict d --lang xx" + title, 1, "no subtitle stream with language 'xx'"},
+      {"convert --dict d notes.vob", 1,
+       "cannot read 'notes.vob': not one MPEG program stream pack"},
+      {"convert --dict d film.mkv", 1, "cannot read 'film.mkv': not one MPEG program stream pack"},
+      {"convert --dict d --stream 0x25 '" + ifo + "'", 1,
+       "no subtitle stream 0x25 in " + ifo + "; it has en (0x20), fr (0x21)"},
+      {"convert --dict d --stream 0x25 noifo", 1, "no subtitle of stream 0x25 in 'noifo/"},
+      {"convert --dict d --format notes.ini" + title, 1, "'notes.ini' is no output format"},
+      {"render --records film.records --format notes.ini", 1, "'notes.ini' is no output format"},
       {"convert --dict blocked" + title, 1, "chardict.ocr"},
       {"convert --dict d --out nowhere/script.txt" + title, 1, "its directory does not exist"},
       {"convert --dict d --format none.ini" + title, 1, "cannot read 'none.ini'"},
@@ -255,6 +272,28 @@ TEST_F(CliTest, BadOptionsAndUnreadableFilesGiveAMessageAndAnExitCode) {
   }
   // Nothing was written where a run was refused.
   EXPECT_FALSE(fs::exists(dir_ / "nowhere"));
+
+  // An IFO stands for its title set: every subtitle of the three files is read.
+  const Outcome fromIfo =
+      Run("convert --dict d --learn after --format '" + PlainFormat + "' '" + ifo + "'");
+  EXPECT_EQ(fromIfo.ExitCode, 0) << fromIfo.Err;
+  EXPECT_EQ(Lines(fromIfo.Out).size(), 1 + SrtTexts().size()) << fromIfo.Out;
+}
+
+TEST_F(CliTest, AStoppedOrRefusedRunLeavesTheOutputFileAsItWas) {
+  WriteText(dir_ / "script.txt", "the old script\n");
+  WriteText(dir_ / "answers.txt", "\\quit\n");
+  const Outcome stopped =
+      Run(ConvertArguments("ask", "dict") + " --records r.records --out script.txt",
+          (dir_ / "answers.txt").string());
+  EXPECT_EQ(stopped.ExitCode, 3) << stopped.Err;
+  EXPECT_NE(stopped.Err.find("records in r.records"), std::string::npos) << stopped.Err;
+  EXPECT_EQ(ReadText(dir_ / "script.txt"), "the old script\n");
+
+  WriteText(dir_ / "notes.vob", "not a film\n");
+  const Outcome refused = Run("convert --dict dict --out script.txt notes.vob");
+  EXPECT_EQ(refused.ExitCode, 1) << refused.Err;
+  EXPECT_EQ(ReadText(dir_ / "script.txt"), "the old script\n");
 }
 
 TEST_F(CliTest, StoppedRenderingWritesTheLinesBeforeTheFaultAndFails) {

@@ -89,10 +89,13 @@ TEST_F(ExtractCommandTest, ListsATitleSplitOverTwoFilesAndSavesItsBitmaps) {
   }
   EXPECT_EQ(ReadBmp((bitmaps / "VTS_01_2._00002.bmp").string()).Image.Width(), 240);
 
-  // From an offset, with another stream that is absent: nothing found, success.
-  const CommandOutcome none =
-      RunCli("extract --stream 0x3f --from 0x800 " + (dir_ / "VTS_01_1.VOB").string());
-  EXPECT_EQ(none.ExitCode, 0);
+  // From an offset inside the first unit's pack: reading starts at that pack.
+  const CommandOutcome inside = RunCli("extract --from 0x900 " + (dir_ / "VTS_01_1.VOB").string());
+  EXPECT_EQ(inside.ExitCode, 0);
+  EXPECT_EQ(inside.Out, "1 2048 4096 00:01:01 40x10\n");
+  // A stream the file does not have: not one subtitle read is a failure.
+  const CommandOutcome none = RunCli("extract --stream 0x3f " + (dir_ / "VTS_01_1.VOB").string());
+  EXPECT_EQ(none.ExitCode, 1);
   EXPECT_EQ(none.Out, "");
 }
 
@@ -115,6 +118,9 @@ TEST_F(ExtractCommandTest, BadArgumentsAndUnreadableFilesFail) {
   EXPECT_EQ(RunCli("extract --stream").ExitCode, 2);
   EXPECT_EQ(RunCli("extract " + (dir_ / "missing.vob").string()).ExitCode, 1);
   EXPECT_EQ(RunCli("extract " + dir_.string()).ExitCode, 1);
+  const std::string notes = (dir_ / "notes.vob").string();
+  ASSERT_TRUE(test::WriteBytes(notes, std::vector<std::uint8_t>(3 * 2048, 'x')));
+  EXPECT_EQ(RunCli("extract " + notes).ExitCode, 1);
   EXPECT_EQ(RunCli("extract --help").ExitCode, 0);
 }
 

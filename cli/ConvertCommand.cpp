@@ -382,6 +382,12 @@ int RunConvertCommand(const std::vector<std::string>& args) {
         cl.Fail(loaded.Outcome.Message);
         return ExitFailure;
       }
+      // Going on would write the file again without its damaged lines.
+      if (!loaded.Damaged.empty()) {
+        for (const std::string& damaged : loaded.Damaged) cl.Fail(damaged);
+        cl.Fail("mend " + options.Records + " or give another --records file");
+        return ExitFailure;
+      }
       const std::size_t recorded = RecordsFile::CountSubtitleRecords(loaded.Script);
       const std::optional<ResumeState> state = ReadResume(resumePath);
       if (state && state->Subtitles < 0) {

@@ -37,8 +37,10 @@ constexpr const char* Usage =
     "\n"
     "A rendering stopped by a value that is no integer or a division by zero prints the\n"
     "program's message, writes the lines rendered before it and exits with status 1.\n"
-    "Exit status: 0 done; 1 unreadable records or format, unwritable output, a stopped\n"
-    "rendering; 2 bad options.\n";
+    "Damaged lines of the records file are named on standard error; the other records are\n"
+    "rendered and the status is 1.\n"
+    "Exit status: 0 done; 1 unreadable records or format, damaged records, unwritable\n"
+    "output, a stopped rendering; 2 bad options.\n";
 
 }  // namespace
 
@@ -80,11 +82,16 @@ int RunRenderCommand(const std::vector<std::string>& args) {
   }
   const CliSettings settings = CliSettings::Read(settingsPath);
 
-  const RecordsLoad records = RecordsFile::Load(*parsed->Value("--records"));
+  const std::string recordsPath = *parsed->Value("--records");
+  const RecordsLoad records = RecordsFile::Load(recordsPath);
   if (!records.Outcome) {
     cl.Fail(records.Outcome.Message);
     return ExitFailure;
   }
+  for (const std::string& damaged : records.Damaged) cl.Fail(damaged);
+  if (!records.Damaged.empty())
+    cl.Fail(std::to_string(records.Damaged.size()) + " damaged line(s) in " + recordsPath +
+            ": the records on them are left out");
   std::string dictionaryRoot = parsed->Has("--dict") ? *parsed->Value("--dict") : settings.DictionaryRoot;
   if (!dictionaryRoot.empty() && dictionaryRoot.back() != '/') dictionaryRoot += '/';
   std::string formatPath;
@@ -122,7 +129,7 @@ int RunRenderCommand(const std::vector<std::string>& args) {
     cl.Fail(written.Message);
     return ExitFailure;
   }
-  return rendering.Result ? ExitSuccess : ExitFailure;
+  return rendering.Result && records.Damaged.empty() ? ExitSuccess : ExitFailure;
 }
 
 }  // namespace quelm

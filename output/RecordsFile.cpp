@@ -1,6 +1,7 @@
 // Loading and saving the raw script as a records file.
 #include "output/RecordsFile.h"
 
+#include <iterator>
 #include <string_view>
 #include <vector>
 
@@ -73,38 +74,54 @@ RecordsLoad RecordsFile::Load(const std::string& path) {
       load.Outcome = Status::Failure("Cannot read " + path);
       return load;
   }
-  std::vector<std::string> lines = SplitTextLines(content);
-  const auto fault = [&](std::size_t index, const std::string& what) {
-    load.Outcome =
-        Status::Failure(path + ", line " + std::to_string(index + 1) + ": " + what);
-    return load;
+  const std::vector<std::string> lines = SplitTextLines(content);
+  const auto damaged = [&](std::size_t index, const std::string& what) {
+    load.Damaged.push_back(path + ", line " + std::to_string(index + 1) + ": " + what);
   };
-  // 0 outside a record, else the number of lines of the record read so far.
-  std::size_t inRecord = 0;
+  std::vector<std::string> kept;
+  kept.reserve(lines.size());
+  // The record being read: its lines from its start marker on, nothing outside a record.
+  std::vector<std::string> record;
   std::size_t recordStart = 0;
+  bool recordBroken = false;  // a bad line inside: the whole record is left out
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::string& line = lines[i];
-    if (!IsUtf8(line)) return fault(i, "not UTF-8 text");
+    if (!IsUtf8(line)) {
+      damaged(i, "not UTF-8 text");
+      if (!record.empty()) {
+        record.push_back(line);
+        recordBroken = true;
+      }
+      continue;
+    }
     if (line == RecordStartMarker) {
-      if (inRecord != 0)
-        return fault(i, std::string(RecordStartMarker) + " inside the record begun on line " +
-                            std::to_string(recordStart + 1));
-      inRecord = 1;
+      if (!record.empty())
+        damaged(i, std::string(RecordStartMarker) + " inside the record begun on line " +
+                       std::to_string(recordStart + 1));
+      record.assign(1, line);
       recordStart = i;
+      recordBroken = false;
     } else if (line == RecordEndMarker) {
-      if (inRecord == 0) return fault(i, std::string(RecordEndMarker) + " without a record");
-      if (inRecord < 3) return fault(i, "a record needs a time code and a chapter line");
-      inRecord = 0;
-    } else if (inRecord == 0) {
-      return fault(i, "text outside a record (expected " + std::string(RecordStartMarker) + ")");
+      if (record.empty()) {
+        damaged(i, std::string(RecordEndMarker) + " without a record");
+      } else if (record.size() < 3) {
+        damaged(i, "a record needs a time code and a chapter line");
+      } else if (!recordBroken) {
+        kept.insert(kept.end(), std::make_move_iterator(record.begin()),
+                    std::make_move_iterator(record.end()));
+        kept.push_back(line);
+      }
+      record.clear();
+    } else if (record.empty()) {
+      damaged(i, "text outside a record (expected " + std::string(RecordStartMarker) + ")");
     } else {
-      ++inRecord;
+      record.push_back(line);
     }
   }
-  if (inRecord != 0)
-    return fault(recordStart, "the record begun here has no " + std::string(RecordEndMarker) +
-                                  " (the file is cut short)");
-  load.Script = RawScript(std::move(lines));
+  if (!record.empty())
+    damaged(recordStart, "the record begun here has no " + std::string(RecordEndMarker) +
+                             " (the file is cut short)");
+  load.Script = RawScript(std::move(kept));
   return load;
 }
 

@@ -1,9 +1,11 @@
 // The raw script kept as a file ("records"): loaded with a check of every line, so that a
-// damaged file is refused with its name and line rather than rendered into nonsense.
+// damaged line is named with its file and line rather than rendered into nonsense, and the
+// records around it are still read.
 #pragma once
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "output/RawScript.h"
 #include "platform/Status.h"
@@ -11,14 +13,19 @@
 namespace quelm {
 
 struct RecordsLoad {
-  Status Outcome;  // failure: "<file>, line N: <fault>", or why the file could not be read
-  RawScript Script;
+  Status Outcome;    // failure: why the file could not be read at all
+  RawScript Script;  // every whole record of the file, in file order
+  // "<file>, line N: <fault>" for each damaged line, in file order; the records they belong to
+  // are left out of Script.
+  std::vector<std::string> Damaged;
 };
 
 class RecordsFile {
  public:
-  // Reads `path` (UTF-8, LF or CR LF). Every line must belong to a record: "<SUB_START>", the
-  // time code, the chapter, text lines, "<SUB_END>"; the file must not end inside a record.
+  // Reads `path` (UTF-8, LF or CR LF). Every line should belong to a record: "<SUB_START>", the
+  // time code, the chapter, text lines, "<SUB_END>". Lines outside records, records without
+  // their end or their time code and chapter, and records holding a line that is not UTF-8 are
+  // reported in Damaged and skipped; reading goes on with the next record.
   static RecordsLoad Load(const std::string& path);
   // Replaces `path` atomically.
   static Status Save(const std::string& path, const RawScript& script);

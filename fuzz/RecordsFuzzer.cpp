@@ -80,6 +80,10 @@ void RecordsInput(const std::uint8_t* data, std::size_t size) {
       Broken("records changed in a round trip: " + again.Outcome.Message);
     const std::size_t subtitles = RecordsFile::CountSubtitleRecords(checked.Script);
     if (subtitles > RecordsFile::CountRecords(checked.Script)) Broken("more subtitles than records");
+    const ReferenceCount references = RecordsFile::CountReferences(checked.Script, dictionary);
+    if (references.Unresolved > references.References) Broken("more unresolved than references");
+    for (const std::string& directory : RecordsFile::ReferenceDirectories(checked.Script))
+      if (directory.empty() || directory.back() != '/') Broken("a reference directory without /");
     const RawScript kept = RecordsFile::KeepSubtitleRecords(checked.Script, subtitles / 2);
     if (RecordsFile::CountSubtitleRecords(kept) != subtitles / 2) Broken("kept the wrong number of records");
   }

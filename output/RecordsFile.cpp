@@ -1,10 +1,13 @@
 // Loading and saving the raw script as a records file.
 #include "output/RecordsFile.h"
 
+#include <algorithm>
 #include <iterator>
 #include <string_view>
 #include <vector>
 
+#include "output/CharacterLookup.h"
+#include "output/TagEngine.h"
 #include "output/TextLines.h"
 #include "platform/FileIo.h"
 
@@ -47,6 +50,36 @@ bool IsUtf8(std::string_view text) {
     i += length;
   }
   return true;
+}
+
+// Calls `visit` with the key of every character reference in the text lines of the records,
+// found by the rendering's own decoder so that both agree on what a reference is.
+template <typename Visit>
+void ForEachReference(const RawScript& script, const CharacterLookup* characters, Visit visit) {
+  class Watcher : public CharacterLookup {
+   public:
+    Watcher(const CharacterLookup* inner, Visit& visit) : inner_(inner), visit_(visit) {}
+    const std::string* TextFor(std::string_view key) const override {
+      const std::string* text = inner_ ? inner_->TextFor(key) : nullptr;
+      visit_(key, text != nullptr);
+      return text;
+    }
+
+   private:
+    const CharacterLookup* inner_;
+    Visit& visit_;
+  };
+  const Watcher watcher(characters, visit);
+  std::size_t inRecord = 0;  // lines of the record so far, its start marker included
+  for (const std::string& line : script.Lines()) {
+    if (line == RecordStartMarker) {
+      inRecord = 1;
+    } else if (line == RecordEndMarker) {
+      inRecord = 0;
+    } else if (inRecord > 0 && ++inRecord > 3) {
+      (void)TagEngine::DecodeTextLine(line, &watcher);
+    }
+  }
 }
 
 bool IsVersionRecord(const std::vector<std::string>& lines, std::size_t start) {
@@ -157,6 +190,28 @@ RawScript RecordsFile::KeepSubtitleRecords(const RawScript& script, std::size_t 
     }
   }
   return RawScript(std::vector<std::string>(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(end)));
+}
+
+ReferenceCount RecordsFile::CountReferences(const RawScript& script,
+                                            const CharacterLookup& characters) {
+  ReferenceCount count;
+  ForEachReference(script, &characters, [&](std::string_view, bool resolved) {
+    ++count.References;
+    if (!resolved) ++count.Unresolved;
+  });
+  return count;
+}
+
+std::vector<std::string> RecordsFile::ReferenceDirectories(const RawScript& script) {
+  std::vector<std::string> directories;
+  ForEachReference(script, nullptr, [&](std::string_view key, bool) {
+    const std::size_t slash = key.rfind('/');
+    if (slash == std::string_view::npos) return;
+    const std::string_view directory = key.substr(0, slash + 1);
+    if (std::find(directories.begin(), directories.end(), directory) == directories.end())
+      directories.emplace_back(directory);
+  });
+  return directories;
 }
 
 }  // namespace quelm

@@ -20,6 +20,13 @@ struct RecordsLoad {
   std::vector<std::string> Damaged;
 };
 
+class CharacterLookup;
+
+struct ReferenceCount {
+  std::size_t References = 0;  // character references in the records' text lines
+  std::size_t Unresolved = 0;  // of them, those the dictionary holds no text for
+};
+
 class RecordsFile {
  public:
   // Reads `path` (UTF-8, LF or CR LF). Every line should belong to a record: "<SUB_START>", the
@@ -36,6 +43,11 @@ class RecordsFile {
   static std::size_t CountSubtitleRecords(const RawScript& script);
   // The first `records` subtitle records, with the version record when there is one.
   static RawScript KeepSubtitleRecords(const RawScript& script, std::size_t records);
+  // The character references of the records' text lines, read as the rendering reads them.
+  static ReferenceCount CountReferences(const RawScript& script, const CharacterLookup& characters);
+  // The directories (up to and with their last "/") that the references name, each once, in
+  // the order they first appear; a reference without a "/" names none.
+  static std::vector<std::string> ReferenceDirectories(const RawScript& script);
 };
 
 }  // namespace quelm

@@ -176,6 +176,19 @@ TEST_F(CliTest, LearnAfterThenNameThenRenderReachesTheSameScript) {
                                PlainFormat + "' --out script.txt");
   ASSERT_EQ(rendered.ExitCode, 0) << rendered.Err;
   EXPECT_EQ(ReadText(dir_ / "script.txt"), ExpectedScript());
+
+  // Without --dict the dictionary is the one the references name.
+  const Outcome named = Run("render --records film.records --format '" + PlainFormat + "'");
+  EXPECT_EQ(named.ExitCode, 0) << named.Err;
+  EXPECT_EQ(named.Out, ExpectedScript());
+  // A dictionary that holds none of them: said so, and the script is still written.
+  const Outcome wrong =
+      Run("render --records film.records --dict learn --format '" + PlainFormat + "'");
+  EXPECT_EQ(wrong.ExitCode, 1);
+  EXPECT_NE(wrong.Err.find(" character references are not in learn/chardict.ocr"),
+            std::string::npos)
+      << wrong.Err;
+  EXPECT_NE(wrong.Out.find("<ERROR>"), std::string::npos);
 }
 
 TEST_F(CliTest, InfoShowsStreamsChaptersAndFilesAsTheIfoHasThem) {

@@ -84,6 +84,7 @@ void RecordsInput(const std::uint8_t* data, std::size_t size) {
     if (references.Unresolved > references.References) Broken("more unresolved than references");
     for (const std::string& directory : RecordsFile::ReferenceDirectories(checked.Script))
       if (directory.empty() || directory.back() != '/') Broken("a reference directory without /");
+    (void)RecordsFile::LastRecordStartMs(checked.Script);
     const RawScript kept = RecordsFile::KeepSubtitleRecords(checked.Script, subtitles / 2);
     if (RecordsFile::CountSubtitleRecords(kept) != subtitles / 2) Broken("kept the wrong number of records");
   }

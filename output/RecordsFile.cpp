@@ -192,6 +192,18 @@ RawScript RecordsFile::KeepSubtitleRecords(const RawScript& script, std::size_t 
   return RawScript(std::vector<std::string>(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(end)));
 }
 
+std::optional<std::int64_t> RecordsFile::LastRecordStartMs(const RawScript& script) {
+  const std::vector<std::string>& lines = script.Lines();
+  for (std::size_t i = lines.size(); i-- > 0;) {
+    if (lines[i] != RecordStartMarker) continue;
+    if (IsVersionRecord(lines, i) || i + 1 >= lines.size()) return std::nullopt;
+    const RecordFacts facts = ReadRecordFacts(lines[i + 1]);
+    if (!facts.HasStart) return std::nullopt;
+    return facts.StartMs;
+  }
+  return std::nullopt;
+}
+
 ReferenceCount RecordsFile::CountReferences(const RawScript& script,
                                             const CharacterLookup& characters) {
   ReferenceCount count;

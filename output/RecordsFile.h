@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +45,10 @@ class RecordsFile {
   static std::size_t CountSubtitleRecords(const RawScript& script);
   // The first `records` subtitle records, with the version record when there is one.
   static RawScript KeepSubtitleRecords(const RawScript& script, std::size_t records);
+  // The start= of the last record, for going on after it; nothing when the script has no
+  // subtitle record or the last one carries no start.
+  static std::optional<std::int64_t> LastRecordStartMs(const RawScript& script);
+
   // The character references of the records' text lines, read as the rendering reads them.
   static ReferenceCount CountReferences(const RawScript& script, const CharacterLookup& characters);
   // The directories (up to and with their last "/") that the references name, each once, in

@@ -191,6 +191,40 @@ TEST_F(CliTest, LearnAfterThenNameThenRenderReachesTheSameScript) {
   EXPECT_NE(wrong.Out.find("<ERROR>"), std::string::npos);
 }
 
+// The records of a records file, each as its lines between the markers.
+std::vector<std::vector<std::string>> Records(const std::string& text) {
+  std::vector<std::vector<std::string>> records;
+  for (const std::string& line : Lines(text)) {
+    if (line == "<SUB_START>")
+      records.emplace_back();
+    else if (line != "<SUB_END>" && !records.empty())
+      records.back().push_back(line);
+  }
+  return records;
+}
+
+TEST_F(CliTest, WithoutItsResumeFileARecordsFileGoesOnAfterItsLastRecord) {
+  const Outcome whole = Run(ConvertArguments("after", "dict") + " --records film.records");
+  ASSERT_EQ(whole.ExitCode, 0) << whole.Err;
+  const std::vector<std::vector<std::string>> all = Records(ReadText(dir_ / "film.records"));
+  ASSERT_EQ(all.size(), 10u);  // the version record and nine subtitles
+
+  // Subtitle 3 was aborted, the run stopped after subtitle 4 and the .resume file is gone.
+  std::string cut;
+  for (const std::size_t i : {0, 1, 2, 4}) {
+    cut += "<SUB_START>\n";
+    for (const std::string& line : all[i]) cut += line + "\n";
+    cut += "<SUB_END>\n";
+  }
+  WriteText(dir_ / "film.records", cut);
+  fs::remove(dir_ / "film.records.resume");
+  const Outcome continued = Run(ConvertArguments("after", "dict") + " --records film.records");
+  ASSERT_EQ(continued.ExitCode, 0) << continued.Err;
+  std::vector<std::vector<std::string>> expected = all;
+  expected.erase(expected.begin() + 3);
+  EXPECT_EQ(Records(ReadText(dir_ / "film.records")), expected);
+}
+
 TEST_F(CliTest, InfoShowsStreamsChaptersAndFilesAsTheIfoHasThem) {
   // The multifile title set: English and French streams, two chapters of 15 s, three files.
   const Outcome info = Run("info '" + TitleSet + "'");

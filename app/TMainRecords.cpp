@@ -58,6 +58,20 @@ void TMain::Openrecords1Click() {
     ui_.ShowMessage(MessageKind::Error, load.Outcome.Message);
     return;
   }
+  if (!load.Damaged.empty()) {
+    // One message for them all; a file with nothing readable leaves the records as they were.
+    const bool nothingRead = load.Script.Lines().empty();
+    std::string text = nothingRead ? "No record could be read:"
+                                   : "These damaged lines and their records were left out:";
+    // A box taller than the screen would hide its button.
+    constexpr std::size_t MaxListed = 20;
+    for (std::size_t i = 0; i < load.Damaged.size() && i < MaxListed; ++i)
+      text += "\n" + load.Damaged[i];
+    if (load.Damaged.size() > MaxListed)
+      text += "\n... and " + std::to_string(load.Damaged.size() - MaxListed) + " more";
+    ui_.ShowMessage(nothingRead ? MessageKind::Error : MessageKind::Warning, text);
+    if (nothingRead) return;
+  }
   rawScript_ = std::move(load.Script);
   if (rawScript_.Lines().empty()) rawScript_.StartNew();
   savedRecords_ = rawScript_.Lines();

@@ -66,10 +66,16 @@ constexpr const char* Usage =
     "                      skip (drop them). Default: the settings' learning mode.\n"
     "  --records FILE      keep the records (the raw script) in FILE. If FILE exists, its\n"
     "                      records are kept and reading goes on after the subtitles already\n"
-    "                      done (counted in FILE.resume): stop any time, continue later with\n"
-    "                      the same command.\n"
-    "  --out FILE          write the script to FILE (default: standard output); a stopped or\n"
-    "                      failed run leaves FILE as it was\n"
+    "                      done (counted in FILE.resume; without it, the subtitles up to the
+"
+    "                      last record's start): stop any time, continue later with the same
+"
+    "                      command.
+"
+    "  --out FILE          write the script to FILE (default: standard output); a stopped or
+"
+    "                      failed run leaves FILE as it was
+"
     "  --rtf               write the script as an RTF document instead of plain UTF-8 text\n"
     "  --forced-only       write only the forced subtitles (all are still read and kept in\n"
     "                      the records, so each one ends where the next subtitle starts)\n"
@@ -387,6 +393,8 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   RawScript raw;
   raw.StartNew();
   int skip = 0;
+  // Without a count: the subtitles up to this start are done.
+  std::optional<std::int64_t> resumeAfterMs;
   const std::string resumePath = options.Records.empty() ? std::string() : options.Records + ".resume";
   const std::string firstFile = fs::path(title.Vobs.front()).filename().string();
   if (!options.Records.empty()) {
@@ -399,6 +407,12 @@ int RunConvertCommand(const std::vector<std::string>& args) {
       RecordsLoad loaded = RecordsFile::Load(options.Records);
       if (!loaded.Outcome) {
         cl.Fail(loaded.Outcome.Message);
+        return ExitFailure;
+      }
+      // Going on would write the file again without its damaged lines.
+      if (!loaded.Damaged.empty()) {
+        for (const std::string& damaged : loaded.Damaged) cl.Fail(damaged);
+        cl.Fail("mend " + options.Records + " or give another --records file");
         return ExitFailure;
       }
       const std::size_t recorded = RecordsFile::CountSubtitleRecords(loaded.Script);
@@ -419,6 +433,12 @@ int RunConvertCommand(const std::vector<std::string>& args) {
         // Records saved after the count was last written belong to subtitles read again now.
         if (recorded > state->Records)
           loaded.Script = RecordsFile::KeepSubtitleRecords(loaded.Script, state->Records);
+      } else if ((resumeAfterMs = RecordsFile::LastRecordStartMs(loaded.Script))) {
+        // Not by count: subtitles that were aborted left no record.
+        std::fprintf(stderr,
+                     "quelm-cli convert: %s has no %s; going on after its last record (start %s)\n",
+                     options.Records.c_str(), fs::path(resumePath).filename().c_str(),
+                     FormatMilliseconds(*resumeAfterMs, "hh:mm:ss.zzz").c_str());
       } else {
         skip = static_cast<int>(recorded);
         std::fprintf(stderr,
@@ -530,6 +550,13 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     ++found;
     showProgress(true);
     if (number <= skip) return Status::Success();
+    if (resumeAfterMs) {
+      if (!result.Timing.Known || result.Timing.StartMs <= *resumeAfterMs) {
+        done = number;
+        return Status::Success();
+      }
+      resumeAfterMs.reset();
+    }
     const std::string fileName =
         fs::path(title.Vobs[static_cast<std::size_t>(std::max(0, navigator.SelectedIndex()))])
             .filename()

@@ -3,18 +3,45 @@
 #include "cli/RenderCommand.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <optional>
 
 #include "app/SettingsLocation.h"
 #include "cli/CliSettings.h"
 #include "cli/CommandLine.h"
 #include "cli/ConvertCommand.h"
 #include "cli/ScriptOutput.h"
+#include "output/DictionaryLines.h"
 #include "output/RecordsFile.h"
 #include "output/ScriptRenderer.h"
 
 namespace quelm {
 
 namespace {
+
+namespace fs = std::filesystem;
+
+std::string WithSlash(std::string directory) {
+  if (!directory.empty() && directory.back() != '/') directory += '/';
+  return directory;
+}
+
+// The first of the directories the references name that holds a dictionary index, taking a
+// relative one from the working directory or else from the records file's directory.
+std::optional<std::string> NamedDictionary(const std::vector<std::string>& named,
+                                           const std::string& recordsPath) {
+  const fs::path recordsDirectory = fs::path(recordsPath).parent_path();
+  for (const std::string& directory : named) {
+    std::vector<std::string> candidates = {directory};
+    if (fs::path(directory).is_relative() && !recordsDirectory.empty())
+      candidates.push_back((recordsDirectory / directory).string());
+    for (const std::string& candidate : candidates) {
+      std::error_code ec;
+      if (fs::is_regular_file(DictionaryLines::IndexPath(candidate), ec)) return candidate;
+    }
+  }
+  return std::nullopt;
+}
 
 constexpr const char* Usage =
     "usage: quelm-cli render --records FILE [--settings FILE] [--dict DIR] [--format FILE.ini]\n"
@@ -28,7 +55,8 @@ constexpr const char* Usage =
     "  --records FILE      the records to render (required)\n"
     "  --settings FILE     quelm.ini for the palette (colour tags), dictionary root and format\n"
     "                      (default as for convert)\n"
-    "  --dict DIR          dictionary directory (default: the settings' dictionary root)\n"
+    "  --dict DIR          dictionary directory (default: the one the records' character\n"
+    "                      references name, else the settings' dictionary root)\n"
     "  --format FILE.ini   output format file (default: the format chosen in the settings)\n"
     "  --sub-nr N          what the SUB_NR tag writes (default 0)\n"
     "  --forced-only       write only the subtitles shown by the forced start command\n"
@@ -37,8 +65,10 @@ constexpr const char* Usage =
     "\n"
     "A rendering stopped by a value that is no integer or a division by zero prints the\n"
     "program's message, writes the lines rendered before it and exits with status 1.\n"
-    "Exit status: 0 done; 1 unreadable records or format, unwritable output, a stopped\n"
-    "rendering; 2 bad options.\n";
+    "Damaged lines of the records file and character references that the dictionary does\n"
+    "not hold are named on standard error; the rest is rendered and the status is 1.\n"
+    "Exit status: 0 done; 1 unreadable records or format, damaged records, unresolved\n"
+    "references, unwritable output, a stopped rendering; 2 bad options.\n";
 
 }  // namespace
 
@@ -80,13 +110,29 @@ int RunRenderCommand(const std::vector<std::string>& args) {
   }
   const CliSettings settings = CliSettings::Read(settingsPath);
 
-  const RecordsLoad records = RecordsFile::Load(*parsed->Value("--records"));
+  const std::string recordsPath = *parsed->Value("--records");
+  const RecordsLoad records = RecordsFile::Load(recordsPath);
   if (!records.Outcome) {
     cl.Fail(records.Outcome.Message);
     return ExitFailure;
   }
-  std::string dictionaryRoot = parsed->Has("--dict") ? *parsed->Value("--dict") : settings.DictionaryRoot;
-  if (!dictionaryRoot.empty() && dictionaryRoot.back() != '/') dictionaryRoot += '/';
+  for (const std::string& damaged : records.Damaged) cl.Fail(damaged);
+  if (!records.Damaged.empty())
+    cl.Fail(std::to_string(records.Damaged.size()) + " damaged line(s) in " + recordsPath +
+            ": the records on them are left out");
+  std::string dictionaryRoot;
+  std::string namedButMissing;  // a dictionary the references name that is not there
+  if (const auto* dict = parsed->Value("--dict")) {
+    dictionaryRoot = WithSlash(*dict);
+  } else {
+    const std::vector<std::string> named = RecordsFile::ReferenceDirectories(records.Script);
+    if (const auto found = NamedDictionary(named, recordsPath)) {
+      dictionaryRoot = *found;
+    } else {
+      dictionaryRoot = WithSlash(settings.DictionaryRoot);
+      if (!named.empty()) namedButMissing = named.front();
+    }
+  }
   std::string formatPath;
   if (const auto* format = parsed->Value("--format")) {
     formatPath = *format;
@@ -121,12 +167,23 @@ int RunRenderCommand(const std::vector<std::string>& args) {
   sources.ForcedOnly = parsed->Has("--forced-only");
   const ScriptRendering rendering = renderer.Render(records.Script, sources);
   if (!rendering.Dictionary) cl.Fail("warning: " + rendering.Dictionary.Message);
+  const ReferenceCount references =
+      RecordsFile::CountReferences(records.Script, DictionaryLines::Load(dictionaryRoot));
+  if (references.Unresolved > 0) {
+    cl.Fail(std::to_string(references.Unresolved) + " of the records' " +
+            std::to_string(references.References) + " character references are not in " +
+            DictionaryLines::IndexPath(dictionaryRoot) + " and read <ERROR>" +
+            (namedButMissing.empty() ? "; give the dictionary they were made with (--dict DIR)"
+                                     : "; the records name the dictionary " + namedButMissing +
+                                           ", which was not found (give --dict DIR)"));
+  }
   if (!rendering.Result) cl.Fail(rendering.Result.Message);
   if (const Status written = ScriptOutput::Write(rendering.Lines, out, parsed->Has("--rtf")); !written) {
     cl.Fail(written.Message);
     return ExitFailure;
   }
-  return rendering.Result ? ExitSuccess : ExitFailure;
+  const bool whole = rendering.Result && records.Damaged.empty() && references.Unresolved == 0;
+  return whole ? ExitSuccess : ExitFailure;
 }
 
 }  // namespace quelm

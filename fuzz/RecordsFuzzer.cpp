@@ -62,8 +62,12 @@ void RecordsInput(const std::uint8_t* data, std::size_t size) {
   context.Characters = &dictionary;
   for (const OutputFormat& format : Formats()) (void)renderer.Render(raw.Lines(), format, context);
 
-  // The checked reader: a refusal names the file; what it accepts saves and reads back the same.
+  // The checked reader: every fault names the file; the records it reads save and read back
+  // the same, with nothing damaged.
   const RecordsLoad checked = RecordsFile::Load(path);
+  for (const std::string& damaged : checked.Damaged)
+    if (damaged.find(path) == std::string::npos)
+      Broken("damaged line does not name the file: " + damaged);
   if (!checked.Outcome.Ok) {
     if (checked.Outcome.Message.find(path) == std::string::npos)
       Broken("records fault does not name the file: " + checked.Outcome.Message);
@@ -71,10 +75,16 @@ void RecordsInput(const std::uint8_t* data, std::size_t size) {
     const std::string savedRecords = ScratchDirectory() + "copy.records";
     if (!RecordsFile::Save(savedRecords, checked.Script).Ok) Broken("cannot save the records");
     const RecordsLoad again = RecordsFile::Load(savedRecords);
-    if (!again.Outcome.Ok || again.Script.Lines() != checked.Script.Lines())
+    if (!again.Outcome.Ok || !again.Damaged.empty() ||
+        again.Script.Lines() != checked.Script.Lines())
       Broken("records changed in a round trip: " + again.Outcome.Message);
     const std::size_t subtitles = RecordsFile::CountSubtitleRecords(checked.Script);
     if (subtitles > RecordsFile::CountRecords(checked.Script)) Broken("more subtitles than records");
+    const ReferenceCount references = RecordsFile::CountReferences(checked.Script, dictionary);
+    if (references.Unresolved > references.References) Broken("more unresolved than references");
+    for (const std::string& directory : RecordsFile::ReferenceDirectories(checked.Script))
+      if (directory.empty() || directory.back() != '/') Broken("a reference directory without /");
+    (void)RecordsFile::LastRecordStartMs(checked.Script);
     const RawScript kept = RecordsFile::KeepSubtitleRecords(checked.Script, subtitles / 2);
     if (RecordsFile::CountSubtitleRecords(kept) != subtitles / 2) Broken("kept the wrong number of records");
   }

@@ -198,9 +198,10 @@ DictionaryLoadResult CharDictionary::Load(const std::string& dictionaryRoot) {
     TCharEntry entry;
     entry.FileName = lines[i];
     entry.Text = i + 1 < lines.size() ? lines[i + 1] : std::string();
+    const std::string bitmapPath = BitmapPath(dictionaryRoot, entry.FileName);
     std::error_code ec;
-    if (!entry.FileName.empty() && std::filesystem::is_regular_file(entry.FileName, ec)) {
-      BmpReadResult bmp = ReadBmp(entry.FileName);
+    if (!bitmapPath.empty() && std::filesystem::is_regular_file(bitmapPath, ec)) {
+      BmpReadResult bmp = ReadBmp(bitmapPath);
       if (bmp.Outcome.Ok) {
         entry.Bitmap = std::move(bmp.Image);
       } else {
@@ -215,6 +216,18 @@ DictionaryLoadResult CharDictionary::Load(const std::string& dictionaryRoot) {
     Index(charList_.size() - 1);
   }
   return result;
+}
+
+std::string CharDictionary::OwnBitmapPath(const std::string& dictionaryRoot,
+                                          const std::string& fileName) {
+  return dictionaryRoot + std::filesystem::path(fileName).filename().string();
+}
+
+std::string CharDictionary::BitmapPath(const std::string& dictionaryRoot,
+                                       const std::string& fileName) {
+  const std::string own = OwnBitmapPath(dictionaryRoot, fileName);
+  std::error_code ec;
+  return std::filesystem::is_regular_file(own, ec) ? own : fileName;
 }
 
 Status CharDictionary::Save(const std::string& dictionaryRoot) const {
@@ -244,8 +257,11 @@ std::string CharDictionary::NextFreeFileName(const std::string& dictionaryRoot,
     return fs::path(name).lexically_normal().string();
   };
   std::vector<std::string> taken;
-  taken.reserve(charList_.size());
-  for (const TCharEntry& e : charList_) taken.push_back(normal(e.FileName));
+  taken.reserve(charList_.size() * 2);
+  for (const TCharEntry& e : charList_) {
+    taken.push_back(normal(e.FileName));
+    taken.push_back(normal(OwnBitmapPath(dictionaryRoot, e.FileName)));
+  }
   std::sort(taken.begin(), taken.end());
   for (int n = std::max(nextCharFileNumber, 0);; ++n) {
     const std::string name = CharFileName(dictionaryRoot, n);

@@ -30,8 +30,14 @@ class CharDictionary {
   static constexpr const char* IndexFileName = "chardict.ocr";
 
   // Replaces the list with the contents of `dictionaryRoot` + "chardict.ocr". A missing index
-  // is an empty dictionary.
+  // is an empty dictionary. File names are kept as stored; bitmaps are read from BitmapPath.
   DictionaryLoadResult Load(const std::string& dictionaryRoot);
+  // Where the bitmap of an entry stored as `fileName` lies: the file of that name in the
+  // dictionary's own directory when there is one, so that a moved or copied dictionary reads its
+  // own files; else the stored path (an entry whose file was never copied along).
+  static std::string BitmapPath(const std::string& dictionaryRoot, const std::string& fileName);
+  // The file of that name in the dictionary's own directory, whether it exists or not.
+  static std::string OwnBitmapPath(const std::string& dictionaryRoot, const std::string& fileName);
   // Rewrites the index atomically; every entry is written, loaded or not.
   Status Save(const std::string& dictionaryRoot) const;
 
@@ -46,7 +52,8 @@ class CharDictionary {
                                  const std::string& text);
 
   // The first number from `nextCharFileNumber` whose root + "char_N.bmp" neither an entry refers
-  // to nor an existing file occupies; `nextCharFileNumber` becomes that number.
+  // to (by its path, or by its file name, which BitmapPath finds in the root) nor an existing
+  // file occupies; `nextCharFileNumber` becomes that number.
   std::string NextFreeFileName(const std::string& dictionaryRoot, int& nextCharFileNumber) const;
   static std::string CharFileName(const std::string& dictionaryRoot, int number);
 

@@ -197,7 +197,9 @@ void TEditDictionary::AddCurrentCharacterToList(const std::string& fileName, con
     item->Image->setGeometry(5, 45, 120, 40);
     item->Image->setAlignment(Qt::AlignCenter);
     item->Image->setWordWrap(true);
-    item->Image->setText(FileExists(fileName) ? "unreadable file" : "file missing");
+    item->Image->setText(FileExists(CharDictionary::BitmapPath(dictionaryRoot_, fileName))
+                             ? "unreadable file"
+                             : "file missing");
     item->Image->setStyleSheet("color: #a00000;");
   } else {
     const QRect g = ImageGeometry(bitmap.Width(), bitmap.Height());
@@ -260,7 +262,8 @@ void TEditDictionary::EditChange(const QString& text) {
 void TEditDictionary::BtnDelete() {
   if (DeleteTimer->isActive()) return;
   TDictionaryItem* item = ItemOf(sender());
-  if (item == nullptr || !FileExists(item->FileName)) return;
+  if (item == nullptr || !FileExists(CharDictionary::BitmapPath(dictionaryRoot_, item->FileName)))
+    return;
   const std::string question = "Do you really want to delete \"" + item->Text + "\" [" +
                                WithoutDirectory(item->FileName) + "] ?";
   if (ui_.Ask(question, Buttons::YesNo) != Answer::Yes) return;
@@ -273,7 +276,9 @@ void TEditDictionary::DeleteTimerTimer() {
   for (auto it = itemList_.begin(); it != itemList_.end(); ++it) {
     if ((*it)->DeleteButton != deleteTarget_) continue;
     std::error_code ec;
-    std::filesystem::remove((*it)->FileName, ec);  // a failure is not reported; the entry goes
+    // Only this directory's file: in a copied dictionary the stored path is the original's.
+    // A failure is not reported; the entry goes.
+    std::filesystem::remove(CharDictionary::OwnBitmapPath(dictionaryRoot_, (*it)->FileName), ec);
     (*it)->Frame->hide();
     (*it)->Frame->deleteLater();
     itemList_.erase(it);

@@ -1,9 +1,13 @@
 // Loading and saving the raw script as a records file.
 #include "output/RecordsFile.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string_view>
 #include <vector>
 
+#include "output/CharacterLookup.h"
+#include "output/TagEngine.h"
 #include "output/TextLines.h"
 #include "platform/FileIo.h"
 
@@ -48,6 +52,36 @@ bool IsUtf8(std::string_view text) {
   return true;
 }
 
+// Calls `visit` with the key of every character reference in the text lines of the records,
+// found by the rendering's own decoder so that both agree on what a reference is.
+template <typename Visit>
+void ForEachReference(const RawScript& script, const CharacterLookup* characters, Visit visit) {
+  class Watcher : public CharacterLookup {
+   public:
+    Watcher(const CharacterLookup* inner, Visit& visit) : inner_(inner), visit_(visit) {}
+    const std::string* TextFor(std::string_view key) const override {
+      const std::string* text = inner_ ? inner_->TextFor(key) : nullptr;
+      visit_(key, text != nullptr);
+      return text;
+    }
+
+   private:
+    const CharacterLookup* inner_;
+    Visit& visit_;
+  };
+  const Watcher watcher(characters, visit);
+  std::size_t inRecord = 0;  // lines of the record so far, its start marker included
+  for (const std::string& line : script.Lines()) {
+    if (line == RecordStartMarker) {
+      inRecord = 1;
+    } else if (line == RecordEndMarker) {
+      inRecord = 0;
+    } else if (inRecord > 0 && ++inRecord > 3) {
+      (void)TagEngine::DecodeTextLine(line, &watcher);
+    }
+  }
+}
+
 bool IsVersionRecord(const std::vector<std::string>& lines, std::size_t start) {
   return lines.size() >= start + 5 && lines[start] == RecordStartMarker &&
          lines[start + 3] == VersionRecordLine && lines[start + 4] == RecordEndMarker;
@@ -73,38 +107,54 @@ RecordsLoad RecordsFile::Load(const std::string& path) {
       load.Outcome = Status::Failure("Cannot read " + path);
       return load;
   }
-  std::vector<std::string> lines = SplitTextLines(content);
-  const auto fault = [&](std::size_t index, const std::string& what) {
-    load.Outcome =
-        Status::Failure(path + ", line " + std::to_string(index + 1) + ": " + what);
-    return load;
+  const std::vector<std::string> lines = SplitTextLines(content);
+  const auto damaged = [&](std::size_t index, const std::string& what) {
+    load.Damaged.push_back(path + ", line " + std::to_string(index + 1) + ": " + what);
   };
-  // 0 outside a record, else the number of lines of the record read so far.
-  std::size_t inRecord = 0;
+  std::vector<std::string> kept;
+  kept.reserve(lines.size());
+  // The record being read: its lines from its start marker on, nothing outside a record.
+  std::vector<std::string> record;
   std::size_t recordStart = 0;
+  bool recordBroken = false;  // a bad line inside: the whole record is left out
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::string& line = lines[i];
-    if (!IsUtf8(line)) return fault(i, "not UTF-8 text");
+    if (!IsUtf8(line)) {
+      damaged(i, "not UTF-8 text");
+      if (!record.empty()) {
+        record.push_back(line);
+        recordBroken = true;
+      }
+      continue;
+    }
     if (line == RecordStartMarker) {
-      if (inRecord != 0)
-        return fault(i, std::string(RecordStartMarker) + " inside the record begun on line " +
-                            std::to_string(recordStart + 1));
-      inRecord = 1;
+      if (!record.empty())
+        damaged(i, std::string(RecordStartMarker) + " inside the record begun on line " +
+                       std::to_string(recordStart + 1));
+      record.assign(1, line);
       recordStart = i;
+      recordBroken = false;
     } else if (line == RecordEndMarker) {
-      if (inRecord == 0) return fault(i, std::string(RecordEndMarker) + " without a record");
-      if (inRecord < 3) return fault(i, "a record needs a time code and a chapter line");
-      inRecord = 0;
-    } else if (inRecord == 0) {
-      return fault(i, "text outside a record (expected " + std::string(RecordStartMarker) + ")");
+      if (record.empty()) {
+        damaged(i, std::string(RecordEndMarker) + " without a record");
+      } else if (record.size() < 3) {
+        damaged(i, "a record needs a time code and a chapter line");
+      } else if (!recordBroken) {
+        kept.insert(kept.end(), std::make_move_iterator(record.begin()),
+                    std::make_move_iterator(record.end()));
+        kept.push_back(line);
+      }
+      record.clear();
+    } else if (record.empty()) {
+      damaged(i, "text outside a record (expected " + std::string(RecordStartMarker) + ")");
     } else {
-      ++inRecord;
+      record.push_back(line);
     }
   }
-  if (inRecord != 0)
-    return fault(recordStart, "the record begun here has no " + std::string(RecordEndMarker) +
-                                  " (the file is cut short)");
-  load.Script = RawScript(std::move(lines));
+  if (!record.empty())
+    damaged(recordStart, "the record begun here has no " + std::string(RecordEndMarker) +
+                             " (the file is cut short)");
+  load.Script = RawScript(std::move(kept));
   return load;
 }
 
@@ -140,6 +190,40 @@ RawScript RecordsFile::KeepSubtitleRecords(const RawScript& script, std::size_t 
     }
   }
   return RawScript(std::vector<std::string>(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(end)));
+}
+
+std::optional<std::int64_t> RecordsFile::LastRecordStartMs(const RawScript& script) {
+  const std::vector<std::string>& lines = script.Lines();
+  for (std::size_t i = lines.size(); i-- > 0;) {
+    if (lines[i] != RecordStartMarker) continue;
+    if (IsVersionRecord(lines, i) || i + 1 >= lines.size()) return std::nullopt;
+    const RecordFacts facts = ReadRecordFacts(lines[i + 1]);
+    if (!facts.HasStart) return std::nullopt;
+    return facts.StartMs;
+  }
+  return std::nullopt;
+}
+
+ReferenceCount RecordsFile::CountReferences(const RawScript& script,
+                                            const CharacterLookup& characters) {
+  ReferenceCount count;
+  ForEachReference(script, &characters, [&](std::string_view, bool resolved) {
+    ++count.References;
+    if (!resolved) ++count.Unresolved;
+  });
+  return count;
+}
+
+std::vector<std::string> RecordsFile::ReferenceDirectories(const RawScript& script) {
+  std::vector<std::string> directories;
+  ForEachReference(script, nullptr, [&](std::string_view key, bool) {
+    const std::size_t slash = key.rfind('/');
+    if (slash == std::string_view::npos) return;
+    const std::string_view directory = key.substr(0, slash + 1);
+    if (std::find(directories.begin(), directories.end(), directory) == directories.end())
+      directories.emplace_back(directory);
+  });
+  return directories;
 }
 
 }  // namespace quelm

@@ -99,15 +99,35 @@ TEST_F(RecordsWindowTest, OpeningReplacesTheRecordsAndRendersThem) {
   Action("Openrecords1")->trigger();
   EXPECT_EQ(w.RawScriptRecords().Lines().size(), 5u);
 
-  // A damaged file is refused with its name and line; the records stay as they were.
-  const std::string damaged = Path("cut.records");
-  { std::ofstream(damaged, std::ios::binary) << "<SUB_START>\n00:00:07\n"; }
+  // A damaged file: the records that can be read are opened and one message names every
+  // damaged line.
+  const std::string damaged = Path("damaged.records");
+  {
+    std::ofstream(damaged, std::ios::binary)
+        << "<SUB_END>\n<SUB_START>\n00:00:07\n1\nKept\n<SUB_END>\nloose\n<SUB_START>\n00:00:09\n";
+  }
   ui_.OpenFiles = {damaged};
+  const std::size_t shown = ui_.Messages.size();
   Action("Openrecords1")->trigger();
-  ASSERT_FALSE(ui_.Messages.empty());
+  ASSERT_EQ(ui_.Messages.size(), shown + 1);
   EXPECT_EQ(ui_.Messages.back().Text,
-            damaged + ", line 1: the record begun here has no <SUB_END> (the file is cut short)");
-  EXPECT_EQ(w.RawScriptRecords().Lines().size(), 5u);
+            "These damaged lines and their records were left out:\n" + damaged +
+                ", line 1: <SUB_END> without a record\n" + damaged +
+                ", line 7: text outside a record (expected <SUB_START>)\n" + damaged +
+                ", line 8: the record begun here has no <SUB_END> (the file is cut short)");
+  EXPECT_EQ(w.RawScriptRecords().Lines(),
+            (std::vector<std::string>{"<SUB_START>", "00:00:07", "1", "Kept", "<SUB_END>"}));
+  EXPECT_NE(Find<QPlainTextEdit>("RichEdit1")->toPlainText().indexOf("Kept"), -1);
+
+  // A file with no record to read is refused; the records stay as they were.
+  const std::string cut = Path("cut.records");
+  { std::ofstream(cut, std::ios::binary) << "<SUB_START>\n00:00:07\n"; }
+  ui_.OpenFiles = {cut};
+  Action("Openrecords1")->trigger();
+  EXPECT_EQ(ui_.Messages.back().Text,
+            "No record could be read:\n" + cut +
+                ", line 1: the record begun here has no <SUB_END> (the file is cut short)");
+  EXPECT_EQ(w.RawScriptRecords().Lines()[3], "Kept");
 }
 
 }  // namespace

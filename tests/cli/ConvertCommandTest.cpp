@@ -176,6 +176,53 @@ TEST_F(CliTest, LearnAfterThenNameThenRenderReachesTheSameScript) {
                                PlainFormat + "' --out script.txt");
   ASSERT_EQ(rendered.ExitCode, 0) << rendered.Err;
   EXPECT_EQ(ReadText(dir_ / "script.txt"), ExpectedScript());
+
+  // Without --dict the dictionary is the one the references name.
+  const Outcome named = Run("render --records film.records --format '" + PlainFormat + "'");
+  EXPECT_EQ(named.ExitCode, 0) << named.Err;
+  EXPECT_EQ(named.Out, ExpectedScript());
+  // A dictionary that holds none of them: said so, and the script is still written.
+  const Outcome wrong =
+      Run("render --records film.records --dict learn --format '" + PlainFormat + "'");
+  EXPECT_EQ(wrong.ExitCode, 1);
+  EXPECT_NE(wrong.Err.find(" character references are not in learn/chardict.ocr"),
+            std::string::npos)
+      << wrong.Err;
+  EXPECT_NE(wrong.Out.find("<ERROR>"), std::string::npos);
+}
+
+// The records of a records file, each as its lines between the markers.
+std::vector<std::vector<std::string>> Records(const std::string& text) {
+  std::vector<std::vector<std::string>> records;
+  for (const std::string& line : Lines(text)) {
+    if (line == "<SUB_START>")
+      records.emplace_back();
+    else if (line != "<SUB_END>" && !records.empty())
+      records.back().push_back(line);
+  }
+  return records;
+}
+
+TEST_F(CliTest, WithoutItsResumeFileARecordsFileGoesOnAfterItsLastRecord) {
+  const Outcome whole = Run(ConvertArguments("after", "dict") + " --records film.records");
+  ASSERT_EQ(whole.ExitCode, 0) << whole.Err;
+  const std::vector<std::vector<std::string>> all = Records(ReadText(dir_ / "film.records"));
+  ASSERT_EQ(all.size(), 10u);  // the version record and nine subtitles
+
+  // Subtitle 3 was aborted, the run stopped after subtitle 4 and the .resume file is gone.
+  std::string cut;
+  for (const std::size_t i : {0, 1, 2, 4}) {
+    cut += "<SUB_START>\n";
+    for (const std::string& line : all[i]) cut += line + "\n";
+    cut += "<SUB_END>\n";
+  }
+  WriteText(dir_ / "film.records", cut);
+  fs::remove(dir_ / "film.records.resume");
+  const Outcome continued = Run(ConvertArguments("after", "dict") + " --records film.records");
+  ASSERT_EQ(continued.ExitCode, 0) << continued.Err;
+  std::vector<std::vector<std::string>> expected = all;
+  expected.erase(expected.begin() + 3);
+  EXPECT_EQ(Records(ReadText(dir_ / "film.records")), expected);
 }
 
 TEST_F(CliTest, InfoShowsStreamsChaptersAndFilesAsTheIfoHasThem) {

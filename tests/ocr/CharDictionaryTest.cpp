@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <random>
 
 #include "PictureText.h"
@@ -161,6 +162,45 @@ TEST_F(CharDictionaryTest, MissingIndexIsEmptyAndUnreadableRootsAreReported) {
   const Status s = d.Save(root_ + "missing/");
   EXPECT_FALSE(s.Ok);
   EXPECT_NE(s.Message.find(root_ + "missing/chardict.ocr"), std::string::npos);
+}
+
+TEST_F(CharDictionaryTest, MovedOrCopiedDictionaryReadsItsOwnBitmaps) {
+  namespace fs = std::filesystem;
+  const Bitmap a = Flat({"#.", "##"});
+  const Bitmap b = Flat({"###", "#.#", "###"});
+  const Bitmap changed = Flat({".#", "##"});
+  const std::string made = root_ + "made/";
+  fs::create_directories(made);
+  ASSERT_TRUE(WriteBmp(made + "char_0.bmp", a, 1).Ok);
+  ASSERT_TRUE(WriteBmp(made + "char_1.bmp", b, 1).Ok);
+  const std::string index = made + "char_0.bmp\r\nA\r\n" + made + "char_1.bmp\r\nB\r\n";
+  WriteText(made + "chardict.ocr", index);
+
+  // A copy reads its own char_0 (changed there), and the original's char_1, which it lacks.
+  const std::string copy = root_ + "copy/";
+  fs::copy(made, copy);
+  ASSERT_TRUE(WriteBmp(copy + "char_0.bmp", changed, 1).Ok);
+  fs::remove(copy + "char_1.bmp");
+  CharDictionary d;
+  const DictionaryLoadResult copied = d.Load(copy);
+  ASSERT_TRUE(copied.Outcome.Ok);
+  EXPECT_EQ(copied.MissingFiles, 0);
+  EXPECT_EQ(d.CompareCharacterWithList(changed), 0u);
+  EXPECT_EQ(d.CompareCharacterWithList(a), std::nullopt);
+  EXPECT_EQ(d.CompareCharacterWithList(b), 1u);
+  // char_1 is that entry's name here too, though the file lies elsewhere.
+  int next = 0;
+  EXPECT_EQ(d.NextFreeFileName(copy, next), copy + "char_2.bmp");
+
+  // Moved: every entry loads, and the index keeps the names that records refer to.
+  const std::string moved = root_ + "moved/";
+  fs::rename(made, moved);
+  const DictionaryLoadResult loaded = d.Load(moved);
+  EXPECT_EQ(loaded.MissingFiles, 0);
+  EXPECT_EQ(d.CompareCharacterWithList(a), 0u);
+  EXPECT_EQ(d.CompareCharacterWithList(b), 1u);
+  ASSERT_TRUE(d.Save(moved).Ok);
+  EXPECT_EQ(ReadText(moved + "chardict.ocr"), index);
 }
 
 TEST_F(CharDictionaryTest, NewNumbersNeverReplaceAFileInUse) {

@@ -51,28 +51,44 @@ TEST_F(RecordsFileTest, SavedScriptLoadsBackUnchanged) {
   EXPECT_TRUE(RecordsFile::Load(Write("empty.records", "")).Outcome.Ok);
 }
 
-TEST_F(RecordsFileTest, DamagedFilesAreRefusedWithFileAndLine) {
+TEST_F(RecordsFileTest, DamagedLinesAreNamedAndTheOtherRecordsStillRead) {
+  const std::string good = "<SUB_START>\n00:00:09\n2\nok\n<SUB_END>\n";
+  const std::vector<std::string> goodLines = {"<SUB_START>", "00:00:09", "2", "ok", "<SUB_END>"};
   struct Case {
-    const char* Content;
-    const char* Message;
+    std::string Content;
+    std::size_t GoodRecords;  // how many copies of `good` read back
+    std::vector<std::string> Damaged;
   };
   const Case cases[] = {
-      {"<SUB_START>\n00:00:01\n1\nabc\n", "line 1: the record begun here has no <SUB_END> (the file is cut short)"},
-      {"<SUB_START>\n00:00:01\n1\n<SUB_END>\nloose\n", "line 5: text outside a record (expected <SUB_START>)"},
-      {"<SUB_END>\n", "line 1: <SUB_END> without a record"},
-      {"<SUB_START>\n00:00:01\n<SUB_START>\n", "line 3: <SUB_START> inside the record begun on line 1"},
-      {"<SUB_START>\n00:00:01\n<SUB_END>\n", "line 3: a record needs a time code and a chapter line"},
-      {"<SUB_START>\n00:00:01\n1\n\xFF\xFE\n<SUB_END>\n", "line 4: not UTF-8 text"},
-      {"<SUB_START>\n00:00:01\n1\n\xC3\n<SUB_END>\n", "line 4: not UTF-8 text"},
-      {"<SUB_START>\n00:00:01\n1\n\xED\xA0\x80\n<SUB_END>\n", "line 4: not UTF-8 text"},
+      {good + "<SUB_START>\n00:00:01\n1\nabc\n",
+       1,
+       {"line 6: the record begun here has no <SUB_END> (the file is cut short)"}},
+      {good + "loose\n" + good, 2, {"line 6: text outside a record (expected <SUB_START>)"}},
+      {"<SUB_END>\n" + good + "<SUB_END>\n",
+       1,
+       {"line 1: <SUB_END> without a record", "line 7: <SUB_END> without a record"}},
+      {"<SUB_START>\n00:00:01\n" + good,
+       1,
+       {"line 3: <SUB_START> inside the record begun on line 1"}},
+      {"<SUB_START>\n00:00:01\n<SUB_END>\n" + good,
+       1,
+       {"line 3: a record needs a time code and a chapter line"}},
+      {"<SUB_START>\n00:00:01\n1\n\xFF\xFE\n<SUB_END>\n" + good, 1, {"line 4: not UTF-8 text"}},
+      {good + "<SUB_START>\n00:00:01\n1\n\xC3\n<SUB_END>\n", 1, {"line 9: not UTF-8 text"}},
+      {"\xED\xA0\x80\n" + good, 1, {"line 1: not UTF-8 text"}},
   };
   int n = 0;
   for (const Case& c : cases) {
     const std::string path = Write("bad" + std::to_string(n++) + ".records", c.Content);
     const RecordsLoad load = RecordsFile::Load(path);
-    EXPECT_FALSE(load.Outcome.Ok) << c.Content;
-    EXPECT_EQ(load.Outcome.Message, path + ", " + c.Message);
-    EXPECT_TRUE(load.Script.Lines().empty());
+    EXPECT_TRUE(load.Outcome.Ok) << c.Content;
+    std::vector<std::string> expectedLines;
+    for (std::size_t i = 0; i < c.GoodRecords; ++i)
+      expectedLines.insert(expectedLines.end(), goodLines.begin(), goodLines.end());
+    EXPECT_EQ(load.Script.Lines(), expectedLines) << c.Content;
+    std::vector<std::string> expectedDamage;
+    for (const std::string& d : c.Damaged) expectedDamage.push_back(path + ", " + d);
+    EXPECT_EQ(load.Damaged, expectedDamage);
   }
   EXPECT_EQ(RecordsFile::Load((dir_ / "none").string()).Outcome.Message,
             (dir_ / "none").string() + " does not exist");

@@ -66,16 +66,11 @@ constexpr const char* Usage =
     "                      skip (drop them). Default: the settings' learning mode.\n"
     "  --records FILE      keep the records (the raw script) in FILE. If FILE exists, its\n"
     "                      records are kept and reading goes on after the subtitles already\n"
-    "                      done (counted in FILE.resume; without it, the subtitles up to the
-"
-    "                      last record's start): stop any time, continue later with the same
-"
-    "                      command.
-"
-    "  --out FILE          write the script to FILE (default: standard output); a stopped or
-"
-    "                      failed run leaves FILE as it was
-"
+    "                      done (counted in FILE.resume; without it, the subtitles up to the\n"
+    "                      last record's start): stop any time, continue later with the same\n"
+    "                      command.\n"
+    "  --out FILE          write the script to FILE (default: standard output); a stopped or\n"
+    "                      failed run leaves FILE as it was\n"
     "  --rtf               write the script as an RTF document instead of plain UTF-8 text\n"
     "  --forced-only       write only the forced subtitles (all are still read and kept in\n"
     "                      the records, so each one ends where the next subtitle starts)\n"

@@ -438,12 +438,12 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   std::string timecodeLabel = ": 00:00:00";
   SubtitleNavigator* navigatorPointer = nullptr;
   // The desktop program's progress timer, ticking whenever the run lets events in and once
-  // when it ends: the time and chapter labels that a record takes follow from it.
+  // when it ends; a found subtitle then sets the labels to its own time and chapter.
   const auto tick = [&] {
     SubtitleNavigator& navigator = *navigatorPointer;
-    const ProgressDisplay display = UpdateProgressDisplay(
-        run.FilePosition(), navigator.VobFileSize(), run.CurrentTime(), navigator.SubtitleTime(),
-        "00:00:00", navigator.ChapterIndex(), NumberFormat{});
+    const ProgressDisplay display =
+        UpdateProgressDisplay(run.FilePosition(), navigator.VobFileSize(), run.CurrentTime(),
+                              navigator.SubtitleTime(), navigator.ChapterTable(), NumberFormat{});
     chapterLabel = display.ChapterText;
     if (display.TimeUpdated) {
       navigator.SetSubtitleTime(display.SubtitleTime);
@@ -504,6 +504,8 @@ int RunConvertCommand(const std::vector<std::string>& args) {
 
   navigator.SubtitleFound = [&](const SubpictureResult& result) -> Status {
     const int number = navigator.SubtitleNr();
+    timecodeLabel = TimecodeLabelText(navigator.SubtitleTime());
+    chapterLabel = ChapterLabelText(navigator.ChapterIndex());
     ++found;
     showProgress(true);
     if (number <= skip) return Status::Success();

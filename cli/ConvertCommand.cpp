@@ -310,6 +310,16 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     stream = 0x20 + found;
   }
 
+  // The desktop program's chapter table: a record's chapter is the one its time falls in.
+  std::vector<std::string> chapterTable{"00:00:00"};
+  if (!title.IfoPath.empty()) {
+    IfoReader ifo(title.IfoPath);
+    ifo.ReadChapters();
+    for (const std::string& fault : ifo.ChapterFaults()) cl.Fail(fault);
+    chapterTable.insert(chapterTable.end(), ifo.ChapterLengths().begin(),
+                        ifo.ChapterLengths().end());
+  }
+
   std::string dictionaryRoot = options.Dict.empty() ? settings.DictionaryRoot : options.Dict;
   if (dictionaryRoot.empty()) {
     cl.Fail("no dictionary directory: give --dict DIR (the settings name none)");
@@ -469,6 +479,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   });
   navigatorPointer = &navigator;
   navigator.SetFileList(title.Vobs, 0);
+  navigator.SetChapterTable(chapterTable);
   navigator.ReadSettings = [&] {
     ReadingSettings reading;
     reading.LanguageIndex = stream - 0x20;

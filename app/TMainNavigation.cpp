@@ -64,6 +64,9 @@ void TMain::ConnectNavigation() {
     LblBCDTimecode->setText(QStringLiteral(": 00:00:00"));
   };
   navigator_->SubtitleFound = [this](const SubpictureResult& result) -> Status {
+    // Recognition takes the record's time and chapter from these labels.
+    LblBCDTimecode->setText(QString::fromStdString(TimecodeLabelText(navigator_->SubtitleTime())));
+    LblChapter->setText(QString::fromStdString(ChapterLabelText(navigator_->ChapterIndex())));
     subtitleBitmap_ = result.SubTitle;
     ScaleSubtitleInWindow();
     if (const Status recognised = OCROnSubTitle(); !recognised) return recognised;
@@ -93,6 +96,10 @@ void TMain::NavigationOpening() {
   // Folded without storing the list: the stored list stays what the user last folded.
   SetFileListFolded(true);
   navigator_->SetFileList(VobFileListBox->Entries(), VobFileListBox->currentRow());
+  std::vector<std::string> chapterTable;
+  for (int row = 0; row < TimecodeListbox->count(); ++row)
+    chapterTable.push_back(TimecodeListbox->item(row)->text().toStdString());
+  navigator_->SetChapterTable(std::move(chapterTable));
   positionCache_->SetVobRoot(EditVobRoot->text().toStdString());
   positionCache_->SetEnabled(positionCaching_);
 }
@@ -128,12 +135,10 @@ SubpictureResult TMain::RunExtraction(const SubpictureRequest& request) {
 
 void TMain::ProgressTimerTimer() {
   if (runningExtraction_ == nullptr) return;
-  const QListWidgetItem* offset = TimecodeListbox->item(navigator_->ChapterIndex());
-  const ProgressDisplay display = UpdateProgressDisplay(
-      runningExtraction_->FilePosition(), navigator_->VobFileSize(),
-      runningExtraction_->CurrentTime(), navigator_->SubtitleTime(),
-      offset != nullptr ? offset->text().toStdString() : std::string("00:00:00"),
-      navigator_->ChapterIndex(), LocaleNumberFormat());
+  const ProgressDisplay display =
+      UpdateProgressDisplay(runningExtraction_->FilePosition(), navigator_->VobFileSize(),
+                            runningExtraction_->CurrentTime(), navigator_->SubtitleTime(),
+                            navigator_->ChapterTable(), LocaleNumberFormat());
   LblFilePosition->setText(QString::fromStdString(display.FilePositionText));
   LblChapter->setText(QString::fromStdString(display.ChapterText));
   if (display.TimeUpdated) {

@@ -326,6 +326,16 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     }
   }
 
+  // The desktop program's chapter table: a record's chapter is the one its time falls in.
+  std::vector<std::string> chapterTable{"00:00:00"};
+  if (!title.IfoPath.empty()) {
+    IfoReader ifo(title.IfoPath);
+    ifo.ReadChapters();
+    for (const std::string& fault : ifo.ChapterFaults()) cl.Fail(fault);
+    chapterTable.insert(chapterTable.end(), ifo.ChapterLengths().begin(),
+                        ifo.ChapterLengths().end());
+  }
+
   std::string dictionaryRoot = options.Dict.empty() ? settings.DictionaryRoot : options.Dict;
   if (dictionaryRoot.empty()) {
     cl.Fail("no dictionary directory: give --dict DIR (the settings name none)");
@@ -474,12 +484,12 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   std::string timecodeLabel = ": 00:00:00";
   SubtitleNavigator* navigatorPointer = nullptr;
   // The desktop program's progress timer, ticking whenever the run lets events in and once
-  // when it ends: the time and chapter labels that a record takes follow from it.
+  // when it ends; a found subtitle then sets the labels to its own time and chapter.
   const auto tick = [&] {
     SubtitleNavigator& navigator = *navigatorPointer;
-    const ProgressDisplay display = UpdateProgressDisplay(
-        run.FilePosition(), navigator.VobFileSize(), run.CurrentTime(), navigator.SubtitleTime(),
-        "00:00:00", navigator.ChapterIndex(), NumberFormat{});
+    const ProgressDisplay display =
+        UpdateProgressDisplay(run.FilePosition(), navigator.VobFileSize(), run.CurrentTime(),
+                              navigator.SubtitleTime(), navigator.ChapterTable(), NumberFormat{});
     chapterLabel = display.ChapterText;
     if (display.TimeUpdated) {
       navigator.SetSubtitleTime(display.SubtitleTime);
@@ -507,6 +517,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   });
   navigatorPointer = &navigator;
   navigator.SetFileList(title.Vobs, 0);
+  navigator.SetChapterTable(chapterTable);
   navigator.ReadSettings = [&] {
     ReadingSettings reading;
     reading.LanguageIndex = stream - 0x20;
@@ -542,6 +553,8 @@ int RunConvertCommand(const std::vector<std::string>& args) {
 
   navigator.SubtitleFound = [&](const SubpictureResult& result) -> Status {
     const int number = navigator.SubtitleNr();
+    timecodeLabel = TimecodeLabelText(navigator.SubtitleTime());
+    chapterLabel = ChapterLabelText(navigator.ChapterIndex());
     ++found;
     showProgress(true);
     if (number <= skip) return Status::Success();

@@ -60,10 +60,29 @@ PresentationTime ParseChapterOffset(const std::string& text) {
   return offset;
 }
 
+int ChapterIndexAt(const PresentationTime& time, const std::vector<std::string>& chapterTable) {
+  const std::int64_t seconds = ToSeconds(time);
+  const int chapters = static_cast<int>(chapterTable.size()) - 1;
+  std::int64_t end = 0;
+  for (int index = 0; index < chapters; ++index) {
+    end += ToSeconds(ParseChapterOffset(chapterTable[static_cast<std::size_t>(index) + 1]));
+    if (seconds < end) return index;
+  }
+  return chapters > 0 ? chapters - 1 : 0;
+}
+
+std::string TimecodeLabelText(const PresentationTime& time) {
+  return ": " + FormatSeconds(ToSeconds(time));
+}
+
+std::string ChapterLabelText(int chapterIndex) {
+  return ": " + std::to_string(static_cast<long long>(chapterIndex) + 1);
+}
+
 ProgressDisplay UpdateProgressDisplay(std::int64_t filePosition, std::int64_t vobFileSize,
                                       const PresentationTime& presentationTime,
                                       const PresentationTime& subtitleTime,
-                                      const std::string& chapterOffsetText, int chapterIndex,
+                                      const std::vector<std::string>& chapterTable,
                                       const NumberFormat& format) {
   ProgressDisplay display;
   display.SubtitleTime = subtitleTime;
@@ -81,10 +100,8 @@ ProgressDisplay UpdateProgressDisplay(std::int64_t filePosition, std::int64_t vo
   const std::int64_t ahead = ToSeconds(presentationTime) - ToSeconds(subtitleTime);
   if (ahead >= 1 && ahead <= 10) display.SubtitleTime = presentationTime;
 
-  const std::int64_t shown =
-      ToSeconds(ParseChapterOffset(chapterOffsetText)) + ToSeconds(display.SubtitleTime);
-  display.TimecodeText = ": " + FormatSeconds(shown);
-  display.ChapterText = ": " + std::to_string(static_cast<long long>(chapterIndex) + 1);
+  display.TimecodeText = TimecodeLabelText(display.SubtitleTime);
+  display.ChapterText = ChapterLabelText(ChapterIndexAt(display.SubtitleTime, chapterTable));
   display.TimeUpdated = true;
   return display;
 }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "extraction/Subpicture.h"
 
@@ -33,13 +34,23 @@ std::string InitialFilePositionText(std::int64_t vobFileSize, const NumberFormat
 // 00:00:00 rather than a failure in the middle of a run.
 PresentationTime ParseChapterOffset(const std::string& text);
 
-// One tick of the progress timer. The running time takes over the stream's presentation time
-// only when it is 1 to 10 seconds ahead, so it follows the stream without jumping at
-// discontinuities.
+// The chapter table is the main window's TimecodeListbox: "00:00:00", then the chapter lengths.
+// The index (0 = chapter 1) of the chapter that `time` on the title's timeline falls in; a time
+// past the last chapter's end (the lengths are whole seconds) stays in the last chapter.
+int ChapterIndexAt(const PresentationTime& time, const std::vector<std::string>& chapterTable);
+
+// ": hh:nn:ss" and ": chapter", as the time and chapter labels show them.
+std::string TimecodeLabelText(const PresentationTime& time);
+std::string ChapterLabelText(int chapterIndex);
+
+// One tick of the progress timer while a run scans. The running time takes over the stream's
+// presentation time only when it is 1 to 10 seconds ahead, so it does not jump at
+// discontinuities. No chapter offset is added: each found subtitle sets the time from its place
+// on the title's timeline, which runs on across chapters. The chapter shown is the time's.
 ProgressDisplay UpdateProgressDisplay(std::int64_t filePosition, std::int64_t vobFileSize,
                                       const PresentationTime& presentationTime,
                                       const PresentationTime& subtitleTime,
-                                      const std::string& chapterOffsetText, int chapterIndex,
+                                      const std::vector<std::string>& chapterTable,
                                       const NumberFormat& format);
 
 }  // namespace quelm

@@ -9,6 +9,8 @@
 
 #include <sys/stat.h>
 
+#include "navigation/ProgressDisplay.h"
+
 namespace quelm {
 
 namespace {
@@ -37,6 +39,13 @@ SizeResult ReadFileSize(const std::string& path) {
   return {static_cast<std::int64_t>(info.st_size), Status::Success()};
 }
 
+// A subtitle's start on the title's timeline, in whole seconds as its record's time code has
+// them; a start before the title's first frame shows as 00:00:00.
+PresentationTime TimeOfSubtitle(const SubtitleTiming& timing) {
+  const std::int64_t seconds = std::max<std::int64_t>(timing.StartMs, 0) / 1000;
+  return PresentationTimeFromPts(static_cast<std::uint64_t>(seconds) * 90000);
+}
+
 }  // namespace
 
 SubtitleNavigator::SubtitleNavigator(UserInteraction& ui, PositionCache& cache,
@@ -51,6 +60,11 @@ void SubtitleNavigator::SetFileList(std::vector<std::string> files, int selected
 
 void SubtitleNavigator::SetSelectedIndex(int index) {
   selected_ = (index >= 0 && index < static_cast<int>(files_.size())) ? index : -1;
+}
+
+void SubtitleNavigator::SetSubtitleTime(const PresentationTime& time) {
+  subtitleTime_ = time;
+  chapterIndex_ = ChapterIndexAt(time, chapterTable_);
 }
 
 void SubtitleNavigator::Reset() {
@@ -239,9 +253,12 @@ SubtitleNavigator::Outcome SubtitleNavigator::ExtractOne(NavigationStep step, in
   lastTiming_ = result.Timing;
   timelineFile_ = file;
   timelinePosition_ = result.FilePosition;
+  // The running time follows the stream only in small steps and misses every longer gap; the
+  // subtitle's own start is exact and is what its record's start= carries. Without a PTS the
+  // running time stands in.
+  SetSubtitleTime(result.Timing.Known ? TimeOfSubtitle(result.Timing) : subtitleTime_);
   switch (step) {
     case NavigationStep::First:
-      chapterIndex_ = 0;
       SetSubtitleNr(1);
       break;
     case NavigationStep::Back:

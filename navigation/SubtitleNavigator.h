@@ -62,7 +62,11 @@ class SubtitleNavigator {
   std::int64_t VobFileSize() const { return vobFileSize_; }
   int ChapterIndex() const { return chapterIndex_; }
   PresentationTime SubtitleTime() const { return subtitleTime_; }
-  void SetSubtitleTime(const PresentationTime& time) { subtitleTime_ = time; }
+  // The running time of the progress display; the chapter follows it.
+  void SetSubtitleTime(const PresentationTime& time);
+  // "00:00:00", then the disc's chapter lengths (the main window's TimecodeListbox).
+  void SetChapterTable(std::vector<std::string> table) { chapterTable_ = std::move(table); }
+  const std::vector<std::string>& ChapterTable() const { return chapterTable_; }
   bool StopGetAll() const { return stopGetAll_; }
   // Back to the start-up state (the disc refresh also sets the chapter index to 0).
   void Reset();
@@ -83,8 +87,9 @@ class SubtitleNavigator {
   std::function<void(std::int64_t size)> FileSizeLearned;
   // "first" set the chapter index and the running time back to zero.
   std::function<void()> ChapterAndTimeReset;
-  // A subtitle was found and numbered: show it, recognise it, save it. A failure (its message
-  // is shown by the navigator when not empty) ends the step and an "all".
+  // A subtitle was found and numbered: show it, recognise it, save it. SubtitleTime and
+  // ChapterIndex are that subtitle's own by now, for its time and chapter labels. A failure
+  // (its message is shown by the navigator when not empty) ends the step and an "all".
   std::function<Status(const SubpictureResult& result)> SubtitleFound;
 
  private:
@@ -110,6 +115,7 @@ class SubtitleNavigator {
   std::int64_t vobFileSize_ = 0;
   int chapterIndex_ = 0;
   PresentationTime subtitleTime_;
+  std::vector<std::string> chapterTable_{"00:00:00"};
   bool stopGetAll_ = false;
   // The file VobPosition and VobFileSize belong to; another selection starts that file afresh.
   std::string positionFile_;

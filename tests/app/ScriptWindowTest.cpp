@@ -307,16 +307,18 @@ TEST_F(ScriptWindowTest, AllOverTheDemoLearnsAndRendersItsSubtitleText) {
   EXPECT_EQ(raw[8].rfind("<" + dictRoot_ + "char_", 0), 0u) << raw[8];
   EXPECT_EQ(Find<QPlainTextEdit>("UWScript")->toPlainText().toStdString(), Join(raw, "\n"));
 
-  // Another format renders the same records again: time codes from the SRT plus the 0.533 s
-  // lead of the first frame; the chapter label stays at 1 while reading (nothing advances it).
+  // Another format renders the same records again: the time codes are the SRT's starts, and
+  // the chapters the IFO's (12, 12 and 13 s) that they fall in.
   const int before = static_cast<int>(ui_.Messages.size());
   FormatItem("Time codes and chapters : timecodes.ini")->trigger();
   EXPECT_EQ(Pref("outputini"), std::to_string(ShippedFormatPosition("timecodes.ini")));
   std::vector<std::string> expected{"Script", "", "[00:00:00] chapter 00", Version, ""};
   for (std::size_t i = 0; i < cues_.size(); ++i) {
     char seconds[8];
-    std::snprintf(seconds, sizeof seconds, "%02d", static_cast<int>(cues_[i].StartMs / 1000 % 60));
-    expected.push_back("[00:00:" + std::string(seconds) + "] chapter 01");
+    const int second = static_cast<int>(cues_[i].StartMs / 1000 % 60);
+    std::snprintf(seconds, sizeof seconds, "%02d", second);
+    const char* chapter = second < 12 ? "01" : second < 24 ? "02" : "03";
+    expected.push_back("[00:00:" + std::string(seconds) + "] chapter " + chapter);
     // Text lines as the pictures hold them: the ninth cue's long line was wrapped in two.
     if (i == 8) {
       expected.push_back("A second stream");

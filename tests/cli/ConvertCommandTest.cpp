@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -223,6 +224,67 @@ TEST_F(CliTest, WithoutItsResumeFileARecordsFileGoesOnAfterItsLastRecord) {
   std::vector<std::vector<std::string>> expected = all;
   expected.erase(expected.begin() + 3);
   EXPECT_EQ(Records(ReadText(dir_ / "film.records")), expected);
+}
+
+// Hands every private-stream-1 packet of sub-stream `from` in the packs from `begin` up to `end`
+// to sub-stream `to`; returns how many it moved.
+int MoveSubStream(const fs::path& vob, std::int64_t begin, std::int64_t end, int from, int to) {
+  std::fstream file(vob, std::ios::in | std::ios::out | std::ios::binary);
+  int moved = 0;
+  for (std::int64_t at = begin; at < end; at += 2048) {
+    unsigned char pack[2048];
+    file.seekg(at);
+    if (!file.read(reinterpret_cast<char*>(pack), sizeof pack)) break;
+    // Pack header and its stuffing, then packets: 00 00 01, stream id, 16-bit length.
+    std::size_t packet = 14 + (pack[13] & 7);
+    while (packet + 9 < sizeof pack && pack[packet] == 0 && pack[packet + 1] == 0 &&
+           pack[packet + 2] == 1) {
+      const std::size_t sub = packet + 9 + pack[packet + 8];
+      if (pack[packet + 3] == 0xBD && sub < sizeof pack && pack[sub] == from) {
+        pack[sub] = static_cast<unsigned char>(to);
+        ++moved;
+      }
+      packet += 6 + ((pack[packet + 4] << 8) | pack[packet + 5]);
+    }
+    file.seekp(at);
+    file.write(reinterpret_cast<const char*>(pack), sizeof pack);
+  }
+  return moved;
+}
+
+TEST_F(CliTest, RecordsTakeEachSubtitlesOwnTimeAndChapterAcrossALongGap) {
+  // The demo title with subtitles 2 to 5 of 0x20 (packs 92160 .. 276480, demo/units_s0.txt)
+  // moved to 0x22: 15 s pass between subtitle 1 and 6, as in a stretch without dialogue.
+  const std::string demo = std::string(QUELM_TEST_DATA) + "/../../demo/VIDEO_TS/";
+  fs::create_directories(dir_ / "gap");
+  fs::copy_file(demo + "VTS_01_0.IFO", dir_ / "gap/VTS_01_0.IFO");
+  fs::copy_file(demo + "VTS_01_1.VOB", dir_ / "gap/VTS_01_1.VOB");
+  ASSERT_EQ(MoveSubStream(dir_ / "gap/VTS_01_1.VOB", 92160, 335872, 0x20, 0x22), 5);
+
+  const Outcome converted =
+      Run("convert --settings quelm.ini --stream 0x20 --dict dict --learn skip --records "
+          "gap.records gap");
+  ASSERT_EQ(converted.ExitCode, 0) << converted.Err;
+  std::vector<std::pair<std::string, std::string>> records;  // time code line, chapter
+  const std::vector<std::string> lines = Lines(ReadText(dir_ / "gap.records"));
+  for (std::size_t i = 0; i + 2 < lines.size(); ++i) {
+    if (lines[i] == "<SUB_START>" && lines[i + 1].find(" start=") != std::string::npos)
+      records.emplace_back(lines[i + 1], lines[i + 2]);
+  }
+  // demo/en.srt: subtitles 1 and 6 to 12; the IFO's chapters of 12, 12 and 13 s.
+  const std::pair<std::string, std::string> expected[] = {
+      {"00:00:01", "1"}, {"00:00:16", "2"}, {"00:00:19", "2"}, {"00:00:22", "2"},
+      {"00:00:25", "3"}, {"00:00:28", "3"}, {"00:00:31", "3"}, {"00:00:34", "3"}};
+  ASSERT_EQ(records.size(), std::size(expected));
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    const auto& [line, chapter] = records[i];
+    EXPECT_EQ(line.substr(0, 8), expected[i].first) << line;
+    // The time code and start= name the same second.
+    const long long start = std::stoll(line.substr(line.find(" start=") + 7));
+    const int seconds = std::stoi(line.substr(6, 2)) + 60 * std::stoi(line.substr(3, 2));
+    EXPECT_EQ(start / 1000, seconds) << line;
+    EXPECT_EQ(chapter, expected[i].second) << line;
+  }
 }
 
 TEST_F(CliTest, InfoShowsStreamsChaptersAndFilesAsTheIfoHasThem) {

@@ -175,15 +175,15 @@ TEST_F(NavigatorTest, FirstRestartsAtTheFirstFileFromAnyPlace) {
   navigator_->SetFileList(MultifileVobs(), 0);
   for (int i = 0; i < 3; ++i) navigator_->GetAll();
   ASSERT_EQ(navigator_->SubtitleNr(), 9);
-  navigator_->SetChapterIndex(2);
   navigator_->SetSubtitleTime({0, 0, 40});
+  navigator_->SetChapterIndex(2);
   selections_.clear();
 
   navigator_->GotoFirst();
   EXPECT_EQ(selections_, std::vector<int>{0});
   EXPECT_EQ(navigator_->SubtitleNr(), 1);
   EXPECT_EQ(navigator_->ChapterIndex(), 0);
-  EXPECT_EQ(navigator_->SubtitleTime(), PresentationTime{});
+  EXPECT_EQ(navigator_->SubtitleTime(), (PresentationTime{0, 0, 1}));  // subtitle 1's own
   EXPECT_EQ(requests_.back().VobFileName, MultifileVobs()[0]);
   EXPECT_EQ(requests_.back().FilePosition, 0);
   EXPECT_EQ(shown_.back().Result.StartPosition, 28672);

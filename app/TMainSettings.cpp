@@ -271,6 +271,8 @@ void TMain::CheckAutoColorDetectClick() {
         RadioGrid[static_cast<std::size_t>(i)][static_cast<std::size_t>(i)]->setChecked(true);
         PanelCol[static_cast<std::size_t>(i)]->SetPanelColor(P::DefaultColors[i]);
       }
+      // Else the next start restores the duplicates with detection on, and nobody asks.
+      if (!StorePanelColors()) return;
     } else {
       // Unchecking runs this handler again, which enables the controls and stores the key.
       CheckAutoColorDetect->setChecked(false);
@@ -390,11 +392,15 @@ void TMain::PanelColDblClick(int panel) {
   if (auto chosen = ui_.ChooseColor(target->PanelColor(), customColors_)) {
     target->SetPanelColor(*chosen & 0xFFFFFF);
   }
+  StorePanelColors();
+}
+
+bool TMain::StorePanelColors() {
   std::vector<std::pair<std::string, std::string>> keys;
   for (int j = 0; j < 4; ++j) {
     keys.emplace_back(P::ColorKeys[j], std::to_string(PanelCol[static_cast<std::size_t>(j)]->PanelColor()));
   }
-  settings_.Store(keys);
+  return settings_.Store(keys);
 }
 
 void TMain::RadioX_XClick() {

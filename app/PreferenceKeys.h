@@ -60,7 +60,12 @@ inline constexpr int DefaultBits = 4;
 inline constexpr Color DefaultColors[4] = {0x000000, 0xC8C8C8, 0x686868, 0xFFFFFF};
 inline constexpr int DefaultCharColor = 3;
 inline constexpr int DefaultBackgroundColor = 0;
+// charcolor and backgroundcolor name a subtitle colour row.
+inline constexpr int MinColorRow = 0;
+inline constexpr int MaxColorRow = 3;
 inline constexpr int DefaultLearn = 0;
+inline constexpr int MinLearn = 0;
+inline constexpr int MaxLearn = 1;
 inline constexpr int DefaultGuiLanguage = 0;
 inline constexpr int DefaultOutputIni = 2;
 inline constexpr bool DefaultForcedOnly = false;

@@ -1,6 +1,7 @@
 // Reads and writes of the "preferences" section, with the restore-phase filter.
 #include "app/SettingsStore.h"
 
+#include <algorithm>
 
 #include "app/PreferenceKeys.h"
 #include "platform/AsciiText.h"
@@ -28,6 +29,13 @@ int SettingsStore::ReadInteger(const std::string& key, int fallback) {
 bool SettingsStore::ReadBool(const std::string& key, bool fallback) {
   MarkRestored(key);
   return file_.ReadBool(Preferences::Section, key, fallback);
+}
+
+int SettingsStore::ReadClampedInteger(const std::string& key, int fallback, int low, int high) {
+  const int value = ReadInteger(key, fallback);
+  const int clamped = std::clamp(value, low, high);
+  if (clamped != value) StoreInteger(key, clamped);
+  return clamped;
 }
 
 bool SettingsStore::Store(const std::vector<std::pair<std::string, std::string>>& keyValues) {

@@ -24,6 +24,9 @@ class SettingsStore {
   std::string ReadString(const std::string& key, const std::string& fallback);
   int ReadInteger(const std::string& key, int fallback);
   bool ReadBool(const std::string& key, bool fallback);
+  // ReadInteger kept within low..high, as a control's range keeps it; a value outside is stored
+  // back in its clamped form.
+  int ReadClampedInteger(const std::string& key, int fallback, int low, int high);
 
   // Stores the keys in the order given, in one write. A refused write shows its message
   // ("Unable to write to <file>") and returns false; the caller's command ends there.

@@ -167,6 +167,8 @@ class TMain : public QMainWindow {
 
   // Palette.
   void PanelColDblClick(int panel);
+  // color_0..color_3 from the four panels.
+  bool StorePanelColors();
   void RadioX_XClick();
   void RadioCharColClick();
   void NXXClick(bool background, int row);

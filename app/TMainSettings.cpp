@@ -212,18 +212,23 @@ void TMain::ReadIniFile() {
     const int value = settings_.ReadInteger(P::ColorKeys[j], static_cast<int>(P::DefaultColors[j]));
     PanelCol[static_cast<std::size_t>(j)]->SetPanelColor(static_cast<Color>(value) & 0xFFFFFF);
   }
-  RestoreRadio(RadioCharCol1, charGroup_, settings_.ReadInteger(P::CharColor, P::DefaultCharColor),
+  // Clamped rather than leaving no role checked, which the role handler would store as 3 and 0.
+  RestoreRadio(RadioCharCol1, charGroup_,
+               settings_.ReadClampedInteger(P::CharColor, P::DefaultCharColor, P::MinColorRow,
+                                            P::MaxColorRow),
                -1, &TMain::RadioCharColClick);
   RestoreRadio(RadioCharCol2, backgroundGroup_,
-               settings_.ReadInteger(P::BackgroundColor, P::DefaultBackgroundColor), -1,
-               &TMain::RadioCharColClick);
+               settings_.ReadClampedInteger(P::BackgroundColor, P::DefaultBackgroundColor,
+                                            P::MinColorRow, P::MaxColorRow),
+               -1, &TMain::RadioCharColClick);
   for (int i = 0; i < 4; ++i) {
     RestoreRadio(RadioGrid[static_cast<std::size_t>(i)], rowGroups_[static_cast<std::size_t>(i)],
                  settings_.ReadInteger(P::ColorRowKeys[i], i), i, &TMain::RadioX_XClick);
   }
   {
-    const int learn = settings_.ReadInteger(P::Learn, P::DefaultLearn);
-    learnItems_[learn <= 0 ? 0 : 1]->setChecked(true);
+    const int learn =
+        settings_.ReadClampedInteger(P::Learn, P::DefaultLearn, P::MinLearn, P::MaxLearn);
+    learnItems_[static_cast<std::size_t>(learn)]->setChecked(true);
     Learnwhilereadingvob1->setChecked(learn == 0);
     Learnafterreadingvob1->setChecked(learn != 0);
   }
@@ -271,6 +276,8 @@ void TMain::CheckAutoColorDetectClick() {
         RadioGrid[static_cast<std::size_t>(i)][static_cast<std::size_t>(i)]->setChecked(true);
         PanelCol[static_cast<std::size_t>(i)]->SetPanelColor(P::DefaultColors[i]);
       }
+      // Else the next start restores the duplicates with detection on, and nobody asks.
+      if (!StorePanelColors()) return;
     } else {
       // Unchecking runs this handler again, which enables the controls and stores the key.
       CheckAutoColorDetect->setChecked(false);
@@ -390,11 +397,15 @@ void TMain::PanelColDblClick(int panel) {
   if (auto chosen = ui_.ChooseColor(target->PanelColor(), customColors_)) {
     target->SetPanelColor(*chosen & 0xFFFFFF);
   }
+  StorePanelColors();
+}
+
+bool TMain::StorePanelColors() {
   std::vector<std::pair<std::string, std::string>> keys;
   for (int j = 0; j < 4; ++j) {
     keys.emplace_back(P::ColorKeys[j], std::to_string(PanelCol[static_cast<std::size_t>(j)]->PanelColor()));
   }
-  settings_.Store(keys);
+  return settings_.Store(keys);
 }
 
 void TMain::RadioX_XClick() {

@@ -20,7 +20,7 @@ namespace {
 
 namespace P = Preferences;
 
-int RoleRow(int value) { return value >= 0 && value <= 3 ? value : -1; }
+int RoleRow(int value) { return std::clamp(value, P::MinColorRow, P::MaxColorRow); }
 
 std::string WithSlash(std::string root) {
   if (!root.empty() && root.back() != '/') root += '/';
@@ -63,7 +63,8 @@ CliSettings CliSettings::Read(const std::string& path) {
   }
   settings.CharColorRow = RoleRow(integer(P::CharColor, P::DefaultCharColor));
   settings.BackgroundColorRow = RoleRow(integer(P::BackgroundColor, P::DefaultBackgroundColor));
-  settings.LearnAfterReading = integer(P::Learn, P::DefaultLearn) != 0;
+  settings.LearnAfterReading =
+      std::clamp(integer(P::Learn, P::DefaultLearn), P::MinLearn, P::MaxLearn) != 0;
   settings.OutputIni = integer(P::OutputIni, P::DefaultOutputIni);
   return settings;
 }

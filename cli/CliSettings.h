@@ -20,7 +20,7 @@ class CliSettings {
   std::array<Color, 4> PanelColors{};
   std::array<int, 4> RowColumns{0, 1, 2, 3};
   std::array<Color, 4> SubtitleColors() const;
-  // The role rows, -1 when the stored value checks no button (the role keeps its default).
+  // The role rows, a stored value out of 0..3 clamped as the desktop program restores it.
   int CharColorRow = 3;
   int BackgroundColorRow = 0;
   Color CharColor() const;

@@ -3,6 +3,7 @@
 // subpicture again with the next ink colour.
 #include "ocr/RecognitionRun.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "ocr/ColorDetection.h"
@@ -16,6 +17,30 @@ void Append(std::vector<std::string>& lines, int index, std::string_view text) {
   if (index < 0) return;
   if (lines.size() <= static_cast<std::size_t>(index)) lines.resize(static_cast<std::size_t>(index) + 1);
   lines[static_cast<std::size_t>(index)] += text;
+}
+
+bool CutsACharacter(const Bitmap& subpicture, Color backgroundColor, Color ink) {
+  int startRow = DetermineYLineTravel(subpicture, backgroundColor);
+  CutBox lineBox;
+  std::vector<unsigned char> inkColumns;
+  while (FindNextTextLine(subpicture, backgroundColor, startRow, lineBox)) {
+    InkColumns({&subpicture, lineBox, ink}, inkColumns);
+    if (std::any_of(inkColumns.begin(), inkColumns.end(), [](unsigned char c) { return c != 0; }))
+      return true;
+  }
+  return false;
+}
+
+// A colour that cuts no character would end the restarted run without another question and
+// leave the subtitle empty, so the change goes on to the next colour that does.
+Color NextCharColorWithInk(const Bitmap& subpicture, Color backgroundColor, Color current,
+                           const std::array<Color, 4>& colors) {
+  Color candidate = current;
+  for (int tries = 0; tries < 4; ++tries) {
+    candidate = RecognitionRun::NextCharColor(candidate, colors);
+    if (CutsACharacter(subpicture, backgroundColor, candidate)) return candidate;
+  }
+  return RecognitionRun::NextCharColor(current, colors);
 }
 
 }  // namespace
@@ -127,7 +152,8 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
               skipCharacter = true;
             } else {
               changeColor = true;
-              charColor = NextCharColor(charColor, settings_.Colors);
+              charColor = NextCharColorWithInk(subpicture, settings_.BackgroundColor, charColor,
+                                               settings_.Colors);
               if (OnCharColorChanged) OnCharColorChanged(charColor);
             }
             break;

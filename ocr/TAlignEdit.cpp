@@ -87,8 +87,11 @@ void TAlignEdit::SetMultiLine(bool on) {
 
 void TAlignEdit::SetWordWrap(bool on) {
   wordWrap_ = on;
-  if (on) multiLine_ = true;
-  ApplyWrapping();
+  // Through SetMultiLine, so that ExitOnReturn goes off with it and Return starts a new line.
+  if (on)
+    SetMultiLine(true);
+  else
+    ApplyWrapping();
 }
 
 void TAlignEdit::SetExitOnReturn(bool on) {

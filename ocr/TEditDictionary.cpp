@@ -1,8 +1,10 @@
 // The dictionary editor. Tiles sit at fixed places in a strip wider than the window; a deleted
 // tile leaves its gap. Deletion waits 500 ms after the confirmation so that the button whose
-// click asked for it is not destroyed inside its own click.
+// click asked for it is not destroyed inside its own click, and its bitmap file goes only once
+// the index without it has been written.
 #include "ocr/TEditDictionary.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <system_error>
@@ -144,6 +146,7 @@ void TEditDictionary::showEvent(QShowEvent* event) {
 void TEditDictionary::FormActivate() {
   activated_ = true;
   FreeItems();
+  droppedFiles_.clear();
   loadFailed_ = false;
   CharDictionary dictionary;
   const DictionaryLoadResult loaded = dictionary.Load(dictionaryRoot_);
@@ -275,10 +278,8 @@ void TEditDictionary::DeleteTimerTimer() {
   DeleteTimer->stop();
   for (auto it = itemList_.begin(); it != itemList_.end(); ++it) {
     if ((*it)->DeleteButton != deleteTarget_) continue;
-    std::error_code ec;
-    // Only this directory's file: in a copied dictionary the stored path is the original's.
-    // A failure is not reported; the entry goes.
-    std::filesystem::remove(CharDictionary::OwnBitmapPath(dictionaryRoot_, (*it)->FileName), ec);
+    // Removed on close: until the index is written it still names the file.
+    droppedFiles_.push_back((*it)->FileName);
     (*it)->Frame->hide();
     (*it)->Frame->deleteLater();
     itemList_.erase(it);
@@ -297,11 +298,25 @@ bool TEditDictionary::FormClose() {
     if (!saved.Ok &&
         ui_.Ask(saved.Message + "\nClose without saving the changes?", Buttons::YesNo) != Answer::Yes)
       return false;
+    if (saved.Ok) RemoveDroppedFiles();
   }
   closed_ = true;
   DeleteTimer->stop();
   FreeItems();
   return true;
+}
+
+void TEditDictionary::RemoveDroppedFiles() {
+  for (const std::string& file : droppedFiles_) {
+    const bool stillNamed = std::any_of(itemList_.begin(), itemList_.end(),
+                                        [&](const auto& item) { return item->FileName == file; });
+    std::error_code ec;
+    // Only this directory's file: in a copied dictionary the stored path is the original's.
+    // A failure is not reported.
+    if (!stillNamed)
+      std::filesystem::remove(CharDictionary::OwnBitmapPath(dictionaryRoot_, file), ec);
+  }
+  droppedFiles_.clear();
 }
 
 void TEditDictionary::done(int result) {

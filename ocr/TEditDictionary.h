@@ -67,11 +67,14 @@ class TEditDictionary : public QDialog {
   void FreeItems();
   // False when the index could not be written and the user chose to stay.
   bool FormClose();
+  // The bitmap files of deleted tiles, once the index that drops them is written.
+  void RemoveDroppedFiles();
   TDictionaryItem* ItemOf(QObject* control);
 
   UserInteraction& ui_;
   std::string dictionaryRoot_;
   std::vector<std::unique_ptr<TDictionaryItem>> itemList_;
+  std::vector<std::string> droppedFiles_;
   QWidget* strip_ = nullptr;
   QPushButton* deleteTarget_ = nullptr;
   bool activated_ = false;

@@ -84,7 +84,8 @@ TEST_F(PaletteTest, BitDepthIsStored) {
   EXPECT_EQ(Pref("bits"), "4");
 }
 
-TEST_F(PaletteTest, DetectionWithTwoRowsOnOnePanelAsksFirst) {
+TEST_F(PaletteTest, DetectionWithDuplicateColoursAsksFirstAndStoresTheReset) {
+  WriteSettings("[preferences]\nautocolordetection=0\ncolor_2=16777215\n");  // panels 2, 3 white
   TMain& w = Start();
   ClickOn("Radio0_1");
   ui_.FailOnUnexpectedQuestion = true;
@@ -105,6 +106,11 @@ TEST_F(PaletteTest, DetectionWithTwoRowsOnOnePanelAsksFirst) {
   EXPECT_FALSE(Find<ColorPanel>("PanelCol0")->isEnabled());
   EXPECT_EQ(Pref("autocolordetection"), "1");
   EXPECT_EQ(Pref("color0x"), "0");
+  EXPECT_EQ(Pref("color_2"), "6842472");
+  // The reset colours are what the next start finds.
+  Stop();
+  TMain& again = Start();
+  EXPECT_EQ(again.PanelColors(), (std::array<Color, 4>{0x000000, 0xC8C8C8, 0x686868, 0xFFFFFF}));
 }
 
 }  // namespace

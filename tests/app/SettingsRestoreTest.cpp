@@ -139,8 +139,8 @@ TEST_F(SettingsRestoreTest, TwoStartsInARowLeaveTheFileByteIdentical) {
 
 TEST_F(SettingsRestoreTest, OutOfRangeValuesAreClampedAndStoredBack) {
   WriteSettings(
-      "[preferences]\nspacewidth=35\ninterlace=9\ncolor2x=7\ncharcolor=7\nbackgroundcolor=-1\n"
-      "bits=2\nlearn=4\n");
+      "[preferences]\nspacewidth=35\ninterlace=9\ncolor2x=7\ncharcolor=-1\nbackgroundcolor=7\n"
+      "bits=2\nlearn=-2\n");
   TMain& w = Start();
   EXPECT_EQ(Find<QSlider>("TrackBar1")->value(), 20);
   EXPECT_EQ(Find<QLineEdit>("EditSpaceWidth")->text(), QStringLiteral("20"));
@@ -148,15 +148,22 @@ TEST_F(SettingsRestoreTest, OutOfRangeValuesAreClampedAndStoredBack) {
   EXPECT_EQ(Find<QSlider>("TrackBar2")->value(), 4);
   EXPECT_EQ(Pref("interlace"), "4");
   EXPECT_TRUE(Find<QRadioButton>("Radio2_2")->isChecked());
-  EXPECT_EQ(w.CharColorRow(), -1);
-  EXPECT_EQ(w.BackgroundColorRow(), -1);
+  // The colour roles and the learning mode are clamped like the track bars, and every control
+  // that shows one shows the clamped value.
+  EXPECT_EQ(w.CharColorRow(), 0);
+  EXPECT_EQ(w.BackgroundColorRow(), 3);
   for (const char* item : {"N01", "N11", "N21", "N31", "N02", "N12", "N22", "N32"}) {
-    EXPECT_FALSE(Action(item)->isChecked()) << item;
+    const std::string name = item;
+    EXPECT_EQ(Action(item)->isChecked(), name == "N01" || name == "N32") << item;
   }
+  EXPECT_EQ(Pref("charcolor"), "0");
+  EXPECT_EQ(Pref("backgroundcolor"), "3");
   EXPECT_FALSE(Find<QRadioButton>("RadioBit1")->isChecked());
   EXPECT_FALSE(Find<QRadioButton>("RadioBit4")->isChecked());
-  EXPECT_TRUE(Find<QRadioButton>("LearnRadioGroup1Item1")->isChecked());
-  EXPECT_EQ(Pref("learn"), "1");
+  EXPECT_TRUE(Find<QRadioButton>("LearnRadioGroup1Item0")->isChecked());
+  EXPECT_TRUE(Action("Learnwhilereadingvob1")->isChecked());
+  EXPECT_FALSE(Action("Learnafterreadingvob1")->isChecked());
+  EXPECT_EQ(Pref("learn"), "0");
   EXPECT_TRUE(ui_.Messages.empty());
 }
 

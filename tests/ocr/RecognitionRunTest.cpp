@@ -157,6 +157,20 @@ TEST_F(RecognitionRunTest, ChangeColorCyclesThroughAllFourAndRestartsFromTheTop)
   EXPECT_EQ(d.Size(), 2u);
 }
 
+TEST_F(RecognitionRunTest, ChangeColorPassesOverColoursThatCutNothing) {
+  CharDictionary d;
+  RecognitionRun run(d, Settings());
+  std::vector<Color> colours;
+  run.OnCharColorChanged = [&](Color c) { colours.push_back(c); };
+  // Only ink and background occur: after the background's blob the next question is the ink's
+  // again, not a silent end with colour 1 and an empty subtitle.
+  run.AskCharacter = Scripted({Do(AnswerKind::ChangeColor), Do(AnswerKind::ChangeColor),
+                               Text("A"), Text("B")});
+  const RecognitionResult r = run.UpdateDictionary(Render({"ab"}));
+  EXPECT_EQ(colours, (std::vector<Color>{Bg, Ink}));
+  EXPECT_EQ(r.VisibleLines, (std::vector<std::string>{"AB"}));
+}
+
 TEST_F(RecognitionRunTest, KeptColoursForbidFurtherChanges) {
   CharDictionary d;
   RecognitionRun run(d, Settings());

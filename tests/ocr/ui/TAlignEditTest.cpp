@@ -73,6 +73,12 @@ TEST_F(TAlignEditTest, SwitchesPullEachOther) {
   edit_->SetExitOnReturn(true);
   EXPECT_FALSE(edit_->MultiLine());
   EXPECT_FALSE(edit_->WordWrap());
+  // Wrapping makes it multi-line again, where Return starts a new line.
+  edit_->SetWordWrap(true);
+  EXPECT_FALSE(edit_->ExitOnReturn());
+  QTest::keyClick(edit_, Qt::Key_Return);
+  EXPECT_TRUE(edit_->hasFocus());
+  EXPECT_EQ(edit_->Text(), QStringLiteral("\n"));
 }
 
 TEST_F(TAlignEditTest, FocusColoursAndFontsAndSelectAllOnTab) {

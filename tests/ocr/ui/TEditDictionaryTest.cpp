@@ -187,14 +187,33 @@ TEST_F(TEditDictionaryTest, DeletionAsksThenWaitsHalfASecondAndIgnoresASecondCli
   ASSERT_EQ(w.ItemList().size(), 2u);
   EXPECT_EQ(w.ItemList()[0]->Text, "a");
   EXPECT_EQ(w.ItemList()[1]->Text, "c");
+  EXPECT_EQ(frameC->geometry(), QRect(305, 10, 140, 200)) << "the gap stays";
+  // The index changes only on close, and the file with it.
+  EXPECT_NE(Index().find("char_1.bmp"), std::string::npos);
+  EXPECT_TRUE(fs::exists(File(1)));
+  w.close();
+  EXPECT_EQ(Index(), File(0) + "\r\na\r\n" + File(2) + "\r\nc\r\n");
   EXPECT_FALSE(fs::exists(File(1)));
   EXPECT_TRUE(fs::exists(File(0)));
   EXPECT_TRUE(fs::exists(File(2)));
-  EXPECT_EQ(frameC->geometry(), QRect(305, 10, 140, 200)) << "the gap stays";
-  // The index changes only on close.
-  EXPECT_NE(Index().find("char_1.bmp"), std::string::npos);
+}
+
+TEST_F(TEditDictionaryTest, ClosingWithoutSavingKeepsTheFileOfADeletedTile) {
+  MakeDictionary({{{8, 12}, "a"}, {{9, 12}, "b"}});
+  TEditDictionary w(ui_, root_);
+  w.show();
+  ui_.Answers = {Answer::Yes};
+  QTest::mouseClick(w.ItemList()[1]->DeleteButton, Qt::LeftButton);
+  QTest::qWait(700);
+  ASSERT_EQ(w.ItemList().size(), 1u);
+  // A directory in the index's place: it cannot be written.
+  fs::remove(root_ + "chardict.ocr");
+  fs::create_directories(root_ + "chardict.ocr/in_the_way");
+  ui_.Answers = {Answer::Yes};  // close without saving
   w.close();
-  EXPECT_EQ(Index(), File(0) + "\r\na\r\n" + File(2) + "\r\nc\r\n");
+  ASSERT_EQ(ui_.Questions.size(), 2u);
+  EXPECT_NE(ui_.Questions[1].find("Close without saving the changes?"), std::string::npos);
+  EXPECT_TRUE(fs::exists(File(1)));
 }
 
 TEST_F(TEditDictionaryTest, TileWhoseFileVanishedCannotBeDeletedButIsKept) {

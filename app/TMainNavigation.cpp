@@ -90,8 +90,7 @@ int TMain::LanguageIndex() const {
 }
 
 void TMain::NavigationOpening() {
-  // Folded without storing the list: the stored list stays what the user last folded.
-  SetFileListFolded(true);
+  FoldFileList();
   navigator_->SetFileList(VobFileListBox->Entries(), VobFileListBox->currentRow());
   positionCache_->SetVobRoot(EditVobRoot->text().toStdString());
   positionCache_->SetEnabled(positionCaching_);

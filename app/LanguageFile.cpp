@@ -126,6 +126,8 @@ const std::vector<std::string>& MainWindowTranslationPaths() {
       "Main.LearnRadioGroup1.Items",
       "Main.BtnClearText.Caption",
       "Main.BtnSaveTo.Caption",
+      // The "Time" label of the running time: Label15 above names no control of the window.
+      "Main.Label16.Caption",
       "ChooseDir.Label1.Caption",
       "CD.Label1.Caption",
       "",

@@ -1,5 +1,6 @@
 #include "app/ScriptView.h"
 
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QString>
 #include <QTextBlock>
@@ -14,6 +15,22 @@ namespace quelm {
 
 namespace {
 
+// The script view is editable, but Enter breaks no line there: a line break typed in would
+// shift every rendered line after it.
+class NoLineBreakKeys : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
+
 // The lines from `first` on, as the view takes them.
 QString Tail(const std::vector<std::string>& lines, std::size_t first) {
   return QString::fromStdString(JoinTextLines(std::span(lines).subspan(first)));
@@ -22,6 +39,7 @@ QString Tail(const std::vector<std::string>& lines, std::size_t first) {
 }  // namespace
 
 ScriptView::ScriptView(QPlainTextEdit* view) : view_(view), timer_(new QTimer(view)) {
+  view->installEventFilter(new NoLineBreakKeys(view));
   timer_->setSingleShot(true);
   timer_->setInterval(CoalesceMs);
   QObject::connect(timer_, &QTimer::timeout, view, [this] {

@@ -180,6 +180,8 @@ class TMain : public QMainWindow {
   void SaveFileList();
   void BitBtn1Click();
   void SetFileListFolded(bool folded);
+  // Folds the panel and, when it was open, stores the list, whoever folds it.
+  void FoldFileList();
   void BtnAddVobToListClick();
   void BtnDeleteVobFromListClick();
   void FileListChanged();
@@ -351,6 +353,8 @@ class TMain : public QMainWindow {
   bool positionCaching_ = false;
   bool stretched_ = false;
   bool fileListFolded_ = true;
+  // False after a refused store: the file holds an older list than the panel.
+  bool fileListStored_ = true;
   Bitmap subtitleBitmap_;
   std::unique_ptr<IniPositionCache> positionCache_;
   std::unique_ptr<SubtitleNavigator> navigator_;

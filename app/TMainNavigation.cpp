@@ -93,8 +93,7 @@ int TMain::LanguageIndex() const {
 }
 
 void TMain::NavigationOpening() {
-  // Folded without storing the list: the stored list stays what the user last folded.
-  SetFileListFolded(true);
+  FoldFileList();
   navigator_->SetFileList(VobFileListBox->Entries(), VobFileListBox->currentRow());
   std::vector<std::string> chapterTable;
   for (int row = 0; row < TimecodeListbox->count(); ++row)

@@ -451,7 +451,8 @@ void TMain::LoadFileList() {
 }
 
 void TMain::SaveFileList() {
-  settings_.Report(VobFileList::Save(settings_.File(), VobFileListBox->Entries()));
+  fileListStored_ =
+      settings_.Report(VobFileList::Save(settings_.File(), VobFileListBox->Entries()));
 }
 
 void TMain::SetFileListFolded(bool folded) {
@@ -466,14 +467,20 @@ void TMain::SetFileListFolded(bool folded) {
   PlaceFileListPanel();
 }
 
+void TMain::FoldFileList() {
+  if (fileListFolded_) return;
+  SetFileListFolded(true);
+  SaveFileList();
+}
+
 void TMain::BitBtn1Click() {
-  if (fileListFolded_) {
-    SetFileListFolded(false);
-    LoadFileList();
-  } else {
-    SetFileListFolded(true);
-    SaveFileList();
+  if (!fileListFolded_) {
+    FoldFileList();
+    return;
   }
+  SetFileListFolded(false);
+  // After a refused store the file is behind the panel; reading it would drop entries.
+  if (fileListStored_) LoadFileList();
 }
 
 void TMain::BtnAddVobToListClick() {

@@ -68,11 +68,6 @@ void SetLines(QPlainTextEdit& memo, const std::vector<std::string>& lines) {
   memo.setPlainText(text.join(QLatin1Char('\n')));
 }
 
-QString LineCountCaption(const char* before, const QPlainTextEdit& memo) {
-  return QString::fromLatin1(before) +
-         QString::number(TOutputIniEditor::MemoLines(memo).size()) + QStringLiteral(" lines)");
-}
-
 }  // namespace
 
 const std::vector<std::string>& TOutputIniEditor::TagReference() {
@@ -232,6 +227,13 @@ TOutputIniEditor::TOutputIniEditor(UserInteraction& ui, std::string formatDirect
   Splitter1->setSizes({TemplateHeight, rest + TemplateHeight});
   Splitter2->setSizes({rest, TemplateHeight});
 
+  for (QPlainTextEdit* memo : {MemoHeader, MemoBody, MemoFooter}) {
+    // Connected first, so the line counts below already see it: text typed into a field that
+    // holds a loaded empty line goes onto that line.
+    connect(memo, &QPlainTextEdit::textChanged, this, [this, memo] {
+      if (!memo->document()->isEmpty()) oneEmptyLine_.remove(memo);
+    });
+  }
   connect(MemoHeader, &QPlainTextEdit::textChanged, this, &TOutputIniEditor::MemoHeaderChange);
   connect(MemoBody, &QPlainTextEdit::textChanged, this, &TOutputIniEditor::MemoBodyChange);
   connect(MemoFooter, &QPlainTextEdit::textChanged, this, &TOutputIniEditor::MemoFooterChange);
@@ -245,11 +247,15 @@ TOutputIniEditor::TOutputIniEditor(UserInteraction& ui, std::string formatDirect
   Panel1Resize();
 }
 
-std::vector<std::string> TOutputIniEditor::MemoLines(const QPlainTextEdit& memo) {
+std::vector<std::string> TOutputIniEditor::MemoLines(const QPlainTextEdit& memo) const {
   std::vector<std::string> lines;
   const QTextDocument* document = memo.document();
-  // An empty field is no line at all; otherwise every text line counts, the last one too.
-  if (document->isEmpty()) return lines;
+  // An empty field is no line at all, unless it holds a loaded empty line; otherwise every
+  // text line counts, the last one too.
+  if (document->isEmpty()) {
+    if (oneEmptyLine_.contains(&memo)) lines.emplace_back();
+    return lines;
+  }
   for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
     lines.push_back(block.text().toStdString());
   return lines;
@@ -276,13 +282,23 @@ void TOutputIniEditor::FormActivate() {
 
 void TOutputIniEditor::LoadFormat(const std::string& path) {
   const OutputFormatText format = ReadOutputFormatText(path);
-  MemoHeader->clear();
-  MemoBody->clear();
-  MemoFooter->clear();
   EditIniName->setText(QString::fromStdString(format.Name));
-  SetLines(*MemoHeader, format.Header);
-  SetLines(*MemoBody, format.Body);
-  SetLines(*MemoFooter, format.Footer);
+  SetTemplateLines(*MemoHeader, format.Header);
+  SetTemplateLines(*MemoBody, format.Body);
+  SetTemplateLines(*MemoFooter, format.Footer);
+}
+
+void TOutputIniEditor::SetTemplateLines(QPlainTextEdit& memo,
+                                         const std::vector<std::string>& lines) {
+  if (lines.size() == 1 && lines.front().empty())
+    oneEmptyLine_.insert(&memo);
+  else
+    oneEmptyLine_.remove(&memo);
+  SetLines(memo, lines);
+  // An empty field that stays empty reports no change, yet its count may have changed.
+  if (&memo == MemoHeader) MemoHeaderChange();
+  if (&memo == MemoBody) MemoBodyChange();
+  if (&memo == MemoFooter) MemoFooterChange();
 }
 
 void TOutputIniEditor::Openexistingini1Click() {
@@ -316,9 +332,12 @@ bool TOutputIniEditor::Exitandsave1Click() {
 void TOutputIniEditor::Exit1Click() { reject(); }
 
 void TOutputIniEditor::Clearall1Click() {
-  MemoHeader->clear();
-  MemoBody->clear();
-  MemoFooter->clear();
+  for (QPlainTextEdit* memo : {MemoHeader, MemoBody, MemoFooter}) SetTemplateLines(*memo, {});
+}
+
+QString TOutputIniEditor::LineCountCaption(const char* before, const QPlainTextEdit& memo) const {
+  return QString::fromLatin1(before) + QString::number(MemoLines(memo).size()) +
+         QStringLiteral(" lines)");
 }
 
 void TOutputIniEditor::MemoHeaderChange() {

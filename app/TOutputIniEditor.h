@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QSet>
 #include <string>
 #include <vector>
 
@@ -37,8 +38,9 @@ class TOutputIniEditor : public QDialog {
   // The fixed tag reference, one entry per line.
   static const std::vector<std::string>& TagReference();
 
-  // The lines of a template field: its text lines, none when it is empty.
-  static std::vector<std::string> MemoLines(const QPlainTextEdit& memo);
+  // The lines of a template field: its text lines; an empty field holds none, or the one
+  // empty line a loaded template had until something is typed into it.
+  std::vector<std::string> MemoLines(const QPlainTextEdit& memo) const;
 
   void Openexistingini1Click();
   // True when the format was written and the window closed.
@@ -71,6 +73,8 @@ class TOutputIniEditor : public QDialog {
  private:
   void FormActivate();
   void LoadFormat(const std::string& path);
+  void SetTemplateLines(QPlainTextEdit& memo, const std::vector<std::string>& lines);
+  QString LineCountCaption(const char* before, const QPlainTextEdit& memo) const;
   void MemoHeaderChange();
   void MemoBodyChange();
   void MemoFooterChange();
@@ -79,6 +83,9 @@ class TOutputIniEditor : public QDialog {
   UserInteraction& ui_;
   std::string formatDirectory_;
   bool activated_ = false;
+  // Fields that show no text but hold one empty line: the text alone cannot tell this from no
+  // line at all, and a template of one empty line renders an empty line per subtitle.
+  QSet<const QPlainTextEdit*> oneEmptyLine_;
 };
 
 }  // namespace quelm

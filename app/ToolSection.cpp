@@ -38,9 +38,7 @@ Status StoreToolList(IniFile& file, const std::vector<ToolEntry>& tools) {
   keys.reserve(tools.size());
   for (std::size_t i = 0; i < tools.size(); ++i)
     keys.emplace_back(ToolKey(i, tools[i].Name), "\"" + tools[i].Path + "\"");
-  Status erased = file.EraseSection(ToolsSection);
-  if (!erased || keys.empty()) return erased;
-  return file.WriteKeys(ToolsSection, keys);
+  return file.ReplaceSection(ToolsSection, keys);
 }
 
 std::optional<std::string> ToolProgramForKey(const IniFile& file, const std::string& key) {

@@ -23,10 +23,7 @@ Status VobFileList::Save(IniFile& file, const std::vector<std::string>& entries)
   for (std::size_t n = 0; n < entries.size(); ++n) {
     keyValues.emplace_back(std::to_string(n), "\"" + entries[n] + "\"");
   }
-  Status erased = file.EraseSection(Preferences::VobFileListSection);
-  if (!erased) return erased;
-  if (keyValues.empty()) return Status::Success();
-  return file.WriteKeys(Preferences::VobFileListSection, keyValues);
+  return file.ReplaceSection(Preferences::VobFileListSection, keyValues);
 }
 
 int VobFileList::MoveForDrag(std::vector<std::string>& entries, int selected, int targetRow) {

@@ -1,4 +1,4 @@
-// INI service: reads of any file, then one key written into it.
+// INI service: reads of any file, then one key written into it and its section replaced.
 // Input: bytes 0-2 = lengths of section, key and value (taken from the bytes after them), the
 // rest is the file.
 #include <algorithm>
@@ -48,6 +48,10 @@ void IniInput(const std::uint8_t* data, std::size_t size) {
     const std::string back = ini.ReadString(section, key, "<missing>");
     if (back != value) Broken("wrote '" + value + "' under [" + section + "] " + key + ", read '" + back + "'");
   }
+  if (!ini.ReplaceSection(section, {{key, value}}).Ok) return;
+  if (Plain(section) && Plain(key) && Plain(value) &&
+      ini.ReadSectionKeys(section) != std::vector<std::string>{key})
+    Broken("[" + section + "] replaced by " + key + " holds other keys");
   (void)ini.EraseSection(section);
 }
 

@@ -302,4 +302,37 @@ Status IniFile::EraseSection(const std::string& section) {
   return Status::Success();
 }
 
+Status IniFile::ReplaceSection(const std::string& section,
+                               const std::vector<std::pair<std::string, std::string>>& keyValues) {
+  const Status refused = Status::Failure("Unable to write to " + path_);
+  bool unreadable = false;
+  auto loaded = Load(path_, unreadable);
+  if (unreadable) return refused;
+  Document doc = loaded ? std::move(*loaded) : Document{};
+  const auto sections = FindSections(doc, section);
+  if (sections.empty() && keyValues.empty()) return Status::Success();
+
+  std::vector<Line> replacement;
+  if (!keyValues.empty()) {
+    replacement.push_back({"[" + OneLine(section) + "]", doc.Eol});
+    for (const auto& [key, value] : keyValues)
+      replacement.push_back({OneLine(key) + "=" + OneLine(value), doc.Eol});
+  }
+  std::size_t at = doc.Lines.size();
+  if (!sections.empty()) {
+    at = sections.front().Header;
+    // A repeated section goes too: reading only ever saw the first one.
+    for (auto it = sections.rbegin(); it != sections.rend(); ++it) {
+      doc.Lines.erase(doc.Lines.begin() + static_cast<std::ptrdiff_t>(it->Header),
+                      doc.Lines.begin() + static_cast<std::ptrdiff_t>(it->End));
+    }
+  }
+  if (at > 0 && at == doc.Lines.size() && doc.Lines.back().End.empty())
+    doc.Lines.back().End = doc.Eol;
+  doc.Lines.insert(doc.Lines.begin() + static_cast<std::ptrdiff_t>(at), replacement.begin(),
+                   replacement.end());
+  if (!WriteFileAtomically(path_, Serialize(doc), true)) return refused;
+  return Status::Success();
+}
+
 }  // namespace quelm

@@ -46,6 +46,10 @@ class IniFile {
   Status WriteKeys(const std::string& section,
                    const std::vector<std::pair<std::string, std::string>>& keyValues);
   Status EraseSection(const std::string& section);
+  // The section holds exactly `keyValues` afterwards, in that order, and stays where it was
+  // (a new one goes last; no keys removes it). One write: a refused one leaves the old list.
+  Status ReplaceSection(const std::string& section,
+                        const std::vector<std::pair<std::string, std::string>>& keyValues);
 
   static constexpr std::size_t MaxValueLength = 2047;
 

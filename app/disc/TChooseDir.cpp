@@ -9,7 +9,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -39,7 +41,7 @@ TChooseDir::TChooseDir(QWidget* parent, std::vector<std::string> places)
   DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
   for (const std::string& place : places_) DriveComboBox1->addItem(QString::fromStdString(place));
   model_ = new QFileSystemModel(this);
-  model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden);
+  model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
   model_->setRootPath(QStringLiteral("/"));
   DirectoryListBox1 = new QTreeView(this);
   DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
@@ -63,6 +65,25 @@ TChooseDir::TChooseDir(QWidget* parent, std::vector<std::string> places)
   connect(BtnOK, &QPushButton::clicked, this, &QDialog::accept);
   connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(DriveComboBox1, &QComboBox::activated, this, &TChooseDir::DriveComboBox1Change);
+
+  // Rows arrive in batches and are sorted afterwards; one scroll after each burst is enough.
+  followTimer_ = new QTimer(this);
+  followTimer_->setSingleShot(true);
+  followTimer_->setInterval(0);
+  connect(followTimer_, &QTimer::timeout, this, &TChooseDir::KeepDirectoryInSight);
+  const auto follow = [this] {
+    if (followed_.isValid()) followTimer_->start();
+  };
+  connect(model_, &QAbstractItemModel::rowsInserted, this, follow);
+  connect(model_, &QAbstractItemModel::layoutChanged, this, follow);
+  connect(model_, &QFileSystemModel::directoryLoaded, this, follow);
+  // Moving to another directory or scrolling by hand ends the following.
+  connect(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex& current) {
+            if (current != followed_) followed_ = QPersistentModelIndex();
+          });
+  connect(DirectoryListBox1->verticalScrollBar(), &QScrollBar::actionTriggered, this,
+          [this] { followed_ = QPersistentModelIndex(); });
 }
 
 void TChooseDir::showEvent(QShowEvent* event) {
@@ -106,9 +127,15 @@ void TChooseDir::ShowDirectory(const QString& place, const QString& directory) {
   const QString root = place == QStringLiteral("/") ? place : QDir::cleanPath(place);
   DirectoryListBox1->setRootIndex(model_->index(root));
   const QModelIndex current = model_->index(QDir::cleanPath(directory));
+  followed_ = current;
   DirectoryListBox1->setCurrentIndex(current);
-  DirectoryListBox1->scrollTo(current);
   DirectoryListBox1->expand(current);
+  KeepDirectoryInSight();
+}
+
+void TChooseDir::KeepDirectoryInSight() {
+  if (followed_.isValid())
+    DirectoryListBox1->scrollTo(followed_, QAbstractItemView::PositionAtCenter);
 }
 
 std::string TChooseDir::Directory() const {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPersistentModelIndex>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@ class QComboBox;
 class QFileSystemModel;
 class QLabel;
 class QPushButton;
+class QTimer;
 class QTreeView;
 
 namespace quelm {
@@ -40,8 +42,13 @@ class TChooseDir : public QDialog {
   void FormActivate();
   void DriveComboBox1Change(int index);
   void ShowDirectory(const QString& place, const QString& directory);
+  void KeepDirectoryInSight();
 
   QFileSystemModel* model_ = nullptr;
+  // The tree fills in the background, and every folder loaded above the shown directory pushes
+  // it down; until the user moves, the view follows it.
+  QPersistentModelIndex followed_;
+  QTimer* followTimer_ = nullptr;
   std::vector<std::string> places_;
   bool activated_ = false;
 };

@@ -191,6 +191,7 @@ TEST_F(LanguageMenuWindowTest, StoredPositionAppliesTheShippedGermanFileAtStartU
   EXPECT_EQ(window.GetLangIniFile(), window.LanguageDirectory() + "/german.ini");
   EXPECT_EQ(Find<QLabel>("Label1")->text(), "Vob/Ifo-Verzeichnis");
   EXPECT_EQ(Find<QLabel>("Label8")->text(), "Breite des Leerzeichens (Pixel) :");
+  EXPECT_EQ(Find<QLabel>("Label16")->text(), "Zeit");
   EXPECT_EQ(Find<QCheckBox>("CheckAutoSave")->text(), "autom. speichern");
   EXPECT_EQ(Find<QToolButton>("BtnGoNext")->toolTip(), "nächster");
   EXPECT_EQ(Find<QGroupBox>("LearnRadioGroup1")->title(), " Lernen ");

@@ -153,6 +153,17 @@ TEST_F(OutputIniEditorTest, BlanksEmptyLinesAndAnEmptyNameSurviveARoundTrip) {
   EXPECT_EQ(again->MemoFooter->toPlainText(), "   ");
 }
 
+TEST_F(OutputIniEditorTest, ATemplateOfOneEmptyLineStaysOneLine) {
+  WriteText(Path("gap.ini"), "[ini_info]\nname=Gap\n[body]\n0=\"\"\n");
+  auto editor = Open(Path("gap.ini"));
+  EXPECT_EQ(editor->GroupBox2->title(), " Repeating subpicture structure (1 lines)");
+  EXPECT_EQ(editor->GroupBox1->title(), " Header (once) (0 lines)");
+  ui_.SaveFiles.push_back(Path("gap.ini"));
+  ClickCommand(*editor, editor->Exitandsave1);
+  EXPECT_FALSE(editor->isVisible());
+  EXPECT_EQ(OutputFormat::Read(Path("gap.ini")).Body, std::vector<std::string>{""});
+}
+
 TEST_F(OutputIniEditorTest, HeaderLineWithTheMarkerTextEndsTheHeaderWhenReadBack) {
   auto editor = Open(Path("new.ini"));
   editor->MemoHeader->setPlainText("kept\nHEADERREADERROR!!!\nlost");

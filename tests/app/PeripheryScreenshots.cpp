@@ -1,7 +1,9 @@
-// Offscreen pictures of the format editor, the tool list, the About window and the main window
-// in German, for looking at their layout. Usage: quelm_periphery_screenshots OUTDIR
+// Offscreen pictures of the format editor, the tool list, the About window, the directory chooser
+// and the main window in German, for looking at their layout. Usage:
+// quelm_periphery_screenshots OUTDIR
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +19,7 @@
 #include "app/TMain.h"
 #include "app/TOutputIniEditor.h"
 #include "app/TToolList.h"
+#include "app/disc/TChooseDir.h"
 #include "platform/UserInteraction.h"
 
 // Fontconfig keeps a cache for the life of the process that LeakSanitizer takes for a leak.
@@ -66,6 +69,22 @@ int main(int argc, char** argv) {
   tools.ListBox1->setCurrentRow(1);
   ok = Save(tools, outDir + "/tool-list.png") && ok;
   tools.close();
+
+  // The chooser on a root below "/" beside a hidden folder; the tree fills in the background.
+  QTemporaryDir discs;
+  const QString root = discs.filePath(QStringLiteral("Films/Film_One/VIDEO_TS"));
+  QDir().mkpath(root);
+  QDir().mkpath(discs.filePath(QStringLiteral("Films/.thumbnails")));
+  QDir().mkpath(discs.filePath(QStringLiteral("Films/Film_Two")));
+  quelm::TChooseDir chooser(&window);
+  chooser.setWindowTitle(QStringLiteral("VOB Root"));
+  chooser.InitialDir = root.toStdString() + "/";
+  chooser.show();
+  QElapsedTimer loading;
+  loading.start();
+  while (loading.elapsed() < 1000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  ok = Save(chooser, outDir + "/choose-dir.png") && ok;
+  chooser.close();
 
   auto* logo = window.findChild<QLabel*>(QStringLiteral("ImageLogo"));
   quelm::TAbout about(logo != nullptr ? logo->pixmap() : QPixmap(), &window);

@@ -81,6 +81,18 @@ TEST_F(ScriptViewTest, WhatTheUserTypedIsReplacedAsByAFullRewrite) {
   EXPECT_EQ(Shown(), (Lines{"head", "a", "b", "c", "d", "foot"}));
 }
 
+TEST_F(ScriptViewTest, EnterBreaksNoLineWhileTypingStillEdits) {
+  view_->Show({"head", "foot"});
+  QTextCursor cursor = edit_->textCursor();
+  cursor.setPosition(2);
+  edit_->setTextCursor(cursor);
+  QTest::keyClick(edit_.get(), Qt::Key_Return);
+  QTest::keyClick(edit_.get(), Qt::Key_Enter, Qt::KeypadModifier);
+  QTest::keyClick(edit_.get(), Qt::Key_Return, Qt::ShiftModifier);
+  QTest::keyClicks(edit_.get(), "X");
+  EXPECT_EQ(Shown(), (Lines{"heXad", "foot"}));
+}
+
 TEST_F(ScriptViewTest, CoalescingShowsTheNewestRenderingLaterOrWhenSwitchedOff) {
   Lines rendering = {"head", "foot"};
   view_->Show(rendering);

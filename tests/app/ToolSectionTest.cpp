@@ -1,6 +1,8 @@
 // The "tools" section: keys position_name in list order, names back without their number, and
 // which stored values a tool item may start.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,6 +10,7 @@
 
 #include "PeripheryTestFiles.h"
 #include "app/ToolSection.h"
+#include "app/VobFileList.h"
 #include "platform/IniFile.h"
 
 namespace quelm::test {
@@ -65,6 +68,44 @@ TEST_F(ToolSectionTest, ElevenToolsAreStoredInListOrderAndComeBackByName) {
   ASSERT_TRUE(StoreToolList(file, {}).Ok);
   EXPECT_TRUE(ReadToolKeys(file).empty());
   EXPECT_EQ(ReadText(ini_).find("[tools]"), std::string::npos);
+}
+
+// A disk that takes files up to `bytes` only, as a full one does; writes beyond fail (EFBIG).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &old_);
+    oldHandler_ = ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{bytes, old_.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &old_);
+    ::signal(SIGXFSZ, oldHandler_);
+  }
+
+ private:
+  rlimit old_{};
+  sighandler_t oldHandler_ = SIG_DFL;
+};
+
+TEST_F(ToolSectionTest, ListsAreReplacedInOneWriteSoARefusedOneKeepsTheOldList) {
+  const std::string old = "[tools]\n0_Old=\"/bin/old\"\n[vobfilelist]\n0=\"/old.vob\"\n";
+  WriteText(ini_, old);
+  IniFile file(ini_);
+  const std::string longPath = "/" + std::string(200, 'p');
+  Status tools;
+  Status vobs;
+  {
+    // Room for the old file or less, not for the new lists.
+    const FileSizeLimit limit(old.size());
+    tools = StoreToolList(file, {{"New", longPath}});
+    vobs = VobFileList::Save(file, {longPath + ".vob"});
+  }
+  EXPECT_FALSE(tools.Ok);
+  EXPECT_EQ(tools.Message, "Unable to write to " + ini_);
+  EXPECT_FALSE(vobs.Ok);
+  EXPECT_EQ(ReadText(ini_), old);
 }
 
 TEST_F(ToolSectionTest, OnlyAnExistingFileIsAProgramToStart) {

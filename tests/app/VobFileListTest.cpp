@@ -99,18 +99,20 @@ TEST_F(VobFileListPanelTest, DraggingReordersAndBelowTheLastEntryMeansTheEnd) {
                 {"0", "\"/2.vob\""}, {"1", "\"/3.vob\""}, {"2", "\"/1.vob\""}, {"3", "\"/4.vob\""}}));
 }
 
-TEST_F(VobFileListPanelTest, UnfoldingReloadsTheStoredList) {
+TEST_F(VobFileListPanelTest, AFoldByAReadingCommandStoresTheListToo) {
   WriteSettings("[vobfilelist]\n0=\"/a.vob\"\n");
   Start();
   Unfold();
   ui_.OpenFiles.push_back(std::string("/b.vob"));
   QTest::mouseClick(Find<QToolButton>("BtnAddVobToList"), Qt::LeftButton);
-  // A reading command folds the panel without storing; unfolding again reloads the stored list.
   QTest::mouseClick(Find<QToolButton>("BtnGoNext"), Qt::LeftButton);
   ui_.Messages.clear();
   EXPECT_EQ(Find<QPushButton>("BitBtn1")->text(), QStringLiteral("\\/"));
+  EXPECT_EQ(Section("vobfilelist"),
+            (std::map<std::string, std::string>{{"0", "\"/a.vob\""}, {"1", "\"/b.vob\""}}));
+  // Unfolding reads the stored list back, the file added before the fold with it.
   Unfold();
-  EXPECT_EQ(Entries(), (std::vector<std::string>{"/a.vob"}));
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"/a.vob", "/b.vob"}));
 }
 
 }  // namespace

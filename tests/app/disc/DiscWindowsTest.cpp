@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
+#include <algorithm>
 #include <filesystem>
 
 #include "app/disc/TChooseDir.h"
@@ -96,6 +98,36 @@ TEST_F(TChooseDirTest, OpensOnTheInitialDirectoryInItsPlace) {
   EXPECT_EQ(window.DriveComboBox1->currentText().toStdString(), places_[0]);
   EXPECT_EQ(window.Directory(), window.InitialDir);
   EXPECT_EQ(window.Label1->text(), "Label1");
+}
+
+TEST_F(TChooseDirTest, ARootBelowTheFileSystemRootIsInSightAndHiddenFoldersAreNot) {
+  fs::create_directories(base_ / "other/deep/VIDEO_TS");
+  fs::create_directories(base_ / "other/.hidden");
+  TChooseDir window(nullptr, places_);
+  window.InitialDir = (base_ / "other/deep/VIDEO_TS").string() + "/";
+  QTreeView* tree = window.DirectoryListBox1;
+  auto* model = qobject_cast<QFileSystemModel*>(tree->model());
+  ASSERT_NE(model, nullptr);
+  QStringList loaded;
+  QObject::connect(model, &QFileSystemModel::directoryLoaded,
+                   [&loaded](const QString& path) { loaded << path; });
+  window.show();
+  EXPECT_EQ(window.DriveComboBox1->currentText(), "/");
+  // The tree of "/" fills in the background and pushes the root down as it does.
+  const QStringList path = {"/", QString::fromStdString(base_.parent_path().string()),
+                            QString::fromStdString(base_.string()),
+                            QString::fromStdString((base_ / "other").string())};
+  QTRY_VERIFY_WITH_TIMEOUT(std::all_of(path.begin(), path.end(),
+                                       [&loaded](const QString& p) { return loaded.contains(p); }),
+                           10000);
+  QTest::qWait(200);
+  EXPECT_TRUE(tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex()).center()));
+  EXPECT_EQ(window.Directory(), window.InitialDir);
+  const QModelIndex other = tree->currentIndex().parent().parent();
+  QStringList listed;
+  for (int row = 0; row < model->rowCount(other); ++row)
+    listed << model->index(row, 0, other).data().toString();
+  EXPECT_EQ(listed, QStringList{"deep"});
 }
 
 TEST_F(TChooseDirTest, ChoosingAPlaceShowsItAndCancelIsReported) {

@@ -16,44 +16,15 @@ constexpr auto PumpInterval = std::chrono::milliseconds(4);
 // Reading the clock once per pack would cost more than examining the pack.
 constexpr int PacksPerClockCheck = 64;
 
-// Pack layout as DVD VOB files have it (14-byte pack header, no stuffing):
-//   0..3 00 00 01 BA | 14..17 00 00 01 BD private stream 1 | 21 PTS_DTS flags in the top bits
-//   22 PES header data length H | 23..27 PTS | 23+H sub-stream id | 24+H..2047 payload
-constexpr int PesStart = 14;
-constexpr int PesFlags = 21;
-constexpr int PesHeaderLength = 22;
-constexpr int PtsStart = 23;
-
-bool IsPackStart(const std::uint8_t* block) {
-  return block[0] == 0x00 && block[1] == 0x00 && block[2] == 0x01 && block[3] == 0xBA;
-}
-
-bool IsSystemHeaderOrPrivateStream2(const std::uint8_t* block) {
-  return block[PesStart] == 0x00 && block[PesStart + 1] == 0x00 && block[PesStart + 2] == 0x01 &&
-         (block[PesStart + 3] == 0xBB || block[PesStart + 3] == 0xBF);
-}
-
-bool IsVideo(const std::uint8_t* block) {
-  return block[PesStart] == 0x00 && block[PesStart + 1] == 0x00 && block[PesStart + 2] == 0x01 &&
-         block[PesStart + 3] == 0xE0;
-}
-
-bool IsPrivateStream1(const std::uint8_t* block) {
-  return block[PesStart] == 0x00 && block[PesStart + 1] == 0x00 && block[PesStart + 2] == 0x01 &&
-         block[PesStart + 3] == 0xBD;
-}
-
-// PTS_DTS flags 10 or 11.
-bool HasPts(const std::uint8_t* block) {
-  return (block[PesFlags] & 0x80) != 0;
-}
-
-// The 33-bit PTS in MPEG-2 systems layout; the marker bits are ignored.
-std::uint64_t ReadPts(const std::uint8_t* block) {
-  const std::uint8_t* p = block + PtsStart;
-  return (static_cast<std::uint64_t>((p[0] >> 1) & 0x07) << 30) |
-         (static_cast<std::uint64_t>(p[1]) << 22) | (static_cast<std::uint64_t>(p[2] >> 1) << 15) |
-         (static_cast<std::uint64_t>(p[3]) << 7) | static_cast<std::uint64_t>(p[4] >> 1);
+// Another unit of the sub-stream begins in what is left of the pack.
+bool UnitStartsInRest(PackWalker rest, int subStreamId) {
+  PesPacket packet;
+  while (rest.Next(packet)) {
+    if (packet.StreamId == PackWalker::PrivateStream1 && packet.HasPts && packet.PayloadSize > 0 &&
+        packet.Payload[0] == subStreamId)
+      return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -206,56 +177,64 @@ bool ExtractionRun::GetNextSubtitle() {
     const std::uint8_t* block = readBase_ + readPos_;
     readPos_ += PackSize;
     result_.FilePosition += PackSize;
-    if (!IsPackStart(block)) {
+    const std::int64_t packOffset = result_.FilePosition - PackSize;
+    PackWalker walker(block, PackSize);
+    if (!walker.IsPack()) {
       DiscardUnit();
       return true;
     }
     ++result_.Packs;
 
-    if (IsSystemHeaderOrPrivateStream2(block)) {
-      if (const auto vobu = ReadNavigationPack(block, PackSize))
-        result_.Timeline.ObserveVobu(vobu->Start, vobu->End);
-    } else if (!result_.Timeline.HasOrigin() && IsVideo(block) && HasPts(block)) {
-      result_.Timeline.ObserveVideoPts(ReadPts(block));
-    } else if (IsPrivateStream1(block)) {
-      // Every private-stream-1 packet with a PTS moves the time on, whatever its sub-stream.
-      UpdatePTSTimeCode(block, PackSize);
-      const int headerLength = block[PesHeaderLength];
-      const int payloadStart = PtsStart + 1 + headerLength;  // at most 279, inside the pack
-      if (block[PtsStart + headerLength] == request_.SubStreamId) {
-        const bool hasPts = HasPts(block);
-        if (hasPts && result_.StartedInPreviousFile) {
-          // A unit starts here, so the carried head had no continuation in this file.
-          spuBuffer_.clear();
-          result_.StartPosition = -1;
-          result_.StartedInPreviousFile = false;
-          result_.HasUnitPts = false;
-          result_.UnitPts = 0;
-          hasUnitTitleTicks_ = false;
-        }
-        // Only a packet with a PTS begins a unit; one without is the tail of a unit that began
-        // before this run's start (in the previous file of the title).
-        if (!spuBuffer_.empty() || hasPts) {
-          if (result_.StartPosition == -1) {
-            result_.StartPosition = result_.FilePosition - PackSize;
-            result_.UnitPts = ReadPts(block);
-            result_.HasUnitPts = true;
-            // Taken now: a later navigation pack may already belong to a new PTS base.
-            unitTitleTicks_ = result_.Timeline.TitleTicks(result_.UnitPts);
-            hasUnitTitleTicks_ = true;
-          }
-          // To the end of the pack: padding after the PES packet lies beyond the unit's size.
-          spuBuffer_.insert(spuBuffer_.end(), block + payloadStart, block + PackSize);
-          const std::size_t unitSize =
-              (static_cast<std::size_t>(spuBuffer_[0]) << 8) | spuBuffer_[1];
-          if (spuBuffer_.size() >= unitSize) {
-            if (DecodingStarted) DecodingStarted();
-            TryToMakeBitmap();
-            spuBuffer_.clear();
-            return false;
-          }
-        }
+    PesPacket packet;
+    while (walker.Next(packet)) {
+      if (packet.StreamId == PackWalker::PrivateStream2) {
+        if (const auto vobu = ReadPciTimes(packet))
+          result_.Timeline.ObserveVobu(vobu->Start, vobu->End);
+        continue;
       }
+      if (packet.StreamId == PackWalker::VideoStream) {
+        if (!result_.Timeline.HasOrigin() && packet.HasPts)
+          result_.Timeline.ObserveVideoPts(packet.Pts);
+        continue;
+      }
+      if (packet.StreamId != PackWalker::PrivateStream1) continue;
+      // Every private-stream-1 packet with a PTS moves the time on, whatever its sub-stream.
+      UpdatePTSTimeCode(packet);
+      if (packet.PayloadSize == 0 || packet.Payload[0] != request_.SubStreamId) continue;
+      if (packet.HasPts && result_.StartedInPreviousFile) {
+        // A unit starts here, so the carried head had no continuation in this file.
+        spuBuffer_.clear();
+        result_.StartPosition = -1;
+        result_.StartedInPreviousFile = false;
+        result_.HasUnitPts = false;
+        result_.UnitPts = 0;
+        hasUnitTitleTicks_ = false;
+      }
+      // Only a packet with a PTS begins a unit; one without is the tail of a unit that began
+      // before this run's start.
+      if (spuBuffer_.empty() && result_.StartPosition == -1 && !packet.HasPts) continue;
+      if (result_.StartPosition == -1) {
+        result_.StartPosition = packOffset;
+        result_.UnitPts = packet.Pts;
+        result_.HasUnitPts = packet.HasPts;
+        // Taken now: a later navigation pack may already belong to a new PTS base.
+        unitTitleTicks_ = result_.Timeline.TitleTicks(result_.UnitPts);
+        hasUnitTitleTicks_ = true;
+      }
+      // The packet's own payload only: what follows it in the pack is not the unit's.
+      spuBuffer_.insert(spuBuffer_.end(), packet.Payload + 1, packet.Payload + packet.PayloadSize);
+      if (spuBuffer_.size() < 2) continue;
+      const std::size_t unitSize = (static_cast<std::size_t>(spuBuffer_[0]) << 8) | spuBuffer_[1];
+      if (spuBuffer_.size() < unitSize) continue;
+      // When the next unit begins in this pack after the end of one begun in an earlier pack, the
+      // next run reads this pack again: it skips this unit's tail, which has no PTS.
+      const bool begunEarlier = result_.StartedInPreviousFile || result_.StartPosition < packOffset;
+      if (begunEarlier && UnitStartsInRest(walker, request_.SubStreamId))
+        result_.FilePosition = packOffset;
+      if (DecodingStarted) DecodingStarted();
+      TryToMakeBitmap();
+      spuBuffer_.clear();
+      return false;
     }
 
     if (stopped_) {
@@ -270,9 +249,8 @@ bool ExtractionRun::GetNextSubtitle() {
   }
 }
 
-void ExtractionRun::UpdatePTSTimeCode(const std::uint8_t* block, int length) {
-  if (length < PtsStart + 5 || !HasPts(block)) return;
-  result_.Time = PresentationTimeFromPts(ReadPts(block));
+void ExtractionRun::UpdatePTSTimeCode(const PesPacket& packet) {
+  if (packet.HasPts) result_.Time = PresentationTimeFromPts(packet.Pts);
 }
 
 bool ExtractionRun::TryToMakeBitmap() {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "extraction/PackWalker.h"
 #include "extraction/Subpicture.h"
 #include "extraction/SubpictureDecoder.h"
 #include "platform/UserInteraction.h"
@@ -53,7 +54,7 @@ class ExtractionRun {
   bool OpenVobFile(const std::string& fileName);
   void CloseVobFile();
   bool GetNextSubtitle();  // returns the end-of-file flag
-  void UpdatePTSTimeCode(const std::uint8_t* block, int length);
+  void UpdatePTSTimeCode(const PesPacket& packet);
   bool TryToMakeBitmap();
 
   void Begin(const SubpictureRequest& request);

@@ -22,13 +22,9 @@ std::uint32_t BigEndian32(const std::uint8_t* p) {
          (static_cast<std::uint32_t>(p[2]) << 8) | p[3];
 }
 
-bool StartCode(const std::uint8_t* p, std::uint8_t id) {
-  return p[0] == 0x00 && p[1] == 0x00 && p[2] == 0x01 && p[3] == id;
-}
-
-constexpr std::size_t PackHeaderSize = 14;
 // Bytes of the first file looked into for the origin.
 constexpr std::size_t OriginSearchBytes = 4u << 20;
+constexpr std::size_t PackSize = 2048;
 
 }  // namespace
 
@@ -70,17 +66,15 @@ std::int64_t TitleTimeline::TicksToMs(std::int64_t ticks) {
   return ticks >= 0 ? (ticks + 45) / 90 : -((-ticks + 45) / 90);
 }
 
-// Navigation pack: pack header, system header 00 00 01 BB (6 + its length bytes), then the PCI
-// packet 00 00 01 BF, 2-byte length, sub-stream byte 0x00, PCI data: nv_pck_lbn (4),
-// vobu_cat (2), reserved (2), vobu_uop_ctl (4), vobu_s_ptm (4), vobu_e_ptm (4), ...
-std::optional<VobuTimes> ReadNavigationPack(const std::uint8_t* pack, std::size_t length) {
-  std::size_t at = PackHeaderSize;
-  if (length < at + 6) return std::nullopt;
-  if (StartCode(pack + at, 0xBB))
-    at += 6 + ((static_cast<std::size_t>(pack[at + 4]) << 8) | pack[at + 5]);
-  const std::size_t pci = at + 7;
-  if (length < pci + 20 || !StartCode(pack + at, 0xBF) || pack[at + 6] != 0x00) return std::nullopt;
-  VobuTimes times{BigEndian32(pack + pci + 12), BigEndian32(pack + pci + 16)};
+// Navigation pack: pack header, system header, then the PCI packet 00 00 01 BF, 2-byte length,
+// sub-stream byte 0x00, PCI data: nv_pck_lbn (4), vobu_cat (2), reserved (2), vobu_uop_ctl (4),
+// vobu_s_ptm (4), vobu_e_ptm (4), ...; the DSI packet (sub-stream 0x01) follows.
+std::optional<VobuTimes> ReadPciTimes(const PesPacket& packet) {
+  constexpr std::size_t Pci = 1;
+  if (packet.StreamId != PackWalker::PrivateStream2 || packet.PayloadSize < Pci + 20 ||
+      packet.Payload[0] != 0x00)
+    return std::nullopt;
+  VobuTimes times{BigEndian32(packet.Payload + Pci + 12), BigEndian32(packet.Payload + Pci + 16)};
   if (times.Start == 0 && times.End == 0) return std::nullopt;
   return times;
 }
@@ -88,19 +82,19 @@ std::optional<VobuTimes> ReadNavigationPack(const std::uint8_t* pack, std::size_
 std::optional<std::uint64_t> ReadTitleOrigin(const std::string& firstFile) {
   std::FILE* file = std::fopen(firstFile.c_str(), "rb");
   if (file == nullptr) return std::nullopt;
-  std::vector<std::uint8_t> pack(2048);
+  std::vector<std::uint8_t> pack(PackSize);
   std::optional<std::uint64_t> origin;
   for (std::size_t read = 0; read < OriginSearchBytes && !origin; read += pack.size()) {
     if (std::fread(pack.data(), 1, pack.size(), file) != pack.size()) break;
-    if (!StartCode(pack.data(), 0xBA)) break;
-    if (const auto vobu = ReadNavigationPack(pack.data(), pack.size())) {
-      origin = vobu->Start;
-    } else if (StartCode(pack.data() + PackHeaderSize, 0xE0) && (pack[21] & 0x80) != 0) {
-      const std::uint8_t* p = pack.data() + 23;
-      origin = (static_cast<std::uint64_t>((p[0] >> 1) & 0x07) << 30) |
-               (static_cast<std::uint64_t>(p[1]) << 22) |
-               (static_cast<std::uint64_t>(p[2] >> 1) << 15) |
-               (static_cast<std::uint64_t>(p[3]) << 7) | static_cast<std::uint64_t>(p[4] >> 1);
+    PackWalker walker(pack.data(), pack.size());
+    if (!walker.IsPack()) break;
+    PesPacket packet;
+    while (!origin && walker.Next(packet)) {
+      if (const auto vobu = ReadPciTimes(packet)) {
+        origin = vobu->Start;
+      } else if (packet.StreamId == PackWalker::VideoStream && packet.HasPts) {
+        origin = packet.Pts;
+      }
     }
   }
   std::fclose(file);

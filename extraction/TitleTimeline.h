@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "extraction/PackWalker.h"
+
 namespace quelm {
 
 class TitleTimeline {
@@ -41,13 +43,13 @@ class TitleTimeline {
   std::uint64_t lastEndPts_ = 0;  // where the last VOBU seen ended
 };
 
-// The VOBU start and end PTS of a navigation pack (system header, then the PCI packet in
-// private stream 2); nothing for any other pack or a PCI that carries no times.
+// The VOBU start and end PTS of a navigation pack's PCI packet (private stream 2); nothing for
+// any other packet or a PCI that carries no times.
 struct VobuTimes {
   std::uint64_t Start = 0;
   std::uint64_t End = 0;
 };
-std::optional<VobuTimes> ReadNavigationPack(const std::uint8_t* pack, std::size_t length);
+std::optional<VobuTimes> ReadPciTimes(const PesPacket& packet);
 
 // The first frame of the title that `firstFile` begins: the first navigation pack's start time,
 // else the first video PTS, looked for in the file's first few megabytes.

@@ -30,36 +30,50 @@ for t in ("vob", "ifo", "bmp", "ini", "dictionary", "template", "records", "lang
     shutil.rmtree(os.path.join(out, t), ignore_errors=True)
 
 # vob: windows of 16 packs starting at subpicture packets (reader), and whole units (decoder).
-vobs = files("tests/data/vob/*/VIDEO_TS/*.VOB", "demo/VIDEO_TS/*.VOB")
+# Packets are found by start codes, as the reader finds them: in the remux copy some lie behind a
+# system header.
+vobs = files("tests/data/vob/remux/*.vob", "tests/data/vob/*/VIDEO_TS/*.VOB", "demo/VIDEO_TS/*.VOB")
+SEEDS = 56
+
+
+def private_stream_1(pack):
+    """Yields (pes header flags byte, header data length, body) of every private stream 1
+    packet of an MPEG-2 pack."""
+    pos = 14 + (pack[13] & 7)
+    while pos + 6 <= len(pack) and pack[pos:pos + 3] == b"\x00\x00\x01" and pack[pos + 3] >= 0xBB:
+        length = struct.unpack(">H", pack[pos + 4:pos + 6])[0]
+        body = pack[pos + 6:pos + 6 + length]
+        if pack[pos + 3] == 0xBD and len(body) > 3 and len(body) > 3 + body[2]:
+            yield body[1], body[2], body
+        pos += 6 + length
+
+
 count = 0
 for path in vobs:
     data = open(path, "rb").read()
     units = {}
     for at in range(0, len(data) - 2048 + 1, 2048):
-        pack = data[at:at + 2048]
-        if pack[14:18] != b"\x00\x00\x01\xbd":
-            continue
-        header_len = pack[22]
-        sub = pack[23 + header_len]
-        if not 0x20 <= sub <= 0x3F:
-            continue
-        has_pts = (pack[21] & 0x80) != 0
-        payload = pack[24 + header_len:20 + struct.unpack(">H", pack[18:20])[0]]
-        if has_pts:
-            units[sub] = bytearray(payload)
-        elif sub in units:
-            units[sub] += payload
-        unit = units.get(sub)
-        if unit is not None and len(unit) >= 2 and len(unit) >= struct.unpack(">H", unit[:2])[0]:
-            if count < 40:
-                put("vob", "unit_%02d" % count, bytes([0x80 | (sub - 0x20), 0, 0, 0]) + bytes(unit))
-            units.pop(sub)
-        if has_pts and count < 40:
-            start = max(0, at - 2 * 2048)
-            put("vob", "packs_%02d" % count,
-                bytes([sub - 0x20, count % 2, (at - start) & 0xFF, ((at - start) >> 8) & 0xFF]) +
-                data[start:start + 16 * 2048])
-            count += 1
+        for flags, header_len, body in private_stream_1(data[at:at + 2048]):
+            sub = body[3 + header_len]
+            if not 0x20 <= sub <= 0x3F:
+                continue
+            has_pts = (flags & 0x80) != 0
+            payload = body[4 + header_len:]
+            if has_pts:
+                units[sub] = bytearray(payload)
+            elif sub in units:
+                units[sub] += payload
+            unit = units.get(sub)
+            if unit is not None and len(unit) >= 2 and len(unit) >= struct.unpack(">H", unit[:2])[0]:
+                if count < SEEDS:
+                    put("vob", "unit_%02d" % count, bytes([0x80 | (sub - 0x20), 0, 0, 0]) + bytes(unit))
+                units.pop(sub)
+            if has_pts and count < SEEDS:
+                start = max(0, at - 2 * 2048)
+                put("vob", "packs_%02d" % count,
+                    bytes([sub - 0x20, count % 2, (at - start) & 0xFF, ((at - start) >> 8) & 0xFF]) +
+                    data[start:start + 16 * 2048])
+                count += 1
 
 for path in files("tests/data/**/*.IFO", "tests/data/**/*.BUP", "tests/data/ifo/malformed/*"):
     put("ifo", os.path.relpath(path, src).replace("/", "_"), open(path, "rb").read())

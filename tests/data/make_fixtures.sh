@@ -2,7 +2,7 @@
 # Makes the DVD title sets under tests/data/vob/ and demo/ with ffmpeg and dvdauthor, and the
 # independent decodings the tests compare with (spuunmux PNG + XML, vobunits.py unit lists).
 # Run from anywhere; needs ffmpeg, dvdauthor (spumux, spuunmux), python3 and fonts-dejavu-core.
-#   bash tests/data/make_fixtures.sh [basic] [multifile] [demo]   (no names: all three)
+#   bash tests/data/make_fixtures.sh [basic] [multifile] [demo] [remux]   (no names: all four)
 # The outputs are committed; CI does not run this.
 set -euo pipefail
 
@@ -14,7 +14,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 sets=("$@")
-[ ${#sets[@]} -gt 0 ] || sets=(basic multifile demo)
+[ ${#sets[@]} -gt 0 ] || sets=(basic multifile demo remux)
 wanted() { [[ " ${sets[*]} " == *" $1 "* ]]; }
 
 for tool in ffmpeg spumux spuunmux dvdauthor python3; do
@@ -146,6 +146,23 @@ rm -rf "$root/demo/VIDEO_TS"
 mkdir -p "$root/demo"
 mv "$work/demodvd/VIDEO_TS" "$root/demo/VIDEO_TS"
 reference "$vobdata/demo" "$root/demo/VIDEO_TS/VTS_01_1.VOB"
+fi
+
+# remux: part of the multifile title (video and both subtitle streams) copied by ffmpeg into a
+# plain MPEG-2 program stream. ffmpeg puts a system header into every 40th pack, in front of
+# whatever packet falls there, and ends short packets with a padding packet; the script fails
+# unless a subtitle packet, one of them continuing a unit, lies behind such a header.
+if wanted remux; then
+multi=$vobdata/multifile/VIDEO_TS
+rm -f "$vobdata/remux/remux.vob"
+mkdir -p "$vobdata/remux"
+ffmpeg -hide_banner -loglevel error -y -ss 5 \
+  -i "concat:$multi/VTS_01_1.VOB|$multi/VTS_01_2.VOB|$multi/VTS_01_3.VOB" \
+  -map 0:v -map 0:s -t 16 -c copy -fflags +bitexact -f vob "$vobdata/remux/remux.vob"
+moved=$(python3 "$vobdata/vobunits.py" --stream 0 --moved "$vobdata/remux/remux.vob")
+[[ "$moved" == *continuation* ]] \
+  || { echo "remux: no continuation packet behind a system header" >&2; exit 1; }
+reference "$vobdata/remux" "$vobdata/remux/remux.vob"
 fi
 
 echo "fixtures written:"

@@ -178,6 +178,74 @@ TEST_F(ExtractionRunTest, PaddingAfterThePayloadIsNeverInterpreted) {
   EXPECT_EQ(result.SubTitle, Painted(codes));
 }
 
+TEST_F(ExtractionRunTest, PacketsAreFoundWhereverTheirPackHoldsThem) {
+  // Pack A: MPEG-2 pack header with 3 stuffing bytes, an AC-3 packet, the head of unit 1,
+  // padding. Pack B: MPEG-1 pack header, the tail of unit 1 and all of unit 2 as MPEG-1 packets,
+  // the last with length 0, which runs to the end of the pack.
+  const Bitmap first = Codes(120, 32, 40);
+  const Bitmap second = Codes(12, 4, 41);
+  const std::vector<std::uint8_t> unit1 = test::EncodeUnit(first);
+  const std::vector<std::uint8_t> unit2 = test::EncodeUnit(second);
+  constexpr std::size_t Head = 1000;
+  ASSERT_GT(unit1.size(), Head);
+  ASSERT_LT(unit1.size() - Head + unit2.size(), 1900u);
+  const auto pts = [](std::uint64_t value) -> std::vector<std::uint8_t> {
+    return {static_cast<std::uint8_t>(0x21 | ((value >> 29) & 0x0E)),
+            static_cast<std::uint8_t>(value >> 22), static_cast<std::uint8_t>((value >> 14) | 1),
+            static_cast<std::uint8_t>(value >> 7), static_cast<std::uint8_t>((value << 1) | 1)};
+  };
+  std::vector<std::uint8_t> pack;
+  const auto packet = [&pack](std::uint8_t id, std::vector<std::uint8_t> header,
+                              const std::uint8_t* data, std::size_t size, bool lengthZero = false) {
+    const std::size_t length = lengthZero ? 0 : header.size() + size;
+    pack.insert(pack.end(), {0x00, 0x00, 0x01, id, static_cast<std::uint8_t>(length >> 8),
+                             static_cast<std::uint8_t>(length)});
+    pack.insert(pack.end(), header.begin(), header.end());
+    pack.insert(pack.end(), data, data + size);
+  };
+  test::PackWriter writer;
+
+  pack = {0x00, 0x00, 0x01, 0xBA, 0x44, 0x00, 0x04, 0x00, 0x04,
+          0x01, 0x01, 0x89, 0xC3, 0xFB, 0xFF, 0xFF, 0xFF};
+  const std::vector<std::uint8_t> ac3(40, 0x0B);
+  std::vector<std::uint8_t> header = {0x81, 0x80, 0x05};
+  for (const std::uint8_t b : pts(2 * Second)) header.push_back(b);
+  header.push_back(0x80);
+  packet(0xBD, header, ac3.data(), ac3.size());
+  header = {0x81, 0x80, 0x05};
+  for (const std::uint8_t b : pts(3 * Second)) header.push_back(b);
+  header.push_back(0x20);
+  packet(0xBD, header, unit1.data(), Head);
+  std::vector<std::uint8_t> fill(2048 - pack.size() - 6, 0xFF);
+  packet(0xBE, {}, fill.data(), fill.size());
+  writer.AddRaw(pack);
+
+  pack = {0x00, 0x00, 0x01, 0xBA, 0x21, 0x00, 0x01, 0x00, 0x01, 0x80, 0x00, 0x01};
+  packet(0xBD, {0xFF, 0xFF, 0x0F, 0x20}, unit1.data() + Head, unit1.size() - Head);
+  header = pts(4 * Second);
+  header.push_back(0x20);
+  packet(0xBD, header, unit2.data(), unit2.size(), true);
+  pack.resize(2048, 0xFF);
+  writer.AddRaw(pack);
+  const std::string path = Write("layouts.vob", writer);
+
+  ExtractionRun run(ui_);
+  SubpictureResult result = run.Run(Request(path));
+  EXPECT_FALSE(result.EndOfFile);
+  EXPECT_EQ(result.StartPosition, 0);
+  EXPECT_EQ(result.UnitPts, 3 * Second);
+  EXPECT_EQ(result.SubTitle, Painted(first));
+  // Unit 2 begins in the pack unit 1 ends in: the next run reads that pack again.
+  EXPECT_EQ(result.FilePosition, 2048);
+  result = run.Run(Request(path, result.FilePosition));
+  EXPECT_FALSE(result.EndOfFile);
+  EXPECT_EQ(result.StartPosition, 2048);
+  EXPECT_EQ(result.UnitPts, 4 * Second);
+  EXPECT_EQ(result.SubTitle, Painted(second));
+  EXPECT_EQ(result.FilePosition, 4096);
+  EXPECT_TRUE(ui_.Texts.empty());
+}
+
 TEST_F(ExtractionRunTest, TimesOfADayAndMoreAreNotWrapped) {
   EXPECT_EQ(PresentationTimeFromPts(3725 * Second), (PresentationTime{1, 2, 5}));
   EXPECT_EQ(PresentationTimeFromPts(3725 * Second + 89999), (PresentationTime{1, 2, 5}));

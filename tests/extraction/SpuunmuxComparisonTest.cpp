@@ -1,5 +1,6 @@
-// Compares every subtitle the extraction core finds in the dvdauthor-made title sets with
-// spuunmux's decoding of the same units (PNG per unit) and with the unit list of vobunits.py.
+// Compares every subtitle the extraction core finds in the dvdauthor-made title sets, and in
+// ffmpeg's copy of one of them, with spuunmux's decoding of the same units (PNG per unit) and
+// with the unit list of vobunits.py.
 #include <gtest/gtest.h>
 
 #if __has_include(<QImage>)
@@ -58,6 +59,8 @@ std::vector<TitleSet> AllSets() {
        VobData + "multifile/VIDEO_TS/",
        {"VTS_01_1.VOB", "VTS_01_2.VOB", "VTS_01_3.VOB"}},
       {"demo", VobData + "demo/", DemoDir, {"VTS_01_1.VOB"}},
+      // ffmpeg's copy of part of multifile: subtitle packets behind system headers.
+      {"remux", VobData + "remux/", VobData + "remux/", {"remux.vob"}},
   };
 }
 
@@ -229,7 +232,7 @@ TEST_P(SpuunmuxComparison, EverySubtitleMatchesSpuunmuxAndTheUnitList) {
   const std::string dir = set.RefDir + "spuunmux/s" + std::to_string(stream) + "/";
   const auto units = ReadUnits(set, stream);
   const auto images = ReadSpuunmuxImages(dir);
-  ASSERT_GE(units.size(), 8u) << set.Name;
+  ASSERT_GE(units.size(), 6u) << set.Name;
   ASSERT_EQ(images.size(), units.size()) << set.Name;
 
   const auto found = Walk(Paths(set), stream, 1);
@@ -292,7 +295,7 @@ TEST_P(SpuunmuxComparison, InterlaceStepsDrawEveryStepthLineOfSpuunmuxsPicture) 
 }
 
 INSTANTIATE_TEST_SUITE_P(TitleSets, SpuunmuxComparison,
-                         ::testing::Combine(::testing::Values(0, 1, 2), ::testing::Values(0, 1)),
+                         ::testing::Combine(::testing::Values(0, 1, 2, 3), ::testing::Values(0, 1)),
                          [](const ::testing::TestParamInfo<std::tuple<int, int>>& param) {
                            return AllSets()[std::get<0>(param.param)].Name + "_s" +
                                   std::to_string(std::get<1>(param.param));

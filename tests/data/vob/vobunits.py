@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Independent reference reader for the VOB fixtures: lists the subpicture units of one
-sub-stream (pack offset of the first packet, its PTS, display size, palette indices, contrast) and proposes
-cut points for splitting a title VOB inside multi-packet units.
+sub-stream (pack offset of the first packet, its PTS, display size, palette indices, contrast), proposes
+cut points for splitting a title VOB inside multi-packet units, and lists the packets that do not
+start right after their pack header.
 
 Reads the files as one concatenated program stream, honouring PES packet lengths and the pack
 header's stuffing length. Not part of the product; used by make_fixtures.sh.
@@ -14,8 +15,8 @@ PACK = 2048
 
 
 def packets(paths):
-    """Yields (file index, offset in file, pes header bytes, payload) for every private
-    stream 1 packet."""
+    """Yields (file index, offset in file, place in the pack, pes header bytes, payload) for
+    every private stream 1 packet."""
     for index, path in enumerate(paths):
         data = open(path, 'rb').read()
         if len(data) % PACK:
@@ -31,7 +32,7 @@ def packets(paths):
                 body = pack[pos + 6:pos + 6 + length]
                 if sid == 0xBD:
                     header_len = body[2]
-                    yield index, offset, body[:3 + header_len], body[3 + header_len:]
+                    yield index, offset, pos, body[:3 + header_len], body[3 + header_len:]
                 pos += 6 + length
 
 
@@ -72,7 +73,7 @@ def first_sequence(unit):
 def units(paths, stream):
     """Yields dicts: file, offset, pts, width, height, packs (list of (file, offset))."""
     current = None
-    for index, offset, header, payload in packets(paths):
+    for index, offset, _, header, payload in packets(paths):
         if not payload or payload[0] != 0x20 + stream:
             continue
         data = payload[1:]
@@ -101,9 +102,19 @@ def main():
     parser.add_argument('--stream', type=int, default=0)
     parser.add_argument('--multi-pack', action='store_true',
                         help='list the pack offsets of units carried in three or more packets')
+    parser.add_argument('--moved', action='store_true',
+                        help='list the packets of the sub-stream that lie elsewhere than at '
+                        'byte 14 of their pack (behind a system header, another packet or '
+                        'pack header stuffing)')
     parser.add_argument('files', nargs='+')
     args = parser.parse_args()
     names = [os.path.basename(p) for p in args.files]
+    if args.moved:
+        for index, offset, pos, header, payload in packets(args.files):
+            if pos != 14 and payload and payload[0] == 0x20 + args.stream:
+                kind = 'first' if pts_of(header) is not None else 'continuation'
+                print(f'{names[index]} {offset} {pos} {kind}')
+        return
     if args.multi_pack:
         for u in units(args.files, args.stream):
             if len(u['packs']) >= 3:

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/ByteReader.h"
+
 namespace quelm {
 
 namespace {
@@ -17,13 +19,8 @@ std::int64_t PtsDifference(std::uint64_t a, std::uint64_t b) {
              : static_cast<std::int64_t>(forward);
 }
 
-std::uint32_t BigEndian32(const std::uint8_t* p) {
-  return (static_cast<std::uint32_t>(p[0]) << 24) | (static_cast<std::uint32_t>(p[1]) << 16) |
-         (static_cast<std::uint32_t>(p[2]) << 8) | p[3];
-}
-
-bool StartCode(const std::uint8_t* p, std::uint8_t id) {
-  return p[0] == 0x00 && p[1] == 0x00 && p[2] == 0x01 && p[3] == id;
+bool StartCode(const ByteReader& in, std::size_t at, std::uint8_t id) {
+  return in.Be32(at) == (0x00000100u | id);
 }
 
 constexpr std::size_t PackHeaderSize = 14;
@@ -74,15 +71,15 @@ std::int64_t TitleTimeline::TicksToMs(std::int64_t ticks) {
 // packet 00 00 01 BF, 2-byte length, sub-stream byte 0x00, PCI data: nv_pck_lbn (4),
 // vobu_cat (2), reserved (2), vobu_uop_ctl (4), vobu_s_ptm (4), vobu_e_ptm (4), ...
 std::optional<VobuTimes> ReadNavigationPack(const std::uint8_t* pack, std::size_t length) {
+  const ByteReader in(pack, length);
   std::size_t at = PackHeaderSize;
-  if (length < at + 6) return std::nullopt;
-  if (StartCode(pack + at, 0xBB))
-    at += 6 + ((static_cast<std::size_t>(pack[at + 4]) << 8) | pack[at + 5]);
+  if (StartCode(in, at, 0xBB)) at += 6 + in.Be16(at + 4).value_or(0);
+  if (!StartCode(in, at, 0xBF) || in.U8(at + 6) != 0x00) return std::nullopt;
   const std::size_t pci = at + 7;
-  if (length < pci + 20 || !StartCode(pack + at, 0xBF) || pack[at + 6] != 0x00) return std::nullopt;
-  VobuTimes times{BigEndian32(pack + pci + 12), BigEndian32(pack + pci + 16)};
-  if (times.Start == 0 && times.End == 0) return std::nullopt;
-  return times;
+  const auto start = in.Be32(pci + 12);
+  const auto end = in.Be32(pci + 16);
+  if (!start || !end || (*start == 0 && *end == 0)) return std::nullopt;
+  return VobuTimes{*start, *end};
 }
 
 std::optional<std::uint64_t> ReadTitleOrigin(const std::string& firstFile) {
@@ -92,15 +89,17 @@ std::optional<std::uint64_t> ReadTitleOrigin(const std::string& firstFile) {
   std::optional<std::uint64_t> origin;
   for (std::size_t read = 0; read < OriginSearchBytes && !origin; read += pack.size()) {
     if (std::fread(pack.data(), 1, pack.size(), file) != pack.size()) break;
-    if (!StartCode(pack.data(), 0xBA)) break;
+    const ByteReader in(pack.data(), pack.size());
+    if (!StartCode(in, 0, 0xBA)) break;
     if (const auto vobu = ReadNavigationPack(pack.data(), pack.size())) {
       origin = vobu->Start;
-    } else if (StartCode(pack.data() + PackHeaderSize, 0xE0) && (pack[21] & 0x80) != 0) {
-      const std::uint8_t* p = pack.data() + 23;
-      origin = (static_cast<std::uint64_t>((p[0] >> 1) & 0x07) << 30) |
-               (static_cast<std::uint64_t>(p[1]) << 22) |
-               (static_cast<std::uint64_t>(p[2] >> 1) << 15) |
-               (static_cast<std::uint64_t>(p[3]) << 7) | static_cast<std::uint64_t>(p[4] >> 1);
+    } else if (StartCode(in, PackHeaderSize, 0xE0) && (*in.U8(21) & 0x80) != 0) {
+      // The 33-bit PTS in five bytes, its bits 32..30, 29..15 and 14..0 each followed by a
+      // marker bit.
+      const std::uint64_t high = *in.U8(23);
+      const std::uint64_t middle = *in.Be16(24);
+      const std::uint64_t low = *in.Be16(26);
+      origin = (((high >> 1) & 0x07) << 30) | ((middle >> 1) << 15) | (low >> 1);
     }
   }
   std::fclose(file);

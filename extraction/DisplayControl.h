@@ -18,9 +18,8 @@ struct DisplayControl {
   bool Forced = false;  // the display was started by 0x00, forced start of display
 };
 
-// Walks the control sequences from ControlOffset along their next-sequence offsets. Each
-// sequence must lie after the one before, so a chain that points back ends there; a damaged
-// command ends the walk with what was found so far.
+// The display part of ReadControlTable: a damaged command ends the walk with what was found
+// so far.
 DisplayControl ReadDisplayControl(std::span<const std::uint8_t> unit);
 
 }  // namespace quelm

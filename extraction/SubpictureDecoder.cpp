@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "extraction/ControlTable.h"
+
 namespace quelm {
 
 namespace {
@@ -12,20 +14,19 @@ namespace {
 constexpr auto PumpInterval = std::chrono::milliseconds(4);
 constexpr int CodesPerClockCheck = 64;
 
-int BigEndian16(std::span<const std::uint8_t> data, std::size_t at) {
-  return (data[at] << 8) | data[at + 1];
-}
-
 }  // namespace
 
 inline int SubpictureDecoder::GetByte() {
   int& offset = fieldOffsets_[currentField_];
-  if (offset < 0 || static_cast<std::size_t>(offset) >= unit_.size()) {
+  // A negative offset turns huge and reads nothing.
+  const std::size_t at = static_cast<std::size_t>(offset);
+  if (!unit_.Has(at, 1)) {
     dataExhausted_ = true;
     return 0;
   }
+  ++offset;
   ++progress_;
-  return unit_[static_cast<std::size_t>(offset++)];
+  return *unit_.U8(at);
 }
 
 inline int SubpictureDecoder::GetNibble() {
@@ -38,14 +39,11 @@ inline int SubpictureDecoder::GetNibble() {
   return currentByte_ & 0x0F;
 }
 
-// Unit layout (offsets from its start, big-endian):
-//   0..1 UnitSize, 2..3 ControlOffset, 4.. pixel data of both fields,
-//   ControlOffset.. control sequences: 2-byte delay, 2-byte next offset, commands up to 0xFF.
-// Commands are read linearly from ControlOffset + 4; the header of every later sequence is
-// skipped as part of 0xFF. Each command moves the position forward, so the walk always ends.
+// Unit layout (offsets from its start, big-endian): 0..1 UnitSize, 2..3 ControlOffset,
+// 4.. pixel data of both fields, ControlOffset.. the control table.
 bool SubpictureDecoder::TryToMakeBitmap(std::span<const std::uint8_t> unit, int interlaceStep,
                                         const std::array<Color, 4>& bitmapColors, Bitmap& bitmap) {
-  unit_ = unit;
+  unit_ = ByteReader(unit);
   bitmap_ = &bitmap;
   bitmap = Bitmap();
   // Pixel code 1 takes colour entry 2 and code 2 entry 1; entry 4 is the row-end fill.
@@ -55,51 +53,16 @@ bool SubpictureDecoder::TryToMakeBitmap(std::span<const std::uint8_t> unit, int 
   fieldOffsets_ = {0, 0};
   controlOffset_ = 0;
 
-  const std::size_t length = unit.size();
-  if (length < 4) return true;  // no table at all: no display area, empty bitmap
-  const std::size_t unitSize = std::min<std::size_t>(BigEndian16(unit, 0), length);
-  controlOffset_ = BigEndian16(unit, 2);
-
-  int width = 0;
-  int height = 0;
-  std::size_t i = static_cast<std::size_t>(controlOffset_) + 4;
-  while (i < unitSize) {
-    const int command = unit[i];
-    // 0x00 is the forced start of display; it draws the same as 0x01.
-    if (command == 0x00 || command == 0x01 || command == 0x02) {
-      i += 1;
-    } else if (command == 0x03 || command == 0x04) {
-      i += 3;  // palette and contrast: the drawing uses the caller's colours
-    } else if (command == 0x05) {
-      if (i + 6 >= length) break;  // parameters cut off: the table ends here
-      const int p1 = unit[i + 1], p2 = unit[i + 2], p3 = unit[i + 3];
-      const int p4 = unit[i + 4], p5 = unit[i + 5], p6 = unit[i + 6];
-      const int x1 = p1 * 16 + (p2 >> 4);
-      const int x2 = (p2 & 0x0F) * 256 + p3;
-      const int y1 = p4 * 16 + (p5 >> 4);
-      const int y2 = (p5 & 0x0F) * 256 + p6;
-      width = x2 - x1 + 1;
-      height = y2 - y1 + 1;
-      i += 7;
-    } else if (command == 0x06) {
-      if (i + 4 >= length) break;
-      fieldOffsets_[0] = BigEndian16(unit, i + 1);
-      fieldOffsets_[1] = BigEndian16(unit, i + 3);
-      i += 5;
-    } else if (command == 0x07) {
-      // Colour and contrast changes within the area: skipped by their own length, which counts
-      // its two bytes; a length below that would not move on and ends the table.
-      if (i + 2 >= length) break;
-      const std::size_t size = static_cast<std::size_t>(BigEndian16(unit, i + 1));
-      if (size < 2) break;
-      i += 1 + size;
-    } else if (command == 0xFF) {
-      i += 5;
-    } else {
-      ui_.ShowMessage(MessageKind::Error, InvalidSequenceMessage);
-      if (width > 0 && height > 0) bitmap = Bitmap(width, height, codeColors_[0]);
-      return false;
-    }
+  if (unit.size() < 4) return true;  // no table at all: no display area, empty bitmap
+  const ControlTable table = ReadControlTable(unit);
+  controlOffset_ = table.ControlOffset;
+  fieldOffsets_ = table.FieldOffsets;
+  const int width = table.Width;
+  const int height = table.Height;
+  if (table.InvalidCommand) {
+    ui_.ShowMessage(MessageKind::Error, InvalidSequenceMessage);
+    if (width > 0 && height > 0) bitmap = Bitmap(width, height, codeColors_[0]);
+    return false;
   }
 
   progress_ = 0;

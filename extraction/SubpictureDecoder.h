@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/Bitmap.h"
+#include "platform/ByteReader.h"
 #include "platform/UserInteraction.h"
 
 namespace quelm {
@@ -44,7 +45,7 @@ class SubpictureDecoder {
 
   UserInteraction& ui_;
   // Per-unit state; see the .cpp for the meaning of each.
-  std::span<const std::uint8_t> unit_;
+  ByteReader unit_;
   Bitmap* bitmap_ = nullptr;
   std::array<Color, 5> codeColors_{};
   int controlOffset_ = 0;

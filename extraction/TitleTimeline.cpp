@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/ByteReader.h"
+
 namespace quelm {
 
 namespace {
@@ -15,11 +17,6 @@ std::int64_t PtsDifference(std::uint64_t a, std::uint64_t b) {
              ? static_cast<std::int64_t>(forward) -
                    static_cast<std::int64_t>(TitleTimeline::PtsModulus)
              : static_cast<std::int64_t>(forward);
-}
-
-std::uint32_t BigEndian32(const std::uint8_t* p) {
-  return (static_cast<std::uint32_t>(p[0]) << 24) | (static_cast<std::uint32_t>(p[1]) << 16) |
-         (static_cast<std::uint32_t>(p[2]) << 8) | p[3];
 }
 
 // Bytes of the first file looked into for the origin.
@@ -71,12 +68,12 @@ std::int64_t TitleTimeline::TicksToMs(std::int64_t ticks) {
 // vobu_s_ptm (4), vobu_e_ptm (4), ...; the DSI packet (sub-stream 0x01) follows.
 std::optional<VobuTimes> ReadPciTimes(const PesPacket& packet) {
   constexpr std::size_t Pci = 1;
-  if (packet.StreamId != PackWalker::PrivateStream2 || packet.PayloadSize < Pci + 20 ||
-      packet.Payload[0] != 0x00)
-    return std::nullopt;
-  VobuTimes times{BigEndian32(packet.Payload + Pci + 12), BigEndian32(packet.Payload + Pci + 16)};
-  if (times.Start == 0 && times.End == 0) return std::nullopt;
-  return times;
+  if (packet.StreamId != PackWalker::PrivateStream2) return std::nullopt;
+  const ByteReader in(packet.Payload, packet.PayloadSize);
+  const auto start = in.Be32(Pci + 12);
+  const auto end = in.Be32(Pci + 16);
+  if (in.U8(0) != 0x00 || !start || !end || (*start == 0 && *end == 0)) return std::nullopt;
+  return VobuTimes{*start, *end};
 }
 
 std::optional<std::uint64_t> ReadTitleOrigin(const std::string& firstFile) {

@@ -8,6 +8,7 @@
 #include <limits>
 #include <vector>
 
+#include "platform/ByteReader.h"
 #include "platform/FileIo.h"
 
 namespace quelm {
@@ -16,21 +17,6 @@ namespace {
 
 // A 16384 x 16384 picture at 32 bits is 1 GiB; nothing legitimate comes near it.
 constexpr std::size_t MaxBmpFileBytes = std::size_t{1} << 30;
-
-class ByteReader {
- public:
-  ByteReader(const unsigned char* data, std::size_t size) : data_(data), size_(size) {}
-  bool Has(std::size_t offset, std::size_t n) const { return offset <= size_ && n <= size_ - offset; }
-  std::uint32_t U8(std::size_t o) const { return data_[o]; }
-  std::uint32_t U16(std::size_t o) const { return U8(o) | (U8(o + 1) << 8); }
-  std::uint32_t U32(std::size_t o) const { return U16(o) | (U16(o + 2) << 16); }
-  std::int32_t S32(std::size_t o) const { return static_cast<std::int32_t>(U32(o)); }
-  std::size_t Size() const { return size_; }
-
- private:
-  const unsigned char* data_;
-  std::size_t size_;
-};
 
 BmpReadResult Fail(const std::string& name, const std::string& fault) {
   return {Bitmap(), Status::Failure(name + ": " + fault)};
@@ -71,11 +57,13 @@ int SquaredDistance(Color a, Color b) {
 BmpReadResult ReadBmpFromMemory(const unsigned char* data, std::size_t size,
                                 const std::string& nameForMessages) {
   const std::string& name = nameForMessages;
+  // Every read below lies inside a range checked by Has() before it.
   const ByteReader in(data, size);
   if (!in.Has(0, 18)) return Fail(name, "file too short for a BMP header");
-  if (in.U8(0) != 'B' || in.U8(1) != 'M') return Fail(name, "not a BMP file (no \"BM\" signature)");
-  const std::uint32_t pixelOffset = in.U32(10);
-  const std::uint32_t infoSize = in.U32(14);
+  if (*in.U8(0) != 'B' || *in.U8(1) != 'M')
+    return Fail(name, "not a BMP file (no \"BM\" signature)");
+  const std::uint32_t pixelOffset = *in.Le32(10);
+  const std::uint32_t infoSize = *in.Le32(14);
   const bool core = infoSize == 12;
   if (!core && (infoSize < 40 || infoSize > 1024))
     return Fail(name, "unsupported info header size " + std::to_string(infoSize));
@@ -84,17 +72,17 @@ BmpReadResult ReadBmpFromMemory(const unsigned char* data, std::size_t size,
   std::int64_t width = 0, height = 0;
   std::uint32_t planes = 0, bits = 0, compression = 0, coloursUsed = 0;
   if (core) {
-    width = in.U16(18);
-    height = in.U16(20);
-    planes = in.U16(22);
-    bits = in.U16(24);
+    width = *in.Le16(18);
+    height = *in.Le16(20);
+    planes = *in.Le16(22);
+    bits = *in.Le16(24);
   } else {
-    width = in.S32(18);
-    height = in.S32(22);
-    planes = in.U16(26);
-    bits = in.U16(28);
-    compression = in.U32(30);
-    coloursUsed = in.U32(46);
+    width = static_cast<std::int32_t>(*in.Le32(18));
+    height = static_cast<std::int32_t>(*in.Le32(22));
+    planes = *in.Le16(26);
+    bits = *in.Le16(28);
+    compression = *in.Le32(30);
+    coloursUsed = *in.Le32(46);
   }
   const bool topDown = height < 0;
   if (topDown) height = -height;
@@ -114,9 +102,9 @@ BmpReadResult ReadBmpFromMemory(const unsigned char* data, std::size_t size,
     std::size_t maskOffset = 14 + 40;
     if (infoSize == 40) paletteOffset += 12;
     if (!in.Has(maskOffset, 12)) return Fail(name, "colour masks run past the end of the file");
-    redMask = in.U32(maskOffset);
-    greenMask = in.U32(maskOffset + 4);
-    blueMask = in.U32(maskOffset + 8);
+    redMask = *in.Le32(maskOffset);
+    greenMask = *in.Le32(maskOffset + 4);
+    blueMask = *in.Le32(maskOffset + 8);
     for (std::uint32_t m : {redMask, greenMask, blueMask}) {
       const int shift = MaskShift(m);
       if (shift > 24 || (m >> shift) != 0xFF) return Fail(name, "unsupported colour masks");
@@ -140,8 +128,8 @@ BmpReadResult ReadBmpFromMemory(const unsigned char* data, std::size_t size,
       return Fail(name, "pixel data offset " + std::to_string(pixelOffset) + " overlaps the palette");
     for (std::uint32_t i = 0; i < entries; ++i) {
       const std::size_t o = paletteOffset + i * entrySize;
-      palette.push_back(RgbToColor(static_cast<int>(in.U8(o + 2)), static_cast<int>(in.U8(o + 1)),
-                                   static_cast<int>(in.U8(o))));
+      palette.push_back(RgbToColor(static_cast<int>(*in.U8(o + 2)), static_cast<int>(*in.U8(o + 1)),
+                                   static_cast<int>(*in.U8(o))));
     }
   } else if (pixelOffset < paletteOffset) {
     return Fail(name, "pixel data offset " + std::to_string(pixelOffset) + " overlaps the header");
@@ -158,7 +146,7 @@ BmpReadResult ReadBmpFromMemory(const unsigned char* data, std::size_t size,
   const int w = static_cast<int>(width);
   for (std::size_t row = 0; row < rows; ++row) {
     const std::size_t y = topDown ? row : rows - 1 - row;
-    const unsigned char* src = data + pixelOffset + row * stride;
+    const unsigned char* src = in.Bytes().data() + pixelOffset + row * stride;
     Color* dst = image.Row(static_cast<int>(y));
     for (int x = 0; x < w; ++x) {
       std::uint32_t index = 0;

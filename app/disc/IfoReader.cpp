@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "app/disc/LanguageTable.h"
+#include "platform/ByteReader.h"
 
 namespace quelm {
 
@@ -32,25 +33,6 @@ constexpr std::size_t CellEntrySize = 24;
 constexpr std::size_t ChapterBytes = 4 * 1024 * 1024;
 
 const char* const Damaged = "IFO is damaged: ";
-
-class ByteView {
- public:
-  explicit ByteView(const std::string& bytes) : bytes_(bytes) {}
-  bool Has(std::size_t offset, std::size_t count) const {
-    return offset <= bytes_.size() && count <= bytes_.size() - offset;
-  }
-  std::optional<std::uint32_t> Read(std::size_t offset, std::size_t count) const {
-    if (!Has(offset, count)) return std::nullopt;
-    std::uint32_t value = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-      value = (value << 8) | static_cast<unsigned char>(bytes_[offset + i]);
-    }
-    return value;
-  }
-
- private:
-  const std::string& bytes_;
-};
 
 // The first `maxBytes` of the file; nullopt when it cannot be opened or read.
 std::optional<std::string> ReadPrefix(const std::string& path, std::size_t maxBytes) {
@@ -83,8 +65,8 @@ int IfoReader::ReadLanguages() {
     languageFaults_.push_back(std::string(Damaged) + "the file cannot be read");
     return 0;
   }
-  const ByteView view(*bytes);
-  const std::optional<std::uint32_t> count = view.Read(StreamCountOffset, 1);
+  const ByteReader view(bytes->data(), bytes->size());
+  const auto count = view.U8(StreamCountOffset);
   if (!count) {
     languageFaults_.push_back(std::string(Damaged) + "it ends before the subpicture stream count");
     return 0;
@@ -102,8 +84,8 @@ int IfoReader::ReadLanguages() {
       break;
     }
     StreamAttribute stream;
-    stream.LanguageCode = static_cast<std::uint16_t>(*view.Read(entry + 2, 2));
-    stream.CodeExtension = static_cast<std::uint8_t>(*view.Read(entry + 5, 1));
+    stream.LanguageCode = *view.Be16(entry + 2);
+    stream.CodeExtension = *view.U8(entry + 5);
     streams_.push_back(stream);
   }
   return StreamCount();
@@ -117,21 +99,21 @@ int IfoReader::ReadChapters() {
     chapterFaults_.push_back(std::string(Damaged) + "the file cannot be read");
     return 0;
   }
-  const ByteView view(*bytes);
+  const ByteReader view(bytes->data(), bytes->size());
   auto fault = [this](const char* what) {
     chapterFaults_.push_back(std::string(Damaged) + what);
     return 0;
   };
   // The table's place comes from its pointer; a zero pointer (which would name the header
   // itself) falls back to sector 2, where authoring tools put it.
-  const std::optional<std::uint32_t> sector = view.Read(PgciSectorOffset, 4);
+  const auto sector = view.Be32(PgciSectorOffset);
   if (!sector) return fault("it ends before the program chain table pointer");
   const std::size_t table = *sector == 0 ? DefaultPgciOffset : std::size_t{*sector} * 2048;
-  const std::optional<std::uint32_t> pgcOffset = view.Read(table + 0x0C, 4);
+  const auto pgcOffset = view.Be32(table + 0x0C);
   if (!pgcOffset) return fault("the program chain table lies outside the file");
   const std::size_t pgc = table + *pgcOffset;
-  const std::optional<std::uint32_t> programs = view.Read(pgc + 2, 1);
-  const std::optional<std::uint32_t> cellTable = view.Read(pgc + 0xE8, 2);
+  const auto programs = view.U8(pgc + 2);
+  const auto cellTable = view.Be16(pgc + 0xE8);
   if (!programs || !cellTable) return fault("the first program chain lies outside the file");
   for (std::size_t k = 0; k < *programs; ++k) {
     const std::size_t entry = pgc + *cellTable + CellEntrySize * k;
@@ -139,9 +121,9 @@ int IfoReader::ReadChapters() {
       fault("the chapter table lies outside the file");
       break;
     }
-    chapters_.push_back(TwoHexDigits(*view.Read(entry + 4, 1)) + ":" +
-                        TwoHexDigits(*view.Read(entry + 5, 1)) + ":" +
-                        TwoHexDigits(*view.Read(entry + 6, 1)));
+    chapters_.push_back(TwoHexDigits(*view.U8(entry + 4)) + ":" +
+                        TwoHexDigits(*view.U8(entry + 5)) + ":" +
+                        TwoHexDigits(*view.U8(entry + 6)));
   }
   return ChapterCount();
 }

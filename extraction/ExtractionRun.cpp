@@ -58,7 +58,7 @@ std::uint64_t ReadPts(const std::uint8_t* block) {
 
 }  // namespace
 
-ExtractionRun::ExtractionRun(UserInteraction& ui) : ui_(ui), decoder_(ui) {
+ExtractionRun::ExtractionRun(UserInteraction& ui) : ui_(ui) {
   decoder_.EventPump = [this] { LetEventsRun(); };
   decoder_.Progress = [this](int position, int maximum) {
     if (Progress) Progress(position, maximum);
@@ -87,6 +87,7 @@ void ExtractionRun::Perform(const SubpictureRequest& request) {
     result_.HasUnitPts = false;
     result_.UnitPts = 0;
     result_.EndOfFile = true;
+    result_.OpeningFailed = true;
   }
 }
 
@@ -278,6 +279,7 @@ void ExtractionRun::UpdatePTSTimeCode(const std::uint8_t* block, int length) {
 bool ExtractionRun::TryToMakeBitmap() {
   result_.Decoded = decoder_.TryToMakeBitmap(spuBuffer_, request_.InterlaceStep,
                                              request_.BitmapColors, result_.SubTitle);
+  if (!result_.Decoded) ui_.ShowMessage(MessageKind::Error, InvalidSequenceMessage);
   MakeTiming();
   return result_.Decoded;
 }

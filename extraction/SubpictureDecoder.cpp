@@ -96,7 +96,6 @@ bool SubpictureDecoder::TryToMakeBitmap(std::span<const std::uint8_t> unit, int 
     } else if (command == 0xFF) {
       i += 5;
     } else {
-      ui_.ShowMessage(MessageKind::Error, InvalidSequenceMessage);
       if (width > 0 && height > 0) bitmap = Bitmap(width, height, codeColors_[0]);
       return false;
     }

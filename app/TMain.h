@@ -62,6 +62,7 @@ class TMain : public QMainWindow {
   static constexpr const char* Caption = VersionCaption;  // "Quelm v1.01 (beta)"
   static constexpr const char* VobFileFilter = "DVD VOB Files (*.vob);;All files (*)";
   static constexpr const char* BitmapFilter = "Bitmaps (*.bmp)";
+  static constexpr const char* LastFileReachedMessage = "Last file in list reached!";
 
   // Runs the start-up sequence: builds the window and restores every setting from `settings`.
   TMain(SettingsStore& settings, UserInteraction& ui, QWidget* parent = nullptr);
@@ -76,6 +77,8 @@ class TMain : public QMainWindow {
 
   // --- What later parts of the program and the tests read ---
   int SubtitleNr() const;
+  // The last reading step ended with the last file of the list; the benchmark's "all" loop ends.
+  bool LastFileReached() const { return lastFileReached_; }
   std::array<Color, 4> PanelColors() const;
   // The checked column of each colour row, -1 for none.
   std::array<int, 4> RowColumns() const;
@@ -360,6 +363,7 @@ class TMain : public QMainWindow {
   std::unique_ptr<SubtitleNavigator> navigator_;
   const ExtractionRun* runningExtraction_ = nullptr;
   bool stepRunning_ = false;
+  bool lastFileReached_ = false;
   // "all" is reading: recognition windows close as soon as their run is over, and the script
   // view catches up a few times a second instead of after every subtitle.
   bool gettingAll_ = false;

@@ -111,7 +111,9 @@ void TMain::RunStep(int step) {
   reportedDuringAll_.clear();
   scriptView_->SetCoalescing(gettingAll_);
   NavigationOpening();
-  navigator_->Step(static_cast<NavigationStep>(step));
+  const StepOutcome outcome = navigator_->Step(static_cast<NavigationStep>(step));
+  lastFileReached_ = outcome.End == StepEnd::LastFileReached;
+  if (lastFileReached_) ui_.ShowMessage(MessageKind::Error, LastFileReachedMessage);
   gettingAll_ = false;
   scriptView_->SetCoalescing(false);
   stepRunning_ = false;

@@ -23,7 +23,6 @@
 
 #include "app/SettingsStore.h"
 #include "app/TMain.h"
-#include "navigation/SubtitleNavigator.h"
 #include "platform/UserInteraction.h"
 
 namespace {
@@ -129,8 +128,7 @@ int main(int argc, char** argv) {
     while (!f.LastReached && f.Clicks < 4 * static_cast<int>(files.size())) {
       QTest::mouseClick(all, Qt::LeftButton);
       ++f.Clicks;
-      for (const std::string& m : ui.Messages)
-        f.LastReached |= m == quelm::SubtitleNavigator::LastFileReached;
+      f.LastReached = window.LastFileReached();
     }
     f.Wall = Seconds(std::chrono::steady_clock::now() - started);
     f.Cpu = static_cast<double>(std::clock() - cpuStarted) / CLOCKS_PER_SEC;

@@ -466,15 +466,6 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   ui.BeforeMessage = [&] { progress.Clear(); };
   bool lastFileReached = false;
   bool failed = false;
-  ui.Intercept = [&](MessageKind, const std::string& text) {
-    if (text == SubtitleNavigator::LastFileReached) {
-      lastFileReached = true;
-      return true;
-    }
-    // A damaged unit is reported and the reading goes on, as in the desktop program.
-    if (text.rfind("DEBUGMODE", 0) != 0) failed = true;
-    return false;
-  };
 
   PositionCache noCache;
   ExtractionRun run(ui);
@@ -512,6 +503,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     run.Perform(request);
     tick();
     if (run.Result().EndOfFile) progress.Clear();
+    if (run.Result().OpeningFailed) failed = true;
     if (!vobCheck.RunEnded(request.VobFileName, run.Result())) notVob = true;
     return std::move(run.Result());
   });
@@ -628,12 +620,19 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     return Status::Success();
   };
 
-  navigator.GotoFirst();
+  // A unit with a damaged control table still counts as found: the run reports it and the
+  // reading goes on, as in the desktop program. A step that failed because the user quit is no
+  // failure.
+  const auto stepEnded = [&](const StepOutcome& outcome) {
+    lastFileReached = outcome.End == StepEnd::LastFileReached;
+    if (outcome.End == StepEnd::Failed && !quit) failed = true;
+  };
+  stepEnded(navigator.GotoFirst());
   while (!lastFileReached && !failed && !fatal && !notVob && !quit && !interrupted) {
     const int selected = navigator.SelectedIndex();
     const std::int64_t position = navigator.VobPosition();
     const int number = navigator.SubtitleNr();
-    navigator.GetAll();
+    stepEnded(navigator.GetAll());
     if (navigator.SelectedIndex() == selected && navigator.VobPosition() == position &&
         navigator.SubtitleNr() == number && !lastFileReached) {
       failed = true;  // a step that moved nothing would repeat for ever

@@ -13,7 +13,6 @@ namespace quelm {
 class TerminalInteraction : public SilentInteraction {
  public:
   void ShowMessage(MessageKind kind, const std::string& text) override {
-    if (Intercept && Intercept(kind, text)) return;
     if (BeforeMessage) BeforeMessage();
     const char* label = kind == MessageKind::Error     ? "error"
                         : kind == MessageKind::Warning ? "warning"
@@ -25,8 +24,6 @@ class TerminalInteraction : public SilentInteraction {
 
   int Warnings = 0;
   int Errors = 0;
-  // Returns true for a message the command handles itself (it is then neither shown nor counted).
-  std::function<bool(MessageKind, const std::string&)> Intercept;
   // Runs before a message is printed (a progress line is cleared first).
   std::function<void()> BeforeMessage;
 };

@@ -29,7 +29,7 @@ bool UnitStartsInRest(PackWalker rest, int subStreamId) {
 
 }  // namespace
 
-ExtractionRun::ExtractionRun(UserInteraction& ui) : ui_(ui), decoder_(ui) {
+ExtractionRun::ExtractionRun(UserInteraction& ui) : ui_(ui) {
   decoder_.EventPump = [this] { LetEventsRun(); };
   decoder_.Progress = [this](int position, int maximum) {
     if (Progress) Progress(position, maximum);
@@ -58,6 +58,7 @@ void ExtractionRun::Perform(const SubpictureRequest& request) {
     result_.HasUnitPts = false;
     result_.UnitPts = 0;
     result_.EndOfFile = true;
+    result_.OpeningFailed = true;
   }
 }
 
@@ -256,6 +257,7 @@ void ExtractionRun::UpdatePTSTimeCode(const PesPacket& packet) {
 bool ExtractionRun::TryToMakeBitmap() {
   result_.Decoded = decoder_.TryToMakeBitmap(spuBuffer_, request_.InterlaceStep,
                                              request_.BitmapColors, result_.SubTitle);
+  if (!result_.Decoded) ui_.ShowMessage(MessageKind::Error, InvalidSequenceMessage);
   MakeTiming();
   return result_.Decoded;
 }

@@ -21,6 +21,9 @@ class ExtractionRun {
  public:
   static constexpr int PackSize = 2048;
   static constexpr const char* FileOpeningError = "File opening error!";
+  // Shown when the unit's control table holds an unknown command; the unit still counts as found.
+  static constexpr const char* InvalidSequenceMessage =
+      "DEBUGMODE: invalid sequence in control header ... ";
 
   explicit ExtractionRun(UserInteraction& ui);
   ~ExtractionRun();
@@ -28,7 +31,7 @@ class ExtractionRun {
   ExtractionRun& operator=(const ExtractionRun&) = delete;
 
   // The whole run: open, GetNextSubtitle, close. Shows "File opening error!" when the file
-  // cannot be opened and reports end of file.
+  // cannot be opened and reports end of file (and OpeningFailed).
   SubpictureResult Run(const SubpictureRequest& request);
   // The same, leaving the outcome in Result() (which a caller may move from) instead of copying.
   void Perform(const SubpictureRequest& request);

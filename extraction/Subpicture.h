@@ -65,6 +65,7 @@ struct SubpictureResult {
   bool EndOfFile = false;
   bool Stopped = false;
   bool Decoded = false;  // the unit's control data was valid and its pixels were drawn
+  bool OpeningFailed = false;  // the file could not be opened; nothing of it was read
   // Packs this run read that began with a pack header. A file that is no program stream ends
   // its first run with none; a run ended short of the file's end met a block without one.
   std::int64_t Packs = 0;

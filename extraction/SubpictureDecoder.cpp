@@ -60,7 +60,6 @@ bool SubpictureDecoder::TryToMakeBitmap(std::span<const std::uint8_t> unit, int 
   const int width = table.Width;
   const int height = table.Height;
   if (table.InvalidCommand) {
-    ui_.ShowMessage(MessageKind::Error, InvalidSequenceMessage);
     if (width > 0 && height > 0) bitmap = Bitmap(width, height, codeColors_[0]);
     return false;
   }

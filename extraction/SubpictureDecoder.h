@@ -10,27 +10,20 @@
 
 #include "platform/Bitmap.h"
 #include "platform/ByteReader.h"
-#include "platform/UserInteraction.h"
 
 namespace quelm {
 
 class SubpictureDecoder {
  public:
-  // Shown (through the interaction) when the control table holds an unknown command.
-  static constexpr const char* InvalidSequenceMessage =
-      "DEBUGMODE: invalid sequence in control header ... ";
-
-  explicit SubpictureDecoder(UserInteraction& ui) : ui_(ui) {}
-
   // Called once per code so that pending events run; may be left empty.
   std::function<void()> EventPump;
   // Progress: set to 0 with the maximum before pixel decoding, advanced per byte read. Reported
   // at the start, whenever the events run, and at the end.
   std::function<void(int position, int maximum)> Progress;
 
-  // Never reads outside `unit`, whatever its sizes and offsets claim. Returns false (after the
-  // message) when the control table holds an invalid command; `bitmap` then keeps any display
-  // area already set, undrawn.
+  // Never reads outside `unit`, whatever its sizes and offsets claim. Returns false when the
+  // control table holds an invalid command; `bitmap` then keeps any display area already set,
+  // undrawn. Telling the user is the caller's part.
   bool TryToMakeBitmap(std::span<const std::uint8_t> unit, int interlaceStep,
                        const std::array<Color, 4>& bitmapColors, Bitmap& bitmap);
 
@@ -43,7 +36,6 @@ class SubpictureDecoder {
   void StartRow();
   void LetEventsRun();
 
-  UserInteraction& ui_;
   // Per-unit state; see the .cpp for the meaning of each.
   ByteReader unit_;
   Bitmap* bitmap_ = nullptr;

@@ -20,7 +20,7 @@ void VobInput(const std::uint8_t* data, std::size_t size) {
   SilentInteraction ui;
 
   if (decoderOnly) {
-    SubpictureDecoder decoder(ui);
+    SubpictureDecoder decoder;
     Bitmap bitmap;
     decoder.TryToMakeBitmap({body, bodySize}, interlaceStep,
                             {ColorBlack, 0xC8C8C8, 0x686868, ColorWhite}, bitmap);

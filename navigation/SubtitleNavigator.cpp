@@ -85,56 +85,59 @@ void SubtitleNavigator::Reset() {
   timelinePosition_ = -1;
 }
 
-void SubtitleNavigator::Step(NavigationStep step) {
+StepOutcome SubtitleNavigator::Step(NavigationStep step) {
   switch (step) {
     case NavigationStep::First:
-      GotoFirst();
-      break;
+      return GotoFirst();
     case NavigationStep::Back:
-      GoBack();
-      break;
+      return GoBack();
     case NavigationStep::Next:
-      GoNext();
-      break;
+      return GoNext();
     case NavigationStep::All:
-      GetAll();
-      break;
+      return GetAll();
   }
+  return {};
 }
 
-void SubtitleNavigator::GotoFirst() {
-  if (!Opening(NavigationStep::First)) return;
-  ExtractOne(NavigationStep::First, 1, 0);
+StepOutcome SubtitleNavigator::GotoFirst() {
+  if (Status opened = Opening(NavigationStep::First); !opened)
+    return {StepEnd::Failed, std::move(opened)};
+  return ExtractOne(NavigationStep::First, 1, 0);
 }
 
-void SubtitleNavigator::GoBack() {
-  if (!Opening(NavigationStep::Back) || files_.empty()) return;
+StepOutcome SubtitleNavigator::GoBack() {
+  if (Status opened = Opening(NavigationStep::Back); !opened)
+    return {StepEnd::Failed, std::move(opened)};
+  if (files_.empty()) return {};
   const int number = subtitleNr_ - 1;
   const std::int64_t cached = cache_.GetSubtitleCachePosition(
       CurrentSettings().LanguageIndex, files_[selected_], number, vobPosition_);
-  if (cached == vobPosition_) return;
-  ExtractOne(NavigationStep::Back, number, vobPosition_);
+  if (cached == vobPosition_) return {};
+  return ExtractOne(NavigationStep::Back, number, vobPosition_);
 }
 
-void SubtitleNavigator::GoNext() {
-  if (!Opening(NavigationStep::Next)) return;
-  ExtractOne(NavigationStep::Next, subtitleNr_ + 1, vobPosition_);
+StepOutcome SubtitleNavigator::GoNext() {
+  if (Status opened = Opening(NavigationStep::Next); !opened)
+    return {StepEnd::Failed, std::move(opened)};
+  return ExtractOne(NavigationStep::Next, subtitleNr_ + 1, vobPosition_);
 }
 
-void SubtitleNavigator::GetAll() {
+StepOutcome SubtitleNavigator::GetAll() {
   stopGetAll_ = false;
-  if (!Opening(NavigationStep::All)) return;
+  if (Status opened = Opening(NavigationStep::All); !opened)
+    return {StepEnd::Failed, std::move(opened)};
+  StepOutcome outcome;
   while (!stopGetAll_) {
-    if (ExtractOne(NavigationStep::All, subtitleNr_ + 1, vobPosition_) != Outcome::Found) {
-      stopGetAll_ = true;
-    }
+    outcome = ExtractOne(NavigationStep::All, subtitleNr_ + 1, vobPosition_);
+    if (outcome.End != StepEnd::Found) stopGetAll_ = true;
   }
+  return outcome;
 }
 
-bool SubtitleNavigator::Opening(NavigationStep step) {
+Status SubtitleNavigator::Opening(NavigationStep step) {
   if (!files_.empty()) {
     if (step == NavigationStep::First) {
-      if (!LearnFileSize(0)) return false;
+      if (Status learned = LearnFileSize(0); !learned) return learned;
     } else {
       EnsureSelection();
       // The reading position belongs to one file; a file chosen by hand is read from its start.
@@ -142,7 +145,9 @@ bool SubtitleNavigator::Opening(NavigationStep step) {
         vobPosition_ = 0;
         vobFileSize_ = 0;
       }
-      if (vobFileSize_ == 0 && !LearnFileSize(selected_)) return false;
+      if (vobFileSize_ == 0) {
+        if (Status learned = LearnFileSize(selected_); !learned) return learned;
+      }
     }
   }
   if (step == NavigationStep::First) {
@@ -150,20 +155,20 @@ bool SubtitleNavigator::Opening(NavigationStep step) {
     subtitleTime_ = {};
     if (ChapterAndTimeReset) ChapterAndTimeReset();
   }
-  return true;
+  return Status::Success();
 }
 
-bool SubtitleNavigator::LearnFileSize(int index) {
+Status SubtitleNavigator::LearnFileSize(int index) {
   const SizeResult size = ReadFileSize(files_[index]);
   positionFile_ = files_[index];
   if (!size.Outcome) {
     vobFileSize_ = 0;
     ui_.ShowMessage(MessageKind::Error, size.Outcome.Message);
-    return false;
+    return size.Outcome;
   }
   vobFileSize_ = size.Size;
   if (FileSizeLearned) FileSizeLearned(vobFileSize_);
-  return true;
+  return Status::Success();
 }
 
 bool SubtitleNavigator::EnsureSelection() {
@@ -189,9 +194,9 @@ void SubtitleNavigator::SetSubtitleNr(int number) {
   if (SubtitleNrChanged) SubtitleNrChanged(number);
 }
 
-SubtitleNavigator::Outcome SubtitleNavigator::ExtractOne(NavigationStep step, int subtitleNumber,
-                                                         std::int64_t defaultPosition) {
-  if (files_.empty()) return Outcome::Nothing;
+StepOutcome SubtitleNavigator::ExtractOne(NavigationStep step, int subtitleNumber,
+                                          std::int64_t defaultPosition) {
+  if (files_.empty()) return {};
   if (step == NavigationStep::First) {
     SelectIndex(0);
   } else {
@@ -227,10 +232,7 @@ SubtitleNavigator::Outcome SubtitleNavigator::ExtractOne(NavigationStep step, in
 
   if (result.EndOfFile || result.Stopped) {
     const int last = static_cast<int>(files_.size()) - 1;
-    if (selected_ >= last) {
-      ui_.ShowMessage(MessageKind::Error, LastFileReached);
-      return Outcome::EndOfFile;
-    }
+    if (selected_ >= last) return {StepEnd::LastFileReached, {}};
     if (!result.Stopped && !result.UnfinishedUnit.empty()) {
       carriedUnit_ = std::move(result.UnfinishedUnit);
       carriedStartPosition_ = result.UnfinishedStartPosition;
@@ -244,8 +246,9 @@ SubtitleNavigator::Outcome SubtitleNavigator::ExtractOne(NavigationStep step, in
     }
     SelectIndex(selected_ + 1);
     vobPosition_ = 0;
-    LearnFileSize(selected_);
-    return Outcome::EndOfFile;
+    if (Status learned = LearnFileSize(selected_); !learned)
+      return {StepEnd::Failed, std::move(learned)};
+    return {result.Stopped ? StepEnd::Stopped : StepEnd::FileEnded, {}};
   }
 
   vobPosition_ = result.FilePosition;
@@ -275,17 +278,17 @@ SubtitleNavigator::Outcome SubtitleNavigator::ExtractOne(NavigationStep step, in
                                                           result.StartPosition);
     if (!saved) {
       ui_.ShowMessage(MessageKind::Error, saved.Message);
-      return Outcome::Failed;
+      return {StepEnd::Failed, saved};
     }
   }
   if (SubtitleFound) {
-    const Status shown = SubtitleFound(result);
+    Status shown = SubtitleFound(result);
     if (!shown) {
       if (!shown.Message.empty()) ui_.ShowMessage(MessageKind::Error, shown.Message);
-      return Outcome::Failed;
+      return {StepEnd::Failed, std::move(shown)};
     }
   }
-  return Outcome::Found;
+  return {StepEnd::Found, {}};
 }
 
 TitleTimeline SubtitleNavigator::TimelineFor(const std::string& file, std::int64_t position) const {

@@ -19,6 +19,21 @@ namespace quelm {
 
 enum class NavigationStep { First, Back, Next, All };
 
+// How a step ended.
+enum class StepEnd {
+  Found,            // a subtitle was found and SubtitleFound took it
+  FileEnded,        // the file ended; the next one in the list is selected
+  Stopped,          // the run was stopped; the next file in the list is selected
+  LastFileReached,  // the last file in the list ended or was stopped
+  Failed,           // Failure says why; its message, if any, has been shown
+  Nothing,          // an empty list, or nothing before the subtitle shown
+};
+
+struct StepOutcome {
+  StepEnd End = StepEnd::Nothing;
+  Status Failure;
+};
+
 // What a request needs from the controls besides the file and the offset; read just before
 // every run, so a change between two steps takes effect at the next one.
 struct ReadingSettings {
@@ -29,8 +44,6 @@ struct ReadingSettings {
 
 class SubtitleNavigator {
  public:
-  static constexpr const char* LastFileReached = "Last file in list reached!";
-
   using ExtractFunction = std::function<SubpictureResult(const SubpictureRequest&)>;
 
   // `cache` may be the plain PositionCache (caching off); both must outlive the navigator.
@@ -44,11 +57,13 @@ class SubtitleNavigator {
   int SelectedIndex() const { return selected_; }
 
   // --- The four steps ---
-  void GotoFirst();
-  void GoBack();
-  void GoNext();
-  void GetAll();
-  void Step(NavigationStep step);
+  // Failures are shown as they happen; the end of the list is left to the caller to tell.
+  // "all" returns how its last extraction ended.
+  StepOutcome GotoFirst();
+  StepOutcome GoBack();
+  StepOutcome GoNext();
+  StepOutcome GetAll();
+  StepOutcome Step(NavigationStep step);
 
   // Ends a running "all" after the extraction in progress.
   void RequestStopGetAll() { stopGetAll_ = true; }
@@ -89,15 +104,14 @@ class SubtitleNavigator {
   std::function<void()> ChapterAndTimeReset;
   // A subtitle was found and numbered: show it, recognise it, save it. SubtitleTime and
   // ChapterIndex are that subtitle's own by now, for its time and chapter labels. A failure
-  // (its message is shown by the navigator when not empty) ends the step and an "all".
+  // (its message is shown by the navigator when not empty) ends the step and an "all", and
+  // is the step's Failure.
   std::function<Status(const SubpictureResult& result)> SubtitleFound;
 
  private:
-  enum class Outcome { Found, EndOfFile, Failed, Nothing };
-
-  bool Opening(NavigationStep step);
-  bool LearnFileSize(int index);
-  Outcome ExtractOne(NavigationStep step, int subtitleNumber, std::int64_t defaultPosition);
+  Status Opening(NavigationStep step);
+  Status LearnFileSize(int index);
+  StepOutcome ExtractOne(NavigationStep step, int subtitleNumber, std::int64_t defaultPosition);
   void SelectIndex(int index);
   bool EnsureSelection();
   ReadingSettings CurrentSettings() const;

@@ -317,7 +317,7 @@ TEST_F(ExtractionRunTest, InvalidControlDataStillCountsAsAFoundSubtitle) {
   EXPECT_FALSE(result.Decoded);
   EXPECT_EQ(result.StartPosition, 0);
   ASSERT_EQ(ui_.Texts.size(), 1u);
-  EXPECT_EQ(ui_.Texts[0], SubpictureDecoder::InvalidSequenceMessage);
+  EXPECT_EQ(ui_.Texts[0], ExtractionRun::InvalidSequenceMessage);
   EXPECT_EQ(ui_.Kinds[0], MessageKind::Error);
 }
 

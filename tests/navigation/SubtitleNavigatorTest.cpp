@@ -90,7 +90,7 @@ TEST_F(NavigatorTest, FirstAndNextWalkOneFileThenReportTheLastFile) {
   EXPECT_EQ(requests_[0].FilePosition, 0);
   EXPECT_EQ(requests_[0].SubStreamId, 0x20);
 
-  for (int i = 0; i < 7; ++i) navigator_->GoNext();
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(navigator_->GoNext().End, StepEnd::Found);
   ASSERT_EQ(shown_.size(), 8u);
   for (std::size_t i = 0; i < shown_.size(); ++i) {
     EXPECT_EQ(shown_[i].Number, static_cast<int>(i) + 1);
@@ -106,11 +106,10 @@ TEST_F(NavigatorTest, FirstAndNextWalkOneFileThenReportTheLastFile) {
   EXPECT_TRUE(Messages().empty());
 
   const std::int64_t before = navigator_->VobPosition();
-  navigator_->GoNext();
+  EXPECT_EQ(navigator_->GoNext().End, StepEnd::LastFileReached);
   EXPECT_EQ(shown_.size(), 8u);
-  ASSERT_EQ(ui_.Messages.size(), 1u);
-  EXPECT_EQ(ui_.Messages[0].Kind, MessageKind::Error);
-  EXPECT_EQ(ui_.Messages[0].Text, "Last file in list reached!");
+  // Telling the user is the window's part; the command line just ends.
+  EXPECT_TRUE(Messages().empty());
   EXPECT_EQ(navigator_->SubtitleNr(), 8);
   EXPECT_EQ(navigator_->VobPosition(), before);
   EXPECT_EQ(navigator_->SelectedIndex(), 0);
@@ -119,7 +118,8 @@ TEST_F(NavigatorTest, FirstAndNextWalkOneFileThenReportTheLastFile) {
 TEST_F(NavigatorTest, AllMovesToTheNextFileAndCompletesTheUnitCutBetweenFiles) {
   navigator_->SetFileList(MultifileVobs(), 0);
 
-  navigator_->GetAll();  // file 1: two whole units, then the head of the third
+  // file 1: two whole units, then the head of the third
+  EXPECT_EQ(navigator_->GetAll().End, StepEnd::FileEnded);
   ASSERT_EQ(shown_.size(), 2u);
   EXPECT_EQ(navigator_->SelectedIndex(), 1);
   EXPECT_EQ(navigator_->VobPosition(), 0);
@@ -131,9 +131,10 @@ TEST_F(NavigatorTest, AllMovesToTheNextFileAndCompletesTheUnitCutBetweenFiles) {
   navigator_->GetAll();  // file 2: the cut unit once, then four more
   ASSERT_EQ(shown_.size(), 7u);
   EXPECT_EQ(navigator_->SelectedIndex(), 2);
-  navigator_->GetAll();  // file 3: two, then the end of the list
+  // file 3: two, then the end of the list
+  EXPECT_EQ(navigator_->GetAll().End, StepEnd::LastFileReached);
   ASSERT_EQ(shown_.size(), 9u);
-  EXPECT_EQ(Messages(), std::vector<std::string>{"Last file in list reached!"});
+  EXPECT_TRUE(Messages().empty());
 
   for (std::size_t i = 0; i < shown_.size(); ++i) {
     EXPECT_EQ(shown_[i].Number, static_cast<int>(i) + 1);
@@ -218,7 +219,7 @@ TEST_F(NavigatorTest, StopDuringAScanEndsAllAndMovesOnLikeAnEndOfFile) {
   BeforeRun = [&runs](ExtractionRun& run) {
     if (++runs == 2) run.EventPump = [&run] { run.Stop(); };
   };
-  navigator_->GetAll();
+  EXPECT_EQ(navigator_->GetAll().End, StepEnd::Stopped);
   ASSERT_EQ(shown_.size(), 1u);
   EXPECT_EQ(runs, 2);
   EXPECT_TRUE(navigator_->StopGetAll());
@@ -232,10 +233,12 @@ TEST_F(NavigatorTest, StopDuringAScanEndsAllAndMovesOnLikeAnEndOfFile) {
 TEST_F(NavigatorTest, MissingFilesAreReportedAndNothingIsRead) {
   const std::string missing = (dir_ / "VTS_09_1.VOB").string();
   navigator_->SetFileList({missing, BasicVob()}, 0);
-  navigator_->GoNext();
+  const StepOutcome outcome = navigator_->GoNext();
+  EXPECT_EQ(outcome.End, StepEnd::Failed);
   EXPECT_TRUE(requests_.empty());
   ASSERT_EQ(ui_.Messages.size(), 1u);
   EXPECT_EQ(ui_.Messages[0].Kind, MessageKind::Error);
+  EXPECT_EQ(ui_.Messages[0].Text, outcome.Failure.Message);
   EXPECT_NE(ui_.Messages[0].Text.find(missing), std::string::npos) << ui_.Messages[0].Text;
   EXPECT_EQ(navigator_->SubtitleNr(), 0);
   EXPECT_EQ(navigator_->SelectedIndex(), 0);
@@ -394,7 +397,7 @@ TEST_F(NavigatorTest, AutomaticSavingWritesEveryBitmapAndAFailureEndsAll) {
     return SaveBitmapAs(ui_, result.SubTitle, vob, navigator_->SubtitleNr(), true, "/nowhere/",
                         {1, ColorWhite, ColorBlack});
   };
-  navigator_->GetAll();
+  EXPECT_EQ(navigator_->GetAll().End, StepEnd::LastFileReached);
   ASSERT_EQ(shown_.size(), 8u);
   for (int nr = 1; nr <= 8; ++nr) {
     const fs::path file = dir_ / ("VTS_01_1._0000" + std::to_string(nr) + ".bmp");
@@ -403,7 +406,7 @@ TEST_F(NavigatorTest, AutomaticSavingWritesEveryBitmapAndAFailureEndsAll) {
     EXPECT_EQ(read.Image.Width(), BasicSizes[nr - 1].first);
     EXPECT_EQ(read.Image.Height(), BasicSizes[nr - 1].second);
   }
-  EXPECT_EQ(Messages(), std::vector<std::string>{"Last file in list reached!"});
+  EXPECT_TRUE(Messages().empty());
 
   // Saving into a directory that is not there: the message, and "all" ends after one subtitle.
   ui_.Messages.clear();
@@ -414,7 +417,7 @@ TEST_F(NavigatorTest, AutomaticSavingWritesEveryBitmapAndAFailureEndsAll) {
                         {4, ColorWhite, ColorBlack});
   };
   navigator_->GotoFirst();
-  navigator_->GetAll();
+  EXPECT_EQ(navigator_->GetAll().End, StepEnd::Failed);
   EXPECT_EQ(shown_.size(), 2u);
   const std::string goneDir = (dir_ / "gone").string();
   const std::vector<std::string> expected = {

@@ -86,7 +86,7 @@ TEST_F(DamagedInputTest, ControlTableLinkedToItselfOrOutsideTheUnitEndsOnce) {
        {std::pair{std::string("control_loop.vob"), UnitWithLink(0x00, 0x08)},
         std::pair{std::string("control_outside.vob"), UnitWithLink(0xFF, 0xF0)}}) {
     SCOPED_TRACE(name);
-    SubpictureDecoder decoder(ui_);
+    SubpictureDecoder decoder;
     Bitmap bitmap;
     const auto start = std::chrono::steady_clock::now();
     EXPECT_TRUE(decoder.TryToMakeBitmap(unit, 1, {ColorBlack, 0xC8C8C8, 0x686868, ColorWhite}, bitmap));

@@ -31,9 +31,9 @@
 #include <QVBoxLayout>
 
 #include "app/ColorPanel.h"
-#include "app/PreferenceKeys.h"
+#include "settings/PreferenceKeys.h"
 #include "app/ScriptView.h"
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "app/VobFileListWidget.h"
 #include "extraction/ExtractionRun.h"
 #include "navigation/IniPositionCache.h"

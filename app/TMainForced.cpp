@@ -7,8 +7,8 @@
 
 #include <vector>
 
-#include "app/PreferenceKeys.h"
-#include "app/SettingsStore.h"
+#include "settings/PreferenceKeys.h"
+#include "settings/SettingsStore.h"
 #include "app/TMain.h"
 
 namespace quelm {

@@ -16,7 +16,7 @@
 
 #include "app/BitmapImage.h"
 #include "app/ScriptView.h"
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "app/TMain.h"
 #include "app/VobFileListWidget.h"
 #include "extraction/TVobSubToBmp.h"

@@ -13,9 +13,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/PreferenceKeys.h"
+#include "settings/PreferenceKeys.h"
 #include "app/ScriptView.h"
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "app/TMain.h"
 #include "navigation/SubtitleNavigator.h"
 #include "ocr/TEditDictionary.h"

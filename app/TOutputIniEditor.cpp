@@ -21,7 +21,7 @@
 #include <optional>
 #include <system_error>
 
-#include "app/OutputFormatWriter.h"
+#include "output/OutputFormatWriter.h"
 #include "output/OutputFormat.h"
 #include "platform/UserInteraction.h"
 

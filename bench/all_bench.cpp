@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "app/TMain.h"
 #include "navigation/SubtitleNavigator.h"
 #include "platform/UserInteraction.h"

@@ -12,10 +12,10 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/SettingsLocation.h"
-#include "app/disc/DiscDirectory.h"
-#include "app/disc/IfoReader.h"
-#include "cli/CliSettings.h"
+#include "settings/SettingsLocation.h"
+#include "disc/DiscDirectory.h"
+#include "disc/IfoReader.h"
+#include "settings/CliSettings.h"
 #include "cli/CommandLine.h"
 #include "cli/ProgressBar.h"
 #include "cli/ScriptOutput.h"

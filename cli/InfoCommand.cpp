@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/disc/IfoReader.h"
+#include "disc/IfoReader.h"
 #include "cli/CommandLine.h"
 #include "cli/TitleSet.h"
 

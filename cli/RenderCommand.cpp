@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/SettingsLocation.h"
-#include "cli/CliSettings.h"
+#include "settings/SettingsLocation.h"
+#include "settings/CliSettings.h"
 #include "cli/CommandLine.h"
 #include "cli/ConvertCommand.h"
 #include "cli/ScriptOutput.h"

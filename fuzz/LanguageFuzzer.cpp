@@ -1,5 +1,5 @@
 // Language files: the menu name, the translations of every main window path, list values.
-#include "app/LanguageFile.h"
+#include "settings/LanguageFile.h"
 #include "fuzz/FuzzSupport.h"
 
 namespace quelm::fuzz {

@@ -18,8 +18,8 @@
 #include <QVBoxLayout>
 
 #include "MainWindowFixture.h"
-#include "PeripheryTestFiles.h"
-#include "app/LanguageFile.h"
+#include "support/PeripheryTestFiles.h"
+#include "settings/LanguageFile.h"
 #include "app/TLanguage.h"
 #include "app/disc/TChooseDir.h"
 

@@ -14,7 +14,7 @@
 #include <memory>
 #include <string>
 
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "app/TMain.h"
 #include "support/QtTestApp.h"
 #include "support/ScriptedInteraction.h"

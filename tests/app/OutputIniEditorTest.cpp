@@ -16,7 +16,7 @@
 #include <QTimer>
 
 #include "MainWindowFixture.h"
-#include "PeripheryTestFiles.h"
+#include "support/PeripheryTestFiles.h"
 #include "app/TOutputIniEditor.h"
 #include "output/OutputFormat.h"
 #include "support/QtTestApp.h"

@@ -14,7 +14,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "app/TAbout.h"
 #include "app/TMain.h"
 #include "app/TOutputIniEditor.h"

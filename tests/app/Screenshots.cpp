@@ -10,7 +10,7 @@
 #include <QToolButton>
 #include <cstdio>
 
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "app/TMain.h"
 #include "platform/UserInteraction.h"
 

@@ -15,7 +15,7 @@
 #include <QTimer>
 
 #include "MainWindowFixture.h"
-#include "PeripheryTestFiles.h"
+#include "support/PeripheryTestFiles.h"
 #include "app/TToolList.h"
 
 namespace quelm::test {

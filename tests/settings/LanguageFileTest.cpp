@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "PeripheryTestFiles.h"
-#include "app/LanguageFile.h"
+#include "support/PeripheryTestFiles.h"
+#include "settings/LanguageFile.h"
 
 namespace quelm::test {
 namespace {

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/disc/RootDirectories.h"
+#include "disc/RootDirectories.h"
 
 namespace quelm {
 namespace {

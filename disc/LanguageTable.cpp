@@ -1,6 +1,6 @@
 // The fixed table of subpicture language codes, in the order the disc information has always
 // used.
-#include "app/disc/LanguageTable.h"
+#include "disc/LanguageTable.h"
 
 namespace quelm {
 

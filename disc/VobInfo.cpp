@@ -1,10 +1,10 @@
 // The text of the "VOB root info" list, line for line.
-#include "app/disc/VobInfo.h"
+#include "disc/VobInfo.h"
 
 #include <cstdio>
 
-#include "app/disc/DiscDirectory.h"
-#include "app/disc/IfoReader.h"
+#include "disc/DiscDirectory.h"
+#include "disc/IfoReader.h"
 
 namespace quelm {
 

@@ -1,5 +1,5 @@
 // Colour grid mapping and the uniqueness check of automatic colour detection.
-#include "app/PaletteMapping.h"
+#include "settings/PaletteMapping.h"
 
 namespace quelm {
 

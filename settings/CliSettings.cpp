@@ -1,5 +1,5 @@
 // Reading the desktop program's settings for the command line.
-#include "cli/CliSettings.h"
+#include "settings/CliSettings.h"
 
 #include <unistd.h>
 
@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/PaletteMapping.h"
-#include "app/PreferenceKeys.h"
+#include "settings/PaletteMapping.h"
+#include "settings/PreferenceKeys.h"
 #include "output/FormatMenu.h"
 #include "output/OutputFormat.h"
 #include "platform/DataPaths.h"

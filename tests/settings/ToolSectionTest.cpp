@@ -8,9 +8,9 @@
 
 #include <filesystem>
 
-#include "PeripheryTestFiles.h"
-#include "app/ToolSection.h"
-#include "app/VobFileList.h"
+#include "support/PeripheryTestFiles.h"
+#include "settings/ToolSection.h"
+#include "settings/VobFileList.h"
 #include "platform/IniFile.h"
 
 namespace quelm::test {

@@ -1,5 +1,5 @@
 // Reading and writing the "tools" section of quelm.ini.
-#include "app/ToolSection.h"
+#include "settings/ToolSection.h"
 
 #include <filesystem>
 #include <system_error>

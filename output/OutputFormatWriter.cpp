@@ -1,7 +1,7 @@
 // Output format files as the format editor writes them. The edits are made on a private copy
 // beside the file and the copy replaces the file in one step, so a refused write part way
 // through leaves the old format whole.
-#include "app/OutputFormatWriter.h"
+#include "output/OutputFormatWriter.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,5 +1,5 @@
 // IFO reading through a bounds-checked view of the bytes actually read.
-#include "app/disc/IfoReader.h"
+#include "disc/IfoReader.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -7,7 +7,7 @@
 #include <fstream>
 #include <optional>
 
-#include "app/disc/LanguageTable.h"
+#include "disc/LanguageTable.h"
 
 namespace quelm {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/disc/IfoReader.h"
+#include "disc/IfoReader.h"
 
 namespace quelm {
 namespace {

@@ -1,11 +1,11 @@
 // Root directory rules without any window.
-#include "app/disc/RootDirectories.h"
+#include "disc/RootDirectories.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/disc/DiscDirectory.h"
+#include "disc/DiscDirectory.h"
 
 namespace quelm {
 

@@ -8,10 +8,10 @@
 #include <map>
 #include <sstream>
 
-#include "app/PaletteMapping.h"
-#include "app/SettingsLocation.h"
-#include "app/SettingsStore.h"
-#include "app/VobFileList.h"
+#include "settings/PaletteMapping.h"
+#include "settings/SettingsLocation.h"
+#include "settings/SettingsStore.h"
+#include "settings/VobFileList.h"
 #include "support/ScriptedInteraction.h"
 
 namespace quelm {

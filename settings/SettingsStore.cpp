@@ -1,9 +1,9 @@
 // Reads and writes of the "preferences" section, with the restore-phase filter.
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <algorithm>
 
-#include "app/PreferenceKeys.h"
+#include "settings/PreferenceKeys.h"
 #include "platform/AsciiText.h"
 
 namespace quelm {

@@ -1,9 +1,9 @@
 // Loading, saving and drag-reordering of the VOB file list.
-#include "app/VobFileList.h"
+#include "settings/VobFileList.h"
 
 #include <utility>
 
-#include "app/PreferenceKeys.h"
+#include "settings/PreferenceKeys.h"
 
 namespace quelm {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/disc/LanguageTable.h"
+#include "disc/LanguageTable.h"
 
 namespace quelm {
 namespace {

@@ -6,8 +6,8 @@
 
 #include <filesystem>
 
-#include "PeripheryTestFiles.h"
-#include "app/OutputFormatWriter.h"
+#include "support/PeripheryTestFiles.h"
+#include "output/OutputFormatWriter.h"
 #include "output/OutputFormat.h"
 
 namespace quelm::test {

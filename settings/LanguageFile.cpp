@@ -1,5 +1,5 @@
 // Language files and the path and list rules of the translator.
-#include "app/LanguageFile.h"
+#include "settings/LanguageFile.h"
 
 
 #include "output/FormatMenu.h"

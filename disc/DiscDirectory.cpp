@@ -1,5 +1,5 @@
 // Directory queries for the disc information: case-blind name matching and listing.
-#include "app/disc/DiscDirectory.h"
+#include "disc/DiscDirectory.h"
 
 #include <algorithm>
 #include <filesystem>

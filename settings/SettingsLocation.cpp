@@ -1,5 +1,5 @@
 // The settings-file location rule.
-#include "app/SettingsLocation.h"
+#include "settings/SettingsLocation.h"
 
 #include <cstdlib>
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/disc/DiscDirectory.h"
-#include "app/disc/VobInfo.h"
+#include "disc/DiscDirectory.h"
+#include "disc/VobInfo.h"
 
 namespace quelm {
 namespace {

@@ -31,6 +31,7 @@
 #include <QVBoxLayout>
 
 #include "app/ColorPanel.h"
+#include "app/Named.h"
 #include "settings/PreferenceKeys.h"
 #include "app/ScriptView.h"
 #include "settings/SettingsStore.h"
@@ -47,12 +48,6 @@ namespace {
 
 constexpr int FoldedHeight = 21;
 constexpr int UnfoldedHeight = 115;
-
-template <typename W>
-W* Named(W* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 QLabel* MakeLabel(const char* name, const QString& caption, QWidget* parent = nullptr) {
   return Named(new QLabel(caption, parent), name);

@@ -19,7 +19,7 @@
 #include "settings/SettingsStore.h"
 #include "app/TMain.h"
 #include "app/VobFileListWidget.h"
-#include "extraction/TVobSubToBmp.h"
+#include "app/extraction/TVobSubToBmp.h"
 #include "navigation/BitmapSaving.h"
 #include "navigation/IniPositionCache.h"
 #include "navigation/ProgressDisplay.h"

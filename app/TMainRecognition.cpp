@@ -9,7 +9,7 @@
 #include "app/TMain.h"
 #include "ocr/DictionaryCache.h"
 #include "ocr/RecognitionRun.h"
-#include "ocr/TOCR.h"
+#include "app/ocr/TOCR.h"
 #include "platform/UserInteraction.h"
 
 namespace quelm {

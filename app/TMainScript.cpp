@@ -18,7 +18,7 @@
 #include "settings/SettingsStore.h"
 #include "app/TMain.h"
 #include "navigation/SubtitleNavigator.h"
-#include "ocr/TEditDictionary.h"
+#include "app/ocr/TEditDictionary.h"
 #include "output/FactsFromTiming.h"
 #include "output/OutputFormat.h"
 #include "output/TextLines.h"

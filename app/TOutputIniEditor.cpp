@@ -21,6 +21,7 @@
 #include <optional>
 #include <system_error>
 
+#include "app/Named.h"
 #include "output/OutputFormatWriter.h"
 #include "output/OutputFormat.h"
 #include "platform/UserInteraction.h"
@@ -32,12 +33,6 @@ namespace {
 constexpr int PanelHeight = 120;
 constexpr int TemplateHeight = 110;
 constexpr int MinimumTemplateHeight = 40;
-
-template <typename W>
-W* Named(W* object, const char* name) {
-  object->setObjectName(QString::fromLatin1(name));
-  return object;
-}
 
 QAction* MenuCommand(QMenuBar* bar, const char* name, const char* caption) {
   QAction* action = bar->addAction(QString::fromLatin1(caption));

@@ -22,7 +22,7 @@
 
 #include "MainWindowFixture.h"
 #include "ocr/Segmentation.h"
-#include "ocr/TOCR.h"
+#include "app/ocr/TOCR.h"
 #include "support/SrtFile.h"
 
 // Fontconfig keeps a cache for the life of the process that LeakSanitizer takes for a leak.

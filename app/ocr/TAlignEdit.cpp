@@ -1,6 +1,6 @@
 // The aligned edit: a text edit kept to one line unless MultiLine is on, so that the alignment
 // of its paragraph can centre the text.
-#include "ocr/TAlignEdit.h"
+#include "app/ocr/TAlignEdit.h"
 
 #include <QApplication>
 #include <QFocusEvent>

@@ -1,5 +1,5 @@
 // The aligned edit's keys and its linked switches (MultiLine, WordWrap, ExitOnReturn).
-#include "ocr/TAlignEdit.h"
+#include "app/ocr/TAlignEdit.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ocr/TDictionaryItem.h"
+#include "app/ocr/TDictionaryItem.h"
 #include "platform/UserInteraction.h"
 
 class QLabel;

@@ -1,7 +1,7 @@
 // The dictionary editor offscreen: tiles and their sizes, renaming written on close and seen by
 // the script output, deletion with its question, its half-second delay and the second-click
 // rule, vanished and missing files, scrolling to the last tile.
-#include "ocr/TEditDictionary.h"
+#include "app/ocr/TEditDictionary.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@
 #include <set>
 
 #include "ocr/RecognitionRun.h"
-#include "ocr/TAlignEdit.h"
+#include "app/ocr/TAlignEdit.h"
 #include "support/TempDirTest.h"
 #include "output/DictionaryLines.h"
 #include "platform/BmpFile.h"

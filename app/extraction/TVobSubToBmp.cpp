@@ -1,6 +1,6 @@
 // The extraction window over ExtractionRun; everything it asks of the user goes through the
 // injected interaction, including letting events run during the scan.
-#include "extraction/TVobSubToBmp.h"
+#include "app/extraction/TVobSubToBmp.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // The recognition window offscreen over real subtitles: the learning dialogue answered by typing
 // into the real edit and pressing Enter, the real buttons for skip, abort and colours, automatic
 // closing and the Close button.
-#include "ocr/TOCR.h"
+#include "app/ocr/TOCR.h"
 
 #include <gtest/gtest.h>
 

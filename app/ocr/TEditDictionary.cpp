@@ -2,7 +2,7 @@
 // tile leaves its gap. Deletion waits 500 ms after the confirmation so that the button whose
 // click asked for it is not destroyed inside its own click, and its bitmap file goes only once
 // the index without it has been written.
-#include "ocr/TEditDictionary.h"
+#include "app/ocr/TEditDictionary.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,9 +24,9 @@
 #include <QTimer>
 #include <QWheelEvent>
 
+#include "app/BitmapImage.h"
 #include "ocr/CharDictionary.h"
-#include "ocr/TAlignEdit.h"
-#include "ocr/UiBitmap.h"
+#include "app/ocr/TAlignEdit.h"
 
 namespace quelm {
 

@@ -1,6 +1,6 @@
 // The extraction window, offscreen: its controls, a run that closes by itself, Stop pressed
 // during the scan, a missing file, and the navigator driving real windows.
-#include "extraction/TVobSubToBmp.h"
+#include "app/extraction/TVobSubToBmp.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The recognition window over RecognitionRun. The run asks through a callback; the window
 // answers by letting events run until the user presses Enter or one of the buttons, whose
 // handlers only set flags.
-#include "ocr/TOCR.h"
+#include "app/ocr/TOCR.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,8 +19,9 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "app/BitmapImage.h"
+#include "app/Named.h"
 #include "ocr/Segmentation.h"
-#include "ocr/UiBitmap.h"
 
 namespace quelm {
 
@@ -33,12 +34,6 @@ constexpr int CharacterArea = 105;
 // Small glyphs are enlarged by a whole factor, up to this, so the user can tell them apart.
 constexpr int MaxZoom = 4;
 constexpr Color Silver = 0xC0C0C0;
-
-template <typename T>
-T* Named(T* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 void SetBase(QWidget* w, const QColor& color) {
   QPalette p = w->palette();
@@ -248,7 +243,7 @@ void TOCR::FormActivate() {
     };
     lastPump_ = std::chrono::steady_clock::now();
     if (!ClosingAtOnce())
-      CurrentImage->setPixmap(QPixmap::fromImage(ToDisplayImage(subpicture_)));
+      CurrentImage->setPixmap(QPixmap::fromImage(ToQImage(subpicture_)));
     result_ = run_->UpdateDictionary(subpicture_);
     if (!result_.Outcome.Ok) ui_.ShowMessage(MessageKind::Error, result_.Outcome.Message);
   }

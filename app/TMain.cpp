@@ -32,15 +32,15 @@
 
 #include "app/ColorPanel.h"
 #include "app/Named.h"
-#include "settings/PreferenceKeys.h"
 #include "app/ScriptView.h"
-#include "settings/SettingsStore.h"
 #include "app/VobFileListWidget.h"
 #include "extraction/ExtractionRun.h"
 #include "navigation/IniPositionCache.h"
 #include "navigation/SubtitleNavigator.h"
 #include "ocr/DictionaryCache.h"
 #include "platform/UserInteraction.h"
+#include "settings/PreferenceKeys.h"
+#include "settings/SettingsStore.h"
 
 namespace quelm {
 

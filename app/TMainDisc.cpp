@@ -8,14 +8,14 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "settings/PreferenceKeys.h"
-#include "settings/SettingsStore.h"
 #include "app/TMain.h"
-#include "disc/RootDirectories.h"
 #include "app/disc/TIFOInfo.h"
+#include "disc/RootDirectories.h"
 #include "disc/VobInfo.h"
 #include "navigation/SubtitleNavigator.h"
 #include "platform/UserInteraction.h"
+#include "settings/PreferenceKeys.h"
+#include "settings/SettingsStore.h"
 
 namespace quelm {
 

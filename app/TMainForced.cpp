@@ -7,9 +7,9 @@
 
 #include <vector>
 
+#include "app/TMain.h"
 #include "settings/PreferenceKeys.h"
 #include "settings/SettingsStore.h"
-#include "app/TMain.h"
 
 namespace quelm {
 

@@ -16,7 +16,6 @@
 
 #include "app/BitmapImage.h"
 #include "app/ScriptView.h"
-#include "settings/SettingsStore.h"
 #include "app/TMain.h"
 #include "app/VobFileListWidget.h"
 #include "app/extraction/TVobSubToBmp.h"
@@ -25,6 +24,7 @@
 #include "navigation/ProgressDisplay.h"
 #include "navigation/SubtitleDisplay.h"
 #include "navigation/SubtitleNavigator.h"
+#include "settings/SettingsStore.h"
 
 namespace quelm {
 

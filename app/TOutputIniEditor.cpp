@@ -22,8 +22,8 @@
 #include <system_error>
 
 #include "app/Named.h"
-#include "output/OutputFormatWriter.h"
 #include "output/OutputFormat.h"
+#include "output/OutputFormatWriter.h"
 #include "platform/UserInteraction.h"
 
 namespace quelm {

@@ -21,10 +21,10 @@
 #include <string>
 #include <vector>
 
-#include "settings/SettingsStore.h"
 #include "app/TMain.h"
 #include "navigation/SubtitleNavigator.h"
 #include "platform/UserInteraction.h"
+#include "settings/SettingsStore.h"
 
 namespace {
 

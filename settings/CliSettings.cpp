@@ -7,12 +7,12 @@
 #include <filesystem>
 #include <system_error>
 
-#include "settings/PaletteMapping.h"
-#include "settings/PreferenceKeys.h"
 #include "output/FormatMenu.h"
 #include "output/OutputFormat.h"
 #include "platform/DataPaths.h"
 #include "platform/IniFile.h"
+#include "settings/PaletteMapping.h"
+#include "settings/PreferenceKeys.h"
 
 namespace quelm {
 

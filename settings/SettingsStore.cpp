@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "settings/PreferenceKeys.h"
 #include "platform/AsciiText.h"
+#include "settings/PreferenceKeys.h"
 
 namespace quelm {
 

@@ -25,8 +25,8 @@
 #include <QWheelEvent>
 
 #include "app/BitmapImage.h"
-#include "ocr/CharDictionary.h"
 #include "app/ocr/TAlignEdit.h"
+#include "ocr/CharDictionary.h"
 
 namespace quelm {
 

@@ -6,9 +6,9 @@
 
 #include <filesystem>
 
-#include "support/PeripheryTestFiles.h"
-#include "output/OutputFormatWriter.h"
 #include "output/OutputFormat.h"
+#include "output/OutputFormatWriter.h"
+#include "support/PeripheryTestFiles.h"
 
 namespace quelm::test {
 namespace {

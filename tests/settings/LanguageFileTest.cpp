@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "support/PeripheryTestFiles.h"
 #include "settings/LanguageFile.h"
+#include "support/PeripheryTestFiles.h"
 
 namespace quelm::test {
 namespace {

@@ -8,10 +8,10 @@
 
 #include <filesystem>
 
-#include "support/PeripheryTestFiles.h"
+#include "platform/IniFile.h"
 #include "settings/ToolSection.h"
 #include "settings/VobFileList.h"
-#include "platform/IniFile.h"
+#include "support/PeripheryTestFiles.h"
 
 namespace quelm::test {
 namespace {

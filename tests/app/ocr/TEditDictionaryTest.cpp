@@ -17,13 +17,13 @@
 #include <fstream>
 #include <set>
 
-#include "ocr/RecognitionRun.h"
 #include "app/ocr/TAlignEdit.h"
-#include "support/TempDirTest.h"
+#include "ocr/RecognitionRun.h"
 #include "output/DictionaryLines.h"
 #include "platform/BmpFile.h"
 #include "support/QtTestApp.h"
 #include "support/ScriptedInteraction.h"
+#include "support/TempDirTest.h"
 
 namespace quelm {
 namespace {

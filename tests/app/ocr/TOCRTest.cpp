@@ -18,11 +18,11 @@
 #include <functional>
 #include <set>
 
-#include "support/TempDirTest.h"
 #include "platform/BmpFile.h"
 #include "platform/FileIo.h"
 #include "support/QtTestApp.h"
 #include "support/ScriptedInteraction.h"
+#include "support/TempDirTest.h"
 
 namespace quelm {
 namespace {

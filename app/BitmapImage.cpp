@@ -23,6 +23,12 @@ QImage ToQImage(const Bitmap& bitmap) {
   return image;
 }
 
+QPixmap ScaledPixmap(const Bitmap& bitmap, QSize size) {
+  if (bitmap.IsEmpty() || size.isEmpty()) return {};
+  return QPixmap::fromImage(
+      ToQImage(bitmap).scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+}
+
 Bitmap FromQImage(const QImage& source) {
   const QImage image = source.convertToFormat(QImage::Format_RGB32);
   Bitmap bitmap(image.width(), image.height());

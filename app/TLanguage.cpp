@@ -17,7 +17,7 @@
 #include <QToolButton>
 #include <QWidget>
 
-#include "app/LanguageFile.h"
+#include "settings/LanguageFile.h"
 
 namespace quelm {
 

@@ -31,15 +31,16 @@
 #include <QVBoxLayout>
 
 #include "app/ColorPanel.h"
-#include "app/PreferenceKeys.h"
+#include "app/Named.h"
 #include "app/ScriptView.h"
-#include "app/SettingsStore.h"
 #include "app/VobFileListWidget.h"
 #include "extraction/ExtractionRun.h"
 #include "navigation/IniPositionCache.h"
 #include "navigation/SubtitleNavigator.h"
 #include "ocr/DictionaryCache.h"
 #include "platform/UserInteraction.h"
+#include "settings/PreferenceKeys.h"
+#include "settings/SettingsStore.h"
 
 namespace quelm {
 
@@ -47,12 +48,6 @@ namespace {
 
 constexpr int FoldedHeight = 21;
 constexpr int UnfoldedHeight = 115;
-
-template <typename W>
-W* Named(W* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 QLabel* MakeLabel(const char* name, const QString& caption, QWidget* parent = nullptr) {
   return Named(new QLabel(caption, parent), name);

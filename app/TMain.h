@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/disc/RootDirectories.h"
+#include "disc/RootDirectories.h"
 #include "output/FormatMenu.h"
 #include "output/RawScript.h"
 #include "output/ScriptRenderer.h"

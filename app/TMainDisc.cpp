@@ -8,14 +8,14 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "app/PreferenceKeys.h"
-#include "app/SettingsStore.h"
 #include "app/TMain.h"
-#include "app/disc/RootDirectories.h"
 #include "app/disc/TIFOInfo.h"
-#include "app/disc/VobInfo.h"
+#include "disc/RootDirectories.h"
+#include "disc/VobInfo.h"
 #include "navigation/SubtitleNavigator.h"
 #include "platform/UserInteraction.h"
+#include "settings/PreferenceKeys.h"
+#include "settings/SettingsStore.h"
 
 namespace quelm {
 

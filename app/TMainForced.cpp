@@ -7,9 +7,9 @@
 
 #include <vector>
 
-#include "app/PreferenceKeys.h"
-#include "app/SettingsStore.h"
 #include "app/TMain.h"
+#include "settings/PreferenceKeys.h"
+#include "settings/SettingsStore.h"
 
 namespace quelm {
 

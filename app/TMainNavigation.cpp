@@ -16,15 +16,15 @@
 
 #include "app/BitmapImage.h"
 #include "app/ScriptView.h"
-#include "app/SettingsStore.h"
 #include "app/TMain.h"
 #include "app/VobFileListWidget.h"
-#include "extraction/TVobSubToBmp.h"
+#include "app/extraction/TVobSubToBmp.h"
 #include "navigation/BitmapSaving.h"
 #include "navigation/IniPositionCache.h"
 #include "navigation/ProgressDisplay.h"
 #include "navigation/SubtitleDisplay.h"
 #include "navigation/SubtitleNavigator.h"
+#include "settings/SettingsStore.h"
 
 namespace quelm {
 

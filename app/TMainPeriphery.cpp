@@ -10,18 +10,18 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/LanguageFile.h"
-#include "app/PreferenceKeys.h"
-#include "app/SettingsStore.h"
 #include "app/TAbout.h"
 #include "app/TLanguage.h"
 #include "app/TMain.h"
 #include "app/TOutputIniEditor.h"
 #include "app/TToolList.h"
-#include "app/ToolSection.h"
 #include "platform/DataPaths.h"
 #include "platform/UserInteraction.h"
 #include "quelm/Version.h"
+#include "settings/LanguageFile.h"
+#include "settings/PreferenceKeys.h"
+#include "settings/SettingsStore.h"
+#include "settings/ToolSection.h"
 
 namespace quelm {
 

@@ -7,9 +7,9 @@
 #include <QSlider>
 
 #include "app/TMain.h"
+#include "app/ocr/TOCR.h"
 #include "ocr/DictionaryCache.h"
 #include "ocr/RecognitionRun.h"
-#include "ocr/TOCR.h"
 #include "platform/UserInteraction.h"
 
 namespace quelm {

@@ -13,18 +13,18 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/PreferenceKeys.h"
 #include "app/ScriptView.h"
-#include "app/SettingsStore.h"
 #include "app/TMain.h"
+#include "app/ocr/TEditDictionary.h"
 #include "navigation/SubtitleNavigator.h"
-#include "ocr/TEditDictionary.h"
 #include "output/FactsFromTiming.h"
 #include "output/OutputFormat.h"
 #include "output/TextLines.h"
 #include "platform/DataPaths.h"
 #include "platform/RtfWriter.h"
 #include "platform/UserInteraction.h"
+#include "settings/PreferenceKeys.h"
+#include "settings/SettingsStore.h"
 
 namespace quelm {
 

@@ -19,15 +19,15 @@
 #include <algorithm>
 
 #include "app/ColorPanel.h"
-#include "app/PaletteMapping.h"
-#include "app/PreferenceKeys.h"
-#include "app/SettingsStore.h"
 #include "app/TMain.h"
-#include "app/VobFileList.h"
 #include "app/VobFileListWidget.h"
 #include "navigation/IniPositionCache.h"
 #include "navigation/SubtitleNavigator.h"
 #include "platform/UserInteraction.h"
+#include "settings/PaletteMapping.h"
+#include "settings/PreferenceKeys.h"
+#include "settings/SettingsStore.h"
+#include "settings/VobFileList.h"
 
 namespace quelm {
 

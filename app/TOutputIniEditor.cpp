@@ -21,8 +21,9 @@
 #include <optional>
 #include <system_error>
 
-#include "app/OutputFormatWriter.h"
+#include "app/Named.h"
 #include "output/OutputFormat.h"
+#include "output/OutputFormatWriter.h"
 #include "platform/UserInteraction.h"
 
 namespace quelm {
@@ -32,12 +33,6 @@ namespace {
 constexpr int PanelHeight = 120;
 constexpr int TemplateHeight = 110;
 constexpr int MinimumTemplateHeight = 40;
-
-template <typename W>
-W* Named(W* object, const char* name) {
-  object->setObjectName(QString::fromLatin1(name));
-  return object;
-}
 
 QAction* MenuCommand(QMenuBar* bar, const char* name, const char* caption) {
   QAction* action = bar->addAction(QString::fromLatin1(caption));

@@ -18,18 +18,13 @@
 #include <optional>
 #include <system_error>
 
+#include "app/Named.h"
 #include "platform/IniFile.h"
 #include "platform/UserInteraction.h"
 
 namespace quelm {
 
 namespace {
-
-template <typename W>
-W* Named(W* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 QString ToQt(const std::string& text) { return QString::fromStdString(text); }
 

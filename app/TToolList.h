@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ToolSection.h"
+#include "settings/ToolSection.h"
 
 class QLabel;
 class QLineEdit;

@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 
-#include "app/VobFileList.h"
+#include "settings/VobFileList.h"
 
 namespace quelm {
 

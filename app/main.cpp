@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "app/QtUserInteraction.h"
-#include "app/SettingsLocation.h"
-#include "app/SettingsStore.h"
 #include "app/StartPaths.h"
 #include "app/TMain.h"
 #include "quelm/Version.h"
+#include "settings/SettingsLocation.h"
+#include "settings/SettingsStore.h"
 
 namespace {
 

@@ -21,9 +21,9 @@
 #include <string>
 #include <vector>
 
-#include "app/SettingsStore.h"
 #include "app/TMain.h"
 #include "platform/UserInteraction.h"
+#include "settings/SettingsStore.h"
 
 namespace {
 

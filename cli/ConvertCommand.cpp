@@ -12,10 +12,6 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/SettingsLocation.h"
-#include "app/disc/DiscDirectory.h"
-#include "app/disc/IfoReader.h"
-#include "cli/CliSettings.h"
 #include "cli/CommandLine.h"
 #include "cli/ProgressBar.h"
 #include "cli/ScriptOutput.h"
@@ -23,6 +19,8 @@
 #include "cli/TerminalQuestions.h"
 #include "cli/TitleSet.h"
 #include "cli/VobFileCheck.h"
+#include "disc/DiscDirectory.h"
+#include "disc/IfoReader.h"
 #include "extraction/ExtractionRun.h"
 #include "navigation/PositionCache.h"
 #include "navigation/ProgressDisplay.h"
@@ -34,6 +32,8 @@
 #include "output/ScriptRenderer.h"
 #include "platform/AsciiText.h"
 #include "platform/IniFile.h"
+#include "settings/CliSettings.h"
+#include "settings/SettingsLocation.h"
 
 namespace quelm {
 

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/disc/IfoReader.h"
 #include "cli/CommandLine.h"
 #include "cli/TitleSet.h"
+#include "disc/IfoReader.h"
 
 namespace quelm {
 

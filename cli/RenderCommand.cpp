@@ -6,14 +6,14 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/SettingsLocation.h"
-#include "cli/CliSettings.h"
 #include "cli/CommandLine.h"
 #include "cli/ConvertCommand.h"
 #include "cli/ScriptOutput.h"
 #include "output/DictionaryLines.h"
 #include "output/RecordsFile.h"
 #include "output/ScriptRenderer.h"
+#include "settings/CliSettings.h"
+#include "settings/SettingsLocation.h"
 
 namespace quelm {
 

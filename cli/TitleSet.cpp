@@ -7,7 +7,7 @@
 #include <map>
 #include <system_error>
 
-#include "app/disc/DiscDirectory.h"
+#include "disc/DiscDirectory.h"
 #include "platform/AsciiText.h"
 
 namespace quelm {

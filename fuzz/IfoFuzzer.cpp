@@ -1,5 +1,5 @@
 // IFO reader: stream languages and chapter lengths of any file.
-#include "app/disc/IfoReader.h"
+#include "disc/IfoReader.h"
 #include "fuzz/FuzzSupport.h"
 
 namespace quelm::fuzz {

@@ -1,6 +1,6 @@
 // Language files: the menu name, the translations of every main window path, list values.
-#include "app/LanguageFile.h"
 #include "fuzz/FuzzSupport.h"
+#include "settings/LanguageFile.h"
 
 namespace quelm::fuzz {
 

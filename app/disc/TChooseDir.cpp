@@ -15,7 +15,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "app/disc/RootDirectories.h"
+#include "disc/RootDirectories.h"
 
 namespace quelm {
 

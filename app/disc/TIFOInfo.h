@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <string>
 
-#include "app/disc/IfoReader.h"
+#include "disc/IfoReader.h"
 
 class QLabel;
 class QListWidget;

@@ -18,10 +18,10 @@
 #include <QVBoxLayout>
 
 #include "MainWindowFixture.h"
-#include "PeripheryTestFiles.h"
-#include "app/LanguageFile.h"
 #include "app/TLanguage.h"
 #include "app/disc/TChooseDir.h"
+#include "settings/LanguageFile.h"
+#include "support/PeripheryTestFiles.h"
 
 namespace quelm::test {
 namespace {

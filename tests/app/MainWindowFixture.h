@@ -14,8 +14,8 @@
 #include <memory>
 #include <string>
 
-#include "app/SettingsStore.h"
 #include "app/TMain.h"
+#include "settings/SettingsStore.h"
 #include "support/QtTestApp.h"
 #include "support/ScriptedInteraction.h"
 

@@ -16,9 +16,9 @@
 #include <QTimer>
 
 #include "MainWindowFixture.h"
-#include "PeripheryTestFiles.h"
 #include "app/TOutputIniEditor.h"
 #include "output/OutputFormat.h"
+#include "support/PeripheryTestFiles.h"
 #include "support/QtTestApp.h"
 #include "support/ScriptedInteraction.h"
 

@@ -14,13 +14,13 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "app/SettingsStore.h"
 #include "app/TAbout.h"
 #include "app/TMain.h"
 #include "app/TOutputIniEditor.h"
 #include "app/TToolList.h"
 #include "app/disc/TChooseDir.h"
 #include "platform/UserInteraction.h"
+#include "settings/SettingsStore.h"
 
 // Fontconfig keeps a cache for the life of the process that LeakSanitizer takes for a leak.
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }

@@ -10,9 +10,9 @@
 #include <QToolButton>
 #include <cstdio>
 
-#include "app/SettingsStore.h"
 #include "app/TMain.h"
 #include "platform/UserInteraction.h"
+#include "settings/SettingsStore.h"
 
 // Fontconfig keeps a cache for the life of the process that LeakSanitizer takes for a leak.
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }

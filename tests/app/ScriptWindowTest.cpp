@@ -21,8 +21,8 @@
 #include <sstream>
 
 #include "MainWindowFixture.h"
+#include "app/ocr/TOCR.h"
 #include "ocr/Segmentation.h"
-#include "ocr/TOCR.h"
 #include "support/SrtFile.h"
 
 // Fontconfig keeps a cache for the life of the process that LeakSanitizer takes for a leak.

@@ -15,8 +15,8 @@
 #include <QTimer>
 
 #include "MainWindowFixture.h"
-#include "PeripheryTestFiles.h"
 #include "app/TToolList.h"
+#include "support/PeripheryTestFiles.h"
 
 namespace quelm::test {
 namespace {

@@ -1,0 +1,85 @@
+// The dictionary editor: every learned character as a tile in a horizontally scrolling strip,
+// with its enlarged bitmap, its editable text and a delete button; the index is rewritten when
+// the window closes.
+#pragma once
+
+#include <QDialog>
+#include <QRect>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/ocr/TDictionaryItem.h"
+#include "platform/UserInteraction.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollArea;
+class QTimer;
+class QWidget;
+
+namespace quelm {
+
+class TEditDictionary : public QDialog {
+  Q_OBJECT
+
+ public:
+  TEditDictionary(UserInteraction& ui, std::string dictionaryRoot, QWidget* parent = nullptr);
+  ~TEditDictionary() override;
+
+  // The editor the way the main window opens it: shown modally, then "Update textoutput too?".
+  // True when the user answered Yes (the main window then re-renders its script).
+  static bool Edit(UserInteraction& ui, const std::string& dictionaryRoot,
+                   QWidget* parent = nullptr);
+
+  // Where a character of `width` by `height` pixels is shown inside its white image panel:
+  // three times its size, fitted into 110 by 110, centred on (65, 65).
+  static QRect ImageGeometry(int width, int height);
+
+  const std::vector<std::unique_ptr<TDictionaryItem>>& ItemList() const { return itemList_; }
+  const std::string& DictionaryRoot() const { return dictionaryRoot_; }
+
+  QScrollArea* ScrollBox1 = nullptr;
+  QLabel* CharacterImage = nullptr;
+  QLineEdit* EditAscii = nullptr;
+  QPushButton* BtnDelete1 = nullptr;
+  QTimer* DeleteTimer = nullptr;
+
+ public slots:
+  // Loads the index and builds the tiles (done once when the window is first shown).
+  void FormActivate();
+  void done(int result) override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private slots:
+  void EditChange(const QString& text);
+  void BtnDelete();
+  void DeleteTimerTimer();
+
+ private:
+  void AddCurrentCharacterToList(const std::string& fileName, const Bitmap& bitmap, bool unloaded);
+  void UpdateScrollRange();
+  void FreeItems();
+  // False when the index could not be written and the user chose to stay.
+  bool FormClose();
+  // The bitmap files of deleted tiles, once the index that drops them is written.
+  void RemoveDroppedFiles();
+  TDictionaryItem* ItemOf(QObject* control);
+
+  UserInteraction& ui_;
+  std::string dictionaryRoot_;
+  std::vector<std::unique_ptr<TDictionaryItem>> itemList_;
+  std::vector<std::string> droppedFiles_;
+  QWidget* strip_ = nullptr;
+  QPushButton* deleteTarget_ = nullptr;
+  bool activated_ = false;
+  bool loadFailed_ = false;
+  bool closed_ = false;
+};
+
+}  // namespace quelm

@@ -1,0 +1,83 @@
+// Directory queries for the disc information: case-blind name matching and listing.
+#include "disc/DiscDirectory.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "platform/AsciiText.h"
+
+namespace quelm {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool EndsWithIgnoringCase(std::string_view text, std::string_view tail) {
+  return text.size() >= tail.size() &&
+         DiscDirectory::SameNameIgnoringCase(text.substr(text.size() - tail.size()), tail);
+}
+
+// Ordinary files of `root` that are not hidden; broken entries are skipped.
+std::vector<DiscFile> OrdinaryFiles(const std::string& root) {
+  std::vector<DiscFile> files;
+  std::error_code error;
+  fs::directory_iterator it(root, error);
+  if (error) return files;
+  for (const fs::directory_iterator end; it != end; it.increment(error)) {
+    if (error) break;
+    const std::string name = it->path().filename().string();
+    if (name.empty() || name[0] == '.') continue;
+    std::error_code entryError;
+    if (!it->is_regular_file(entryError) || entryError) continue;
+    const std::uintmax_t size = it->file_size(entryError);
+    if (entryError) continue;
+    files.push_back({name, size});
+  }
+  std::sort(files.begin(), files.end(), [](const DiscFile& a, const DiscFile& b) {
+    if (DiscDirectory::SameNameIgnoringCase(a.Name, b.Name)) return a.Name < b.Name;
+    return DiscDirectory::LessIgnoringCase(a.Name, b.Name);
+  });
+  return files;
+}
+
+}  // namespace
+
+bool DiscDirectory::SameNameIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+}
+
+bool DiscDirectory::LessIgnoringCase(std::string_view a, std::string_view b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                      [](char x, char y) { return LowerAscii(x) < LowerAscii(y); });
+}
+
+bool DiscDirectory::Exists() const {
+  std::error_code error;
+  return !root_.empty() && fs::is_directory(root_, error);
+}
+
+std::optional<std::string> DiscDirectory::Find(std::string_view name) const {
+  if (!Exists()) return std::nullopt;
+  std::optional<std::string> found;
+  for (const DiscFile& file : OrdinaryFiles(root_)) {
+    if (!SameNameIgnoringCase(file.Name, name)) continue;
+    if (file.Name == name) return root_ + file.Name;
+    if (!found) found = root_ + file.Name;
+  }
+  return found;
+}
+
+std::vector<DiscFile> DiscDirectory::List(const std::vector<std::string_view>& extensions) const {
+  std::vector<DiscFile> matching;
+  if (!Exists()) return matching;
+  for (DiscFile& file : OrdinaryFiles(root_)) {
+    const bool wanted =
+        std::any_of(extensions.begin(), extensions.end(),
+                    [&](std::string_view ext) { return EndsWithIgnoringCase(file.Name, ext); });
+    if (wanted) matching.push_back(std::move(file));
+  }
+  return matching;
+}
+
+}  // namespace quelm

@@ -1,0 +1,102 @@
+// Root directory rules without any window.
+#include "disc/RootDirectories.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
+#include "disc/DiscDirectory.h"
+
+namespace quelm {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The subdirectories of `dir`, sorted by name without regard to case.
+std::vector<std::string> Subdirectories(const std::string& dir) {
+  std::vector<std::string> names;
+  std::error_code error;
+  fs::directory_iterator it(dir, error);
+  if (error) return names;
+  for (const fs::directory_iterator end; it != end; it.increment(error)) {
+    if (error) break;
+    std::error_code entryError;
+    if (it->is_directory(entryError) && !entryError)
+      names.push_back(it->path().filename().string());
+  }
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    return DiscDirectory::LessIgnoringCase(a, b);
+  });
+  return names;
+}
+
+}  // namespace
+
+const char* RootDirectories::Caption(RootKind kind) {
+  switch (kind) {
+    case RootKind::Vob:
+      return "VOB Root";
+    case RootKind::Output:
+      return "Output Root";
+    case RootKind::Dictionary:
+      return "Dictionary Root";
+  }
+  return "";
+}
+
+std::string RootDirectories::RootText(const std::string& directory) {
+  if (directory.empty() || directory.back() == '/') return directory;
+  return directory + "/";
+}
+
+RootDirectories::Keys RootDirectories::Change(RootSettings& roots, RootKind kind,
+                                              const std::string& chosen) {
+  const std::string root = RootText(chosen);
+  switch (kind) {
+    case RootKind::Vob:
+      roots.VobRoot = root;
+      if (roots.DictionarySameAsVob) roots.DictionaryRoot = root;
+      if (roots.OutputSameAsVob) roots.OutputRoot = root;
+      return {{"vobroot", roots.VobRoot},
+              {"outputroot", roots.OutputRoot},
+              {"dictionaryroot", roots.DictionaryRoot}};
+    case RootKind::Output:
+      roots.OutputRoot = root;
+      return {{"outputroot", roots.OutputRoot}};
+    case RootKind::Dictionary:
+      roots.DictionaryRoot = root;
+      return {{"dictionaryroot", roots.DictionaryRoot}};
+  }
+  return {};
+}
+
+std::vector<std::string> RootDirectories::Places(const std::string& home, const std::string& user,
+                                                 const std::vector<std::string>& mountBases) {
+  std::vector<std::string> places;
+  std::error_code error;
+  if (!home.empty() && fs::is_directory(home, error)) places.push_back(RootText(home));
+  for (const std::string& base : mountBases) {
+    const std::string baseText = RootText(base);
+    for (const std::string& name : Subdirectories(baseText)) {
+      if (!user.empty() && name == user) {
+        for (const std::string& mount : Subdirectories(baseText + name)) {
+          places.push_back(baseText + name + "/" + mount + "/");
+        }
+      } else {
+        places.push_back(baseText + name + "/");
+      }
+    }
+  }
+  places.push_back("/");
+  return places;
+}
+
+std::vector<std::string> RootDirectories::Places() {
+  const char* home = std::getenv("HOME");
+  const char* user = std::getenv("USER");
+  return Places(home != nullptr ? home : "", user != nullptr ? user : "",
+                {"/media", "/run/media", "/mnt"});
+}
+
+}  // namespace quelm

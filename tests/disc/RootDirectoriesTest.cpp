@@ -1,0 +1,63 @@
+// Root texts, "same as vob root" on a VOB root change, and the chooser's places.
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "disc/RootDirectories.h"
+
+namespace quelm {
+namespace {
+
+namespace fs = std::filesystem;
+using Keys = RootDirectories::Keys;
+
+TEST(RootDirectoriesTest, RootTextsKeepTheirCaseAndEndInASlash) {
+  EXPECT_EQ(RootDirectories::RootText("/media/Disc/VIDEO_TS"), "/media/Disc/VIDEO_TS/");
+  EXPECT_EQ(RootDirectories::RootText("/media/Disc/VIDEO_TS/"), "/media/Disc/VIDEO_TS/");
+  EXPECT_EQ(RootDirectories::RootText("/"), "/");
+  EXPECT_EQ(RootDirectories::Caption(RootKind::Vob), std::string("VOB Root"));
+  EXPECT_EQ(RootDirectories::Caption(RootKind::Output), std::string("Output Root"));
+  EXPECT_EQ(RootDirectories::Caption(RootKind::Dictionary), std::string("Dictionary Root"));
+}
+
+TEST(RootDirectoriesTest, VobRootCarriesTheRootsThatFollowIt) {
+  RootSettings roots{"/old/", "/out/", "/dict/", true, true};
+  EXPECT_EQ(RootDirectories::Change(roots, RootKind::Vob, "/Disc/VIDEO_TS"),
+            (Keys{{"vobroot", "/Disc/VIDEO_TS/"},
+                  {"outputroot", "/Disc/VIDEO_TS/"},
+                  {"dictionaryroot", "/Disc/VIDEO_TS/"}}));
+
+  RootSettings apart{"/old/", "/out/", "/dict/", false, true};
+  EXPECT_EQ(RootDirectories::Change(apart, RootKind::Vob, "/new"),
+            (Keys{{"vobroot", "/new/"}, {"outputroot", "/out/"}, {"dictionaryroot", "/new/"}}));
+  EXPECT_EQ(RootDirectories::Change(apart, RootKind::Output, "/Scripts"),
+            (Keys{{"outputroot", "/Scripts/"}}));
+  EXPECT_EQ(apart.VobRoot, "/new/");
+  EXPECT_EQ(RootDirectories::Change(apart, RootKind::Dictionary, "/D/"),
+            (Keys{{"dictionaryroot", "/D/"}}));
+  EXPECT_EQ(apart.OutputRoot, "/Scripts/");
+}
+
+TEST(RootDirectoriesTest, PlacesAreHomeMountsAndTheRoot) {
+  const fs::path base = fs::temp_directory_path() / ("quelm-places-" + std::to_string(::getpid()));
+  fs::remove_all(base);
+  fs::create_directories(base / "home");
+  fs::create_directories(base / "media/alice/DVD_VIDEO");
+  fs::create_directories(base / "media/alice/usb");
+  fs::create_directories(base / "media/cdrom");
+  fs::create_directories(base / "mnt/Backup");
+  std::ofstream(base / "mnt/file") << "x";
+  const std::string b = base.string();
+  EXPECT_EQ(RootDirectories::Places(b + "/home", "alice", {b + "/media", b + "/mnt", b + "/none"}),
+            (std::vector<std::string>{b + "/home/", b + "/media/alice/DVD_VIDEO/",
+                                      b + "/media/alice/usb/", b + "/media/cdrom/",
+                                      b + "/mnt/Backup/", "/"}));
+  EXPECT_EQ(RootDirectories::Places(b + "/nohome", "", {}), (std::vector<std::string>{"/"}));
+  fs::remove_all(base);
+}
+
+}  // namespace
+}  // namespace quelm

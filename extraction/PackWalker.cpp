@@ -1,6 +1,8 @@
 // Walks the packets of one program stream pack by start codes and packet lengths.
 #include "extraction/PackWalker.h"
 
+#include <optional>
+
 namespace quelm {
 
 namespace {
@@ -16,8 +18,11 @@ constexpr std::uint8_t SystemHeader = 0xBB;
 constexpr std::uint8_t Padding = 0xBE;
 constexpr std::size_t MaxMpeg1Stuffing = 16;
 
-bool IsStartCode(const std::uint8_t* p) {
-  return p[0] == 0x00 && p[1] == 0x00 && p[2] == 0x01;
+// 00 00 01 and the id at `at`; nullopt when the four bytes are not all there or no start code.
+std::optional<std::uint8_t> StartCodeAt(const ByteReader& in, std::size_t at) {
+  const auto code = in.Be32(at);
+  if (!code || (*code >> 8) != 0x000001) return std::nullopt;
+  return static_cast<std::uint8_t>(*code & 0xFF);
 }
 
 // Packets of these streams have no PES header: program stream map, padding, private stream 2,
@@ -27,88 +32,96 @@ bool HasPesHeader(std::uint8_t id) {
          id != 0xF8 && id != 0xFF;
 }
 
-// The 33-bit PTS in MPEG systems layout; the marker bits are ignored.
-std::uint64_t ReadPts(const std::uint8_t* p) {
-  return (static_cast<std::uint64_t>((p[0] >> 1) & 0x07) << 30) |
-         (static_cast<std::uint64_t>(p[1]) << 22) | (static_cast<std::uint64_t>(p[2] >> 1) << 15) |
-         (static_cast<std::uint64_t>(p[3]) << 7) | static_cast<std::uint64_t>(p[4] >> 1);
+// The 33-bit PTS in MPEG systems layout at `at` (five bytes the caller has checked); the marker
+// bits are ignored.
+std::uint64_t ReadPts(const ByteReader& in, std::size_t at) {
+  const std::uint64_t high = *in.U8(at);
+  const std::uint64_t middle = *in.Be16(at + 1);
+  const std::uint64_t low = *in.Be16(at + 3);
+  return (((high >> 1) & 0x07) << 30) | ((middle >> 1) << 15) | (low >> 1);
 }
 
 // MPEG-2 PES header: 10xx xxxx, PTS_DTS flags in the top bits, header data length H, then H
 // bytes starting with the PTS. MPEG-1: up to 16 stuffing bytes 0xFF, an optional 2-byte buffer
 // size 01xx xxxx, then a PTS (0010), a PTS and DTS (0011) or the byte 0x0F.
-void ReadPesHeader(const std::uint8_t* body, std::size_t size, PesPacket& packet) {
+void ReadPesHeader(const ByteReader& body, PesPacket& packet) {
+  const std::size_t size = body.Size();
   std::size_t payload = 0;
-  if (size >= 3 && (body[0] & 0xC0) == 0x80) {
-    const std::size_t headerLength = body[2];
-    payload = 3 + headerLength;
+  const auto first = body.U8(0);
+  if (!first) return;
+  if ((*first & 0xC0) == 0x80) {
+    const auto flags = body.U8(1);
+    const auto headerLength = body.U8(2);
+    if (!flags || !headerLength) return;
+    payload = 3 + std::size_t{*headerLength};
     if (payload > size) return;
-    if ((body[1] & 0x80) != 0 && headerLength >= 5) {
+    if ((*flags & 0x80) != 0 && *headerLength >= 5) {
       packet.HasPts = true;
-      packet.Pts = ReadPts(body + 3);
+      packet.Pts = ReadPts(body, 3);
     }
   } else {
-    while (payload < size && payload < MaxMpeg1Stuffing && body[payload] == 0xFF) ++payload;
-    if (payload < size && (body[payload] & 0xC0) == 0x40) payload += 2;
-    if (payload >= size) return;
-    if ((body[payload] & 0xE0) == 0x20) {
-      const std::size_t fields = (body[payload] & 0x10) != 0 ? 10 : 5;
-      if (payload + fields > size) return;
+    while (payload < MaxMpeg1Stuffing && body.U8(payload) == 0xFF) ++payload;
+    if (const auto b = body.U8(payload); b && (*b & 0xC0) == 0x40) payload += 2;
+    const auto marker = body.U8(payload);
+    if (!marker) return;
+    if ((*marker & 0xE0) == 0x20) {
+      const std::size_t fields = (*marker & 0x10) != 0 ? 10 : 5;
+      if (!body.Has(payload, fields)) return;
       packet.HasPts = true;
-      packet.Pts = ReadPts(body + payload);
+      packet.Pts = ReadPts(body, payload);
       payload += fields;
-    } else if (body[payload] == 0x0F) {
+    } else if (*marker == 0x0F) {
       ++payload;
     } else {
       return;
     }
   }
-  packet.Payload = body + payload;
+  packet.Payload = body.Bytes().data() + payload;
   packet.PayloadSize = size - payload;
 }
 
 }  // namespace
 
-PackWalker::PackWalker(const std::uint8_t* pack, std::size_t length)
-    : pack_(pack), length_(length) {
-  isPack_ = length >= 4 && IsStartCode(pack) && pack[3] == 0xBA;
-  if (isPack_ && length >= Mpeg1PackHeader && (pack[4] & 0xF0) == 0x20) {
+PackWalker::PackWalker(const std::uint8_t* pack, std::size_t length) : pack_(pack, length) {
+  isPack_ = StartCodeAt(pack_, 0) == 0xBA;
+  const auto mode = pack_.U8(4);
+  if (isPack_ && mode && (*mode & 0xF0) == 0x20 && pack_.Has(0, Mpeg1PackHeader)) {
     at_ = Mpeg1PackHeader;
-  } else if (isPack_ && length >= Mpeg2PackHeader) {
-    at_ = Mpeg2PackHeader + (pack[13] & 0x07);
+  } else if (const auto stuffing = pack_.U8(13); isPack_ && stuffing) {
+    at_ = Mpeg2PackHeader + (*stuffing & 0x07);
   } else {
     at_ = length;
   }
 }
 
 bool PackWalker::Next(PesPacket& packet) {
-  while (at_ + PacketPrefix <= length_) {
-    const std::uint8_t* start = pack_ + at_;
+  const std::size_t length = pack_.Size();
+  while (pack_.Has(at_, PacketPrefix)) {
     // Below 0xBB: the program end code, another pack header or no packet at all; nothing
     // after it is a packet of this pack.
-    if (!IsStartCode(start) || start[3] < SystemHeader) break;
-    const std::uint8_t id = start[3];
-    const std::size_t declared = (static_cast<std::size_t>(start[4]) << 8) | start[5];
-    const std::size_t room = length_ - at_ - PacketPrefix;
+    const auto id = StartCodeAt(pack_, at_);
+    if (!id || *id < SystemHeader) break;
+    const std::size_t declared = *pack_.Be16(at_ + 4);
+    const std::size_t room = length - at_ - PacketPrefix;
     // A length of 0 (unbounded) or one that runs past the pack ends the packet with the pack.
     const std::size_t size = declared == 0 || declared > room ? room : declared;
     const std::size_t offset = at_;
     at_ += PacketPrefix + size;
-    if (id == SystemHeader || id == Padding) continue;
+    if (*id == SystemHeader || *id == Padding) continue;
 
     packet = PesPacket();
-    packet.StreamId = id;
+    packet.StreamId = *id;
     packet.Offset = offset;
-    const std::uint8_t* body = start + PacketPrefix;
-    if (HasPesHeader(id)) {
-      ReadPesHeader(body, size, packet);
+    const ByteReader body = *pack_.Sub(offset + PacketPrefix, size);
+    if (HasPesHeader(*id)) {
+      ReadPesHeader(body, packet);
     } else {
-      packet.Payload = body;
+      packet.Payload = body.Bytes().data();
       packet.PayloadSize = size;
     }
     return true;
   }
-  at_ = length_;
+  at_ = length;
   return false;
 }
 

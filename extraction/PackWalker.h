@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "platform/ByteReader.h"
+
 namespace quelm {
 
 struct PesPacket {
@@ -33,8 +35,7 @@ class PackWalker {
   bool Next(PesPacket& packet);
 
  private:
-  const std::uint8_t* pack_;
-  std::size_t length_;
+  ByteReader pack_;
   std::size_t at_ = 0;
   bool isPack_ = false;
 };

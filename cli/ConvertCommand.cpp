@@ -579,10 +579,8 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     const std::string where = "subtitle " + std::to_string(number) + " (" + fileName + ")";
     if (learn == LearnMode::Ask) {
       recognise.AskCharacter = [&](const CharacterQuestion& question) {
-        CharacterAnswer answer = questions.Ask(question, ink, where);
-        if (answer.Kind == AnswerKind::ChangeColor)
-          ink = RecognitionRun::NextCharColor(ink, colors);
-        return answer;
+        // The run picks the next colour and reports it through OnCharColorChanged.
+        return questions.Ask(question, ink, where);
       };
     }
     const RecognitionResult recognised = recognise.UpdateDictionary(result.SubTitle);

@@ -1,8 +1,10 @@
 // Automatic choice of the character colour: each of the four colours is tried as ink on the
-// first text line, and the one whose first character is shortest wins.
+// first text line (and on any line the run's ink does not cut), and the one whose first
+// character is shortest wins.
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "platform/Bitmap.h"
 
@@ -21,5 +23,17 @@ struct ColorDetectionResult {
 // shorter than the letter. Ties go to the lower index; with no character at all, index 0.
 ColorDetectionResult AutoDetectColorSettings(const Bitmap& line, const std::array<Color, 4>& colors,
                                              Color backgroundColor);
+
+// Which of the four colours share a text line with characters cut in `ink`: where `ink` is the
+// fill, its outline and anti-aliasing colours.
+std::array<bool, 4> InkCompany(const Bitmap& subpicture, const std::array<Color, 4>& colors,
+                               Color backgroundColor, Color ink);
+
+// The own ink of a text line that the run's ink does not cut: the detection above on `line`
+// alone. A colour of the run ink's company (`company`) competes only where it touches no
+// background in this line, i.e. where it is a fill inside an outline; so a line of bare outline
+// or anti-aliasing, which would be read as blobs, has none. Empty when no colour qualifies.
+std::optional<int> DetectLineInk(const Bitmap& line, const std::array<Color, 4>& colors,
+                                 Color backgroundColor, const std::array<bool, 4>& company);
 
 }  // namespace quelm

@@ -19,16 +19,33 @@ void Append(std::vector<std::string>& lines, int index, std::string_view text) {
   lines[static_cast<std::size_t>(index)] += text;
 }
 
+bool AnyInk(const std::vector<unsigned char>& inkColumns) {
+  return std::any_of(inkColumns.begin(), inkColumns.end(), [](unsigned char c) { return c != 0; });
+}
+
 bool CutsACharacter(const Bitmap& subpicture, Color backgroundColor, Color ink) {
   int startRow = DetermineYLineTravel(subpicture, backgroundColor);
   CutBox lineBox;
   std::vector<unsigned char> inkColumns;
   while (FindNextTextLine(subpicture, backgroundColor, startRow, lineBox)) {
     InkColumns({&subpicture, lineBox, ink}, inkColumns);
-    if (std::any_of(inkColumns.begin(), inkColumns.end(), [](unsigned char c) { return c != 0; }))
-      return true;
+    if (AnyInk(inkColumns)) return true;
   }
   return false;
+}
+
+// The ink a line is read in, with its ink columns: the run's ink, or where that cuts nothing
+// (a line drawn in a second fill colour) the line's own.
+Color LineInk(const Bitmap& subpicture, const CutBox& lineBox, const RecognitionSettings& settings,
+              Color runInk, std::vector<unsigned char>& inkColumns) {
+  InkColumns({&subpicture, lineBox, runInk}, inkColumns);
+  if (AnyInk(inkColumns)) return runInk;
+  const auto own = DetectLineInk(
+      CopyBox(subpicture, lineBox), settings.Colors, settings.BackgroundColor,
+      InkCompany(subpicture, settings.Colors, settings.BackgroundColor, runInk));
+  if (!own) return runInk;
+  InkColumns({&subpicture, lineBox, settings.Colors[*own]}, inkColumns);
+  return settings.Colors[*own];
 }
 
 // A colour that cuts no character would end the restarted run without another question and
@@ -92,8 +109,8 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
     bool skipTextline = false;
     bool changeColor = false;
     ++lineIndex;
-    const InkLine flat{&subpicture, lineBox, charColor};
-    InkColumns(flat, inkColumns);
+    const InkLine flat{&subpicture, lineBox,
+                       LineInk(subpicture, lineBox, settings_, charColor, inkColumns)};
     int charX = 0;
     int gap = 0;
     CutBox charBox;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <deque>
 #include <fstream>
 #include <map>
@@ -41,6 +43,41 @@ Bitmap Render(const std::vector<std::string>& lines) {
           for (int dx = 0; dx < 3; ++dx) rows[2 + i * 6 + y][x + dx] = Glyphs.at(c)[y][dx];
       x += 4;
     }
+  }
+  return test::Picture(rows);
+}
+
+// Text lines with colours of their own, each given as fill, anti-aliasing and outline letters of
+// test::Picture ('.' for none): the anti-aliasing rings the fill by one pixel, the outline rings
+// both by two, and the fill may be left out to draw a bare outline.
+Bitmap RenderStyled(const std::vector<std::pair<std::string, std::string>>& lines) {
+  std::size_t widest = 0;
+  for (const auto& l : lines) widest = std::max(widest, l.first.size());
+  const int pitch = 12;
+  std::vector<std::string> rows(4 + lines.size() * pitch, std::string(8 + widest * 4, '.'));
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const auto& [text, style] = lines[i];
+    const int top = 4 + static_cast<int>(i) * pitch;
+    const int ring = style[1] == '.' ? 0 : 1;
+    auto fill = [&](int x, int y) {
+      const int k = (x - 4) / 4;
+      if (x < 4 || (x - 4) % 4 == 3 || k >= static_cast<int>(text.size()) || y < top ||
+          y >= top + 4 || text[k] == ' ')
+        return false;
+      return Glyphs.at(text[k])[y - top][(x - 4) % 4] == '#';
+    };
+    for (int y = top - 2 - ring; y < top + 6 + ring; ++y)
+      for (int x = 0; x < static_cast<int>(rows[0].size()); ++x) {
+        int distance = 9;
+        for (int dy = -3; dy <= 3; ++dy)
+          for (int dx = -3; dx <= 3; ++dx)
+            if (fill(x + dx, y + dy)) distance = std::min(distance, std::max(std::abs(dx), std::abs(dy)));
+        const char c = distance == 0       ? style[0]
+                       : distance <= ring   ? style[1]
+                       : distance <= ring + 2 ? style[2]
+                                            : '.';
+        rows[y][x] = c;
+      }
   }
   return test::Picture(rows);
 }
@@ -236,6 +273,48 @@ TEST_F(RecognitionRunTest, EmptySubpictureGivesOneEmptyLine) {
   const RecognitionResult r = run.UpdateDictionary(Bitmap(40, 20, Bg));
   EXPECT_FALSE(r.Aborted);
   EXPECT_EQ(r.ReferenceLines, std::vector<std::string>{""});
+}
+
+TEST_F(RecognitionRunTest, EveryLineIsReadInItsOwnInk) {
+  struct Case {
+    std::string firstStyle, secondStyle;  // fill, anti-aliasing, outline
+    std::vector<std::string> read;
+  };
+  const Case cases[] = {
+      {"#.o", "x.o", {"ab", "ba"}},  // white and green fills, one outline
+      {"#xo", "x.o", {"ab", "ba"}},  // the anti-aliasing colour fills the second line
+      {"#x.", "ox.", {"ab", "ba"}},  // one anti-aliasing colour, no outline
+      {"#.o", "..o", {"ab"}},        // a bare outline is no text
+      {"#..", "#..", {"ab", "ba"}},  // one ink, as always
+  };
+  for (const Case& c : cases)
+    for (const bool detect : {false, true}) {
+      SCOPED_TRACE(c.firstStyle + " " + c.secondStyle + (detect ? " detected" : " chosen"));
+      const std::vector<std::string> texts{"ab", "ba"};
+      CharDictionary d;
+      RecognitionSettings s = Settings();
+      s.AutoDetectColors = detect;
+      s.CharColor = detect ? Col1 : Ink;
+      s.SpaceWidth = 10;  // the rings stand a line's first letter off its left edge
+      RecognitionRun run(d, s);
+      std::vector<Color> colours;
+      run.OnCharColorChanged = [&](Color colour) { colours.push_back(colour); };
+      int asked = 0;
+      run.AskCharacter = [&](const CharacterQuestion& q) {
+        ++asked;
+        const std::string& text = texts.at(static_cast<std::size_t>(q.LineIndex));
+        return Text(q.CharacterIndex < static_cast<int>(text.size())
+                        ? text.substr(static_cast<std::size_t>(q.CharacterIndex), 1)
+                        : "?");
+      };
+      const RecognitionResult r =
+          run.UpdateDictionary(RenderStyled({{texts[0], c.firstStyle}, {texts[1], c.secondStyle}}));
+      EXPECT_EQ(r.VisibleLines, c.read);
+      // The second line's shapes are the first line's: no outline or anti-aliasing in them.
+      EXPECT_EQ(asked, 2);
+      EXPECT_EQ(r.FinalCharColor, Ink);
+      EXPECT_EQ(colours, detect ? std::vector<Color>{Ink} : std::vector<Color>{});
+    }
 }
 
 // Real subpictures: spumux rendered mono.srt in a monospace font, spuunmux decoded it, and the

@@ -191,11 +191,6 @@ OcrOutcome TOCR::Outcome() const {
   o.ReferenceLines = result_.ReferenceLines;
   o.FinalCharColor = result_.FinalCharColor;
   o.KeepColors = result_.KeepColors || CheckKeepColors->isChecked();
-  if (o.KeepColors && !o.Aborted) {
-    // Like checking the radio buttons 0 to 3 in turn: the last equal one stays checked.
-    for (int k = 0; k < 4; ++k)
-      if (settings_.Colors[static_cast<std::size_t>(k)] == o.FinalCharColor) o.KeptCharColorIndex = k;
-  }
   return o;
 }
 

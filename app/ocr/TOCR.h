@@ -40,9 +40,6 @@ struct OcrOutcome {
   Color FinalCharColor = ColorWhite;
   // "Keep these colors" was checked.
   bool KeepColors = false;
-  // Colour index (0 to 3) the main window makes the character colour: set only when the colours
-  // are kept and the run was not aborted.
-  std::optional<int> KeptCharColorIndex;
 };
 
 // How long an automatically closing window stays after its run, so that the user sees what

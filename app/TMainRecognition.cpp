@@ -51,24 +51,13 @@ Status TMain::OCROnSubTitle() {
   if (gettingAll_) session.AutoCloseMs = 0;
   if (!dictionaryCache_) dictionaryCache_ = std::make_unique<DictionaryCache>();
   session.Dictionary = dictionaryCache_.get();
-  // The window shows the run and asks in its own dialogue.
-  const Recogniser window = [&](const Bitmap& subpicture, const RecognitionSettings& asked) {
-    const OcrOutcome outcome = TOCR::Recognize(ui_, subpicture, asked, autoClose, this, session);
-    RecognitionResult result;
-    result.Aborted = outcome.Aborted;
-    // The window has shown why; an empty failure ends "all" without saying it again.
-    if (outcome.Failed) result.Outcome = Status::Failure(std::string());
-    result.VisibleLines = outcome.VisibleLines;
-    result.ReferenceLines = outcome.ReferenceLines;
-    result.FinalCharColor = outcome.FinalCharColor;
-    result.KeepColors = outcome.KeepColors;
-    return result;
-  };
-  SubtitlePlace place{LabelValue(LblBCDTimecode), LabelValue(LblChapter),
-                      navigator_ ? FactsFromTiming(navigator_->LastTiming()) : RecordFacts()};
+  const SubtitlePlace place{LabelValue(LblBCDTimecode), LabelValue(LblChapter),
+                            navigator_ ? FactsFromTiming(navigator_->LastTiming()) : RecordFacts()};
   const std::size_t before = conversion_.Script().Lines().size();
-  const SubtitleStep step =
-      conversion_.RecogniseSubtitle(subtitleBitmap_, settings, place, window);
+  // The window shows the run and asks in its own dialogue.
+  const SubtitleStep step = conversion_.RecogniseSubtitle(
+      subtitleBitmap_, settings, place, TOCR::AsRecogniser(ui_, autoClose, this, session));
+  // The window has shown why; an empty failure ends "all" without saying it again.
   if (step.End == RecognitionEnd::Failed) return step.Outcome;
   if (step.End == RecognitionEnd::Aborted) return Status::Success();
 

@@ -182,6 +182,22 @@ OcrOutcome TOCR::Recognize(UserInteraction& ui, const Bitmap& subpicture,
   return window.Outcome();
 }
 
+Recogniser TOCR::AsRecogniser(UserInteraction& ui, bool autoClose, QWidget* parent,
+                              const OcrSession& session) {
+  return [&ui, autoClose, parent, session](const Bitmap& subpicture,
+                                           const RecognitionSettings& settings) {
+    const OcrOutcome outcome = Recognize(ui, subpicture, settings, autoClose, parent, session);
+    RecognitionResult result;
+    result.Aborted = outcome.Aborted;
+    if (outcome.Failed) result.Outcome = Status::Failure(std::string());
+    result.VisibleLines = outcome.VisibleLines;
+    result.ReferenceLines = outcome.ReferenceLines;
+    result.FinalCharColor = outcome.FinalCharColor;
+    result.KeepColors = outcome.KeepColors;
+    return result;
+  };
+}
+
 OcrOutcome TOCR::Outcome() const {
   OcrOutcome o;
   if (!hasRun_ || running_) return o;

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "conversion/Conversion.h"
 #include "ocr/CharDictionary.h"
 #include "ocr/DictionaryCache.h"
 #include "ocr/RecognitionRun.h"
@@ -71,6 +72,10 @@ class TOCR : public QDialog {
   static OcrOutcome Recognize(UserInteraction& ui, const Bitmap& subpicture,
                               const RecognitionSettings& settings, bool autoClose,
                               QWidget* parent = nullptr, const OcrSession& session = {});
+  // The same as the conversion's recogniser, one window per subpicture. A failure the window
+  // has shown comes back without a message.
+  static Recogniser AsRecogniser(UserInteraction& ui, bool autoClose, QWidget* parent,
+                                 const OcrSession& session);
 
   OcrOutcome Outcome() const;
   bool HasRun() const { return hasRun_; }

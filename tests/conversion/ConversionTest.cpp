@@ -45,6 +45,11 @@ TEST(ConversionTest, StepAppendsOnlyAReadSubtitleAndReportsTheKeptColour) {
   EXPECT_EQ(failure.Outcome.Message, "Unable to write to d/char_1.bmp");
   EXPECT_EQ(conversion.Script().Lines(), before);
 
+  const SubtitleStep plain =
+      conversion.RecogniseSubtitle({}, settings, place, Reads(ReadLine("<a.bmp>")));
+  EXPECT_EQ(plain.End, RecognitionEnd::Appended);
+  EXPECT_FALSE(plain.KeepColors);
+  EXPECT_FALSE(plain.CharColorIndex.has_value());
   RecognitionResult kept = ReadLine("<b.bmp>");
   kept.KeepColors = true;
   kept.FinalCharColor = ColorWhite;
@@ -54,13 +59,15 @@ TEST(ConversionTest, StepAppendsOnlyAReadSubtitleAndReportsTheKeptColour) {
   // Two roles hold white: the last one is checked, as the role buttons leave it.
   EXPECT_EQ(step.CharColorIndex, 3);
   std::vector<std::string> expected = before;
-  for (const char* line : {"<SUB_START>", "00:01:02", "3", "<b.bmp>", "<SUB_END>"})
+  for (const char* line : {"<SUB_START>", "00:01:02", "3", "<a.bmp>", "<SUB_END>", "<SUB_START>",
+                           "00:01:02", "3", "<b.bmp>", "<SUB_END>"})
     expected.emplace_back(line);
   EXPECT_EQ(conversion.Script().Lines(), expected);
 }
 
 TEST(ConversionTest, RecordsAreUnsavedFromAnAppendUntilTheyAreSavedOrOthersOpened) {
-  const fs::path dir = fs::temp_directory_path() / ("quelm_conversion_" + std::to_string(::getpid()));
+  const fs::path dir =
+      fs::temp_directory_path() / ("quelm_conversion_" + std::to_string(::getpid()));
   fs::create_directories(dir);
   Conversion conversion;
   conversion.StartNew();

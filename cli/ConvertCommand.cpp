@@ -339,7 +339,8 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     }
   }
 
-  plan.Learn = options.Learn.value_or(settings.LearnAfterReading ? LearnMode::After : LearnMode::Ask);
+  plan.Learn =
+      options.Learn.value_or(settings.LearnAfterReading ? LearnMode::After : LearnMode::Ask);
   plan.SpaceWidth = options.SpaceWidth.value_or(settings.SpaceWidth);
   plan.Interlace = options.Interlace.value_or(settings.Interlace);
   plan.Colors = settings.SubtitleColors();

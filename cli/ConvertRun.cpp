@@ -43,7 +43,8 @@ ConvertRun::ConvertRun(const CommandLine& cl, ConvertPlan plan, CharDictionary& 
       questions_(stdin, stderr),
       extraction_(ui_),
       vobCheck_(cl),
-      navigator_(ui_, noCache_, [this](const SubpictureRequest& request) { return Extract(request); }),
+      navigator_(ui_, noCache_,
+                 [this](const SubpictureRequest& request) { return Extract(request); }),
       autoDetect_(plan_.AutoDetectColors),
       charColor_(plan_.CharColor) {
   questions_.BeforeQuestion = [this] { progress_.Clear(); };
@@ -215,8 +216,8 @@ bool ConvertRun::SaveProgress() {
   if (plan_.Records.empty()) return true;
   Status saved = conversion_.SaveRecords(plan_.Records);
   if (saved) {
-    saved = WriteResume(resumePath_, {done_, RecordsFile::CountSubtitleRecords(conversion_.Script()),
-                                      plan_.Stream, firstFile_});
+    const std::size_t records = RecordsFile::CountSubtitleRecords(conversion_.Script());
+    saved = WriteResume(resumePath_, {done_, records, plan_.Stream, firstFile_});
   }
   lastSave_ = std::chrono::steady_clock::now();
   if (!saved) {

@@ -54,6 +54,9 @@ class ConvertRun {
  public:
   // `dictionary` is loaded from the plan's dictionary root and outlives the run.
   ConvertRun(const CommandLine& cl, ConvertPlan plan, CharDictionary& dictionary);
+  // Its navigator and runs call back into it.
+  ConvertRun(const ConvertRun&) = delete;
+  ConvertRun& operator=(const ConvertRun&) = delete;
 
   // The process exit code.
   int Run();

@@ -129,7 +129,8 @@ std::optional<Document> Load(const std::string& path, bool& unreadable) {
 // The frame of every write: load, refuse a file that cannot be read (rewriting it from nothing
 // would lose it), let `change` edit the lines, write them back atomically. `change` gets an empty
 // document for a missing file and returns false when nothing needs writing.
-Status Rewrite(const std::string& path, const std::function<bool(Document&, bool existed)>& change) {
+Status Rewrite(const std::string& path,
+               const std::function<bool(Document&, bool existed)>& change) {
   const Status refused = Status::Failure("Unable to write to " + path);
   bool unreadable = false;
   auto loaded = Load(path, unreadable);
@@ -288,7 +289,8 @@ Status IniFile::WriteKeys(const std::string& section,
       }
       if (replaced) continue;
       // New keys go after the section's last key, ahead of blank lines and comments that follow.
-      if (insertAt > 0 && doc.Lines[insertAt - 1].End.empty()) doc.Lines[insertAt - 1].End = doc.Eol;
+      if (insertAt > 0 && doc.Lines[insertAt - 1].End.empty())
+        doc.Lines[insertAt - 1].End = doc.Eol;
       doc.Lines.insert(doc.Lines.begin() + static_cast<std::ptrdiff_t>(insertAt),
                        Line{key + "=" + value, doc.Eol});
     }

@@ -12,10 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "conversion/Conversion.h"
 #include "disc/RootDirectories.h"
 #include "output/FormatMenu.h"
-#include "output/RawScript.h"
-#include "output/ScriptRenderer.h"
 #include "platform/Bitmap.h"
 #include "platform/Color.h"
 #include "platform/Status.h"
@@ -107,7 +106,7 @@ class TMain : public QMainWindow {
   void SetFormatDirectory(std::string directory) { formatDirectory_ = std::move(directory); }
   // Renders the whole script from the raw records with the current format.
   void Updatetextoutput1Click();
-  const RawScript& RawScriptRecords() const { return rawScript_; }
+  const RawScript& RawScriptRecords() const { return conversion_.Script(); }
   // Time spent in Updatetextoutput1Click since start, view update included; the "all" benchmark
   // reads it to tell the rendering's share.
   std::chrono::nanoseconds RenderingTime() const { return renderingTime_; }
@@ -218,8 +217,8 @@ class TMain : public QMainWindow {
   // Recognition of a found subtitle and the script (TMainRecognition.cpp, TMainScript.cpp).
   void ConnectScriptHandlers();
   Status OCROnSubTitle();
-  void AppendToRawScript(const std::string& timeCode, const std::string& chapter,
-                         const std::vector<std::string>& textLines);
+  // Puts the raw script's lines from `from` on into UWScript, which shows the records.
+  void ShowNewRecords(std::size_t from);
   void OutputIniXClick(QAction* item);
   void ShowCurrentFormat(const QString& caption);
   void BtnClearTextClick();
@@ -377,10 +376,9 @@ class TMain : public QMainWindow {
   std::string formatDirectory_;
   std::vector<FormatMenuItem> formatItems_;
   std::vector<QAction*> formatActions_;
-  RawScript rawScript_;  // the records; UWScript shows the same lines
+  // The records (UWScript shows the same lines), their saved state and their rendering.
+  Conversion conversion_;
   std::chrono::nanoseconds renderingTime_{0};
-  std::vector<std::string> savedRecords_;  // the records as last saved or opened
-  std::unique_ptr<ScriptRenderer> renderer_;
 
   // Periphery (TMainPeriphery.cpp).
   void ConnectPeripheryHandlers();

@@ -1,5 +1,5 @@
-// The main window's recognition of a found subtitle: runs the recognition window over it and
-// appends the recognised record to the raw script.
+// The main window's recognition of a found subtitle: the conversion's step, read through the
+// recognition window, with the kept colours set back into the controls.
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,8 +8,10 @@
 
 #include "app/TMain.h"
 #include "app/ocr/TOCR.h"
+#include "navigation/SubtitleNavigator.h"
 #include "ocr/DictionaryCache.h"
 #include "ocr/RecognitionRun.h"
+#include "output/FactsFromTiming.h"
 #include "platform/UserInteraction.h"
 
 namespace quelm {
@@ -49,20 +51,24 @@ Status TMain::OCROnSubTitle() {
   if (gettingAll_) session.AutoCloseMs = 0;
   if (!dictionaryCache_) dictionaryCache_ = std::make_unique<DictionaryCache>();
   session.Dictionary = dictionaryCache_.get();
-  const OcrOutcome outcome =
-      TOCR::Recognize(ui_, subtitleBitmap_, settings, autoClose, this, session);
+  const SubtitlePlace place{LabelValue(LblBCDTimecode), LabelValue(LblChapter),
+                            navigator_ ? FactsFromTiming(navigator_->LastTiming()) : RecordFacts()};
+  const std::size_t before = conversion_.Script().Lines().size();
+  // The window shows the run and asks in its own dialogue.
+  const SubtitleStep step = conversion_.RecogniseSubtitle(
+      subtitleBitmap_, settings, place, TOCR::AsRecogniser(ui_, autoClose, this, session));
   // The window has shown why; an empty failure ends "all" without saying it again.
-  if (outcome.Failed) return Status::Failure(std::string());
-  if (outcome.Aborted) return Status::Success();
+  if (step.End == RecognitionEnd::Failed) return step.Outcome;
+  if (step.End == RecognitionEnd::Aborted) return Status::Success();
 
-  if (outcome.KeepColors) {
+  if (step.KeepColors) {
     // Checking the role button stores charcolor; unchecking detection stores its key and
     // enables the colour controls again.
-    if (outcome.KeptCharColorIndex)
-      RadioCharCol1[static_cast<std::size_t>(*outcome.KeptCharColorIndex)]->setChecked(true);
+    if (step.CharColorIndex)
+      RadioCharCol1[static_cast<std::size_t>(*step.CharColorIndex)]->setChecked(true);
     CheckAutoColorDetect->setChecked(false);
   }
-  AppendToRawScript(LabelValue(LblBCDTimecode), LabelValue(LblChapter), outcome.ReferenceLines);
+  ShowNewRecords(before);
   Updatetextoutput1Click();
   return Status::Success();
 }

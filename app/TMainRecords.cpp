@@ -31,21 +31,15 @@ void TMain::ConnectRecordsHandlers(QMenu* fileMenu, QAction* before) {
   connect(Openrecords1, &QAction::triggered, this, [this] { Openrecords1Click(); });
 }
 
-bool TMain::RecordsUnsaved() const {
-  return RecordsFile::CountSubtitleRecords(rawScript_) > 0 && rawScript_.Lines() != savedRecords_;
-}
+bool TMain::RecordsUnsaved() const { return conversion_.Unsaved(); }
 
 bool TMain::Saverecords1Click() {
   const std::optional<std::string> path = ui_.ChooseSaveFile(
       "Save records as", EditOutputRoot->text().toStdString(), DefaultRecordsName, RecordsFilter);
   if (!path) return false;
-  const Status saved = RecordsFile::Save(*path, rawScript_);
-  if (!saved) {
-    ui_.ShowMessage(MessageKind::Error, saved.Message);
-    return false;
-  }
-  savedRecords_ = rawScript_.Lines();
-  return true;
+  const Status saved = conversion_.SaveRecords(*path);
+  if (!saved) ui_.ShowMessage(MessageKind::Error, saved.Message);
+  return saved.Ok;
 }
 
 void TMain::Openrecords1Click() {
@@ -72,11 +66,9 @@ void TMain::Openrecords1Click() {
     ui_.ShowMessage(nothingRead ? MessageKind::Error : MessageKind::Warning, text);
     if (nothingRead) return;
   }
-  rawScript_ = std::move(load.Script);
-  if (rawScript_.Lines().empty()) rawScript_.StartNew();
-  savedRecords_ = rawScript_.Lines();
+  conversion_.Open(std::move(load.Script));
   QStringList lines;
-  for (const std::string& line : rawScript_.Lines()) lines << QString::fromStdString(line);
+  for (const std::string& line : conversion_.Script().Lines()) lines << QString::fromStdString(line);
   UWScript->setPlainText(lines.join(QLatin1Char('\n')));
   Updatetextoutput1Click();
 }

@@ -16,8 +16,6 @@
 #include "app/ScriptView.h"
 #include "app/TMain.h"
 #include "app/ocr/TEditDictionary.h"
-#include "navigation/SubtitleNavigator.h"
-#include "output/FactsFromTiming.h"
 #include "output/OutputFormat.h"
 #include "output/TextLines.h"
 #include "platform/DataPaths.h"
@@ -47,7 +45,6 @@ QString MenuText(const std::string& caption) {
 
 void TMain::ConnectScriptHandlers() {
   if (formatDirectory_.empty()) formatDirectory_ = DefaultFormatDirectory();
-  renderer_ = std::make_unique<ScriptRenderer>();
   scriptView_ = std::make_unique<ScriptView>(RichEdit1);
   connect(BtnClearText, &QPushButton::clicked, this, &TMain::BtnClearTextClick);
   connect(BtnSaveTo, &QPushButton::clicked, this, [this] { BtnSaveToClick(); });
@@ -123,30 +120,25 @@ void TMain::OutputIniXClick(QAction* item) {
 // ---------------------------------------------------------------------------------------------
 // Raw script and rendering
 
-void TMain::AppendToRawScript(const std::string& timeCode, const std::string& chapter,
-                              const std::vector<std::string>& textLines) {
-  const std::size_t before = rawScript_.Lines().size();
-  // The subtitle shown now: its exact times and forced flag ride along with the time code.
-  rawScript_.AppendRecord(timeCode, chapter, textLines,
-                          navigator_ ? FactsFromTiming(navigator_->LastTiming()) : RecordFacts());
-  const std::vector<std::string>& lines = rawScript_.Lines();
+void TMain::ShowNewRecords(std::size_t from) {
+  const std::vector<std::string>& lines = conversion_.Script().Lines();
   // One insertion per record at the end; a line-by-line append lays out and scrolls each time.
-  const std::string text = JoinTextLines(std::span(lines).subspan(before));
+  const std::string text = JoinTextLines(std::span(lines).subspan(from));
   QTextCursor end(UWScript->document());
   end.movePosition(QTextCursor::End);
-  end.insertText(QString::fromStdString(before > 0 ? "\n" + text : text));
+  end.insertText(QString::fromStdString(from > 0 ? "\n" + text : text));
 }
 
 void TMain::Updatetextoutput1Click() {
   const auto started = std::chrono::steady_clock::now();
+  conversion_.SetFormatPath(
+      FormatPathFromCaption(formatDirectory_, EditIniXOutput->text().toStdString(), formatItems_));
   ScriptSources sources;
-  sources.FormatPath =
-      FormatPathFromCaption(formatDirectory_, EditIniXOutput->text().toStdString(), formatItems_);
   sources.DictionaryRoot = EditDictionaryRoot->text().toStdString();
   sources.SubtitleNumber = EditSubtitleNr->text().toStdString();
   sources.Palette = PanelColors();
   sources.ForcedOnly = ForcedOnly();
-  const ScriptRendering& rendering = renderer_->RenderKept(rawScript_, sources);
+  const ScriptRendering& rendering = conversion_.Render(sources);
   // The view is emptied and filled again in effect; only what changed is laid out anew.
   scriptView_->Show(rendering.Lines);
   renderingTime_ += std::chrono::steady_clock::now() - started;
@@ -164,8 +156,8 @@ void TMain::Updatetextoutput1Click() {
 void TMain::BtnClearTextClick() {
   RichEdit1->clear();
   UWScript->clear();
-  rawScript_.StartNew();
-  for (const std::string& line : rawScript_.Lines())
+  conversion_.StartNew();
+  for (const std::string& line : conversion_.Script().Lines())
     UWScript->appendPlainText(QString::fromStdString(line));
   Updatetextoutput1Click();
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <unordered_set>
@@ -123,6 +124,22 @@ std::optional<Document> Load(const std::string& path, bool& unreadable) {
   unreadable = outcome != ReadFileOutcome::Ok && outcome != ReadFileOutcome::Missing;
   if (outcome != ReadFileOutcome::Ok) return std::nullopt;
   return Parse(content);
+}
+
+// The frame of every write: load, refuse a file that cannot be read (rewriting it from nothing
+// would lose it), let `change` edit the lines, write them back atomically. `change` gets an empty
+// document for a missing file and returns false when nothing needs writing.
+Status Rewrite(const std::string& path,
+               const std::function<bool(Document&, bool existed)>& change) {
+  const Status refused = Status::Failure("Unable to write to " + path);
+  bool unreadable = false;
+  auto loaded = Load(path, unreadable);
+  if (unreadable) return refused;
+  const bool existed = loaded.has_value();
+  Document doc = existed ? std::move(*loaded) : Document{};
+  if (!change(doc, existed)) return Status::Success();
+  if (!WriteFileAtomically(path, Serialize(doc), true)) return refused;
+  return Status::Success();
 }
 
 std::optional<std::string> FindValue(const std::string& path, const std::string& section,
@@ -245,94 +262,81 @@ Status IniFile::WriteBool(const std::string& section, const std::string& key, bo
 
 Status IniFile::WriteKeys(const std::string& section,
                           const std::vector<std::pair<std::string, std::string>>& keyValues) {
-  const Status refused = Status::Failure("Unable to write to " + path_);
-  bool unreadable = false;
-  auto loaded = Load(path_, unreadable);
-  // A file we cannot read would be lost by rewriting it from nothing.
-  if (unreadable) return refused;
-  Document doc = loaded ? std::move(*loaded) : Document{};
-  const std::string sectionName = OneLine(section);
-
-  for (const auto& [rawKey, rawValue] : keyValues) {
-    const std::string key = OneLine(rawKey);
-    const std::string value = OneLine(rawValue);
-    auto sections = FindSections(doc, sectionName);
-    if (sections.empty()) {
-      if (!doc.Lines.empty() && doc.Lines.back().End.empty()) doc.Lines.back().End = doc.Eol;
-      doc.Lines.push_back({"[" + sectionName + "]", doc.Eol});
-      doc.Lines.push_back({key + "=" + value, doc.Eol});
-      continue;
-    }
-    const SectionRange& r = sections.front();
-    std::size_t insertAt = r.Begin;
-    bool replaced = false;
-    for (std::size_t i = r.Begin; i < r.End; ++i) {
-      const auto kv = ParseKeyLine(doc.Lines[i].Text);
-      if (!kv) continue;
-      if (EqualNoCaseAscii(kv->Key, key)) {
-        doc.Lines[i].Text = std::string(kv->Key) + "=" + value;
-        replaced = true;
-        break;
+  return Rewrite(path_, [&](Document& doc, bool) {
+    const std::string sectionName = OneLine(section);
+    for (const auto& [rawKey, rawValue] : keyValues) {
+      const std::string key = OneLine(rawKey);
+      const std::string value = OneLine(rawValue);
+      auto sections = FindSections(doc, sectionName);
+      if (sections.empty()) {
+        if (!doc.Lines.empty() && doc.Lines.back().End.empty()) doc.Lines.back().End = doc.Eol;
+        doc.Lines.push_back({"[" + sectionName + "]", doc.Eol});
+        doc.Lines.push_back({key + "=" + value, doc.Eol});
+        continue;
       }
-      insertAt = i + 1;
+      const SectionRange& r = sections.front();
+      std::size_t insertAt = r.Begin;
+      bool replaced = false;
+      for (std::size_t i = r.Begin; i < r.End; ++i) {
+        const auto kv = ParseKeyLine(doc.Lines[i].Text);
+        if (!kv) continue;
+        if (EqualNoCaseAscii(kv->Key, key)) {
+          doc.Lines[i].Text = std::string(kv->Key) + "=" + value;
+          replaced = true;
+          break;
+        }
+        insertAt = i + 1;
+      }
+      if (replaced) continue;
+      // New keys go after the section's last key, ahead of blank lines and comments that follow.
+      if (insertAt > 0 && doc.Lines[insertAt - 1].End.empty())
+        doc.Lines[insertAt - 1].End = doc.Eol;
+      doc.Lines.insert(doc.Lines.begin() + static_cast<std::ptrdiff_t>(insertAt),
+                       Line{key + "=" + value, doc.Eol});
     }
-    if (replaced) continue;
-    // New keys go after the section's last key, ahead of blank lines and comments that follow.
-    if (insertAt > 0 && doc.Lines[insertAt - 1].End.empty()) doc.Lines[insertAt - 1].End = doc.Eol;
-    doc.Lines.insert(doc.Lines.begin() + static_cast<std::ptrdiff_t>(insertAt),
-                     Line{key + "=" + value, doc.Eol});
-  }
-  if (!WriteFileAtomically(path_, Serialize(doc), true)) return refused;
-  return Status::Success();
+    return true;
+  });
 }
 
 Status IniFile::EraseSection(const std::string& section) {
-  const Status refused = Status::Failure("Unable to write to " + path_);
-  bool unreadable = false;
-  auto doc = Load(path_, unreadable);
-  if (unreadable) return refused;
-  if (!doc) return Status::Success();  // nothing to erase
-  const auto sections = FindSections(*doc, section);
-  if (sections.empty()) return Status::Success();
-  for (auto it = sections.rbegin(); it != sections.rend(); ++it) {
-    doc->Lines.erase(doc->Lines.begin() + static_cast<std::ptrdiff_t>(it->Header),
-                     doc->Lines.begin() + static_cast<std::ptrdiff_t>(it->End));
-  }
-  if (!WriteFileAtomically(path_, Serialize(*doc), true)) return refused;
-  return Status::Success();
-}
-
-Status IniFile::ReplaceSection(const std::string& section,
-                               const std::vector<std::pair<std::string, std::string>>& keyValues) {
-  const Status refused = Status::Failure("Unable to write to " + path_);
-  bool unreadable = false;
-  auto loaded = Load(path_, unreadable);
-  if (unreadable) return refused;
-  Document doc = loaded ? std::move(*loaded) : Document{};
-  const auto sections = FindSections(doc, section);
-  if (sections.empty() && keyValues.empty()) return Status::Success();
-
-  std::vector<Line> replacement;
-  if (!keyValues.empty()) {
-    replacement.push_back({"[" + OneLine(section) + "]", doc.Eol});
-    for (const auto& [key, value] : keyValues)
-      replacement.push_back({OneLine(key) + "=" + OneLine(value), doc.Eol});
-  }
-  std::size_t at = doc.Lines.size();
-  if (!sections.empty()) {
-    at = sections.front().Header;
-    // A repeated section goes too: reading only ever saw the first one.
+  return Rewrite(path_, [&](Document& doc, bool existed) {
+    const auto sections = FindSections(doc, section);
+    if (!existed || sections.empty()) return false;  // nothing to erase
     for (auto it = sections.rbegin(); it != sections.rend(); ++it) {
       doc.Lines.erase(doc.Lines.begin() + static_cast<std::ptrdiff_t>(it->Header),
                       doc.Lines.begin() + static_cast<std::ptrdiff_t>(it->End));
     }
-  }
-  if (at > 0 && at == doc.Lines.size() && doc.Lines.back().End.empty())
-    doc.Lines.back().End = doc.Eol;
-  doc.Lines.insert(doc.Lines.begin() + static_cast<std::ptrdiff_t>(at), replacement.begin(),
-                   replacement.end());
-  if (!WriteFileAtomically(path_, Serialize(doc), true)) return refused;
-  return Status::Success();
+    return true;
+  });
+}
+
+Status IniFile::ReplaceSection(const std::string& section,
+                               const std::vector<std::pair<std::string, std::string>>& keyValues) {
+  return Rewrite(path_, [&](Document& doc, bool) {
+    const auto sections = FindSections(doc, section);
+    if (sections.empty() && keyValues.empty()) return false;
+
+    std::vector<Line> replacement;
+    if (!keyValues.empty()) {
+      replacement.push_back({"[" + OneLine(section) + "]", doc.Eol});
+      for (const auto& [key, value] : keyValues)
+        replacement.push_back({OneLine(key) + "=" + OneLine(value), doc.Eol});
+    }
+    std::size_t at = doc.Lines.size();
+    if (!sections.empty()) {
+      at = sections.front().Header;
+      // A repeated section goes too: reading only ever saw the first one.
+      for (auto it = sections.rbegin(); it != sections.rend(); ++it) {
+        doc.Lines.erase(doc.Lines.begin() + static_cast<std::ptrdiff_t>(it->Header),
+                        doc.Lines.begin() + static_cast<std::ptrdiff_t>(it->End));
+      }
+    }
+    if (at > 0 && at == doc.Lines.size() && doc.Lines.back().End.empty())
+      doc.Lines.back().End = doc.Eol;
+    doc.Lines.insert(doc.Lines.begin() + static_cast<std::ptrdiff_t>(at), replacement.begin(),
+                     replacement.end());
+    return true;
+  });
 }
 
 }  // namespace quelm

@@ -182,6 +182,22 @@ OcrOutcome TOCR::Recognize(UserInteraction& ui, const Bitmap& subpicture,
   return window.Outcome();
 }
 
+Recogniser TOCR::AsRecogniser(UserInteraction& ui, bool autoClose, QWidget* parent,
+                              const OcrSession& session) {
+  return [&ui, autoClose, parent, session](const Bitmap& subpicture,
+                                           const RecognitionSettings& settings) {
+    const OcrOutcome outcome = Recognize(ui, subpicture, settings, autoClose, parent, session);
+    RecognitionResult result;
+    result.Aborted = outcome.Aborted;
+    if (outcome.Failed) result.Outcome = Status::Failure(std::string());
+    result.VisibleLines = outcome.VisibleLines;
+    result.ReferenceLines = outcome.ReferenceLines;
+    result.FinalCharColor = outcome.FinalCharColor;
+    result.KeepColors = outcome.KeepColors;
+    return result;
+  };
+}
+
 OcrOutcome TOCR::Outcome() const {
   OcrOutcome o;
   if (!hasRun_ || running_) return o;
@@ -191,11 +207,6 @@ OcrOutcome TOCR::Outcome() const {
   o.ReferenceLines = result_.ReferenceLines;
   o.FinalCharColor = result_.FinalCharColor;
   o.KeepColors = result_.KeepColors || CheckKeepColors->isChecked();
-  if (o.KeepColors && !o.Aborted) {
-    // Like checking the radio buttons 0 to 3 in turn: the last equal one stays checked.
-    for (int k = 0; k < 4; ++k)
-      if (settings_.Colors[static_cast<std::size_t>(k)] == o.FinalCharColor) o.KeptCharColorIndex = k;
-  }
   return o;
 }
 

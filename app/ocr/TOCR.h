@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "conversion/Conversion.h"
 #include "ocr/CharDictionary.h"
 #include "ocr/DictionaryCache.h"
 #include "ocr/RecognitionRun.h"
@@ -40,9 +41,6 @@ struct OcrOutcome {
   Color FinalCharColor = ColorWhite;
   // "Keep these colors" was checked.
   bool KeepColors = false;
-  // Colour index (0 to 3) the main window makes the character colour: set only when the colours
-  // are kept and the run was not aborted.
-  std::optional<int> KeptCharColorIndex;
 };
 
 // How long an automatically closing window stays after its run, so that the user sees what
@@ -74,6 +72,10 @@ class TOCR : public QDialog {
   static OcrOutcome Recognize(UserInteraction& ui, const Bitmap& subpicture,
                               const RecognitionSettings& settings, bool autoClose,
                               QWidget* parent = nullptr, const OcrSession& session = {});
+  // The same as the conversion's recogniser, one window per subpicture. A failure the window
+  // has shown comes back without a message.
+  static Recogniser AsRecogniser(UserInteraction& ui, bool autoClose, QWidget* parent,
+                                 const OcrSession& session);
 
   OcrOutcome Outcome() const;
   bool HasRun() const { return hasRun_; }

@@ -182,7 +182,6 @@ TEST_F(TOCRTest, TeachesByTypingThenClosesByItselfAndKnowsEverythingNextTime) {
   EXPECT_EQ(first.VisibleLines, text);
   EXPECT_EQ(first.FinalCharColor, Ink);
   EXPECT_FALSE(first.KeepColors);
-  EXPECT_FALSE(first.KeptCharColorIndex.has_value());
   ASSERT_EQ(frameLefts.size(), 12u);
   EXPECT_TRUE(std::is_sorted(frameLefts.begin(), frameLefts.end())) << "the frame walks along the line";
   EXPECT_LT(frameLefts.front() + 100, frameLefts.back());
@@ -282,8 +281,6 @@ TEST_F(TOCRTest, ChangeColorRestartsAndKeptColoursGoBackToTheMainWindow) {
   EXPECT_EQ(o.VisibleLines, std::vector<std::string>{"Good morning, Sam."});
   EXPECT_EQ(o.FinalCharColor, Ink);
   EXPECT_TRUE(o.KeepColors);
-  ASSERT_TRUE(o.KeptCharColorIndex.has_value());
-  EXPECT_EQ(*o.KeptCharColorIndex, 3);
 }
 
 TEST_F(TOCRTest, AfterReadingAsksNothingAndWithoutAutoCloseWaitsForClose) {

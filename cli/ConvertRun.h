@@ -1,0 +1,113 @@
+// One `quelm-cli convert` run once its options are settled: "first", then "all" until the last
+// file has ended, each found subtitle recognised into the conversion's records (the learning
+// dialogue on the terminal), the records kept for a later run, the script rendered at the end.
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/CommandLine.h"
+#include "cli/ProgressBar.h"
+#include "cli/ResumeFile.h"
+#include "cli/TerminalInteraction.h"
+#include "cli/TerminalQuestions.h"
+#include "cli/VobFileCheck.h"
+#include "conversion/Conversion.h"
+#include "extraction/ExtractionRun.h"
+#include "navigation/PositionCache.h"
+#include "navigation/SubtitleNavigator.h"
+#include "ocr/CharDictionary.h"
+#include "platform/Color.h"
+
+namespace quelm {
+
+enum class LearnMode { Ask, After, Skip };
+
+// What a run reads and writes, from the options and the settings.
+struct ConvertPlan {
+  std::vector<std::string> Vobs;
+  std::vector<std::int64_t> Sizes;
+  int Stream = 0x20;
+  // "00:00:00" and then the chapter lengths of the IFO.
+  std::vector<std::string> ChapterTable;
+  std::string DictionaryRoot;  // ends with "/"
+  std::string FormatPath;
+  LearnMode Learn = LearnMode::Ask;
+  int SpaceWidth = 10;
+  int Interlace = 1;
+  std::array<Color, 4> Colors{};
+  Color CharColor = ColorWhite;
+  Color BackgroundColor = ColorBlack;
+  bool AutoDetectColors = false;
+  std::array<Color, 4> PanelColors{};
+  std::string Records;
+  std::string Out;
+  bool Rtf = false;
+  bool ForcedOnly = false;
+};
+
+class ConvertRun {
+ public:
+  // `dictionary` is loaded from the plan's dictionary root and outlives the run.
+  ConvertRun(const CommandLine& cl, ConvertPlan plan, CharDictionary& dictionary);
+  // Its navigator and runs call back into it.
+  ConvertRun(const ConvertRun&) = delete;
+  ConvertRun& operator=(const ConvertRun&) = delete;
+
+  // The process exit code.
+  int Run();
+
+ private:
+  SubpictureResult Extract(const SubpictureRequest& request);
+  // The desktop program's progress timer, ticking whenever the run lets events in and once
+  // when it ends; a found subtitle then sets the labels to its own time and chapter.
+  void Tick();
+  void ShowProgress(bool force);
+  Status SubtitleFound(const SubpictureResult& result);
+  RecognitionResult Recognise(const Bitmap& subpicture, const RecognitionSettings& settings);
+  void StepEnded(const StepOutcome& outcome);
+  bool SaveProgress();
+  // Renders and writes the script of a run that has ended; the exit code.
+  int Finish();
+
+  const CommandLine& cl_;
+  const ConvertPlan plan_;
+  CharDictionary& dictionary_;
+  Conversion conversion_;
+  std::string resumePath_;
+  std::string firstFile_;
+  ResumePoint resume_;
+
+  TerminalInteraction ui_;
+  ProgressBar progress_;
+  TerminalQuestions questions_;
+  PositionCache noCache_;
+  ExtractionRun extraction_;
+  VobFileCheck vobCheck_;
+  SubtitleNavigator navigator_;
+  std::string chapterLabel_ = ": 0";
+  std::string timecodeLabel_ = ": 00:00:00";
+
+  // Kept colours carry on to the next subtitle.
+  bool autoDetect_;
+  Color charColor_;
+  // The colour the current question draws in, and where it is.
+  Color ink_ = ColorWhite;
+  std::string where_;
+
+  int found_ = 0;
+  int asked_ = 0;
+  int done_ = 0;
+  bool lastFileReached_ = false;
+  bool failed_ = false;
+  bool notVob_ = false;
+  bool quit_ = false;
+  bool fatal_ = false;
+  std::chrono::steady_clock::time_point lastSave_ = std::chrono::steady_clock::now();
+};
+
+}  // namespace quelm

@@ -15,5 +15,7 @@ $SUDO apt-get install -y -qq --no-install-recommends libreoffice-writer-nogui >/
 $SUDO apt-get install -y -qq --no-install-recommends dpkg-dev desktop-file-utils groff-base >/dev/null
 # ffmpeg reads the SRT, WebVTT and ASS files the shipped formats write (skipped when absent).
 $SUDO apt-get install -y -qq --no-install-recommends ffmpeg >/dev/null
+# python3 runs bench/cer.py for the recognition_cer test (left out when absent).
+$SUDO apt-get install -y -qq --no-install-recommends python3 >/dev/null
 # unrtf reads back the script the main window saves (tests/app/ScriptWindowTest.cpp).
 $SUDO apt-get install -y -qq --no-install-recommends unrtf >/dev/null

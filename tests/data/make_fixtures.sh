@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Makes the DVD title sets under tests/data/vob/ and demo/ with ffmpeg and dvdauthor, and the
 # independent decodings the tests compare with (spuunmux PNG + XML, vobunits.py unit lists).
-# Run from anywhere; needs ffmpeg, dvdauthor (spumux, spuunmux), python3 and fonts-dejavu-core.
-#   bash tests/data/make_fixtures.sh [basic] [multifile] [demo] [remux]   (no names: all four)
+# Run from anywhere; needs ffmpeg, dvdauthor (spumux, spuunmux), python3 and fonts-dejavu-core;
+# the sets drawn like commercial discs (sans, liberation, condensed, mono) also need python3-pil
+# (Debian's, run by /usr/bin/python3), fonts-dejavu-extra and fonts-liberation2.
+#   bash tests/data/make_fixtures.sh [basic] [multifile] [demo] [remux] [sans] ...   (no names: all)
 # The outputs are committed; CI does not run this.
 set -euo pipefail
 
@@ -14,7 +16,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 sets=("$@")
-[ ${#sets[@]} -gt 0 ] || sets=(basic multifile demo remux)
+[ ${#sets[@]} -gt 0 ] || sets=(basic multifile demo remux sans liberation condensed mono)
 wanted() { [[ " ${sets[*]} " == *" $1 "* ]]; }
 
 for tool in ffmpeg spumux spuunmux dvdauthor python3; do
@@ -164,6 +166,46 @@ moved=$(python3 "$vobdata/vobunits.py" --stream 0 --moved "$vobdata/remux/remux.
   || { echo "remux: no continuation packet behind a system header" >&2; exit 1; }
 reference "$vobdata/remux" "$vobdata/remux/remux.vob"
 fi
+
+# Sets drawn like commercial discs: subpictures.py draws each subtitle of the set's en.srt as a
+# four-colour picture (anti-aliased fill, 5x5 outline, an edge colour on some sets) and spumux
+# muxes the pictures into a still, silent title. One sub-stream, 0x20, English.
+commercial() {
+  local name=$1 seconds pics=$work/$1
+  /usr/bin/python3 -c 'import PIL' 2>/dev/null \
+    || { echo "missing: python3-pil for /usr/bin/python3" >&2; exit 1; }
+  seconds=$(awk -F'[:, ]+' '/-->/ { t = $6 * 3600 + $7 * 60 + $8 } END { print int(t) + 2 }' \
+    "$vobdata/$name/en.srt")
+  /usr/bin/python3 "$vobdata/subpictures.py" "$name" "$vobdata/$name/en.srt" "$pics"
+  ffmpeg -hide_banner -loglevel error -y -fflags +bitexact \
+    -f lavfi -i "color=c=0x203048:s=352x240:r=30000/1001:d=$seconds" \
+    -c:v mpeg2video -q:v 16 -g 18 -flags:v +bitexact -pix_fmt yuv420p -aspect 4:3 \
+    -f dvd -muxrate 10080k -packetsize 2048 "$work/$name.mpg"
+  spumux -s 0 "$pics/spumux.xml" <"$work/$name.mpg" >"$work/${name}0.mpg" 2>"$work/spumux.log" \
+    || { cat "$work/spumux.log" >&2; exit 1; }
+  cat >"$work/dvd.xml" <<XML
+<dvdauthor dest="$work/${name}dvd">
+  <vmgm />
+  <titleset>
+    <titles>
+      <video format="ntsc" aspect="4:3" />
+      <subpicture lang="en" />
+      <pgc>
+        <vob file="$work/${name}0.mpg" />
+      </pgc>
+    </titles>
+  </titleset>
+</dvdauthor>
+XML
+  rm -rf "$work/${name}dvd"
+  dvdauthor -x "$work/dvd.xml" >"$work/dvdauthor.log" 2>&1 \
+    || { cat "$work/dvdauthor.log" >&2; exit 1; }
+  rm -rf "$vobdata/$name/VIDEO_TS"
+  mv "$work/${name}dvd/VIDEO_TS" "$vobdata/$name/VIDEO_TS"
+}
+for name in sans liberation condensed mono; do
+  if wanted "$name"; then commercial "$name"; fi
+done
 
 echo "fixtures written:"
 du -sh "$vobdata" "$root/demo"

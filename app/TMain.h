@@ -151,6 +151,7 @@ class TMain : public QMainWindow {
   // Setting handlers.
   void TrackBar1Change();
   void EditSpaceWidthChange();
+  void CheckAutoSpaceWidthClick();
   void TrackBar2Change();
   void EditInterlaceChange();
   void CheckOCREnableClick();
@@ -289,6 +290,7 @@ class TMain : public QMainWindow {
   QCheckBox* CheckAutoColorDetect = nullptr;
   QSlider* TrackBar1 = nullptr;
   QLineEdit* EditSpaceWidth = nullptr;
+  QCheckBox* CheckAutoSpaceWidth = nullptr;
   QSlider* TrackBar2 = nullptr;
   QLineEdit* EditInterlace = nullptr;
   QCheckBox* CheckOCREnable = nullptr;

@@ -344,7 +344,7 @@ SpaceRule LineSpaceRule(std::vector<int> gaps) {
   const int words = gaps[split];
   // Letter gaps vary by a few pixels with the letters' shapes; a step that small, or word gaps
   // not clearly wider than letter gaps, is one group.
-  if (words - letters < 3 || words < 2 * letters) return {};
+  if (words - letters < 3 || 2 * words < 3 * letters) return {};
   const int wordGap = gaps[split + (gaps.size() - split) / 2];
   return {(letters + words + 1) / 2, wordGap};
 }

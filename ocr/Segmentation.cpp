@@ -335,16 +335,36 @@ SpaceRule LineSpaceRule(std::vector<int> gaps) {
   // Too few gaps to see two groups in: a line of one or two words.
   if (gaps.size() < 4) return {};
   std::sort(gaps.begin(), gaps.end());
-  // The widest step between neighbouring gap widths parts the two groups.
+  // The split that best parts the gaps into two groups (the largest variance between them). An
+  // odd wide letter gap or narrow word gap moves it less than it moves the widest step.
+  const double n = static_cast<double>(gaps.size());
+  double total = 0;
+  for (int g : gaps) total += g;
   std::size_t split = 0;
-  for (std::size_t k = 1; k < gaps.size(); ++k)
-    if (gaps[k] - gaps[k - 1] > (split ? gaps[split] - gaps[split - 1] : 0)) split = k;
+  double best = 0;
+  double lowerSum = 0;
+  for (std::size_t k = 1; k < gaps.size(); ++k) {
+    lowerSum += gaps[k - 1];
+    if (gaps[k] == gaps[k - 1]) continue;
+    const double lower = static_cast<double>(k);
+    const double upper = n - lower;
+    const double difference = (total - lowerSum) / upper - lowerSum / lower;
+    const double score = lower * upper * difference * difference;
+    if (score > best) {
+      best = score;
+      split = k;
+    }
+  }
   if (split < 2) return {};
+  double letterSum = 0;
+  for (std::size_t k = 0; k < split; ++k) letterSum += gaps[k];
+  const double letterMean = letterSum / static_cast<double>(split);
+  const double wordMean = (total - letterSum) / (n - static_cast<double>(split));
   const int letters = gaps[split - 1];
   const int words = gaps[split];
-  // Letter gaps vary by a few pixels with the letters' shapes; a step that small, or word gaps
-  // not clearly wider than letter gaps, is one group.
-  if (words - letters < 3 || 2 * words < 3 * letters) return {};
+  // Letter gaps vary by a few pixels with the letters' shapes; groups that close, or word gaps
+  // not clearly wider than letter gaps, are one group.
+  if (words - letters < 3 || wordMean < 1.6 * letterMean) return {};
   const int wordGap = gaps[split + (gaps.size() - split) / 2];
   return {(letters + words + 1) / 2, wordGap};
 }

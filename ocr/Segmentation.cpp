@@ -228,7 +228,8 @@ void CutLine(const InkLine& line, LineCut& cut) {
       while (x + 1 < lw && row[x + 1] == ink) ++x;
       cut.Runs.push_back({y, left, x});
       if (y < lh - 1)
-        std::fill(cut.Columns.begin() + left, cut.Columns.begin() + x + 1, static_cast<unsigned char>(1));
+        std::fill(cut.Columns.begin() + left, cut.Columns.begin() + x + 1,
+                  static_cast<unsigned char>(1));
     }
   }
   int charX = 0;

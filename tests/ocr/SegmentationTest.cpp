@@ -202,7 +202,8 @@ TEST(SegmentationTest, UprightLinesAreCutAsColumnRuns) {
         ASSERT_LT(k, cut.Pieces.size()) << name;
         const LinePiece& piece = cut.Pieces[k];
         EXPECT_EQ(piece.Gap, gap) << name << " piece " << k;
-        EXPECT_EQ(PieceBitmap(line, cut, piece), FlattenedCopy(line, box)) << name << " piece " << k;
+        EXPECT_EQ(PieceBitmap(line, cut, piece), FlattenedCopy(line, box))
+            << name << " piece " << k;
       }
       EXPECT_EQ(k, cut.Pieces.size()) << name;
     }

@@ -1,16 +1,17 @@
 #!/usr/bin/python3
 # Makes the cutting fixtures: one text line each, drawn without anti-aliasing by FreeType (PIL)
-# in fonts of fonts-dejavu and fonts-liberation2, at the size of DVD subtitles (cap height about 19 px), white fill
-# with a 2-pixel outline (the fill dilated by a 5x5 square), on the program's default display
-# colours (background black, outline 0x686868, fill white). Stored as 8-bit BMPs; the outputs
-# are committed, CI does not run this. The text of each line is in seg.txt.
+# in fonts of fonts-dejavu and fonts-liberation2 at the size of DVD subtitles (cap height about
+# 19 px): white fill with a 2-pixel outline (the fill dilated by a 5x5 square) in the program's
+# default display colours (background black, outline 0x686868). Stored as 8-bit BMPs; the
+# outputs are committed, CI does not run this. The text of each line is in seg.txt.
 import os
 from PIL import Image, ImageDraw, ImageFilter, ImageFont
 
 FONTS = "/usr/share/fonts/truetype/"
 LINES = [
     ("seg_oblique", "dejavu/DejaVuSans-Oblique.ttf", 26, "And so, in a month, we came home."),
-    ("seg_italic", "liberation2/LiberationSans-Italic.ttf", 26, "Nobody knows where the river goes."),
+    ("seg_italic", "liberation2/LiberationSans-Italic.ttf", 26,
+     "Nobody knows where the river goes."),
     ("seg_narrow", "dejavu/DejaVuSansCondensed.ttf", 26, "Nobody should tune a slider per disc."),
     ("seg_wide", "dejavu/DejaVuSansMono.ttf", 32, "Nobody will tune it."),
 ]

@@ -455,7 +455,14 @@ QWidget* TMain::BuildSettingsColumn() {
   EditSpaceWidth = Named(new QLineEdit(QString::number(Preferences::DefaultSpaceWidth)),
                          "EditSpaceWidth");
   EditSpaceWidth->setFixedWidth(EditSpaceWidth->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
-  ocrLayout->addWidget(TrackBar1, 1, 0);
+  CheckAutoSpaceWidth = Named(new QCheckBox(QStringLiteral("automatic")), "CheckAutoSpaceWidth");
+  CheckAutoSpaceWidth->setChecked(Preferences::DefaultAutoSpaceWidth);
+  TrackBar1->setEnabled(!Preferences::DefaultAutoSpaceWidth);
+  EditSpaceWidth->setEnabled(!Preferences::DefaultAutoSpaceWidth);
+  auto* spaceWidthRow = new QHBoxLayout;
+  spaceWidthRow->addWidget(TrackBar1, 1);
+  spaceWidthRow->addWidget(CheckAutoSpaceWidth);
+  ocrLayout->addLayout(spaceWidthRow, 1, 0);
   ocrLayout->addWidget(EditSpaceWidth, 1, 1);
   ocrLayout->addWidget(MakeLabel("Label20", QStringLiteral("Interlace")), 2, 0, 1, 2);
   TrackBar2 = Named(new QSlider(Qt::Horizontal), "TrackBar2");

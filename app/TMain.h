@@ -150,6 +150,7 @@ class TMain : public QMainWindow {
   // Setting handlers.
   void TrackBar1Change();
   void EditSpaceWidthChange();
+  void CheckAutoSpaceWidthClick();
   void TrackBar2Change();
   void EditInterlaceChange();
   void CheckOCREnableClick();
@@ -288,6 +289,7 @@ class TMain : public QMainWindow {
   QCheckBox* CheckAutoColorDetect = nullptr;
   QSlider* TrackBar1 = nullptr;
   QLineEdit* EditSpaceWidth = nullptr;
+  QCheckBox* CheckAutoSpaceWidth = nullptr;
   QSlider* TrackBar2 = nullptr;
   QLineEdit* EditInterlace = nullptr;
   QCheckBox* CheckOCREnable = nullptr;

@@ -34,6 +34,7 @@ Status TMain::OCROnSubTitle() {
 
   RecognitionSettings settings;
   settings.SpaceWidth = TrackBar1->value();
+  settings.AutoSpaceWidth = CheckAutoSpaceWidth->isChecked();
   settings.AutoDetectColors = CheckAutoColorDetect->isChecked();
   const bool autoClose = CheckAutocloseOCR->isChecked();
   settings.DictionaryRoot = dictionaryRoot;

@@ -38,6 +38,7 @@ void TMain::ConnectHandlers() {
 
   connect(TrackBar1, &QSlider::valueChanged, this, &TMain::TrackBar1Change);
   connect(EditSpaceWidth, &QLineEdit::textChanged, this, &TMain::EditSpaceWidthChange);
+  connect(CheckAutoSpaceWidth, &QCheckBox::toggled, this, &TMain::CheckAutoSpaceWidthClick);
   connect(TrackBar2, &QSlider::valueChanged, this, &TMain::TrackBar2Change);
   connect(EditInterlace, &QLineEdit::textChanged, this, &TMain::EditInterlaceChange);
 
@@ -178,6 +179,7 @@ void TMain::ReadIniFile() {
     TrackBar1->setValue(settings_.ReadInteger(P::SpaceWidth, P::DefaultSpaceWidth));
   }
   EditSpaceWidth->setText(QString::number(TrackBar1->value()));
+  CheckAutoSpaceWidth->setChecked(settings_.ReadBool(P::AutoSpaceWidth, P::DefaultAutoSpaceWidth));
   {
     const QSignalBlocker block(TrackBar2);
     TrackBar2->setValue(settings_.ReadInteger(P::Interlace, P::DefaultInterlace));
@@ -244,6 +246,13 @@ void TMain::ReadIniFile() {
 void TMain::TrackBar1Change() { EditSpaceWidth->setText(QString::number(TrackBar1->value())); }
 
 void TMain::EditSpaceWidthChange() { settings_.StoreInteger(P::SpaceWidth, TrackBar1->value()); }
+
+void TMain::CheckAutoSpaceWidthClick() {
+  const bool automatic = CheckAutoSpaceWidth->isChecked();
+  TrackBar1->setEnabled(!automatic);
+  EditSpaceWidth->setEnabled(!automatic);
+  settings_.StoreBool(P::AutoSpaceWidth, automatic);
+}
 
 void TMain::TrackBar2Change() { EditInterlace->setText(QString::number(TrackBar2->value())); }
 

@@ -43,7 +43,7 @@ constexpr const char* Usage =
     "  --dict DIR          dictionary directory (chardict.ocr, char_N.bmp); made if missing\n"
     "  --format FILE.ini   output format file (default: the format chosen in the settings);\n"
     "                      one without header, body or footer lines is refused\n"
-    "  --space-width N     pixels per space, 0..20\n"
+    "  --space-width N     pixels per space, 0..20; 'auto': from each line's own gaps\n"
     "  --interlace N       decoder row step, 1..4\n"
     "  --learn MODE        unknown characters: ask (on the terminal), after (learn them with\n"
     "                      their own reference as text, name them later with 'dict name'),\n"
@@ -84,6 +84,7 @@ struct ConvertOptions {
   std::string Dict;
   std::string Format;
   std::optional<int> SpaceWidth;
+  std::optional<bool> AutoSpaceWidth;
   std::optional<int> Interlace;
   std::optional<LearnMode> Learn;
   std::string Records;
@@ -127,8 +128,10 @@ std::optional<int> ReadOptions(const CommandLine& cl, const ParsedArguments& par
     if (!title) return ExitBadOptions;
     options.Title = static_cast<int>(*title);
   }
-  if (parsed.Has("--space-width")) {
-    const auto width = number("--space-width", 0, 20, "a width from 0 to 20");
+  if (parsed.Has("--space-width"))
+    options.AutoSpaceWidth = *parsed.Value("--space-width") == "auto";
+  if (parsed.Has("--space-width") && !*options.AutoSpaceWidth) {
+    const auto width = number("--space-width", 0, 20, "a width from 0 to 20 or 'auto'");
     if (!width) return ExitBadOptions;
     options.SpaceWidth = static_cast<int>(*width);
   }
@@ -342,6 +345,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   plan.Learn =
       options.Learn.value_or(settings.LearnAfterReading ? LearnMode::After : LearnMode::Ask);
   plan.SpaceWidth = options.SpaceWidth.value_or(settings.SpaceWidth);
+  plan.AutoSpaceWidth = options.AutoSpaceWidth.value_or(settings.AutoSpaceWidth);
   plan.Interlace = options.Interlace.value_or(settings.Interlace);
   plan.Colors = settings.SubtitleColors();
   plan.CharColor = settings.CharColor();

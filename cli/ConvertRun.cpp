@@ -152,6 +152,7 @@ Status ConvertRun::SubtitleFound(const SubpictureResult& result) {
   recognition.CharColor = charColor_;
   recognition.BackgroundColor = plan_.BackgroundColor;
   recognition.SpaceWidth = plan_.SpaceWidth;
+  recognition.AutoSpaceWidth = plan_.AutoSpaceWidth;
   recognition.DictionaryRoot = plan_.DictionaryRoot;
   recognition.LearnAfterReading = plan_.Learn == LearnMode::After;
   recognition.AutoDetectColors = autoDetect_;

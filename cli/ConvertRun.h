@@ -38,6 +38,7 @@ struct ConvertPlan {
   std::string FormatPath;
   LearnMode Learn = LearnMode::Ask;
   int SpaceWidth = 10;
+  bool AutoSpaceWidth = true;
   int Interlace = 1;
   std::array<Color, 4> Colors{};
   Color CharColor = ColorWhite;

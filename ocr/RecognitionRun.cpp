@@ -4,6 +4,7 @@
 #include "ocr/RecognitionRun.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 
 #include "ocr/ColorDetection.h"
@@ -60,6 +61,60 @@ Color NextCharColorWithInk(const Bitmap& subpicture, Color backgroundColor, Colo
   return RecognitionRun::NextCharColor(current, colors);
 }
 
+// The gap rule of the first line of the subpicture whose own gaps tell letters from words.
+SpaceRule SubtitleSpaceRule(const Bitmap& subpicture, Color backgroundColor, Color ink) {
+  int startRow = DetermineYLineTravel(subpicture, backgroundColor);
+  CutBox lineBox;
+  LineCut cut;
+  std::vector<int> gaps;
+  while (FindNextTextLine(subpicture, backgroundColor, startRow, lineBox)) {
+    CutLine({&subpicture, lineBox, ink}, cut);
+    gaps.clear();
+    for (std::size_t k = 1; k < cut.Pieces.size(); ++k) gaps.push_back(cut.Pieces[k].Gap);
+    if (const SpaceRule rule = LineSpaceRule(gaps); rule.Decided()) return rule;
+  }
+  return {};
+}
+
+// Wider pieces are words cut as one, not a few touching letters; trying every cut of them would
+// cost more than asking.
+constexpr int MaxTouchingWidthPerHeight = 4;
+
+// The entries of an unknown piece cut at columns into parts that each match one exactly, left
+// to right, the longest matching left part first; empty when no such cut exists. Only exact
+// matches count, so a known shape is never misread.
+template <typename Match>
+std::vector<std::size_t> SplitTouching(const InkLine& line, const LineCut& cut,
+                                       const LinePiece& piece, const Match& match) {
+  const int first = piece.First;
+  const int last = piece.Last;
+  const int width = last - first + 1;
+  if (width < 2 || width > MaxTouchingWidthPerHeight * line.Height()) return {};
+  // Per column from the right: the entry of the part that starts there and its end, when the
+  // rest from there can be read.
+  const auto at = [&](int x) { return static_cast<std::size_t>(x - first); };
+  std::vector<int> partEnd(static_cast<std::size_t>(width) + 1, -1);
+  std::vector<std::size_t> entry(static_cast<std::size_t>(width), 0);
+  partEnd[at(last + 1)] = last + 1;
+  for (int start = last; start >= first; --start) {
+    for (int end = last; end >= start; --end) {
+      if (start == first && end == last) continue;  // the whole piece is what matched nothing
+      if (partEnd[at(end + 1)] < 0) continue;
+      const LinePiece part = PieceOf(line, cut, start, end);
+      if (part.Box.Right < part.Box.Left) continue;
+      if (const auto found = match(part)) {
+        partEnd[at(start)] = end;
+        entry[at(start)] = *found;
+        break;
+      }
+    }
+  }
+  std::vector<std::size_t> parts;
+  if (partEnd[at(first)] < 0) return parts;
+  for (int x = first; x <= last; x = partEnd[at(x)] + 1) parts.push_back(entry[at(x)]);
+  return parts;
+}
+
 }  // namespace
 
 Color RecognitionRun::NextCharColor(Color current, const std::array<Color, 4>& colors) {
@@ -91,7 +146,10 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
   // Characters are found and matched where they lie in the subpicture; a line or character is
   // copied out only for the hooks, a question or learning.
   CutBox lineBox;
+  LineCut cut;
   std::vector<unsigned char> inkColumns;
+  std::optional<SpaceRule> subtitleRule;
+  Color subtitleRuleInk = charColor;
   while (!aborted && !abortRequested_ &&
          FindNextTextLine(subpicture, settings_.BackgroundColor, startRow, lineBox)) {
     Bitmap line;
@@ -111,11 +169,39 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
     ++lineIndex;
     const InkLine flat{&subpicture, lineBox,
                        LineInk(subpicture, lineBox, settings_, charColor, inkColumns)};
-    int charX = 0;
-    int gap = 0;
-    CutBox charBox;
+    CutLine(flat, cut);
+    SpaceRule spaceRule;
+    if (settings_.AutoSpaceWidth) {
+      std::vector<int> gaps;
+      for (std::size_t k = 1; k < cut.Pieces.size(); ++k) gaps.push_back(cut.Pieces[k].Gap);
+      spaceRule = LineSpaceRule(std::move(gaps));
+      if (!spaceRule.Decided()) {
+        if (!subtitleRule || subtitleRuleInk != flat.Ink) {
+          subtitleRule = SubtitleSpaceRule(subpicture, settings_.BackgroundColor, flat.Ink);
+          subtitleRuleInk = flat.Ink;
+        }
+        spaceRule = subtitleRule->Decided() ? *subtitleRule : HeightSpaceRule(flat.Height());
+      }
+    }
+    const auto match = [&](const LinePiece& piece) -> std::optional<std::size_t> {
+      if (!cut.Slanted()) return dictionary_.CompareCharacterWithList(flat, piece.Box);
+      return dictionary_.CompareCharacterWithList(PieceBitmap(flat, cut, piece));
+    };
+    bool italicOpen = false;
+    const auto appendEntry = [&](std::size_t position) {
+      const TCharEntry& entry = dictionary_.CharList()[position];
+      Append(result.VisibleLines, lineIndex, entry.Text);
+      if (cut.Slanted() && !italicOpen) {
+        Append(result.ReferenceLines, lineIndex, RecognitionRun::ItalicStart);
+        italicOpen = true;
+      }
+      Append(result.ReferenceLines, lineIndex, "<");
+      Append(result.ReferenceLines, lineIndex, entry.FileName);
+      Append(result.ReferenceLines, lineIndex, ">");
+    };
     int characterIndex = -1;
-    while (!aborted && !changeColor && FindNextCharacter(flat, inkColumns, charX, gap, charBox)) {
+    for (const LinePiece& piece : cut.Pieces) {
+      if (aborted || changeColor) break;
       ++characterIndex;
       if (EventPump) EventPump();
       if (abortRequested_) {
@@ -123,20 +209,23 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
         break;
       }
       if (skipTextline) continue;
-      if (OnCharacter) OnCharacter(FlattenedCopy(flat, charBox), charBox);
-      const std::string spaces(static_cast<std::size_t>(SpaceCount(gap, settings_.SpaceWidth)), ' ');
+      const CutBox& charBox = piece.Box;
+      if (OnCharacter) OnCharacter(PieceBitmap(flat, cut, piece), charBox);
+      const int spaceCount = settings_.AutoSpaceWidth ? SpaceCount(piece.Gap, spaceRule)
+                                                      : SpaceCount(piece.Gap, settings_.SpaceWidth);
+      const std::string spaces(static_cast<std::size_t>(spaceCount), ' ');
       Append(result.VisibleLines, lineIndex, spaces);
       Append(result.ReferenceLines, lineIndex, spaces);
 
-      if (const auto found = dictionary_.CompareCharacterWithList(flat, charBox)) {
-        const TCharEntry& entry = dictionary_.CharList()[*found];
-        Append(result.VisibleLines, lineIndex, entry.Text);
-        Append(result.ReferenceLines, lineIndex, "<");
-        Append(result.ReferenceLines, lineIndex, entry.FileName);
-        Append(result.ReferenceLines, lineIndex, ">");
+      if (const auto found = match(piece)) {
+        appendEntry(*found);
         continue;
       }
-      const Bitmap character = FlattenedCopy(flat, charBox);
+      if (const auto parts = SplitTouching(flat, cut, piece, match); !parts.empty()) {
+        for (std::size_t position : parts) appendEntry(position);
+        continue;
+      }
+      const Bitmap character = PieceBitmap(flat, cut, piece);
       std::string text;
       std::string reference;
       const std::string name =
@@ -189,8 +278,13 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
       ++nextCharFileNumber;
       ++result.Learned;
       Append(result.VisibleLines, lineIndex, text);
+      if (cut.Slanted() && !italicOpen) {
+        Append(result.ReferenceLines, lineIndex, RecognitionRun::ItalicStart);
+        italicOpen = true;
+      }
       Append(result.ReferenceLines, lineIndex, reference);
     }
+    if (italicOpen) Append(result.ReferenceLines, lineIndex, RecognitionRun::ItalicEnd);
     if (changeColor && !aborted) {
       startRow = DetermineYLineTravel(subpicture, settings_.BackgroundColor);
       lineIndex = -1;

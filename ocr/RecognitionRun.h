@@ -21,6 +21,8 @@ struct RecognitionSettings {
   Color CharColor = ColorWhite;
   Color BackgroundColor = ColorBlack;
   int SpaceWidth = 10;
+  // Spaces from each line's own gaps instead of SpaceWidth.
+  bool AutoSpaceWidth = false;
   // Ends with "/"; new bitmap files go here.
   std::string DictionaryRoot;
   bool LearnAfterReading = false;
@@ -83,6 +85,10 @@ class RecognitionRun {
   void KeepColors() { keepColors_ = true; }
 
   RecognitionResult UpdateDictionary(const Bitmap& subpicture);
+
+  // In a reference line, a run of italic characters lies between these two (never file keys).
+  static constexpr const char* ItalicStart = "<{i}>";
+  static constexpr const char* ItalicEnd = "<{/i}>";
 
   // The script record of a recognised subtitle: "<SUB_START>", time code, chapter, the
   // reference lines, "<SUB_END>".

@@ -178,4 +178,206 @@ int SpaceCount(int gap, int spaceWidth) {
   return gap / spaceWidth;
 }
 
+namespace {
+
+// Slants tried, as 1024 times the tangent: 4 to 20 degrees in steps of 2. Real italics lean 9 to
+// 18 degrees.
+constexpr int SlantCandidates[] = {72, 108, 144, 181, 218, 256, 294, 333, 373};
+constexpr int MiddleSlant = 218;
+// Below this height a slant of one column per 3 to 6 rows cannot be told from the glyphs' shapes.
+constexpr int MinSlantedHeight = 10;
+
+int ShiftAt(int slant, int y) { return (slant * y + 512) >> 10; }
+
+// How well the ink stacks into columns under `slant`: the sum of the squared column counts
+// (rows outside the last), which is largest when stems stand upright.
+long long Sharpness(const std::vector<LineCut::Run>& runs, int width, int height, int slant,
+                    std::vector<int>& diff) {
+  const int shearedWidth = width + ShiftAt(slant, height - 1);
+  diff.assign(static_cast<std::size_t>(shearedWidth) + 1, 0);
+  for (const LineCut::Run& run : runs) {
+    if (run.Row >= height - 1) break;
+    const int shift = ShiftAt(slant, run.Row);
+    ++diff[static_cast<std::size_t>(run.Left + shift)];
+    --diff[static_cast<std::size_t>(run.Right + shift + 1)];
+  }
+  long long sum = 0;
+  int count = 0;
+  for (int x = 0; x < shearedWidth; ++x) {
+    count += diff[static_cast<std::size_t>(x)];
+    sum += static_cast<long long>(count) * count;
+  }
+  return sum;
+}
+
+}  // namespace
+
+void CutLine(const InkLine& line, LineCut& cut) {
+  cut.Shift.clear();
+  cut.Runs.clear();
+  cut.Pieces.clear();
+  const int lw = line.Width();
+  const int lh = line.Height();
+  cut.Columns.assign(static_cast<std::size_t>(std::max(lw, 0)), 0);
+  const Color ink = line.Ink;
+  for (int y = 0; y < lh; ++y) {
+    const Color* row = line.Row(y);
+    for (int x = 0; x < lw; ++x) {
+      if (row[x] != ink) continue;
+      const int left = x;
+      while (x + 1 < lw && row[x + 1] == ink) ++x;
+      cut.Runs.push_back({y, left, x});
+      if (y < lh - 1)
+        std::fill(cut.Columns.begin() + left, cut.Columns.begin() + x + 1,
+                  static_cast<unsigned char>(1));
+    }
+  }
+  int charX = 0;
+  LinePiece piece;
+  while (FindNextCharacter(line, cut.Columns, charX, piece.Gap, piece.Box)) {
+    piece.First = piece.Box.Left;
+    piece.Last = piece.Box.Right;
+    cut.Pieces.push_back(piece);
+  }
+  if (lh < MinSlantedHeight || cut.Pieces.empty()) return;
+
+  std::vector<int> diff;
+  const long long upright = Sharpness(cut.Runs, lw, lh, 0, diff);
+  // Every slant within 20 degrees stacks a leaning line better than none does, and an upright
+  // line worse: one trial in the middle tells which it is.
+  if (Sharpness(cut.Runs, lw, lh, MiddleSlant, diff) <= upright) return;
+  long long best = upright;
+  int bestSlant = 0;
+  for (int slant : SlantCandidates) {
+    const long long s = Sharpness(cut.Runs, lw, lh, slant, diff);
+    if (s > best) {
+      best = s;
+      bestSlant = slant;
+    }
+  }
+  if (bestSlant == 0) return;
+
+  std::vector<int> shift(static_cast<std::size_t>(lh));
+  for (int y = 0; y < lh; ++y) shift[static_cast<std::size_t>(y)] = ShiftAt(bestSlant, y);
+  std::vector<unsigned char> sheared(static_cast<std::size_t>(lw + shift.back()), 0);
+  for (const LineCut::Run& run : cut.Runs) {
+    if (run.Row >= lh - 1) break;
+    const int s = shift[static_cast<std::size_t>(run.Row)];
+    std::fill(sheared.begin() + run.Left + s, sheared.begin() + run.Right + s + 1,
+              static_cast<unsigned char>(1));
+  }
+  std::vector<LinePiece> pieces;
+  cut.Shift = std::move(shift);
+  const int shearedWidth = static_cast<int>(sheared.size());
+  int previousEnd = -1;
+  for (int x = 0; x < shearedWidth; ++x) {
+    if (!sheared[static_cast<std::size_t>(x)]) continue;
+    const int first = x;
+    while (x + 1 < shearedWidth && sheared[static_cast<std::size_t>(x + 1)]) ++x;
+    LinePiece p = PieceOf(line, cut, first, x);
+    // A reader sees the line start where its first letter does.
+    p.Gap = previousEnd < 0 ? cut.Pieces.front().Gap : first - previousEnd - 1;
+    previousEnd = x;
+    pieces.push_back(p);
+  }
+  cut.Pieces = std::move(pieces);
+}
+
+LinePiece PieceOf(const InkLine& line, const LineCut& cut, int first, int last) {
+  LinePiece piece;
+  piece.First = first;
+  piece.Last = last;
+  if (!cut.Slanted()) {
+    // As CutNextCharacter narrows a run of columns.
+    const int lh = line.Height();
+    auto rowBlank = [&](int y) {
+      const Color* row = line.Row(y);
+      return std::none_of(row + first, row + last + 1, [&](Color c) { return c == line.Ink; });
+    };
+    int top = 0;
+    while (top < lh - 1 && rowBlank(top)) ++top;
+    int bottom = lh - 1;
+    while (bottom > top && rowBlank(bottom)) --bottom;
+    piece.Box = {first, top, last, bottom};
+    return piece;
+  }
+  CutBox box{line.Width(), line.Height(), -1, -1};
+  for (const LineCut::Run& run : cut.Runs) {
+    const int s = cut.Shift[static_cast<std::size_t>(run.Row)];
+    const int left = std::max(run.Left, first - s);
+    const int right = std::min(run.Right, last - s);
+    if (left > right) continue;
+    box.Left = std::min(box.Left, left);
+    box.Right = std::max(box.Right, right);
+    box.Top = std::min(box.Top, run.Row);
+    box.Bottom = std::max(box.Bottom, run.Row);
+  }
+  piece.Box = box;
+  return piece;
+}
+
+Bitmap PieceBitmap(const InkLine& line, const LineCut& cut, const LinePiece& piece) {
+  if (!cut.Slanted()) return FlattenedCopy(line, piece.Box);
+  const CutBox& box = piece.Box;
+  if (box.Right < box.Left || box.Bottom < box.Top) return Bitmap();
+  Bitmap b(box.Right - box.Left + 1, box.Bottom - box.Top + 1, ColorWhite);
+  for (const LineCut::Run& run : cut.Runs) {
+    if (run.Row < box.Top || run.Row > box.Bottom) continue;
+    const int s = cut.Shift[static_cast<std::size_t>(run.Row)];
+    const int left = std::max(run.Left, piece.First - s);
+    const int right = std::min(run.Right, piece.Last - s);
+    Color* row = b.Row(run.Row - box.Top);
+    for (int x = left; x <= right; ++x) row[x - box.Left] = ColorBlack;
+  }
+  return b;
+}
+
+SpaceRule LineSpaceRule(std::vector<int> gaps) {
+  // Too few gaps to see two groups in: a line of one or two words.
+  if (gaps.size() < 4) return {};
+  std::sort(gaps.begin(), gaps.end());
+  // The split that best parts the gaps into two groups (the largest variance between them). An
+  // odd wide letter gap or narrow word gap moves it less than it moves the widest step.
+  const double n = static_cast<double>(gaps.size());
+  double total = 0;
+  for (int g : gaps) total += g;
+  std::size_t split = 0;
+  double best = 0;
+  double lowerSum = 0;
+  for (std::size_t k = 1; k < gaps.size(); ++k) {
+    lowerSum += gaps[k - 1];
+    if (gaps[k] == gaps[k - 1]) continue;
+    const double lower = static_cast<double>(k);
+    const double upper = n - lower;
+    const double difference = (total - lowerSum) / upper - lowerSum / lower;
+    const double score = lower * upper * difference * difference;
+    if (score > best) {
+      best = score;
+      split = k;
+    }
+  }
+  if (split < 2) return {};
+  double letterSum = 0;
+  for (std::size_t k = 0; k < split; ++k) letterSum += gaps[k];
+  const double letterMean = letterSum / static_cast<double>(split);
+  const double wordMean = (total - letterSum) / (n - static_cast<double>(split));
+  const int letters = gaps[split - 1];
+  const int words = gaps[split];
+  // Letter gaps vary by a few pixels with the letters' shapes; groups that close, or word gaps
+  // not clearly wider than letter gaps, are one group.
+  if (words - letters < 3 || wordMean < 1.6 * letterMean) return {};
+  const int wordGap = gaps[split + (gaps.size() - split) / 2];
+  return {(letters + words + 1) / 2, wordGap};
+}
+
+SpaceRule HeightSpaceRule(int lineHeight) {
+  const int threshold = std::max(2, (lineHeight * 3 + 5) / 10);
+  return {threshold, threshold + threshold / 2};
+}
+
+int SpaceCount(int gap, const SpaceRule& rule) {
+  if (!rule.Decided() || gap < rule.Threshold) return 0;
+  return std::max(1, gap / std::max(rule.WordGap, 1));
+}
+
 }  // namespace quelm

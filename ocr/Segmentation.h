@@ -65,4 +65,52 @@ Bitmap FlattenedCopy(const InkLine& line, const CutBox& box);
 // Spaces in front of a character: `gap` div `spaceWidth`; none when the width is 0 or less.
 int SpaceCount(int gap, int spaceWidth);
 
+// One piece of a cut line: the ink whose (de-slanted) column lies in First..Last.
+struct LinePiece {
+  int First = 0;
+  int Last = -1;
+  CutBox Box;   // bounds the piece's ink, in line coordinates
+  int Gap = 0;  // blank (de-slanted) columns in front of it
+};
+
+// A text line cut into characters the way a reader sees them. Upright lines are cut exactly as
+// FindNextCharacter cuts them. Italic letters overlap in their columns, so a line that leans is
+// cut on its de-slanted form, in which row y moves Shift[y] columns to the right; each piece
+// keeps the pixels as drawn, so its shape does not depend on the slant estimate.
+struct LineCut {
+  struct Run {
+    int Row;
+    int Left;
+    int Right;
+  };
+  std::vector<int> Shift;               // per row; empty on an upright line
+  std::vector<Run> Runs;                // the line's ink, row by row
+  std::vector<unsigned char> Columns;   // ink per column of the upright line, as InkColumns
+  std::vector<LinePiece> Pieces;
+  bool Slanted() const { return !Shift.empty(); }
+};
+
+// Estimates the slant of `line` (the shear that stacks its ink into the sharpest columns) and
+// cuts it.
+void CutLine(const InkLine& line, LineCut& cut);
+// The piece of de-slanted columns first..last of a cut line, its box narrowed to its ink; the
+// box is empty (Right < Left) when it holds none.
+LinePiece PieceOf(const InkLine& line, const LineCut& cut, int first, int last);
+// A piece flattened, black on white; on a slanted line, ink of other pieces in its box is left
+// out.
+Bitmap PieceBitmap(const InkLine& line, const LineCut& cut, const LinePiece& piece);
+
+// When a gap is a space: one from Threshold on, and one more for every further WordGap.
+struct SpaceRule {
+  int Threshold = 0;
+  int WordGap = 0;
+  bool Decided() const { return Threshold > 0; }
+};
+// Read off the gaps between the pieces of one line when they fall into two groups, letter gaps
+// and word gaps; undecided when they do not.
+SpaceRule LineSpaceRule(std::vector<int> gaps);
+// For a line that cannot tell: word gaps are about a quarter of the height of the line.
+SpaceRule HeightSpaceRule(int lineHeight);
+int SpaceCount(int gap, const SpaceRule& rule);
+
 }  // namespace quelm

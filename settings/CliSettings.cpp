@@ -53,6 +53,7 @@ CliSettings CliSettings::Read(const std::string& path) {
   settings.AutoColorDetection = flag(P::AutoColorDetection, P::DefaultAutoColorDetection);
   settings.SpaceWidth = std::clamp(integer(P::SpaceWidth, P::DefaultSpaceWidth), P::MinSpaceWidth,
                                    P::MaxSpaceWidth);
+  settings.AutoSpaceWidth = flag(P::AutoSpaceWidth, P::DefaultAutoSpaceWidth);
   settings.Interlace = std::clamp(integer(P::Interlace, P::DefaultInterlace), P::MinInterlace,
                                   P::MaxInterlace);
   for (int k = 0; k < 4; ++k) {

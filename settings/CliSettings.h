@@ -28,6 +28,7 @@ class CliSettings {
 
   bool AutoColorDetection = true;
   int SpaceWidth = 10;
+  bool AutoSpaceWidth = true;
   int Interlace = 1;
   std::string VobRoot;
   std::string DictionaryRoot;

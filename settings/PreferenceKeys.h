@@ -19,6 +19,8 @@ inline constexpr const char* LanguageSelection1 = "language_selection_1";
 inline constexpr const char* ManualVobFileSelection = "manual_vob_file_selection";
 inline constexpr const char* AutoColorDetection = "autocolordetection";
 inline constexpr const char* SpaceWidth = "spacewidth";
+// Spaces from each line's own gaps; "spacewidth" rules when it is off.
+inline constexpr const char* AutoSpaceWidth = "autospacewidth";
 inline constexpr const char* Interlace = "interlace";
 inline constexpr const char* EnableOcr = "enableocr";
 inline constexpr const char* AutoCloseOcr = "autocloseocr";
@@ -47,6 +49,7 @@ inline constexpr const char* ColorRowKeys[4] = {Color0x, Color1x, Color2x, Color
 
 inline constexpr bool DefaultAutoColorDetection = true;
 inline constexpr int DefaultSpaceWidth = 10;
+inline constexpr bool DefaultAutoSpaceWidth = true;
 inline constexpr int MinSpaceWidth = 0;
 inline constexpr int MaxSpaceWidth = 20;
 inline constexpr int DefaultInterlace = 1;

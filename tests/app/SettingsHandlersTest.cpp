@@ -83,7 +83,11 @@ TEST_F(SettingsHandlersTest, ManualLanguagePairSwitchesTheStreamChoice) {
 
 TEST_F(SettingsHandlersTest, TrackBarsStoreTheirPositionThroughTheEdits) {
   Start();
+  // The space width is automatic until the box is cleared; then the slider rules.
+  ClickOn("CheckAutoSpaceWidth");
+  EXPECT_EQ(Pref("autospacewidth"), "0");
   auto* slider = Find<QSlider>("TrackBar1");
+  EXPECT_TRUE(slider->isEnabled());
   slider->setFocus();
   QTest::keyClick(slider, Qt::Key_End);
   EXPECT_EQ(Find<QLineEdit>("EditSpaceWidth")->text(), QStringLiteral("20"));

@@ -29,6 +29,8 @@ TEST_F(SettingsRestoreTest, NoSettingsFileGivesEveryDocumentedDefault) {
   EXPECT_TRUE(Action("SelectAutoColorDetect")->isChecked());
   EXPECT_EQ(Find<QSlider>("TrackBar1")->value(), 10);
   EXPECT_EQ(Find<QLineEdit>("EditSpaceWidth")->text(), QStringLiteral("10"));
+  EXPECT_TRUE(Find<QCheckBox>("CheckAutoSpaceWidth")->isChecked());
+  EXPECT_FALSE(Find<QSlider>("TrackBar1")->isEnabled());
   EXPECT_EQ(Find<QSlider>("TrackBar2")->value(), 1);
   EXPECT_EQ(Find<QLineEdit>("EditInterlace")->text(), QStringLiteral("1"));
   EXPECT_TRUE(Find<QCheckBox>("CheckOCREnable")->isChecked());

@@ -182,6 +182,12 @@ TEST_F(CliTest, LearnAfterThenNameThenRenderReachesTheSameScript) {
   const Outcome named = Run("render --records film.records --format '" + PlainFormat + "'");
   EXPECT_EQ(named.ExitCode, 0) << named.Err;
   EXPECT_EQ(named.Out, ExpectedScript());
+  // Spaces from the lines' own gaps read the same script.
+  const Outcome automatic =
+      Run("convert --settings quelm.ini --lang en --space-width auto --format '" + PlainFormat +
+          "' --dict dict --learn skip '" + TitleSet + "'");
+  EXPECT_EQ(automatic.ExitCode, 0) << automatic.Err;
+  EXPECT_EQ(automatic.Out, ExpectedScript());
   // A dictionary that holds none of them: said so, and the script is still written.
   const Outcome wrong =
       Run("render --records film.records --dict learn --format '" + PlainFormat + "'");

@@ -175,6 +175,32 @@ TEST_F(RecognitionRunTest, SkipCharacterSkipTextlineAndALoneLessThan) {
   EXPECT_FALSE(std::filesystem::exists(root_ + "char_3.bmp"));
 }
 
+TEST_F(RecognitionRunTest, TouchingPiecesAreReadAsKnownCharactersWhereTheyAllMatch) {
+  CharDictionary d;
+  RecognitionRun learn(d, Settings());
+  learn.AskCharacter = Scripted({Text("A"), Text("B")});
+  ASSERT_EQ(learn.UpdateDictionary(Render({"ab"})).VisibleLines, std::vector<std::string>{"AB"});
+  asked_.clear();
+
+  // a touching b, then the unknown c touching a: only the first piece splits into known parts.
+  RecognitionRun run(d, Settings());
+  run.AskCharacter = Scripted({Text("CA")});
+  const RecognitionResult r = run.UpdateDictionary(test::Picture({
+      ".....................",
+      ".....................",
+      "..####.#.....######..",
+      "..#.####.....#..#.#..",
+      "..####.#.....#.####..",
+      "..#.####.....####.#..",
+      ".....................",
+      ".....................",
+  }));
+  EXPECT_EQ(r.VisibleLines, (std::vector<std::string>{"AB CA"}));
+  EXPECT_EQ(asked_, (std::vector<std::pair<int, int>>{{0, 1}}));
+  const std::string a = "<" + root_ + "char_0.bmp>", b = "<" + root_ + "char_1.bmp>";
+  EXPECT_EQ(r.ReferenceLines, (std::vector<std::string>{a + b + " <" + root_ + "char_2.bmp>"}));
+}
+
 TEST_F(RecognitionRunTest, ChangeColorCyclesThroughAllFourAndRestartsFromTheTop) {
   EXPECT_EQ(RecognitionRun::NextCharColor(Ink, {Bg, Col1, Outline, Ink}), Bg);
   EXPECT_EQ(RecognitionRun::NextCharColor(0x123456, {Bg, Col1, Outline, Ink}), 0x123456u);
@@ -377,6 +403,58 @@ TEST_F(RecognitionRunTest, RealSubtitlesAreLearnedOnceAndReadBackExactly) {
   // Each distinct glyph is asked about once: "Good morning, Sam." alone has 12 distinct ones.
   EXPECT_GT(firstAsked, 12);
   EXPECT_LT(firstAsked, 60);
+}
+
+// Subtitle lines drawn by FreeType (make_seg_fixtures.py): italics in a sheared and in a true
+// italic font, upright text in a narrow font (word gaps of 8 to 10 pixels) and a wide one
+// (letter gaps up to 10, word gaps over 20). Read with automatic spaces, each gives its text (a
+// piece per letter), and italic lines are marked in the reference line.
+TEST_F(RecognitionRunTest, LinesAreCutAsAReaderSeesThemWithTheirOwnSpaces) {
+  struct Case {
+    std::string File;
+    std::string Text;
+    bool Italic;
+  };
+  const Case cases[] = {
+      {"seg_oblique", "And so, in a month, we came home.", true},
+      {"seg_italic", "Nobody knows where the river goes.", true},
+      {"seg_narrow", "Nobody should tune a slider per disc.", false},
+      {"seg_wide", "Nobody will tune it.", false},
+  };
+  for (const Case& c : cases) {
+    const BmpReadResult bmp = ReadBmp(std::string(QUELM_TEST_DATA) + "/ocr/" + c.File + ".bmp");
+    ASSERT_TRUE(bmp.Outcome.Ok) << bmp.Outcome.Message;
+    std::string letters;
+    for (char ch : c.Text)
+      if (ch != ' ') letters += ch;
+    CharDictionary d;
+    RecognitionSettings s = Settings();
+    s.SpaceWidth = 10;
+    s.AutoSpaceWidth = true;
+    RecognitionRun run(d, s);
+    run.AskCharacter = [&](const CharacterQuestion& q) {
+      const auto k = static_cast<std::size_t>(q.CharacterIndex);
+      return CharacterAnswer{AnswerKind::Text, k < letters.size() ? letters.substr(k, 1) : "?",
+                             false};
+    };
+    const RecognitionResult r = run.UpdateDictionary(bmp.Image);
+    EXPECT_EQ(r.VisibleLines, std::vector<std::string>{c.Text}) << c.File;
+    ASSERT_EQ(r.ReferenceLines.size(), 1u);
+    std::string references = r.ReferenceLines[0];
+    const std::string start = RecognitionRun::ItalicStart, end = RecognitionRun::ItalicEnd;
+    const bool marked = references.rfind(start, 0) == 0 && references.size() > end.size() &&
+                        references.substr(references.size() - end.size()) == end;
+    EXPECT_EQ(marked, c.Italic) << c.File;
+    if (marked)
+      references = references.substr(start.size(), references.size() - start.size() - end.size());
+    EXPECT_EQ(references.find("<{"), std::string::npos) << c.File;
+    EXPECT_EQ(Resolve(d, references), c.Text) << c.File;
+
+    // Read again, every shape is known.
+    RecognitionRun again(d, s);
+    again.AskCharacter = Scripted({});
+    EXPECT_EQ(again.UpdateDictionary(bmp.Image).ReferenceLines, r.ReferenceLines) << c.File;
+  }
 }
 
 }  // namespace

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "PictureText.h"
+#include "platform/BmpFile.h"
 
 namespace quelm {
 namespace {
@@ -171,6 +174,41 @@ TEST(SegmentationTest, WideLinesAreCutOverTheirFullWidth) {
     EXPECT_EQ(ch.Height(), 40);
   }
   EXPECT_EQ(count, 200);
+}
+
+// Upright subtitle lines (spumux's monospace fixtures; FreeType lines in a narrow and a wide
+// font) are cut exactly as column runs cut them, so learned dictionaries keep matching.
+TEST(SegmentationTest, UprightLinesAreCutAsColumnRuns) {
+  const std::string data = std::string(QUELM_TEST_DATA) + "/ocr/";
+  for (const std::string name :
+       {"mono_0", "mono_1", "mono_2", "mono_3", "mono_4", "seg_narrow", "seg_wide"}) {
+    const BmpReadResult bmp = ReadBmp(data + name + ".bmp");
+    ASSERT_TRUE(bmp.Outcome.Ok) << bmp.Outcome.Message;
+    int startRow = DetermineYLineTravel(bmp.Image, Bg);
+    CutBox lineBox;
+    int lines = 0;
+    while (FindNextTextLine(bmp.Image, Bg, startRow, lineBox)) {
+      ++lines;
+      const InkLine line{&bmp.Image, lineBox, Ink};
+      LineCut cut;
+      CutLine(line, cut);
+      EXPECT_FALSE(cut.Slanted()) << name;
+      std::vector<unsigned char> columns;
+      InkColumns(line, columns);
+      int charX = 0, gap = 0;
+      CutBox box;
+      std::size_t k = 0;
+      for (; FindNextCharacter(line, columns, charX, gap, box); ++k) {
+        ASSERT_LT(k, cut.Pieces.size()) << name;
+        const LinePiece& piece = cut.Pieces[k];
+        EXPECT_EQ(piece.Gap, gap) << name << " piece " << k;
+        EXPECT_EQ(PieceBitmap(line, cut, piece), FlattenedCopy(line, box))
+            << name << " piece " << k;
+      }
+      EXPECT_EQ(k, cut.Pieces.size()) << name;
+    }
+    EXPECT_GT(lines, 0) << name;
+  }
 }
 
 }  // namespace

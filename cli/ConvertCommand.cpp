@@ -74,6 +74,7 @@ constexpr const char* Usage =
     "  --rtf               write the script as an RTF document instead of plain UTF-8 text\n"
     "  --forced-only       write only the forced subtitles (all are still read and kept in\n"
     "                      the records, so each one ends where the next subtitle starts)\n"
+    "  --no-fix            write look-alike letters (I l |, O 0) as recognised\n"
     "\n"
     "--learn ask draws the text line with the unknown character framed, the character and\n"
     "the text so far on standard error, and reads one line of standard input as the answer\n"
@@ -249,7 +250,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   const CommandLine cl("convert",
                        {"--settings", "--stream", "--lang", "--title", "--dict", "--format",
                         "--space-width", "--interlace", "--learn", "--records", "--out"},
-                       {"--rtf", "--forced-only"});
+                       {"--rtf", "--forced-only", "--no-fix"});
   const auto parsed = cl.Parse(args);
   if (!parsed) return cl.TryHelp();
   if (parsed->Help) {
@@ -672,6 +673,8 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   sources.SubtitleNumber = std::to_string(navigator.SubtitleNr());
   sources.Palette = settings.PanelColors;
   sources.ForcedOnly = options.ForcedOnly;
+  sources.FixLookAlikes = settings.FixLookAlikes && !parsed->Has("--no-fix");
+  sources.Language = IfoReader::StreamLanguageCode(title.IfoPath, stream - 0x20);
   const ScriptRendering rendering = renderer.Render(raw, sources);
   if (!rendering.Dictionary) cl.Fail("warning: " + rendering.Dictionary.Message);
   if (!rendering.Result) cl.Fail(rendering.Result.Message);

@@ -204,9 +204,12 @@ LookAlikeFix::Rules LookAlikeFix::ReadRules(const std::string& path) {
 
 std::string LookAlikeFix::RulesPath(const std::string& rulesDirectory,
                                     const std::string& language) {
+  // Only a code of letters names a file: nothing outside the directory is ever read.
+  const std::string code = language.empty() ? std::string("en") : LowerAscii(language);
+  if (!std::all_of(code.begin(), code.end(), IsLowerAscii)) return std::string();
   std::string directory = rulesDirectory;
   if (!directory.empty() && directory.back() != '/') directory += '/';
-  return directory + (language.empty() ? std::string("en") : LowerAscii(language)) + ".ini";
+  return directory + code + ".ini";
 }
 
 std::unique_ptr<LookAlikeFix> LookAlikeFix::Load(
@@ -215,7 +218,7 @@ std::unique_ptr<LookAlikeFix> LookAlikeFix::Load(
   const std::string path = RulesPath(rulesDirectory, language);
   std::error_code ec;
   Rules rules;
-  if (std::filesystem::is_regular_file(path, ec)) {
+  if (!path.empty() && std::filesystem::is_regular_file(path, ec)) {
     rules = ReadRules(path);
     if (status) *status = Status::Success();
   } else if (status) {

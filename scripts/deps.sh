@@ -15,5 +15,9 @@ $SUDO apt-get install -y -qq --no-install-recommends libreoffice-writer-nogui >/
 $SUDO apt-get install -y -qq --no-install-recommends dpkg-dev desktop-file-utils groff-base >/dev/null
 # ffmpeg reads the SRT, WebVTT and ASS files the shipped formats write (skipped when absent).
 $SUDO apt-get install -y -qq --no-install-recommends ffmpeg >/dev/null
+# Look-alike letters are checked against hunspell dictionaries (optional: the build and the
+# tests work without them, on the rule files' own word lists).
+$SUDO apt-get install -y -qq --no-install-recommends \
+  libhunspell-dev hunspell-en-us hunspell-de-de hunspell-fr >/dev/null
 # unrtf reads back the script the main window saves (tests/app/ScriptWindowTest.cpp).
 $SUDO apt-get install -y -qq --no-install-recommends unrtf >/dev/null

@@ -50,8 +50,14 @@ void TMain::ConnectForcedHandlers() {
   CheckFixLookAlikes->setToolTip(QStringLiteral(
       "letters one shape stands for (I l |, O 0) are chosen by the stream language's words; "
       "the records and the dictionary keep what was recognised"));
-  if (QBoxLayout* bar = BoxLayoutHolding(CheckForcedOnly)) {
-    bar->insertWidget(bar->indexOf(CheckForcedOnly) + 1, CheckFixLookAlikes);
+  // A row of its own under the format: the bar beside it has no width to spare.
+  if (QBoxLayout* bar = BoxLayoutHolding(EditIniXOutput)) {
+    if (auto* column = qobject_cast<QBoxLayout*>(bar->parent())) {
+      auto* row = new QHBoxLayout;
+      row->addWidget(CheckFixLookAlikes);
+      row->addStretch(1);
+      column->insertLayout(column->indexOf(bar) + 1, row);
+    }
   }
   CheckFixLookAlikes->setChecked(
       settings_.ReadBool(Preferences::FixLookAlikes, Preferences::DefaultFixLookAlikes));

@@ -220,6 +220,8 @@ void ScriptRenderer::RenderRecords(const std::vector<std::string>& rawLines, con
     record.clear();
     for (const std::size_t position : span.Lines) record.push_back(rawLines[position]);
     withCalendar.Times = &recordTimes;
+    // The version line is the program's own text, not a recognised one.
+    withCalendar.Fix = span.Version ? nullptr : context.Fix;
     std::vector<std::string> mathBefore;
     if (memory) mathBefore = engine_.MathList();
     const std::size_t linesBegin = out.size();

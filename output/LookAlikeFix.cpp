@@ -170,12 +170,7 @@ LookAlikeFix::LookAlikeFix(Rules rules, const std::vector<std::string>& hunspell
       const std::string dic = directory + "/" + name + ".dic";
       std::error_code ec;
       if (!fs::is_regular_file(aff, ec) || !fs::is_regular_file(dic, ec)) continue;
-      auto hunspell = std::make_unique<Hunspell>();
-      hunspell->Handle = Hunspell_create(aff.c_str(), dic.c_str());
-      if (!hunspell->Handle) continue;
-      const char* encoding = Hunspell_get_dic_encoding(hunspell->Handle);
-      hunspell->Utf8 = encoding && EqualNoCaseAscii(encoding, "UTF-8");
-      hunspell_ = std::move(hunspell);
+      hunspellAff_ = aff;
       hunspellName_ = dic;
       return;
     }
@@ -246,6 +241,18 @@ bool LookAlikeFix::KnownInList(const std::string& word) const {
 }
 
 bool LookAlikeFix::Known(const std::string& word) const {
+#ifdef QUELM_HAVE_HUNSPELL
+  if (!hunspellRead_ && !hunspellName_.empty()) {
+    hunspellRead_ = true;
+    auto hunspell = std::make_unique<Hunspell>();
+    hunspell->Handle = Hunspell_create(hunspellAff_.c_str(), hunspellName_.c_str());
+    if (hunspell->Handle) {
+      const char* encoding = Hunspell_get_dic_encoding(hunspell->Handle);
+      hunspell->Utf8 = encoding && EqualNoCaseAscii(encoding, "UTF-8");
+      hunspell_ = std::move(hunspell);
+    }
+  }
+#endif
   return (hunspell_ && hunspell_->Spell(word)) || KnownInList(word);
 }
 

@@ -67,7 +67,10 @@ class LookAlikeFix {
   std::unordered_set<std::string> words_;      // as listed
   std::unordered_set<std::string> capitals_;   // every entry in capitals
   std::unordered_set<std::string> titles_;     // lower-case entries with a capital first letter
-  std::unique_ptr<Hunspell> hunspell_;
+  // Read at the first word that needs it: a large dictionary takes a moment.
+  mutable std::unique_ptr<Hunspell> hunspell_;
+  mutable bool hunspellRead_ = false;
+  std::string hunspellAff_;
   std::string hunspellName_;
   mutable std::unordered_map<std::string, std::optional<std::string>> decided_;
 };

@@ -78,9 +78,9 @@ constexpr const char* Usage =
 }  // namespace
 
 int RunRenderCommand(const std::vector<std::string>& args) {
-  const CommandLine cl("render",
-                       {"--records", "--settings", "--dict", "--format", "--sub-nr", "--out", "--lang"},
-                       {"--rtf", "--forced-only", "--no-fix"});
+  const CommandLine cl(
+      "render", {"--records", "--settings", "--dict", "--format", "--sub-nr", "--out", "--lang"},
+      {"--rtf", "--forced-only", "--no-fix"});
   const auto parsed = cl.Parse(args);
   if (!parsed) return cl.TryHelp();
   if (parsed->Help) {

@@ -20,13 +20,27 @@ namespace {
 constexpr std::size_t MaxCandidates = 512;
 constexpr std::size_t MaxDecidedWords = 100000;
 
-bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsUpperAscii(char c) { return c >= 'A' && c <= 'Z'; }
-bool IsLowerAscii(char c) { return c >= 'a' && c <= 'z'; }
-bool IsHigh(char c) { return static_cast<unsigned char>(c) >= 0x80; }
-bool IsWordByte(char c) { return IsAsciiLetter(c) || IsDigit(c) || c == '|' || IsHigh(c); }
-bool IsMark(char c) { return static_cast<unsigned char>(c) < 0x20; }
+bool IsAsciiLetter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool IsUpperAscii(char c) {
+  return c >= 'A' && c <= 'Z';
+}
+bool IsLowerAscii(char c) {
+  return c >= 'a' && c <= 'z';
+}
+bool IsHigh(char c) {
+  return static_cast<unsigned char>(c) >= 0x80;
+}
+bool IsWordByte(char c) {
+  return IsAsciiLetter(c) || IsDigit(c) || c == '|' || IsHigh(c);
+}
+bool IsMark(char c) {
+  return static_cast<unsigned char>(c) < 0x20;
+}
 
 // Case of the letter whose UTF-8 sequence starts at `i`: 1 capital, -1 small, 0 neither or
 // unknown (only ASCII and Latin-1 letters are told).
@@ -50,8 +64,10 @@ std::string ChangeCase(std::string_view word, bool toCapitals) {
     if (letterCase == 0 || (letterCase == 1) == toCapitals) continue;
     if (IsAsciiLetter(out[i])) {
       out[i] = static_cast<char>(toCapitals ? out[i] - 32 : out[i] + 32);
-    } else if (static_cast<unsigned char>(out[i + 1]) != 0x9F && static_cast<unsigned char>(out[i + 1]) != 0xBF) {
-      out[i + 1] = static_cast<char>(static_cast<unsigned char>(out[i + 1]) + (toCapitals ? -32 : 32));
+    } else if (static_cast<unsigned char>(out[i + 1]) != 0x9F &&
+               static_cast<unsigned char>(out[i + 1]) != 0xBF) {
+      out[i + 1] =
+          static_cast<char>(static_cast<unsigned char>(out[i + 1]) + (toCapitals ? -32 : 32));
     }
   }
   return out;
@@ -118,7 +134,8 @@ struct LookAlikeFix::Hunspell {
       if (c < 0x80) {
         latin1 += word[i];
       } else if ((c == 0xC2 || c == 0xC3) && i + 1 < word.size()) {
-        latin1 += static_cast<char>(((c & 0x03) << 6) | (static_cast<unsigned char>(word[++i]) & 0x3F));
+        latin1 +=
+            static_cast<char>(((c & 0x03) << 6) | (static_cast<unsigned char>(word[++i]) & 0x3F));
       } else {
         return false;
       }
@@ -325,7 +342,8 @@ std::optional<std::string> LookAlikeFix::Decide(const std::string& word) const {
   std::size_t known = 0;
   for (std::size_t n = 0; n < combinations; ++n) {
     std::string candidate = word;
-    for (std::size_t k = 0; k < ambiguous.size(); ++k) candidate[ambiguous[k]] = choices[k][pick[k]];
+    for (std::size_t k = 0; k < ambiguous.size(); ++k)
+      candidate[ambiguous[k]] = choices[k][pick[k]];
     if (combinations == 1) only = candidate;
     if (Known(candidate)) {
       ++known;
@@ -388,7 +406,8 @@ std::string LookAlikeFix::Apply(std::string_view text) const {
       found = decided_.emplace(word, Decide(word)).first;
     }
     // Every look-alike is one ASCII character, so a choice is as long as the word.
-    if (found->second && found->second->size() == word.size()) fixed.replace(i, word.size(), *found->second);
+    if (found->second && found->second->size() == word.size())
+      fixed.replace(i, word.size(), *found->second);
     i = end;
   }
   if (fixed == plain) return std::string(text);

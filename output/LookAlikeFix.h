@@ -20,12 +20,12 @@ class LookAlikeFix {
  public:
   // What a rule file says.
   struct Rules {
-    std::vector<std::string> Groups;  // each: characters one shape can be
-    std::string Lone;                 // a look-alike letter standing alone reads as this
-    bool Capitals = true;             // a word in capitals takes capitals
-    bool SmallAfterFirst = true;      // small letters after the first take small ones
-    bool Digits = true;               // look-alikes among digits are digits
-    bool JoinQuotes = true;           // '' is a double quote
+    std::vector<std::string> Groups;    // each: characters one shape can be
+    std::string Lone;                   // a look-alike letter standing alone reads as this
+    bool Capitals = true;               // a word in capitals takes capitals
+    bool SmallAfterFirst = true;        // small letters after the first take small ones
+    bool Digits = true;                 // look-alikes among digits are digits
+    bool JoinQuotes = true;             // '' is a double quote
     std::vector<std::string> Hunspell;  // dictionary names tried, first found is used
     std::vector<std::string> Words;     // the shipped list
   };
@@ -63,10 +63,10 @@ class LookAlikeFix {
   std::string_view AlternativesOf(char c) const;
 
   Rules rules_;
-  std::string alternatives_[128];  // per ASCII character: itself and what it may stand for
-  std::unordered_set<std::string> words_;      // as listed
-  std::unordered_set<std::string> capitals_;   // every entry in capitals
-  std::unordered_set<std::string> titles_;     // lower-case entries with a capital first letter
+  std::string alternatives_[128];          // per ASCII character: itself and what it may stand for
+  std::unordered_set<std::string> words_;  // as listed
+  std::unordered_set<std::string> capitals_;  // every entry in capitals
+  std::unordered_set<std::string> titles_;    // lower-case entries with a capital first letter
   // Read at the first word that needs it: a large dictionary takes a moment.
   mutable std::unique_ptr<Hunspell> hunspell_;
   mutable bool hunspellRead_ = false;

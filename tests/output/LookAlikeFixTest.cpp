@@ -37,7 +37,7 @@ const FixCase SharedCases[] = {
     {"de", "lch bin auf der lnsel. BiId", "Ich bin auf der Insel. Bild"},
     {"de", "l", "l"},
     {"fr", "I'homme, lls sont là", "l'homme, Ils sont là"},
-    {"", "l see", "I see"},  // no language: English
+    {"", "l see", "I see"},                // no language: English
     {"xx", "l see ''x''", "l see \"x\""},  // no rules for it: only the quotes
 };
 
@@ -53,9 +53,9 @@ const LookAlikeFix* Load(const std::string& language, bool hunspell) {
   static std::map<std::pair<std::string, bool>, std::unique_ptr<LookAlikeFix>> loaded;
   auto& fix = loaded[{language, hunspell}];
   if (!fix)
-    fix = LookAlikeFix::Load(ShippedRules, language,
-                             hunspell ? LookAlikeFix::SystemHunspellDirectories()
-                                      : std::vector<std::string>{});
+    fix = LookAlikeFix::Load(
+        ShippedRules, language,
+        hunspell ? LookAlikeFix::SystemHunspellDirectories() : std::vector<std::string>{});
   return fix.get();
 }
 
@@ -74,7 +74,8 @@ TEST(LookAlikeFixTest, WithHunspell) {
   for (const char* language : {"en", "de", "fr"})
     if (Load(language, true)->HunspellDictionary().empty())
       GTEST_SKIP() << "no hunspell dictionary for " << language;
-  for (const auto& cases : {std::span<const FixCase>(SharedCases), std::span<const FixCase>(HunspellCases)})
+  for (const auto& cases :
+       {std::span<const FixCase>(SharedCases), std::span<const FixCase>(HunspellCases)})
     for (const FixCase& c : cases)
       EXPECT_EQ(Load(c.Language, true)->Apply(c.Recognised), c.Rendered)
           << c.Language << ": " << c.Recognised;
@@ -88,8 +89,9 @@ TEST(LookAlikeFixTest, MarksStayWhereTheyAre) {
 TEST(LookAlikeFixTest, RenderingFixesTheScriptNotTheRecords) {
   test::ScratchDirectory dir;
   dir.Write("chardict.ocr", "/d/l.bmp\nl\n/d/k.bmp\nknow\n/d/q.bmp\n'\n");
-  const std::string format = dir.Write("f.ini", "[ini_info]\nitalic_start=<i>\nitalic_end=</i>\n"
-                                                "[body]\n0=<SUBPIC>\n");
+  const std::string format = dir.Write("f.ini",
+                                       "[ini_info]\nitalic_start=<i>\nitalic_end=</i>\n"
+                                       "[body]\n0=<SUBPIC>\n");
   RawScript raw;
   raw.StartNew();
   raw.AppendRecord("00:00:01", "1", {"<{i}></d/l.bmp><{/i}> </d/k.bmp> </d/q.bmp></d/q.bmp>"});

@@ -165,7 +165,8 @@ TEST_F(RendererTimesTest, ItalicRunsAsTheFormatWritesThem) {
   RawScript raw;
   raw.StartNew();
   // The second line's run is left open: it ends with its line.
-  raw.AppendRecord("00:00:01", "1", {"<{i}></d/a.bmp> </d/b.bmp><{/i}> </d/b.bmp>", "<{i}></d/b.bmp>"},
+  raw.AppendRecord("00:00:01", "1",
+                   {"<{i}></d/a.bmp> </d/b.bmp><{/i}> </d/b.bmp>", "<{i}></d/b.bmp>"},
                    Facts(1000, 2000));
   ScriptSources sources;
   sources.DictionaryRoot = dir.Path();

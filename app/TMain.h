@@ -394,11 +394,15 @@ class TMain : public QMainWindow {
   std::vector<QAction*> toolActions_;
   std::vector<QAction*> languageActions_;
 
-  // The script's "forced only" check box (TMainForced.cpp).
+  // The script's "forced only" and "fix look-alikes" check boxes (TMainForced.cpp).
   void ConnectForcedHandlers();
   void CheckForcedOnlyClick();
   bool ForcedOnly() const;
   QCheckBox* CheckForcedOnly = nullptr;
+  void CheckFixLookAlikesClick();
+  QCheckBox* CheckFixLookAlikes = nullptr;
+  // The language code of each stream the IFO lists ("en"), for the look-alike rules.
+  std::vector<std::string> streamCodes_;
 };
 
 }  // namespace quelm

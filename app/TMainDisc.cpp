@@ -45,6 +45,7 @@ void TMain::RefreshVobInfo() {
     for (const std::string& item : info.StreamItems)
       ComboLanguages->addItem(QString::fromStdString(item));
     ComboLanguages->setCurrentIndex(info.SelectedStream);
+    streamCodes_ = info.StreamCodes;
   }
   TimecodeListbox->clear();
   for (const std::string& time : info.Timecodes)

@@ -1,5 +1,6 @@
 // The script's "forced only" choice: a check box beside the format field, stored at once as
 // "forced_only" in "preferences"; the script is rendered again with or without the others.
+// Beside it "fix look-alikes" ("fix_lookalikes"): look-alike letters chosen anew when rendering.
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QLayout>
@@ -43,6 +44,29 @@ void TMain::ConnectForcedHandlers() {
   CheckForcedOnly->setChecked(
       settings_.ReadBool(Preferences::ForcedOnly, Preferences::DefaultForcedOnly));
   connect(CheckForcedOnly, &QCheckBox::toggled, this, &TMain::CheckForcedOnlyClick);
+
+  CheckFixLookAlikes = new QCheckBox(QStringLiteral("fix look-alikes"), this);
+  CheckFixLookAlikes->setObjectName(QStringLiteral("CheckFixLookAlikes"));
+  CheckFixLookAlikes->setToolTip(QStringLiteral(
+      "letters one shape stands for (I l |, O 0) are chosen by the stream language's words; "
+      "the records and the dictionary keep what was recognised"));
+  // A row of its own under the format: the bar beside it has no width to spare.
+  if (QBoxLayout* bar = BoxLayoutHolding(EditIniXOutput)) {
+    if (auto* column = qobject_cast<QBoxLayout*>(bar->parent())) {
+      auto* row = new QHBoxLayout;
+      row->addWidget(CheckFixLookAlikes);
+      row->addStretch(1);
+      column->insertLayout(column->indexOf(bar) + 1, row);
+    }
+  }
+  CheckFixLookAlikes->setChecked(
+      settings_.ReadBool(Preferences::FixLookAlikes, Preferences::DefaultFixLookAlikes));
+  connect(CheckFixLookAlikes, &QCheckBox::toggled, this, &TMain::CheckFixLookAlikesClick);
+}
+
+void TMain::CheckFixLookAlikesClick() {
+  if (!settings_.StoreBool(Preferences::FixLookAlikes, CheckFixLookAlikes->isChecked())) return;
+  Updatetextoutput1Click();
 }
 
 void TMain::CheckForcedOnlyClick() {

@@ -1,6 +1,8 @@
 // The main window's script: the "&Output" format menu, the raw records and their rendering into
 // the script view, "clear", saving as RTF, and the dictionary editor that feeds the rendering.
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMenu>
@@ -138,6 +140,10 @@ void TMain::Updatetextoutput1Click() {
   sources.SubtitleNumber = EditSubtitleNr->text().toStdString();
   sources.Palette = PanelColors();
   sources.ForcedOnly = ForcedOnly();
+  sources.FixLookAlikes = CheckFixLookAlikes != nullptr && CheckFixLookAlikes->isChecked();
+  const int stream = CheckManualLanguage->isChecked() ? -1 : ComboLanguages->currentIndex();
+  if (stream >= 0 && stream < static_cast<int>(streamCodes_.size()))
+    sources.Language = streamCodes_[static_cast<std::size_t>(stream)];
   const ScriptRendering& rendering = conversion_.Render(sources);
   // The view is emptied and filled again in effect; only what changed is laid out anew.
   scriptView_->Show(rendering.Lines);

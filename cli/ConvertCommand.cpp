@@ -58,6 +58,7 @@ constexpr const char* Usage =
     "  --rtf               write the script as an RTF document instead of plain UTF-8 text\n"
     "  --forced-only       write only the forced subtitles (all are still read and kept in\n"
     "                      the records, so each one ends where the next subtitle starts)\n"
+    "  --no-fix            write look-alike letters (I l |, O 0) as recognised\n"
     "\n"
     "--learn ask draws the text line with the unknown character framed, the character and\n"
     "the text so far on standard error, and reads one line of standard input as the answer\n"
@@ -281,7 +282,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   const CommandLine cl("convert",
                        {"--settings", "--stream", "--lang", "--title", "--dict", "--format",
                         "--space-width", "--interlace", "--learn", "--records", "--out"},
-                       {"--rtf", "--forced-only"});
+                       {"--rtf", "--forced-only", "--no-fix"});
   const auto parsed = cl.Parse(args);
   if (!parsed) return cl.TryHelp();
   if (parsed->Help) {
@@ -324,6 +325,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   plan.Stream = 0x20 + settings.LanguageIndex;
   if (const auto code = ChooseStream(cl, options, title, plan.Stream)) return *code;
   plan.ChapterTable = ChapterTable(cl, title.IfoPath);
+  plan.Language = IfoReader::StreamLanguageCode(title.IfoPath, plan.Stream - 0x20);
 
   plan.DictionaryRoot = options.Dict.empty() ? settings.DictionaryRoot : options.Dict;
   if (plan.DictionaryRoot.empty()) {
@@ -356,6 +358,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   plan.Out = options.Out;
   plan.Rtf = options.Rtf;
   plan.ForcedOnly = options.ForcedOnly;
+  plan.FixLookAlikes = settings.FixLookAlikes && !parsed->Has("--no-fix");
   return ConvertRun(cl, std::move(plan), dictionary).Run();
 }
 

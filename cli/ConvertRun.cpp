@@ -260,6 +260,8 @@ int ConvertRun::Finish() {
   sources.SubtitleNumber = std::to_string(navigator_.SubtitleNr());
   sources.Palette = plan_.PanelColors;
   sources.ForcedOnly = plan_.ForcedOnly;
+  sources.FixLookAlikes = plan_.FixLookAlikes;
+  sources.Language = plan_.Language;
   const ScriptRendering& rendering = conversion_.Render(sources);
   if (!rendering.Dictionary) cl_.Fail("warning: " + rendering.Dictionary.Message);
   if (!rendering.Result) cl_.Fail(rendering.Result.Message);

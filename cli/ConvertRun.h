@@ -49,6 +49,8 @@ struct ConvertPlan {
   std::string Out;
   bool Rtf = false;
   bool ForcedOnly = false;
+  bool FixLookAlikes = true;
+  std::string Language;  // the stream's language code, for the look-alike rules
 };
 
 class ConvertRun {

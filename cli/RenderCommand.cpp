@@ -2,6 +2,7 @@
 // for the colour tags and --sub-nr for SUB_NR.
 #include "cli/RenderCommand.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -45,7 +46,8 @@ std::optional<std::string> NamedDictionary(const std::vector<std::string>& named
 
 constexpr const char* Usage =
     "usage: quelm-cli render --records FILE [--settings FILE] [--dict DIR] [--format FILE.ini]\n"
-    "                        [--sub-nr N] [--forced-only] [--out FILE] [--rtf]\n"
+    "                        [--sub-nr N] [--forced-only] [--lang CODE] [--no-fix]\n"
+    "                        [--out FILE] [--rtf]\n"
     "\n"
     "Renders saved records (the raw script, from 'convert --records' or the desktop program's\n"
     "File menu) again through an output format, resolving every character reference in the\n"
@@ -60,6 +62,9 @@ constexpr const char* Usage =
     "  --format FILE.ini   output format file (default: the format chosen in the settings)\n"
     "  --sub-nr N          what the SUB_NR tag writes (default 0)\n"
     "  --forced-only       write only the subtitles shown by the forced start command\n"
+    "  --lang CODE         the records' language (\"en\", \"de\", \"fr\"): whose rules choose\n"
+    "                      between look-alike letters (I l |, O 0, 1 l) (default: en)\n"
+    "  --no-fix            write look-alike letters as recognised\n"
     "  --out FILE          write the script to FILE (default: standard output)\n"
     "  --rtf               write an RTF document instead of plain UTF-8 text\n"
     "\n"
@@ -73,8 +78,9 @@ constexpr const char* Usage =
 }  // namespace
 
 int RunRenderCommand(const std::vector<std::string>& args) {
-  const CommandLine cl("render", {"--records", "--settings", "--dict", "--format", "--sub-nr", "--out"},
-                       {"--rtf", "--forced-only"});
+  const CommandLine cl(
+      "render", {"--records", "--settings", "--dict", "--format", "--sub-nr", "--out", "--lang"},
+      {"--rtf", "--forced-only", "--no-fix"});
   const auto parsed = cl.Parse(args);
   if (!parsed) return cl.TryHelp();
   if (parsed->Help) {
@@ -96,6 +102,13 @@ int RunRenderCommand(const std::vector<std::string>& args) {
       return cl.TryHelp();
     }
     subNr = *text;
+  }
+  if (const auto* lang = parsed->Value("--lang");
+      lang && (lang->size() != 2 || !std::all_of(lang->begin(), lang->end(), [](char c) {
+                 return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+               }))) {
+    cl.Fail("--lang needs a two-letter language code such as 'en', not '" + *lang + "'");
+    return cl.TryHelp();
   }
   const auto* settingsOption = parsed->Value("--settings");
   if (settingsOption && settingsOption->empty()) {
@@ -165,6 +178,8 @@ int RunRenderCommand(const std::vector<std::string>& args) {
   sources.SubtitleNumber = subNr;
   sources.Palette = settings.PanelColors;
   sources.ForcedOnly = parsed->Has("--forced-only");
+  sources.FixLookAlikes = settings.FixLookAlikes && !parsed->Has("--no-fix");
+  if (const auto* lang = parsed->Value("--lang")) sources.Language = *lang;
   const ScriptRendering rendering = renderer.Render(records.Script, sources);
   if (!rendering.Dictionary) cl.Fail("warning: " + rendering.Dictionary.Message);
   const ReferenceCount references =

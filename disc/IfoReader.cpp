@@ -133,4 +133,22 @@ std::string IfoReader::StreamLanguage(int index) const {
   return LanguageName(streams_[static_cast<std::size_t>(index)].LanguageCode);
 }
 
+std::string IfoReader::StreamLanguageCode(int index) const {
+  if (index < 0 || index >= StreamCount()) return {};
+  const std::uint16_t code = streams_[static_cast<std::size_t>(index)].LanguageCode;
+  std::string letters{static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
+  for (char& c : letters) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    if (c < 'a' || c > 'z') return {};
+  }
+  return letters;
+}
+
+std::string IfoReader::StreamLanguageCode(const std::string& ifoPath, int index) {
+  if (ifoPath.empty()) return {};
+  IfoReader reader(ifoPath);
+  reader.ReadLanguages();
+  return reader.StreamLanguageCode(index);
+}
+
 }  // namespace quelm

@@ -36,6 +36,11 @@ class IfoReader {
 
   // The name of stream `index`'s language; empty for an unknown code or index.
   std::string StreamLanguage(int index) const;
+  // Stream `index`'s two-letter language code in small letters ("en"); empty when the IFO gives
+  // no letters there.
+  std::string StreamLanguageCode(int index) const;
+  // The same read from the IFO at `ifoPath`; empty when it cannot be read.
+  static std::string StreamLanguageCode(const std::string& ifoPath, int index);
 
   // What the last reads found wrong with the file, one line each ("IFO is damaged: ...").
   const std::vector<std::string>& LanguageFaults() const { return languageFaults_; }

@@ -47,6 +47,7 @@ VobInfo VobInfo::Compose(const VobInfoRequest& request, const IfoReader* ifo) {
     lines.push_back(" ");
     for (int i = 0; i < ifo->StreamCount(); ++i) {
       info.StreamItems.push_back(StreamItem(i, ifo->StreamLanguage(i)));
+      info.StreamCodes.push_back(ifo->StreamLanguageCode(i));
     }
     info.SelectedStream =
         ChooseStream(request.LanguageSelection1, static_cast<int>(info.StreamItems.size()));

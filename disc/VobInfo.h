@@ -21,6 +21,7 @@ struct VobInfo {
 
   std::vector<std::string> Lines;        // ListBoxVobInfo
   std::vector<std::string> StreamItems;  // ComboLanguages: "[ 0x20 ]  English"
+  std::vector<std::string> StreamCodes;  // each stream's language code ("en"), empty if none
   int SelectedStream = -1;               // -1: the list is empty
   std::vector<std::string> Timecodes;    // TimecodeListbox: "00:00:00", then the chapter lengths
   bool IfoFound = false;                 // false: the stream is to be chosen by number

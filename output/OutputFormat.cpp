@@ -50,6 +50,8 @@ OutputFormat OutputFormat::Read(const std::string& path) {
   format.Body = ReadFormatTemplate(file, "body");
   format.Footer = ReadFormatTemplate(file, "footer");
   format.SkipVersionRecord = file.ReadBool("ini_info", SkipVersionRecordKey, false);
+  format.ItalicStart = file.ReadString("ini_info", ItalicStartKey, "");
+  format.ItalicEnd = file.ReadString("ini_info", ItalicEndKey, "");
   return format;
 }
 

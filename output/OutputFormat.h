@@ -16,6 +16,10 @@ struct OutputFormat {
   // "ini_info" key "skip_version_record" (1): the version record that begins every script is
   // left out, as subtitle file formats need.
   bool SkipVersionRecord = false;
+  // "ini_info" keys "italic_start" and "italic_end": what a run of italic characters is wrapped
+  // in; a format without them writes italic text plainly.
+  std::string ItalicStart;
+  std::string ItalicEnd;
 
   bool operator==(const OutputFormat&) const = default;
 
@@ -33,6 +37,8 @@ inline constexpr const char* FooterReadErrorMarker = "FOOTERREADERROR!!!";
 inline constexpr const char* MenuDefaultFormatName = "unknown";
 inline constexpr const char* EditorDefaultFormatName = "Custom name";
 inline constexpr const char* SkipVersionRecordKey = "skip_version_record";
+inline constexpr const char* ItalicStartKey = "italic_start";
+inline constexpr const char* ItalicEndKey = "italic_end";
 
 // The lines of "header", "body" or "footer" (any other section reads with the body marker).
 std::vector<std::string> ReadFormatTemplate(const IniFile& file, const std::string& section);

@@ -7,6 +7,7 @@
 #include "output/RecordFacts.h"
 #include "output/SystemCalendar.h"
 #include "output/TextLines.h"
+#include "platform/DataPaths.h"
 #include "platform/FileIo.h"
 #include "platform/UserInteraction.h"
 
@@ -52,7 +53,24 @@ const ScriptRendering& ScriptRenderer::RenderKept(const RawScript& raw,
     dictionaryStamp_ = indexStamp;
     dictionaryRead_ = true;
   }
+  const LookAlikeFix* fix = nullptr;
+  if (sources.FixLookAlikes) {
+    const std::string directory = sources.FixRulesDirectory.empty()
+                                      ? FindDataDirectory(ProgramDirectory(), "fixrules")
+                                      : sources.FixRulesDirectory;
+    const std::string rulesPath = LookAlikeFix::RulesPath(directory, sources.Language);
+    const FileStamp rulesStamp = StampOf(rulesPath);
+    if (!fix_ || fixPath_ != rulesPath || !fixStamp_.Unchanged(rulesStamp)) {
+      fix_ = LookAlikeFix::Load(directory, sources.Language,
+                                LookAlikeFix::SystemHunspellDirectories());
+      fixPath_ = rulesPath;
+      fixStamp_ = rulesStamp;
+      memory_.Valid = false;
+    }
+    fix = fix_.get();
+  }
   TagContext context;
+  context.Fix = fix;
   context.SubtitleNumber = sources.SubtitleNumber;
   context.Palette = sources.Palette;
   context.Calendar = calendar_.get();
@@ -130,6 +148,8 @@ void ScriptRenderer::RenderRecords(const std::vector<std::string>& rawLines, con
   rendering.Dictionary = Status::Success();
   TagContext withCalendar = context;
   if (!withCalendar.Calendar) withCalendar.Calendar = calendar_.get();
+  withCalendar.ItalicStart = format.ItalicStart;
+  withCalendar.ItalicEnd = format.ItalicEnd;
 
   // The times of every record are settled over the whole script first. Open ends: the next
   // subtitle's start when it is later, else the default display time.
@@ -146,8 +166,9 @@ void ScriptRenderer::RenderRecords(const std::vector<std::string>& rawLines, con
   }
 
   if (memory && !(memory->Valid && memory->Lineage == spans.Lineage && memory->Format == format &&
-                  memory->ForcedOnly == forcedOnly)) {
+                  memory->ForcedOnly == forcedOnly && memory->Fix == context.Fix)) {
     memory->Valid = true;
+    memory->Fix = context.Fix;
     memory->Lineage = spans.Lineage;
     memory->Format = format;
     memory->ForcedOnly = forcedOnly;
@@ -199,6 +220,8 @@ void ScriptRenderer::RenderRecords(const std::vector<std::string>& rawLines, con
     record.clear();
     for (const std::size_t position : span.Lines) record.push_back(rawLines[position]);
     withCalendar.Times = &recordTimes;
+    // The version line is the program's own text, not a recognised one.
+    withCalendar.Fix = span.Version ? nullptr : context.Fix;
     std::vector<std::string> mathBefore;
     if (memory) mathBefore = engine_.MathList();
     const std::size_t linesBegin = out.size();

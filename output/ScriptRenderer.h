@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "output/DictionaryLines.h"
+#include "output/LookAlikeFix.h"
 #include "output/OutputFormat.h"
 #include "output/RawScript.h"
 #include "output/TagEngine.h"
@@ -41,6 +42,12 @@ struct ScriptSources {
   std::string SubtitleNumber;  // what SUB_NR writes
   std::array<Color, 4> Palette{ColorBlack, 0xC8C8C8, 0x686868, ColorWhite};
   bool ForcedOnly = false;  // only subtitles shown by the forced start command
+  // Look-alike letters chosen anew in the rendered text by the rules of `Language` (the
+  // stream's two-letter code; empty is English), read from FixRulesDirectory (empty: the
+  // shipped one beside the program).
+  bool FixLookAlikes = false;
+  std::string Language;
+  std::string FixRulesDirectory;
 };
 
 class ScriptRenderer {
@@ -83,6 +90,10 @@ class ScriptRenderer {
   std::string formatPath_;
   FileStamp formatStamp_;
   OutputFormat format_;
+  // The look-alike rules of the last rendering from files, while their file reads the same.
+  std::unique_ptr<LookAlikeFix> fix_;
+  std::string fixPath_;
+  FileStamp fixStamp_;
 
   // The records of one raw script as found so far, as positions of their lines; finding goes
   // on where it stopped while the script only grew.
@@ -118,6 +129,7 @@ class ScriptRenderer {
     std::uint64_t Lineage = 0;  // the raw script's; another one shares no record
     OutputFormat Format;
     bool ForcedOnly = false;
+    const LookAlikeFix* Fix = nullptr;
     std::vector<RenderedRecord> Records;
     // Its lines: the header, the records' lines, then the footer or a failed record's part.
     ScriptRendering Rendering;

@@ -8,6 +8,7 @@
 
 #include "output/CharacterLookup.h"
 #include "output/LocalCalendar.h"
+#include "output/LookAlikeFix.h"
 #include "output/RecordFacts.h"
 #include "output/TextLines.h"
 
@@ -555,14 +556,16 @@ void TagEngine::InsertSubpic(RecordState& state) {
       auto hit = memo->find(record[i]);
       if (hit == memo->end()) {
         if (memo->size() >= MaxDecodedLines) memo->clear();
-        hit = memo->emplace(record[i], DecodeTextLine(record[i], characters)).first;
+        hit = memo->emplace(record[i], DecodeMarked(record[i], characters)).first;
       }
       found = &hit->second;
     } else {
-      decoded = DecodeTextLine(record[i], characters);
+      decoded = DecodeMarked(record[i], characters);
       found = &decoded;
     }
-    const std::string& text = *found;
+    const LookAlikeFix* fix = state.Context->Fix;
+    const std::string text = WriteItalics(fix ? fix->Apply(*found) : *found,
+                                          state.Context->ItalicStart, state.Context->ItalicEnd);
     if (state.SplitText.empty()) {
       // Line mode: every text line but the last becomes a script line of its own.
       state.OutputLine += begin;
@@ -581,14 +584,15 @@ void TagEngine::Emit(RecordState& state) {
   state.OutputLine.clear();
 }
 
-std::string TagEngine::DecodeTextLine(std::string_view rawLine, const CharacterLookup* characters) {
+std::string TagEngine::DecodeMarked(std::string_view rawLine, const CharacterLookup* characters) {
   std::string text;
   text.reserve(rawLine.size());
+  bool italic = false;
   std::size_t i = 0;
   while (i < rawLine.size()) {
     const char c = rawLine[i];
     if (c != '<') {
-      text += c;
+      if (c != ItalicOnMark && c != ItalicOffMark) text += c;
       ++i;
       continue;
     }
@@ -597,14 +601,50 @@ std::string TagEngine::DecodeTextLine(std::string_view rawLine, const CharacterL
       i += 2;
       continue;
     }
+    const std::string_view rest = rawLine.substr(i);
+    if (rest.starts_with(ItalicStartReference) || rest.starts_with(ItalicEndReference)) {
+      const bool start = rest.starts_with(ItalicStartReference);
+      // A run that is already open is not opened twice, nor one that is not open closed.
+      if (start != italic) text += start ? ItalicOnMark : ItalicOffMark;
+      italic = start;
+      i += start ? ItalicStartReference.size() : ItalicEndReference.size();
+      continue;
+    }
     const std::size_t close = rawLine.find('>', i + 1);
     if (close == std::string_view::npos) break;  // an unclosed reference is dropped
     const std::string* found =
         characters ? characters->TextFor(rawLine.substr(i + 1, close - i - 1)) : nullptr;
-    text += found ? *found : std::string("<ERROR>");
+    if (!found) {
+      text += "<ERROR>";
+    } else {
+      for (const char t : *found)
+        if (t != ItalicOnMark && t != ItalicOffMark) text += t;
+    }
     i = close + 1;
   }
+  // A run ends with its line.
+  if (italic) text += ItalicOffMark;
   return text;
+}
+
+std::string TagEngine::WriteItalics(std::string_view marked, std::string_view italicStart,
+                                    std::string_view italicEnd) {
+  std::string text;
+  text.reserve(marked.size());
+  for (const char c : marked) {
+    if (c == ItalicOnMark)
+      text += italicStart;
+    else if (c == ItalicOffMark)
+      text += italicEnd;
+    else
+      text += c;
+  }
+  return text;
+}
+
+std::string TagEngine::DecodeTextLine(std::string_view rawLine, const CharacterLookup* characters,
+                                      std::string_view italicStart, std::string_view italicEnd) {
+  return WriteItalics(DecodeMarked(rawLine, characters), italicStart, italicEnd);
 }
 
 }  // namespace quelm

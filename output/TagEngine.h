@@ -18,6 +18,12 @@ namespace quelm {
 
 class CharacterLookup;
 class LocalCalendar;
+class LookAlikeFix;
+
+// The pseudo-references that open and close a run of italic characters in a raw text line;
+// never dictionary keys.
+inline constexpr std::string_view ItalicStartReference = "<{i}>";
+inline constexpr std::string_view ItalicEndReference = "<{/i}>";
 
 // A record's display times as the whole script settles them (START, END, DURATION, FORCED) and
 // its number among the subtitles rendered (INDEX, 0 for the version record).
@@ -40,6 +46,11 @@ struct TagContext {
   // The record's times; without them they come from the record alone (its facts, else its time
   // code, and an open end DefaultLastDisplayMs after the start) and INDEX is 0.
   const RecordTimes* Times = nullptr;
+  // What the format wraps a run of italic characters in; empty writes them plainly.
+  std::string ItalicStart;
+  std::string ItalicEnd;
+  // Look-alike letters chosen anew in the rendered text; nothing is changed without one.
+  const LookAlikeFix* Fix = nullptr;
 };
 
 // Which parts of the program's state the last record's rendering read: a later rendering may
@@ -62,7 +73,17 @@ class TagEngine {
                            std::vector<std::string>& lines);
 
   // Resolves the character references ("<key>") of one raw text line; "<<" is a literal "<".
-  static std::string DecodeTextLine(std::string_view rawLine, const CharacterLookup* characters);
+  // Italic runs are written as `italicStart` ... `italicEnd` (nothing by default).
+  static std::string DecodeTextLine(std::string_view rawLine, const CharacterLookup* characters,
+                                    std::string_view italicStart = {},
+                                    std::string_view italicEnd = {});
+  // The same with an italic run's start and end as the single characters ItalicOnMark and
+  // ItalicOffMark, for the look-alike fix to pass over before they are written out.
+  static std::string DecodeMarked(std::string_view rawLine, const CharacterLookup* characters);
+  static std::string WriteItalics(std::string_view marked, std::string_view italicStart,
+                                  std::string_view italicEnd);
+  static constexpr char ItalicOnMark = '\x0E';
+  static constexpr char ItalicOffMark = '\x0F';
 
   // The arithmetic list outlives records and renderings: a MATH_START left open keeps catching
   // values until the next MATH_START or MATH_RESULT.

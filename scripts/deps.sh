@@ -17,5 +17,9 @@ $SUDO apt-get install -y -qq --no-install-recommends dpkg-dev desktop-file-utils
 $SUDO apt-get install -y -qq --no-install-recommends ffmpeg >/dev/null
 # python3 runs bench/cer.py for the recognition_cer test (left out when absent).
 $SUDO apt-get install -y -qq --no-install-recommends python3 >/dev/null
+# Look-alike letters are checked against hunspell dictionaries (optional: the build and the
+# tests work without them, on the rule files' own word lists).
+$SUDO apt-get install -y -qq --no-install-recommends \
+  libhunspell-dev hunspell-en-us hunspell-de-de hunspell-fr >/dev/null
 # unrtf reads back the script the main window saves (tests/app/ScriptWindowTest.cpp).
 $SUDO apt-get install -y -qq --no-install-recommends unrtf >/dev/null

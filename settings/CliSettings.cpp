@@ -67,6 +67,7 @@ CliSettings CliSettings::Read(const std::string& path) {
   settings.LearnAfterReading =
       std::clamp(integer(P::Learn, P::DefaultLearn), P::MinLearn, P::MaxLearn) != 0;
   settings.OutputIni = integer(P::OutputIni, P::DefaultOutputIni);
+  settings.FixLookAlikes = flag(P::FixLookAlikes, P::DefaultFixLookAlikes);
   return settings;
 }
 

@@ -35,6 +35,7 @@ class CliSettings {
   int LanguageIndex = 0;  // sub-stream 0x20 + index
   int OutputIni = 2;      // menu position of the format
   bool LearnAfterReading = false;
+  bool FixLookAlikes = true;
 
   std::string Path;
   bool FileFound = false;

@@ -43,6 +43,8 @@ inline constexpr const char* GuiLanguage = "gui_language";
 inline constexpr const char* OutputIni = "outputini";
 // Only forced subtitles in the script (check box "forced only" beside the format).
 inline constexpr const char* ForcedOnly = "forced_only";
+// Look-alike letters chosen anew when the script is rendered (check box beside the format).
+inline constexpr const char* FixLookAlikes = "fix_lookalikes";
 
 inline constexpr const char* ColorKeys[4] = {Color0, Color1, Color2, Color3};
 inline constexpr const char* ColorRowKeys[4] = {Color0x, Color1x, Color2x, Color3x};
@@ -72,5 +74,6 @@ inline constexpr int MaxLearn = 1;
 inline constexpr int DefaultGuiLanguage = 0;
 inline constexpr int DefaultOutputIni = 2;
 inline constexpr bool DefaultForcedOnly = false;
+inline constexpr bool DefaultFixLookAlikes = true;
 
 }  // namespace quelm::Preferences

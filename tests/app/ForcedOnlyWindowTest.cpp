@@ -1,5 +1,6 @@
 // The script's "forced only" check box: beside the format field, stored at once, restored at
-// start-up, and the records rendered again with only the forced subtitles.
+// start-up, and the records rendered again with only the forced subtitles. Beside it the
+// look-alike fix, on by default.
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -62,6 +63,30 @@ TEST_F(ForcedOnlyWindowTest, StoredAtOnceRestoredAtStartAndLeavesOutTheOthers) {
   ClickOn("CheckForcedOnly");
   EXPECT_EQ(Section("preferences")["forced_only"], "0");
   EXPECT_TRUE(ui_.MessageTexts().empty());
+}
+
+TEST_F(ForcedOnlyWindowTest, LookAlikesAreFixedUntilTheBoxIsCleared) {
+  WriteSettings("[preferences]\n");
+  Start();
+  QCheckBox* box = Find<QCheckBox>("CheckFixLookAlikes");
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(box->isChecked());
+  EXPECT_EQ(box->parentWidget(), Find<QLineEdit>("EditIniXOutput")->parentWidget());
+  const std::string path = dir_.filePath(QStringLiteral("fix.records")).toStdString();
+  std::ofstream(path, std::ios::binary)
+      << "<SUB_START>\n00:00:01 start=1000 end=2500\n1\nl know ''GlVlNG''\n<SUB_END>\n";
+  ui_.OpenFiles = {path};
+  Action("Openrecords1")->trigger();
+  for (QAction* item : Find<QMenu>("Output1")->actions())
+    if (item->data().toString() == QStringLiteral("SubRip (SRT) : srt.ini")) item->trigger();
+  EXPECT_EQ(ScriptLines()[2], "I know \"GIVING\"");
+
+  ClickOn(box);
+  EXPECT_EQ(Section("preferences")["fix_lookalikes"], "0");
+  EXPECT_EQ(ScriptLines()[2], "l know ''GlVlNG''");
+  Stop();
+  Start();
+  EXPECT_FALSE(Find<QCheckBox>("CheckFixLookAlikes")->isChecked());
 }
 
 }  // namespace

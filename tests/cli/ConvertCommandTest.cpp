@@ -372,6 +372,7 @@ TEST_F(CliTest, BadOptionsAndUnreadableFilesGiveAMessageAndAnExitCode) {
       {"render", 2, "--records FILE is required"},
       {"render --records missing.records", 1, "missing.records does not exist"},
       {"render --records stray.records --sub-nr x", 2, "--sub-nr must be a number"},
+      {"render --records stray.records --lang ../x", 2, "--lang needs a two-letter language code"},
       {"info", 2, "no VOB file or title-set directory given"},
       {"info --title 0 " + TitleSet, 2, "--title needs a title set number from 1 to 99"},
       {"info .", 1, "holds no title VOB files"},
@@ -428,6 +429,17 @@ TEST_F(CliTest, StoppedRenderingWritesTheLinesBeforeTheFaultAndFails) {
   EXPECT_EQ(fine.ExitCode, 0) << fine.Err;
   EXPECT_EQ(fine.Out.rfind("{\\rtf1", 0), 0u);
   EXPECT_NE(fine.Out.find("foot"), std::string::npos);
+}
+
+TEST_F(CliTest, RenderFixesLookAlikesByTheLanguageUnlessToldNot) {
+  WriteText(dir_ / "film.records", "<SUB_START>\n00:00:01\n1\nl know ''lt''\n<SUB_END>\n");
+  const std::string render = "render --records film.records --format '" + PlainFormat + "'";
+  EXPECT_EQ(Lines(Run(render).Out).back(), "I know \"It\"");
+  EXPECT_EQ(Lines(Run(render + " --no-fix").Out).back(), "l know ''lt''");
+  // German rules know no lone "I"; "It" is no German word either.
+  EXPECT_EQ(Lines(Run(render + " --lang de").Out).back(), "l know \"lt\"");
+  WriteText(dir_ / "off.ini", "[preferences]\nfix_lookalikes=0\n");
+  EXPECT_EQ(Lines(Run(render + " --settings off.ini").Out).back(), "l know ''lt''");
 }
 
 }  // namespace

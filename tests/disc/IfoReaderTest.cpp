@@ -79,6 +79,11 @@ TEST(IfoReaderTest, StreamCountAbove32ReadsThe32ThatCanExist) {
   EXPECT_EQ(many.Reader.StreamLanguage(0), "English");
   EXPECT_EQ(many.Reader.StreamLanguage(1), "Deutsch");
   EXPECT_EQ(many.Reader.StreamLanguage(31), "Not Specified");  // zero bytes
+  // The codes the look-alike rules are chosen by; no letters, no code.
+  EXPECT_EQ(many.Reader.StreamLanguageCode(1), "de");
+  EXPECT_EQ(many.Reader.StreamLanguageCode(31), "");
+  EXPECT_EQ(many.Reader.StreamLanguageCode(32), "");
+  EXPECT_EQ(IfoReader::StreamLanguageCode(Data("ifo/onestream/VTS_01_0.IFO"), 0), "fr");
   EXPECT_EQ(
       many.Reader.LanguageFaults(),
       (Lines{"IFO is damaged: 40 subpicture streams, at most 32 exist; the first 32 are shown"}));

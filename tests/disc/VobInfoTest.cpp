@@ -66,6 +66,7 @@ TEST_F(VobInfoTest, BasicTitleSetGivesTheFullList) {
                                "VTS_01_0.IFO  12 Kb",
                                "VTS_01_1.VOB  488 Kb"}));
   EXPECT_EQ(info.StreamItems, (Lines{"[ 0x20 ]  English", "[ 0x21 ]  Deutsch"}));
+  EXPECT_EQ(info.StreamCodes, (Lines{"en", "de"}));
   EXPECT_EQ(info.SelectedStream, 1);
   EXPECT_EQ(info.Timecodes, (Lines{"00:00:00", "00:00:10", "00:00:09", "00:00:05"}));
   EXPECT_TRUE(info.IfoFound);

@@ -60,6 +60,7 @@ check_tree() {
   check "bin/quelm" test -x "$prefix/bin/quelm"
   check "bin/quelm-cli" test -x "$prefix/bin/quelm-cli"
   check "share/quelm/outputini has the formats" test -f "$data/quelm/outputini/srt.ini"
+  check "share/quelm/fixrules has the look-alike rules" test -f "$data/quelm/fixrules/en.ini"
   check "share/quelm/languages has the translations" \
     test "$(find "$data/quelm/languages" -name '*.ini' | wc -l)" -ge 1
   check "desktop entry is valid" desktop-file-validate "$data/applications/quelm.desktop"
@@ -107,6 +108,11 @@ check_tree() {
     --dict "$work/dict" 2>&1 || true)
   check "installed quelm-cli renders with the format from share/quelm/outputini" \
     grep -q '^\[Script Info\]' <<<"$out"
+  printf '<SUB_START>\n00:00:01\n0\nl see\n<SUB_END>\n' >"$work/fix.records"
+  out=$("$prefix/bin/quelm-cli" render --records "$work/fix.records" --settings "$work/quelm.ini" \
+    --dict "$work/dict" --format "$data/quelm/outputini/plain.ini" 2>&1 || true)
+  check "installed quelm-cli chooses look-alikes by the rules in share/quelm/fixrules" \
+    grep -q '^I see$' <<<"$out"
   rm -rf "$work"
 }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "output/DictionaryLines.h"
 #include "output/RecordsFile.h"
 
 namespace quelm {
@@ -117,6 +118,16 @@ TEST_F(RecordsFileTest, KeepingTheFirstRecordsKeepsTheVersionRecordToo) {
   bare.AppendRecord("00:00:02", "1", {"b"});
   EXPECT_EQ(RecordsFile::CountSubtitleRecords(bare), 2u);
   EXPECT_EQ(RecordsFile::KeepSubtitleRecords(bare, 1).Lines().size(), 5u);
+}
+
+TEST_F(RecordsFileTest, ItalicMarkersAreNoCharacterReferences) {
+  RawScript script;
+  script.AppendRecord("00:00:01", "1", {"<{i}></d/a.bmp> </e/b.bmp><{/i}>"});
+  const DictionaryLines dictionary({"/d/a.bmp", "A"});
+  const ReferenceCount count = RecordsFile::CountReferences(script, dictionary);
+  EXPECT_EQ(count.References, 2u);
+  EXPECT_EQ(count.Unresolved, 1u);
+  EXPECT_EQ(RecordsFile::ReferenceDirectories(script), (std::vector<std::string>{"/d/", "/e/"}));
 }
 
 }  // namespace

@@ -159,6 +159,30 @@ TEST_F(RendererTimesTest, ShippedSubtitleFormats) {
             "Format: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text");
 }
 
+TEST_F(RendererTimesTest, ItalicRunsAsTheFormatWritesThem) {
+  test::ScratchDirectory dir;
+  dir.Write("chardict.ocr", "/d/a.bmp\nA\n/d/b.bmp\nB\n");
+  RawScript raw;
+  raw.StartNew();
+  // The second line's run is left open: it ends with its line.
+  raw.AppendRecord("00:00:01", "1",
+                   {"<{i}></d/a.bmp> </d/b.bmp><{/i}> </d/b.bmp>", "<{i}></d/b.bmp>"},
+                   Facts(1000, 2000));
+  ScriptSources sources;
+  sources.DictionaryRoot = dir.Path();
+  sources.FormatPath = ShippedFormats + "srt.ini";
+  EXPECT_EQ(renderer_.Render(raw, sources).Lines,
+            (Lines{"1", "00:00:01,000 --> 00:00:02,000", "<i>A B</i> B", "<i>B</i>", ""}));
+  sources.FormatPath = ShippedFormats + "webvtt.ini";
+  EXPECT_EQ(renderer_.Render(raw, sources).Lines[4], "<i>A B</i> B");
+  sources.FormatPath = ShippedFormats + "ass.ini";
+  EXPECT_EQ(renderer_.Render(raw, sources).Lines.back(),
+            "Dialogue: 0,0:00:01.00,0:00:02.00,Default,,0,0,0,,{\\i1}A B{\\i0} B\\N{\\i1}B{\\i0}");
+  // A format that says nothing about italics writes the text plainly.
+  sources.FormatPath = ShippedFormats + "plain.ini";
+  EXPECT_EQ(renderer_.Render(raw, sources).Lines.back(), "A B B B");
+}
+
 TEST(SkipVersionRecordTest, ReadFromTheFormatsInfoSection) {
   test::ScratchDirectory dir;
   EXPECT_TRUE(OutputFormat::Read(dir.Write("a.ini", "[ini_info]\nskip_version_record=1\n"))

@@ -1,7 +1,10 @@
-// Trial flattenings of one line, one per colour.
+// Trial flattenings of one line, one per colour, and how deep each colour lies in its ink.
 #include "ocr/ColorDetection.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -39,45 +42,82 @@ struct Depths {
   long long Ink = 0;  // every pixel that is not background
 };
 
-Depths MeasureDepths(const Bitmap& line, const std::array<Color, 4>& colors, Color backgroundColor) {
+// A pixel d steps deep survives d - 1 erosions of the ink by the cross of its four neighbours,
+// so the sum of depths is the sum of the pixels left after each erosion. On one bit a pixel,
+// an erosion is a few word operations per 64 pixels. Only the colours in `wanted` are measured.
+Depths MeasureDepths(const Bitmap& line, const std::array<Color, 4>& colors, Color backgroundColor,
+                     const std::array<bool, 4>& wanted) {
   const int w = line.Width();
   const int h = line.Height();
-  std::vector<int> distance(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
-  const auto cell = [&](int x, int y) -> int& {
-    return distance[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) +
-                    static_cast<std::size_t>(x)];
-  };
-  const auto at = [&](int x, int y) { return x < 0 || y < 0 || x >= w || y >= h ? 0 : cell(x, y); };
-  // Two sweeps: from above and the left, then from below and the right.
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x)
-      cell(x, y) = line.Row(y)[x] == backgroundColor ? 0 : 1 + std::min(at(x - 1, y), at(x, y - 1));
-  Depths depths;
-  for (int y = h - 1; y >= 0; --y)
-    for (int x = w - 1; x >= 0; --x) {
-      int& d = cell(x, y);
-      if (d == 0) continue;
-      d = std::min(d, 1 + std::min(at(x + 1, y), at(x, y + 1)));
-      ++depths.Ink;
+  const std::size_t words = (static_cast<std::size_t>(w) + 63) / 64;
+  const std::size_t size = words * static_cast<std::size_t>(h);
+  std::vector<std::uint64_t> ink(size);
+  std::array<std::vector<std::uint64_t>, 4> colour;
+  for (int k = 0; k < 4; ++k)
+    if (wanted[k]) colour[k].resize(size);
+  // Unmeasured colours look for the background, which no mask needs.
+  std::array<Color, 4> sought{};
+  for (int k = 0; k < 4; ++k) sought[k] = wanted[k] ? colors[k] : backgroundColor;
+  for (int y = 0; y < h; ++y) {
+    const Color* row = line.Row(y);
+    for (std::size_t i = 0; i < words; ++i) {
+      // Bits gather in registers, shifted in from the top, and are stored once a word.
+      std::uint64_t inkBits = 0;
+      std::array<std::uint64_t, 4> bits{};
+      const int first = static_cast<int>(i) * 64;
+      const int end = std::min(w, first + 64);
+      for (int x = first; x < end; ++x) {
+        const Color c = row[x];
+        inkBits = (inkBits >> 1) | (std::uint64_t{c != backgroundColor} << 63);
+        for (int k = 0; k < 4; ++k)
+          bits[k] = (bits[k] >> 1) | (std::uint64_t{c == sought[k]} << 63);
+      }
+      const int unused = 64 - (end - first);
+      const std::size_t at = static_cast<std::size_t>(y) * words + i;
+      ink[at] = inkBits >> unused;
       for (int k = 0; k < 4; ++k)
-        if (line.Row(y)[x] == colors[k]) {
-          ++depths.Pixels[k];
-          depths.Sum[k] += d;
-        }
+        if (wanted[k]) colour[k][at] = bits[k] >> unused;
     }
+  }
+  Depths depths;
+  for (const std::uint64_t v : ink)
+    if (v != 0) depths.Ink += std::popcount(v);  // popcount may be a library call
+  for (int k = 0; k < 4; ++k)
+    for (const std::uint64_t v : colour[k])
+      if (v != 0) depths.Pixels[k] += std::popcount(v);
+  // Every pixel is one step deep; each erosion it survives adds one.
+  depths.Sum = depths.Pixels;
+  std::vector<std::uint64_t> eroded(size);
+  for (bool any = true; any;) {
+    any = false;
+    for (std::size_t i = 0; i < size; ++i) {
+      const std::size_t x = i % words;
+      const std::uint64_t m = ink[i];
+      const std::uint64_t left = (m << 1) | (x > 0 ? ink[i - 1] >> 63 : 0);
+      const std::uint64_t right = (m >> 1) | (x + 1 < words ? ink[i + 1] << 63 : 0);
+      const std::uint64_t up = i >= words ? ink[i - words] : 0;
+      const std::uint64_t down = i + words < size ? ink[i + words] : 0;
+      eroded[i] = m & left & right & up & down;
+      if (eroded[i] == 0) continue;
+      any = true;
+      for (int k = 0; k < 4; ++k)
+        if (wanted[k]) depths.Sum[k] += std::popcount(eroded[i] & colour[k][i]);
+    }
+    ink.swap(eroded);
+  }
   return depths;
 }
 
 // The fill lies deepest inside the ink: outline and anti-aliasing border the background, and the
 // first "character" of an anti-aliasing colour may be a fragment shorter than any letter, so
 // height alone picks it. Only colours in `competes` that cut a character are ranked; `heights`
-// gets every colour's first character height.
+// gets their first characters' heights.
 std::optional<int> Rank(const Bitmap& line, const std::array<Color, 4>& colors,
                         Color backgroundColor, const std::array<bool, 4>& competes,
                         std::array<int, 4>& heights) {
   for (int k = 0; k < 4; ++k) {
     heights[k] = ColorDetectionResult::NoCharacter;
-    if (colors[k] == backgroundColor) continue;
+    if (colors[k] == backgroundColor || !competes[k]) continue;
     const InkLine trial{&line, {0, 0, line.Width() - 1, line.Height() - 1}, colors[k]};
     std::vector<unsigned char> inkColumns;
     InkColumns(trial, inkColumns);
@@ -87,7 +127,13 @@ std::optional<int> Rank(const Bitmap& line, const std::array<Color, 4>& colors,
     if (FindNextCharacter(trial, inkColumns, charX, gap, first))
       heights[k] = first.Bottom - first.Top + 1;
   }
-  const Depths depths = MeasureDepths(line, colors, backgroundColor);
+  std::array<bool, 4> ranked{};
+  for (int k = 0; k < 4; ++k) ranked[k] = heights[k] != ColorDetectionResult::NoCharacter;
+  const auto count = std::count(ranked.begin(), ranked.end(), true);
+  if (count == 0) return std::nullopt;
+  if (count == 1)
+    return static_cast<int>(std::find(ranked.begin(), ranked.end(), true) - ranked.begin());
+  const Depths depths = MeasureDepths(line, colors, backgroundColor, ranked);
   const auto fair = [&](int k) { return depths.Pixels[k] * MinShare >= depths.Ink; };
   const auto beats = [&](int a, int b) {
     if (fair(a) != fair(b)) return fair(a);
@@ -97,8 +143,7 @@ std::optional<int> Rank(const Bitmap& line, const std::array<Color, 4>& colors,
   };
   std::optional<int> best;
   for (int k = 0; k < 4; ++k)
-    if (competes[k] && heights[k] != ColorDetectionResult::NoCharacter && (!best || beats(k, *best)))
-      best = k;
+    if (ranked[k] && (!best || beats(k, *best))) best = k;
   return best;
 }
 

@@ -52,11 +52,21 @@ TEST(ColorDetectionTest, TiesGoToTheLowerIndexAndNothingFoundGivesZero) {
 // pixel-aligned, so only curves have partial pixels, and the first of them (the shoulder of the
 // n, three rows) is a shorter "character" than any letter.
 const std::vector<std::string> Coverage{
-    "..........................", "..........................", "..###.....................",
-    "..###.....................", "..###.....................", "..###..###+###+....+###+..",
-    "..###..#########..#######.", "..###..####+.###..###.###.", "..###..###...###..##...##.",
-    "..###..###...###..##...##.", "..###..###...###..###.###.", "..###..###...###..+#####+.",
-    "..###..###...###...+###+..", "..........................", "..........................",
+    "..........................",
+    "..........................",
+    "..###.....................",
+    "..###.....................",
+    "..###.....................",
+    "..###..###+###+....+###+..",
+    "..###..#########..#######.",
+    "..###..####+.###..###.###.",
+    "..###..###...###..##...##.",
+    "..###..###...###..##...##.",
+    "..###..###...###..###.###.",
+    "..###..###...###..+#####+.",
+    "..###..###...###...+###+..",
+    "..........................",
+    "..........................",
 };
 
 // The coverage in one of the layouts of subtitle pictures: fill '#', the partial pixels in the
@@ -69,7 +79,8 @@ Bitmap Draw(bool antiAliasing, bool outline) {
   const auto nearFill = [&](int x, int y) {
     for (int dy = -2; dy <= 2; ++dy)
       for (int dx = -2; dx <= 2; ++dx)
-        if (y + dy >= 0 && y + dy < h && x + dx >= 0 && x + dx < w && Coverage[y + dy][x + dx] == '#')
+        if (y + dy >= 0 && y + dy < h && x + dx >= 0 && x + dx < w &&
+            Coverage[y + dy][x + dx] == '#')
           return true;
     return false;
   };
@@ -87,9 +98,9 @@ TEST(ColorDetectionTest, TheFillIsFoundInEveryLayout) {
     const char* layout;
     bool antiAliasing, outline;
   };
-  for (const Case& c : {Case{"fill and outline", false, true},
-                        Case{"fill, anti-aliasing and outline", true, true},
-                        Case{"fill and anti-aliasing", true, false}, Case{"fill alone", false, false}}) {
+  for (const Case& c :
+       {Case{"fill and outline", false, true}, Case{"fill, anti-aliasing and outline", true, true},
+        Case{"fill and anti-aliasing", true, false}, Case{"fill alone", false, false}}) {
     SCOPED_TRACE(c.layout);
     const Bitmap line = Draw(c.antiAliasing, c.outline);
     EXPECT_EQ(AutoDetectColorSettings(line, Colors, test::Bg).Best, 3);

@@ -46,6 +46,9 @@ bool FindNextTextLine(const Bitmap& subpicture, Color backgroundColor, int& star
   int top = std::max(startRow, 0);
   while (top < h - 1 && rowBlank(top)) ++top;
   if (top >= h - 1) return false;
+  // The start row comes from a few sampled columns; where they first meet ink low in a line
+  // (a comma in the middle of it), the line's upper rows lie above the start and belong to it.
+  while (top > 0 && !rowBlank(top - 1)) --top;
   int r = top;
   while (r < h - 1 && !rowBlank(r)) ++r;
   const int bottom = r - 1;

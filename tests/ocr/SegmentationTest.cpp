@@ -36,6 +36,16 @@ TEST(SegmentationTest, StartRowSamplesSevenColumnsEveryThirdRow) {
   ASSERT_TRUE(GetNextTextLine(top, Bg, startRow, line, &box));
   EXPECT_EQ(box.Top, 0);
   EXPECT_EQ(startRow, 1);
+  // Ink first met low in a line (a comma under the sampled columns) starts the search inside the
+  // line: the line is still cut whole, from its first row.
+  Bitmap comma(30, 20, Bg);
+  for (int y = 2; y < 12; ++y) comma.SetPixel(3, y, Ink);
+  comma.SetPixel(15, 12, Ink);
+  comma.SetPixel(15, 13, Ink);
+  startRow = DetermineYLineTravel(comma, Bg);
+  ASSERT_TRUE(GetNextTextLine(comma, Bg, startRow, line, &box));
+  EXPECT_EQ(box.Top, 2);
+  EXPECT_EQ(box.Bottom, 13);
   // A picture narrower than the sampled columns is read without leaving it.
   EXPECT_EQ(DetermineYLineTravel(Bitmap(3, 9, Ink), Bg), -7);
 }

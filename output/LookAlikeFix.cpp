@@ -273,7 +273,7 @@ bool LookAlikeFix::Known(const std::string& word) const {
   return (hunspell_ && hunspell_->Spell(word)) || KnownInList(word);
 }
 
-std::optional<std::string> LookAlikeFix::Decide(const std::string& word) const {
+std::optional<std::string> LookAlikeFix::Decide(const std::string& word, bool sentenceStart) const {
   std::vector<std::size_t> ambiguous;
   bool otherLetters = false;
   bool digits = false;
@@ -318,46 +318,65 @@ std::optional<std::string> LookAlikeFix::Decide(const std::string& word) const {
   // Codes that mix letters and other digits ("COVID19") are no words to correct.
   if (otherLetters && otherDigits) return std::nullopt;
 
+  // "ls" and "lf" are words too, but not where a sentence starts.
+  const bool capitalFirst =
+      sentenceStart && word.size() > 1 && ambiguous.front() == 0 &&
+      std::any_of(AlternativesOf(word[0]).begin(), AlternativesOf(word[0]).end(), IsUpperAscii);
+  if (capitalFirst && !IsUpperAscii(word[0])) {
+    for (const char c : AlternativesOf(word[0])) {
+      if (!IsUpperAscii(c)) continue;
+      std::string capitalised = word;
+      capitalised[0] = c;
+      if (Known(capitalised)) return capitalised;
+    }
+  }
   if (Known(word)) return std::nullopt;
   const bool capitals = rules_.Capitals && capitalsAfterFirst && !smallElsewhere;
   const bool small = rules_.SmallAfterFirst && smallAfterFirst;
-  std::vector<std::string> choices;
-  std::size_t combinations = 1;
-  for (const std::size_t i : ambiguous) {
-    std::string allowed;
-    for (const char c : AlternativesOf(word[i])) {
-      if (!IsAsciiLetter(c)) continue;
-      if (capitals && !IsUpperAscii(c)) continue;
-      if (small && i > 0 && !IsLowerAscii(c)) continue;
-      allowed += c;
-    }
-    if (allowed.empty()) return std::nullopt;
-    combinations *= allowed.size();
-    if (combinations > MaxCandidates) return std::nullopt;
-    choices.push_back(std::move(allowed));
-  }
-  std::vector<std::size_t> pick(ambiguous.size(), 0);
-  std::optional<std::string> only;
-  std::optional<std::string> knownOne;
-  std::size_t known = 0;
-  for (std::size_t n = 0; n < combinations; ++n) {
-    std::string candidate = word;
-    for (std::size_t k = 0; k < ambiguous.size(); ++k)
-      candidate[ambiguous[k]] = choices[k][pick[k]];
-    if (combinations == 1) only = candidate;
-    if (Known(candidate)) {
-      ++known;
-      knownOne = candidate;
-    }
-    for (std::size_t k = 0; k < pick.size(); ++k) {
-      if (++pick[k] < choices[k].size()) break;
-      pick[k] = 0;
-    }
-  }
   // One word of the language, else what the case rules leave when they leave one spelling.
-  if (known == 1) return knownOne;
-  if (known == 0 && only && *only != word) return only;
-  return std::nullopt;
+  const auto choose = [&](bool firstCapital) -> std::optional<std::string> {
+    std::vector<std::string> choices;
+    std::size_t combinations = 1;
+    for (const std::size_t i : ambiguous) {
+      std::string allowed;
+      for (const char c : AlternativesOf(word[i])) {
+        if (!IsAsciiLetter(c)) continue;
+        if (capitals && !IsUpperAscii(c)) continue;
+        if (small && i > 0 && !IsLowerAscii(c)) continue;
+        if (firstCapital && i == 0 && !IsUpperAscii(c)) continue;
+        allowed += c;
+      }
+      if (allowed.empty()) return std::nullopt;
+      combinations *= allowed.size();
+      if (combinations > MaxCandidates) return std::nullopt;
+      choices.push_back(std::move(allowed));
+    }
+    std::vector<std::size_t> pick(ambiguous.size(), 0);
+    std::optional<std::string> only;
+    std::optional<std::string> knownOne;
+    std::size_t known = 0;
+    for (std::size_t n = 0; n < combinations; ++n) {
+      std::string candidate = word;
+      for (std::size_t k = 0; k < ambiguous.size(); ++k)
+        candidate[ambiguous[k]] = choices[k][pick[k]];
+      if (combinations == 1) only = candidate;
+      if (Known(candidate)) {
+        ++known;
+        knownOne = candidate;
+      }
+      for (std::size_t k = 0; k < pick.size(); ++k) {
+        if (++pick[k] < choices[k].size()) break;
+        pick[k] = 0;
+      }
+    }
+    if (known == 1) return knownOne;
+    if (known == 0 && only && *only != word) return only;
+    return std::nullopt;
+  };
+  std::optional<std::string> chosen = choose(false);
+  // A name nobody lists ("llla") still opens its sentence with a capital.
+  if (!chosen && capitalFirst) chosen = choose(true);
+  return chosen;
 }
 
 std::string LookAlikeFix::Apply(std::string_view text) const {
@@ -384,8 +403,10 @@ std::string LookAlikeFix::Apply(std::string_view text) const {
   }
   // Words: letters, digits and '|', with apostrophes between them.
   std::size_t i = 0;
+  bool sentenceStart = true;
   while (i < fixed.size()) {
     if (!IsWordByte(fixed[i])) {
+      if (fixed[i] == '.' || fixed[i] == '?' || fixed[i] == '!') sentenceStart = true;
       ++i;
       continue;
     }
@@ -400,10 +421,13 @@ std::string LookAlikeFix::Apply(std::string_view text) const {
       }
     }
     const std::string word = fixed.substr(i, end - i);
-    auto found = decided_.find(word);
+    // The memo keeps both readings of a word apart.
+    const std::string key = sentenceStart ? word + '.' : word;
+    sentenceStart = false;
+    auto found = decided_.find(key);
     if (found == decided_.end()) {
       if (decided_.size() >= MaxDecidedWords) decided_.clear();
-      found = decided_.emplace(word, Decide(word)).first;
+      found = decided_.emplace(key, Decide(word, key.size() > word.size())).first;
     }
     // Every look-alike is one ASCII character, so a choice is as long as the word.
     if (found->second && found->second->size() == word.size())

@@ -59,7 +59,9 @@ class LookAlikeFix {
   struct Hunspell;
   bool Known(const std::string& word) const;
   bool KnownInList(const std::string& word) const;
-  std::optional<std::string> Decide(const std::string& word) const;
+  // `sentenceStart`: the word opens a line or follows . ? or !, where a look-alike first letter
+  // is a capital.
+  std::optional<std::string> Decide(const std::string& word, bool sentenceStart) const;
   std::string_view AlternativesOf(char c) const;
 
   Rules rules_;

@@ -171,6 +171,10 @@ def split_by_width(between, text, widths, known):
 def name_entries(line_pairs, widths):
     """line_pairs: [(pieces, transcript characters without spaces)]; widths: entry -> width
     in pixels. Returns entry -> text."""
+    # A straight double quote is cut as two strokes, which a user names as single quotes.
+    line_pairs = [(ps, chars.replace('"', "''"))
+                  if len(ps) != len(chars) and len(ps) == len(chars.replace('"', "''"))
+                  else (ps, chars) for ps, chars in line_pairs]
     votes = defaultdict(Counter)
     for ps, chars in line_pairs:
         if len(ps) == len(chars):

@@ -389,7 +389,9 @@ bool StemsLean(const InkLine& line, int first, int last) {
   }
   if (inkBottom < 0) return false;
 
-  const auto tangentOf = [](int degrees) { return std::llround(std::tan(degrees * Pi / 180) * 1024); };
+  const auto tangentOf = [](int degrees) {
+    return std::llround(std::tan(degrees * Pi / 180) * 1024);
+  };
   const auto shiftOf = [&](long long tangent, int y) {
     return static_cast<int>((tangent * (inkBottom - y) + (tangent >= 0 ? 512 : -512)) / 1024);
   };

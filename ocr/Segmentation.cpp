@@ -3,6 +3,7 @@
 #include "ocr/Segmentation.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace quelm {
@@ -333,6 +334,151 @@ Bitmap PieceBitmap(const InkLine& line, const LineCut& cut, const LinePiece& pie
     for (int x = left; x <= right; ++x) row[x - box.Left] = ColorBlack;
   }
   return b;
+}
+
+namespace {
+
+// Directions a stem is followed in, in degrees from upright (positive: the top to the right),
+// wider than italics lean so that diagonals are followed as what they are.
+constexpr int StemDegreesMin = -30;
+constexpr int StemDegreesMax = 30;
+constexpr int StemDegreesStep = 2;
+constexpr double Pi = 3.14159265358979;
+
+struct Stem {
+  int Length;
+  int Degrees;
+  int Column;  // where the run meets the word's bottom row
+  int Top;
+};
+
+}  // namespace
+
+bool StemsLean(const InkLine& line, int first, int last) {
+  const int lh = line.Height();
+  first = std::max(first, 0);
+  last = std::min(last, line.Width() - 1);
+  const int w = last - first + 1;
+  if (w <= 0 || lh < MinSlantedHeight) return false;
+  // The line's ink height, not the word's: stems are measured against the x-height, which a
+  // word of small letters fills.
+  int lineTop = lh;
+  int lineBottom = -1;
+  for (int y = 0; y < lh; ++y) {
+    const Color* row = line.Row(y);
+    if (std::any_of(row, row + line.Width(), [&](Color c) { return c == line.Ink; })) {
+      lineTop = std::min(lineTop, y);
+      lineBottom = y;
+    }
+  }
+  const int inkHeight = lineBottom - lineTop + 1;
+  const int minLength = std::max(6, (inkHeight + 1) / 2);
+
+  std::vector<unsigned char> ink(static_cast<std::size_t>(w) * static_cast<std::size_t>(lh), 0);
+  const auto at = [&](int x, int y) { return static_cast<std::size_t>(y * w + x); };
+  int inkTop = lh;
+  int inkBottom = -1;
+  for (int y = 0; y < lh; ++y) {
+    const Color* row = line.Row(y) + first;
+    for (int x = 0; x < w; ++x)
+      if (row[x] == line.Ink) {
+        ink[at(x, y)] = 1;
+        inkTop = std::min(inkTop, y);
+        inkBottom = y;
+      }
+  }
+  if (inkBottom < 0) return false;
+
+  const auto tangentOf = [](int degrees) {
+    return std::llround(std::tan(degrees * Pi / 180) * 1024);
+  };
+  const auto shiftOf = [&](long long tangent, int y) {
+    return static_cast<int>((tangent * (inkBottom - y) + (tangent >= 0 ? 512 : -512)) / 1024);
+  };
+  std::vector<Stem> stems;
+  for (int degrees = StemDegreesMin; degrees <= StemDegreesMax; degrees += StemDegreesStep) {
+    const long long tangent = tangentOf(degrees);
+    const int reach = std::abs(shiftOf(tangent, inkTop));
+    for (int c = -reach; c < w + reach; ++c) {
+      int run = 0;
+      for (int y = inkBottom; y >= inkTop - 1; --y) {
+        const int x = c + shiftOf(tangent, y);
+        if (y >= inkTop && x >= 0 && x < w && ink[at(x, y)]) {
+          ++run;
+          continue;
+        }
+        if (run >= minLength) stems.push_back({run, degrees, c, y + 1});
+        run = 0;
+      }
+    }
+  }
+  // The longest runs first, and of equal ones the most upright.
+  std::sort(stems.begin(), stems.end(), [](const Stem& a, const Stem& b) {
+    if (a.Length != b.Length) return a.Length > b.Length;
+    return std::abs(a.Degrees) < std::abs(b.Degrees);
+  });
+
+  // Ink of stems taken, by their length: upright, leaning right, leaning left.
+  int upright = 0;
+  int leaning = 0;
+  int against = 0;
+  int leaningStems = 0;
+  std::vector<unsigned char> used(ink.size(), 0);
+  std::vector<std::pair<int, int>> rows;  // y, the stroke's left + right in that row
+  std::vector<int> widths;
+  for (const Stem& stem : stems) {
+    const long long tangent = tangentOf(stem.Degrees);
+    int taken = 0;
+    for (int y = stem.Top; y < stem.Top + stem.Length; ++y)
+      taken += used[at(stem.Column + shiftOf(tangent, y), y)];
+    if (2 * taken > stem.Length) continue;
+    // The stroke is taken over its whole width, so that its neighbour columns are no second
+    // stem. A thick stroke holds runs along several directions; its own is that of the middles
+    // of its rows, away from its ends (bars, arches) and from rows where other strokes join.
+    rows.clear();
+    widths.clear();
+    for (int y = stem.Top; y < stem.Top + stem.Length; ++y) {
+      const int x = stem.Column + shiftOf(tangent, y);
+      int l = x;
+      int r = x;
+      while (l > 0 && ink[at(l - 1, y)]) --l;
+      while (r + 1 < w && ink[at(r + 1, y)]) ++r;
+      std::fill(used.begin() + static_cast<std::ptrdiff_t>(at(l, y)),
+                used.begin() + static_cast<std::ptrdiff_t>(at(r, y)) + 1,
+                static_cast<unsigned char>(1));
+      if (5 * (y - stem.Top) < stem.Length || 5 * (stem.Top + stem.Length - 1 - y) < stem.Length)
+        continue;
+      rows.emplace_back(y, l + r);
+      widths.push_back(r - l + 1);
+    }
+    if (rows.size() < 3) continue;
+    std::vector<int> sorted = widths;
+    const auto middle = sorted.begin() + static_cast<std::ptrdiff_t>(sorted.size() / 2);
+    std::nth_element(sorted.begin(), middle, sorted.end());
+    const int usual = *middle;
+    double n = 0, sy = 0, sc = 0, syy = 0, syc = 0;
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+      if (widths[k] > usual + 1) continue;
+      const double y = rows[k].first;
+      const double c = rows[k].second / 2.0;
+      n += 1, sy += y, sc += c, syy += y * y, syc += y * c;
+    }
+    const double spread = n * syy - sy * sy;
+    if (n < 3 || spread <= 0) continue;
+    // Rows count downwards, so a stroke leaning right moves left as y grows.
+    const long degrees = std::lround(std::atan(-(n * syc - sy * sc) / spread) * 180 / Pi);
+    if (std::abs(degrees) <= 2) {
+      upright += stem.Length;
+    } else if (degrees >= 7 && degrees <= 18) {
+      leaning += stem.Length;
+      ++leaningStems;
+    } else if (degrees <= -7 && degrees >= -18) {
+      against += stem.Length;
+    }
+  }
+  // Upright stems weigh double: an italic word has next to none, and a diagonal of an upright
+  // one (W, v, y, 7) must not outweigh them.
+  return leaningStems >= 2 && 2 * (leaning - against - 2 * upright) >= inkHeight;
 }
 
 SpaceRule LineSpaceRule(std::vector<int> gaps) {

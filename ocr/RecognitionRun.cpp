@@ -61,17 +61,40 @@ Color NextCharColorWithInk(const Bitmap& subpicture, Color backgroundColor, Colo
   return RecognitionRun::NextCharColor(current, colors);
 }
 
+std::vector<int> Gaps(const LineCut& cut) {
+  std::vector<int> gaps;
+  for (std::size_t k = 1; k < cut.Pieces.size(); ++k) gaps.push_back(cut.Pieces[k].Gap);
+  return gaps;
+}
+
+// A line of the subtitle cut in one ink, with the gap rule its own gaps give. A line the space
+// rule cuts before the run reaches it keeps its cut for the run, so no line is cut twice.
+struct SeenLine {
+  CutBox Box;
+  Color Ink;
+  SpaceRule Rule;
+  std::optional<LineCut> Cut;
+  bool Is(const CutBox& box, Color ink) const {
+    return Ink == ink && Box.Left == box.Left && Box.Top == box.Top && Box.Right == box.Right &&
+           Box.Bottom == box.Bottom;
+  }
+};
+
 // The gap rule of the first line of the subpicture whose own gaps tell letters from words.
-SpaceRule SubtitleSpaceRule(const Bitmap& subpicture, Color backgroundColor, Color ink) {
+SpaceRule SubtitleSpaceRule(const Bitmap& subpicture, Color backgroundColor, Color ink,
+                            std::vector<SeenLine>& seen) {
   int startRow = DetermineYLineTravel(subpicture, backgroundColor);
   CutBox lineBox;
-  LineCut cut;
-  std::vector<int> gaps;
   while (FindNextTextLine(subpicture, backgroundColor, startRow, lineBox)) {
-    CutLine({&subpicture, lineBox, ink}, cut);
-    gaps.clear();
-    for (std::size_t k = 1; k < cut.Pieces.size(); ++k) gaps.push_back(cut.Pieces[k].Gap);
-    if (const SpaceRule rule = LineSpaceRule(gaps); rule.Decided()) return rule;
+    auto line = std::find_if(seen.begin(), seen.end(),
+                             [&](const SeenLine& l) { return l.Is(lineBox, ink); });
+    if (line == seen.end()) {
+      LineCut cut;
+      CutLine({&subpicture, lineBox, ink}, cut);
+      const SpaceRule rule = LineSpaceRule(Gaps(cut));
+      line = seen.insert(seen.end(), {lineBox, ink, rule, std::move(cut)});
+    }
+    if (line->Rule.Decided()) return line->Rule;
   }
   return {};
 }
@@ -85,11 +108,16 @@ constexpr int MaxTouchingWidthPerHeight = 4;
 // matches count, so a known shape is never misread.
 template <typename Match>
 std::vector<std::size_t> SplitTouching(const InkLine& line, const LineCut& cut,
-                                       const LinePiece& piece, const Match& match) {
+                                       const LinePiece& piece, int widestEntry,
+                                       const Match& match) {
   const int first = piece.First;
   const int last = piece.Last;
   const int width = last - first + 1;
   if (width < 2 || width > MaxTouchingWidthPerHeight * line.Height()) return {};
+  // A part matches only an entry of its own width. Every column of a piece holds ink, so a part
+  // of an upright line is as wide as its columns, and of a leaning one at most the last row's
+  // shift narrower.
+  const int widestPart = widestEntry + (cut.Slanted() ? cut.Shift.back() : 0);
   // Per column from the right: the entry of the part that starts there and its end, when the
   // rest from there can be read.
   const auto at = [&](int x) { return static_cast<std::size_t>(x - first); };
@@ -97,7 +125,7 @@ std::vector<std::size_t> SplitTouching(const InkLine& line, const LineCut& cut,
   std::vector<std::size_t> entry(static_cast<std::size_t>(width), 0);
   partEnd[at(last + 1)] = last + 1;
   for (int start = last; start >= first; --start) {
-    for (int end = last; end >= start; --end) {
+    for (int end = std::min(last, start + widestPart - 1); end >= start; --end) {
       if (start == first && end == last) continue;  // the whole piece is what matched nothing
       if (partEnd[at(end + 1)] < 0) continue;
       const LinePiece part = PieceOf(line, cut, start, end);
@@ -149,6 +177,7 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
   LineCut cut;
   std::vector<unsigned char> inkColumns;
   std::optional<SpaceRule> subtitleRule;
+  std::vector<SeenLine> seenLines;
   Color subtitleRuleInk = charColor;
   while (!aborted && !abortRequested_ &&
          FindNextTextLine(subpicture, settings_.BackgroundColor, startRow, lineBox)) {
@@ -169,15 +198,22 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
     ++lineIndex;
     const InkLine flat{&subpicture, lineBox,
                        LineInk(subpicture, lineBox, settings_, charColor, inkColumns)};
-    CutLine(flat, cut);
+    const auto seenLine = std::find_if(seenLines.begin(), seenLines.end(),
+                                       [&](const SeenLine& l) { return l.Is(lineBox, flat.Ink); });
+    if (seenLine != seenLines.end() && seenLine->Cut) {
+      cut = std::move(*seenLine->Cut);
+      seenLine->Cut.reset();
+    } else {
+      CutLine(flat, inkColumns, cut);
+    }
     SpaceRule spaceRule;
     if (settings_.AutoSpaceWidth) {
-      std::vector<int> gaps;
-      for (std::size_t k = 1; k < cut.Pieces.size(); ++k) gaps.push_back(cut.Pieces[k].Gap);
-      spaceRule = LineSpaceRule(std::move(gaps));
+      spaceRule = LineSpaceRule(Gaps(cut));
+      if (seenLine == seenLines.end()) seenLines.push_back({lineBox, flat.Ink, spaceRule, {}});
       if (!spaceRule.Decided()) {
         if (!subtitleRule || subtitleRuleInk != flat.Ink) {
-          subtitleRule = SubtitleSpaceRule(subpicture, settings_.BackgroundColor, flat.Ink);
+          subtitleRule =
+              SubtitleSpaceRule(subpicture, settings_.BackgroundColor, flat.Ink, seenLines);
           subtitleRuleInk = flat.Ink;
         }
         spaceRule = subtitleRule->Decided() ? *subtitleRule : HeightSpaceRule(flat.Height());
@@ -221,7 +257,7 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
         appendEntry(*found);
         continue;
       }
-      if (const auto parts = SplitTouching(flat, cut, piece, match); !parts.empty()) {
+      if (const auto parts = SplitTouching(flat, cut, piece, dictionary_.WidestEntry(), match); !parts.empty()) {
         for (std::size_t position : parts) appendEntry(position);
         continue;
       }

@@ -215,14 +215,45 @@ long long Sharpness(const std::vector<LineCut::Run>& runs, int width, int height
 
 }  // namespace
 
-void CutLine(const InkLine& line, LineCut& cut) {
-  cut.Shift.clear();
-  cut.Runs.clear();
-  cut.Pieces.clear();
+namespace {
+
+// The slant that stacks the line's ink into the sharpest columns, 0 for upright. Every slant
+// within 20 degrees stacks a leaning line better than none does, and an upright line worse: one
+// pass gives the upright and the middle trial, which tell which it is; only a leaning line builds
+// its runs for the other trials.
+int EstimateSlant(const InkLine& line, LineCut& cut) {
   const int lw = line.Width();
   const int lh = line.Height();
-  cut.Columns.assign(static_cast<std::size_t>(std::max(lw, 0)), 0);
+  // Ink outside the last row lies in ink columns, so only the pieces are read.
+  std::vector<int> upright(static_cast<std::size_t>(lw) + 1, 0);
+  std::vector<int> middle(static_cast<std::size_t>(lw + ShiftAt(MiddleSlant, lh - 1)) + 1, 0);
   const Color ink = line.Ink;
+  for (int y = 0; y < lh - 1; ++y) {
+    const Color* row = line.Row(y);
+    const int shift = ShiftAt(MiddleSlant, y);
+    for (const LinePiece& piece : cut.Pieces)
+      for (int x = piece.First; x <= piece.Last; ++x) {
+        if (row[x] != ink) continue;
+        const int left = x;
+        while (x < piece.Last && row[x + 1] == ink) ++x;
+        ++upright[static_cast<std::size_t>(left)];
+        --upright[static_cast<std::size_t>(x + 1)];
+        ++middle[static_cast<std::size_t>(left + shift)];
+        --middle[static_cast<std::size_t>(x + shift + 1)];
+      }
+  }
+  const auto sumOfSquares = [](const std::vector<int>& diff) {
+    long long sum = 0;
+    int count = 0;
+    for (std::size_t x = 0; x + 1 < diff.size(); ++x) {
+      count += diff[x];
+      sum += static_cast<long long>(count) * count;
+    }
+    return sum;
+  };
+  const long long uprightSharpness = sumOfSquares(upright);
+  if (sumOfSquares(middle) <= uprightSharpness) return 0;
+
   for (int y = 0; y < lh; ++y) {
     const Color* row = line.Row(y);
     for (int x = 0; x < lw; ++x) {
@@ -230,26 +261,10 @@ void CutLine(const InkLine& line, LineCut& cut) {
       const int left = x;
       while (x + 1 < lw && row[x + 1] == ink) ++x;
       cut.Runs.push_back({y, left, x});
-      if (y < lh - 1)
-        std::fill(cut.Columns.begin() + left, cut.Columns.begin() + x + 1,
-                  static_cast<unsigned char>(1));
     }
   }
-  int charX = 0;
-  LinePiece piece;
-  while (FindNextCharacter(line, cut.Columns, charX, piece.Gap, piece.Box)) {
-    piece.First = piece.Box.Left;
-    piece.Last = piece.Box.Right;
-    cut.Pieces.push_back(piece);
-  }
-  if (lh < MinSlantedHeight || cut.Pieces.empty()) return;
-
   std::vector<int> diff;
-  const long long upright = Sharpness(cut.Runs, lw, lh, 0, diff);
-  // Every slant within 20 degrees stacks a leaning line better than none does, and an upright
-  // line worse: one trial in the middle tells which it is.
-  if (Sharpness(cut.Runs, lw, lh, MiddleSlant, diff) <= upright) return;
-  long long best = upright;
+  long long best = uprightSharpness;
   int bestSlant = 0;
   for (int slant : SlantCandidates) {
     const long long s = Sharpness(cut.Runs, lw, lh, slant, diff);
@@ -258,6 +273,33 @@ void CutLine(const InkLine& line, LineCut& cut) {
       bestSlant = slant;
     }
   }
+  return bestSlant;
+}
+
+}  // namespace
+
+void CutLine(const InkLine& line, LineCut& cut) {
+  std::vector<unsigned char> inkColumns;
+  InkColumns(line, inkColumns);
+  CutLine(line, inkColumns, cut);
+}
+
+void CutLine(const InkLine& line, std::vector<unsigned char>& inkColumns, LineCut& cut) {
+  cut.Shift.clear();
+  cut.Runs.clear();
+  cut.Pieces.clear();
+  cut.Columns.swap(inkColumns);
+  const int lw = line.Width();
+  const int lh = line.Height();
+  int charX = 0;
+  LinePiece piece;
+  while (FindNextCharacter(line, cut.Columns, charX, piece.Gap, piece.Box)) {
+    piece.First = piece.Box.Left;
+    piece.Last = piece.Box.Right;
+    cut.Pieces.push_back(piece);
+  }
+  if (lh < MinSlantedHeight || cut.Pieces.empty()) return;
+  const int bestSlant = EstimateSlant(line, cut);
   if (bestSlant == 0) return;
 
   std::vector<int> shift(static_cast<std::size_t>(lh));

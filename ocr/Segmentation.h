@@ -84,7 +84,7 @@ struct LineCut {
     int Right;
   };
   std::vector<int> Shift;               // per row; empty on an upright line
-  std::vector<Run> Runs;                // the line's ink, row by row
+  std::vector<Run> Runs;                // the line's ink, row by row; only on a leaning line
   std::vector<unsigned char> Columns;   // ink per column of the upright line, as InkColumns
   std::vector<LinePiece> Pieces;
   bool Slanted() const { return !Shift.empty(); }
@@ -93,6 +93,9 @@ struct LineCut {
 // Estimates the slant of `line` (the shear that stacks its ink into the sharpest columns) and
 // cuts it.
 void CutLine(const InkLine& line, LineCut& cut);
+// The same with the line's InkColumns at hand; they move into cut.Columns (`inkColumns` is left
+// with what those held).
+void CutLine(const InkLine& line, std::vector<unsigned char>& inkColumns, LineCut& cut);
 // The piece of de-slanted columns first..last of a cut line, its box narrowed to its ink; the
 // box is empty (Right < Left) when it holds none.
 LinePiece PieceOf(const InkLine& line, const LineCut& cut, int first, int last);

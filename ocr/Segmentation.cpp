@@ -225,30 +225,23 @@ int EstimateSlant(const InkLine& line, LineCut& cut) {
   const int lw = line.Width();
   const int lh = line.Height();
   // Ink outside the last row lies in ink columns, so only the pieces are read.
-  std::vector<int> upright(static_cast<std::size_t>(lw) + 1, 0);
-  std::vector<int> middle(static_cast<std::size_t>(lw + ShiftAt(MiddleSlant, lh - 1)) + 1, 0);
+  std::vector<int> upright(static_cast<std::size_t>(lw), 0);
+  std::vector<int> middle(static_cast<std::size_t>(lw + ShiftAt(MiddleSlant, lh - 1)), 0);
   const Color ink = line.Ink;
   for (int y = 0; y < lh - 1; ++y) {
     const Color* row = line.Row(y);
-    const int shift = ShiftAt(MiddleSlant, y);
+    int* column = upright.data();
+    int* sheared = middle.data() + ShiftAt(MiddleSlant, y);
     for (const LinePiece& piece : cut.Pieces)
       for (int x = piece.First; x <= piece.Last; ++x) {
-        if (row[x] != ink) continue;
-        const int left = x;
-        while (x < piece.Last && row[x + 1] == ink) ++x;
-        ++upright[static_cast<std::size_t>(left)];
-        --upright[static_cast<std::size_t>(x + 1)];
-        ++middle[static_cast<std::size_t>(left + shift)];
-        --middle[static_cast<std::size_t>(x + shift + 1)];
+        const int isInk = row[x] == ink;
+        column[x] += isInk;
+        sheared[x] += isInk;
       }
   }
-  const auto sumOfSquares = [](const std::vector<int>& diff) {
+  const auto sumOfSquares = [](const std::vector<int>& counts) {
     long long sum = 0;
-    int count = 0;
-    for (std::size_t x = 0; x + 1 < diff.size(); ++x) {
-      count += diff[x];
-      sum += static_cast<long long>(count) * count;
-    }
+    for (int count : counts) sum += static_cast<long long>(count) * count;
     return sum;
   };
   const long long uprightSharpness = sumOfSquares(upright);

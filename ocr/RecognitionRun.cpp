@@ -20,33 +20,32 @@ void Append(std::vector<std::string>& lines, int index, std::string_view text) {
   lines[static_cast<std::size_t>(index)] += text;
 }
 
-bool AnyInk(const std::vector<unsigned char>& inkColumns) {
-  return std::any_of(inkColumns.begin(), inkColumns.end(), [](unsigned char c) { return c != 0; });
+// Whether the line holds ink outside its last row, as its InkColumns would show.
+bool HasInk(const InkLine& line) {
+  for (int y = 0; y < line.Height() - 1; ++y) {
+    const Color* row = line.Row(y);
+    if (std::find(row, row + line.Width(), line.Ink) != row + line.Width()) return true;
+  }
+  return false;
 }
 
 bool CutsACharacter(const Bitmap& subpicture, Color backgroundColor, Color ink) {
   int startRow = DetermineYLineTravel(subpicture, backgroundColor);
   CutBox lineBox;
-  std::vector<unsigned char> inkColumns;
-  while (FindNextTextLine(subpicture, backgroundColor, startRow, lineBox)) {
-    InkColumns({&subpicture, lineBox, ink}, inkColumns);
-    if (AnyInk(inkColumns)) return true;
-  }
+  while (FindNextTextLine(subpicture, backgroundColor, startRow, lineBox))
+    if (HasInk({&subpicture, lineBox, ink})) return true;
   return false;
 }
 
-// The ink a line is read in, with its ink columns: the run's ink, or where that cuts nothing
-// (a line drawn in a second fill colour) the line's own.
+// The ink a line is read in: the run's ink, or where that cuts nothing (a line drawn in a second
+// fill colour) the line's own.
 Color LineInk(const Bitmap& subpicture, const CutBox& lineBox, const RecognitionSettings& settings,
-              Color runInk, std::vector<unsigned char>& inkColumns) {
-  InkColumns({&subpicture, lineBox, runInk}, inkColumns);
-  if (AnyInk(inkColumns)) return runInk;
+              Color runInk) {
+  if (HasInk({&subpicture, lineBox, runInk})) return runInk;
   const auto own = DetectLineInk(
       CopyBox(subpicture, lineBox), settings.Colors, settings.BackgroundColor,
       InkCompany(subpicture, settings.Colors, settings.BackgroundColor, runInk));
-  if (!own) return runInk;
-  InkColumns({&subpicture, lineBox, settings.Colors[*own]}, inkColumns);
-  return settings.Colors[*own];
+  return own ? settings.Colors[*own] : runInk;
 }
 
 // A colour that cuts no character would end the restarted run without another question and
@@ -175,7 +174,6 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
   // copied out only for the hooks, a question or learning.
   CutBox lineBox;
   LineCut cut;
-  std::vector<unsigned char> inkColumns;
   std::optional<SpaceRule> subtitleRule;
   std::vector<SeenLine> seenLines;
   Color subtitleRuleInk = charColor;
@@ -196,15 +194,14 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
     bool skipTextline = false;
     bool changeColor = false;
     ++lineIndex;
-    const InkLine flat{&subpicture, lineBox,
-                       LineInk(subpicture, lineBox, settings_, charColor, inkColumns)};
+    const InkLine flat{&subpicture, lineBox, LineInk(subpicture, lineBox, settings_, charColor)};
     const auto seenLine = std::find_if(seenLines.begin(), seenLines.end(),
                                        [&](const SeenLine& l) { return l.Is(lineBox, flat.Ink); });
     if (seenLine != seenLines.end() && seenLine->Cut) {
       cut = std::move(*seenLine->Cut);
       seenLine->Cut.reset();
     } else {
-      CutLine(flat, inkColumns, cut);
+      CutLine(flat, cut);
     }
     SpaceRule spaceRule;
     if (settings_.AutoSpaceWidth) {

@@ -215,37 +215,53 @@ long long Sharpness(const std::vector<LineCut::Run>& runs, int width, int height
 
 }  // namespace
 
-namespace {
-
-// The slant that stacks the line's ink into the sharpest columns, 0 for upright. Every slant
-// within 20 degrees stacks a leaning line better than none does, and an upright line worse: one
-// pass gives the upright and the middle trial, which tell which it is; only a leaning line builds
-// its runs for the other trials.
-int EstimateSlant(const InkLine& line, LineCut& cut) {
+void CutLine(const InkLine& line, LineCut& cut) {
+  cut.Shift.clear();
+  cut.Runs.clear();
+  cut.Pieces.clear();
   const int lw = line.Width();
   const int lh = line.Height();
-  // Ink outside the last row lies in ink columns, so only the pieces are read.
-  std::vector<int> upright(static_cast<std::size_t>(lw), 0);
-  std::vector<int> middle(static_cast<std::size_t>(lw + ShiftAt(MiddleSlant, lh - 1)), 0);
+  // One pass by rows counts the ink per column, upright and under the middle slant: the counts
+  // give the ink columns, and the sum of their squares how sharply the ink stacks into columns.
+  // Every slant within 20 degrees stacks a leaning line better than none does, and an upright
+  // line worse, so the middle trial tells which it is; only a leaning line tries the others.
+  const bool mayLean = lh >= MinSlantedHeight;
+  std::vector<int> upright(static_cast<std::size_t>(std::max(lw, 0)), 0);
+  std::vector<int> middle(mayLean ? static_cast<std::size_t>(lw + ShiftAt(MiddleSlant, lh - 1)) : 0, 0);
   const Color ink = line.Ink;
   for (int y = 0; y < lh - 1; ++y) {
     const Color* row = line.Row(y);
     int* column = upright.data();
-    int* sheared = middle.data() + ShiftAt(MiddleSlant, y);
-    for (const LinePiece& piece : cut.Pieces)
-      for (int x = piece.First; x <= piece.Last; ++x) {
+    if (mayLean) {
+      int* sheared = middle.data() + ShiftAt(MiddleSlant, y);
+      for (int x = 0; x < lw; ++x) {
         const int isInk = row[x] == ink;
         column[x] += isInk;
         sheared[x] += isInk;
       }
+    } else {
+      for (int x = 0; x < lw; ++x) column[x] += row[x] == ink;
+    }
   }
+  cut.Columns.resize(upright.size());
+  for (std::size_t x = 0; x < upright.size(); ++x)
+    cut.Columns[x] = static_cast<unsigned char>(upright[x] != 0);
+
+  int charX = 0;
+  LinePiece piece;
+  while (FindNextCharacter(line, cut.Columns, charX, piece.Gap, piece.Box)) {
+    piece.First = piece.Box.Left;
+    piece.Last = piece.Box.Right;
+    cut.Pieces.push_back(piece);
+  }
+  if (!mayLean || cut.Pieces.empty()) return;
   const auto sumOfSquares = [](const std::vector<int>& counts) {
     long long sum = 0;
     for (int count : counts) sum += static_cast<long long>(count) * count;
     return sum;
   };
   const long long uprightSharpness = sumOfSquares(upright);
-  if (sumOfSquares(middle) <= uprightSharpness) return 0;
+  if (sumOfSquares(middle) <= uprightSharpness) return;
 
   for (int y = 0; y < lh; ++y) {
     const Color* row = line.Row(y);
@@ -266,33 +282,6 @@ int EstimateSlant(const InkLine& line, LineCut& cut) {
       bestSlant = slant;
     }
   }
-  return bestSlant;
-}
-
-}  // namespace
-
-void CutLine(const InkLine& line, LineCut& cut) {
-  std::vector<unsigned char> inkColumns;
-  InkColumns(line, inkColumns);
-  CutLine(line, inkColumns, cut);
-}
-
-void CutLine(const InkLine& line, std::vector<unsigned char>& inkColumns, LineCut& cut) {
-  cut.Shift.clear();
-  cut.Runs.clear();
-  cut.Pieces.clear();
-  cut.Columns.swap(inkColumns);
-  const int lw = line.Width();
-  const int lh = line.Height();
-  int charX = 0;
-  LinePiece piece;
-  while (FindNextCharacter(line, cut.Columns, charX, piece.Gap, piece.Box)) {
-    piece.First = piece.Box.Left;
-    piece.Last = piece.Box.Right;
-    cut.Pieces.push_back(piece);
-  }
-  if (lh < MinSlantedHeight || cut.Pieces.empty()) return;
-  const int bestSlant = EstimateSlant(line, cut);
   if (bestSlant == 0) return;
 
   std::vector<int> shift(static_cast<std::size_t>(lh));

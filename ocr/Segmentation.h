@@ -93,9 +93,6 @@ struct LineCut {
 // Estimates the slant of `line` (the shear that stacks its ink into the sharpest columns) and
 // cuts it.
 void CutLine(const InkLine& line, LineCut& cut);
-// The same with the line's InkColumns at hand; they move into cut.Columns (`inkColumns` is left
-// with what those held).
-void CutLine(const InkLine& line, std::vector<unsigned char>& inkColumns, LineCut& cut);
 // The piece of de-slanted columns first..last of a cut line, its box narrowed to its ink; the
 // box is empty (Right < Left) when it holds none.
 LinePiece PieceOf(const InkLine& line, const LineCut& cut, int first, int last);

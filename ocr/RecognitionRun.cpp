@@ -254,7 +254,8 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
         appendEntry(*found);
         continue;
       }
-      if (const auto parts = SplitTouching(flat, cut, piece, dictionary_.WidestEntry(), match); !parts.empty()) {
+      if (const auto parts = SplitTouching(flat, cut, piece, dictionary_.WidestEntry(), match);
+          !parts.empty()) {
         for (std::size_t position : parts) appendEntry(position);
         continue;
       }

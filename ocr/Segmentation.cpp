@@ -227,7 +227,8 @@ void CutLine(const InkLine& line, LineCut& cut) {
   // line worse, so the middle trial tells which it is; only a leaning line tries the others.
   const bool mayLean = lh >= MinSlantedHeight;
   std::vector<int> upright(static_cast<std::size_t>(std::max(lw, 0)), 0);
-  std::vector<int> middle(mayLean ? static_cast<std::size_t>(lw + ShiftAt(MiddleSlant, lh - 1)) : 0, 0);
+  const int middleWidth = mayLean ? lw + ShiftAt(MiddleSlant, lh - 1) : 0;
+  std::vector<int> middle(static_cast<std::size_t>(middleWidth), 0);
   const Color ink = line.Ink;
   for (int y = 0; y < lh - 1; ++y) {
     const Color* row = line.Row(y);

@@ -70,6 +70,11 @@ std::uint64_t HashWords(const std::vector<std::uint64_t>& words) {
 
 std::uint64_t LowBit(Color c) { return c & 1u; }
 
+std::uint64_t SizeKey(int width, int height) {
+  return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(width)) << 32) |
+         static_cast<std::uint32_t>(height);
+}
+
 }  // namespace
 
 // Both forms take a pixel by its lowest bit, which is what tells black from white (all a
@@ -118,6 +123,8 @@ void CharDictionary::Index(std::size_t position) {
   if (e.Unloaded || e.Bitmap.IsEmpty()) return;
   Packed& packed = packed_[position];
   index_[KeyOf(e.Bitmap, packed.Words)].push_back(position);
+  sizes_.insert(SizeKey(e.Bitmap.Width(), e.Bitmap.Height()));
+  widestEntry_ = std::max(widestEntry_, e.Bitmap.Width());
   // Bits stand for pixels only where every compared pixel is black or white.
   packed.BlackWhite = true;
   for (int y = 0; y < e.Bitmap.Height() - 1 && packed.BlackWhite; ++y)
@@ -135,10 +142,13 @@ void CharDictionary::Clear() {
   charList_.clear();
   index_.clear();
   packed_.clear();
+  sizes_.clear();
+  widestEntry_ = 0;
 }
 
 std::optional<std::size_t> CharDictionary::CompareCharacterWithList(const Bitmap& character) const {
-  if (character.IsEmpty()) return std::nullopt;
+  if (character.IsEmpty() || !sizes_.contains(SizeKey(character.Width(), character.Height())))
+    return std::nullopt;
   std::vector<std::uint64_t> words;
   const auto it = index_.find(KeyOf(character, words));
   if (it == index_.end()) return std::nullopt;
@@ -153,6 +163,8 @@ std::optional<std::size_t> CharDictionary::CompareCharacterWithList(const InkLin
       box.Top < 0 || box.Right >= line.Width() || box.Bottom >= line.Height() ||
       !line.Source->Contains(line.Box.Left, line.Box.Top) ||
       !line.Source->Contains(line.Box.Right, line.Box.Bottom))
+    return std::nullopt;
+  if (!sizes_.contains(SizeKey(box.Right - box.Left + 1, box.Bottom - box.Top + 1)))
     return std::nullopt;
   std::vector<std::uint64_t> words;
   const auto it = index_.find(KeyOf(line, box, words));

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "ocr/Segmentation.h"
@@ -46,6 +47,9 @@ class CharDictionary {
   std::optional<std::size_t> CompareCharacterWithList(const Bitmap& character) const;
   // The same for the piece `box` of a line (inside it) as flattened, without copying it out.
   std::optional<std::size_t> CompareCharacterWithList(const InkLine& line, const CutBox& box) const;
+
+  // The width of the widest entry that can match, 0 when none can.
+  int WidestEntry() const { return widestEntry_; }
 
   // Appends an entry (line breaks in `text` become spaces: the index holds one line per text).
   void AddCurrentCharacterToList(const Bitmap& character, const std::string& fileName,
@@ -90,6 +94,9 @@ class CharDictionary {
     bool BlackWhite = false;
   };
   std::vector<Packed> packed_;
+  // The sizes of the indexed entries: a piece of any other size matches none, unpacked.
+  std::unordered_set<std::uint64_t> sizes_;
+  int widestEntry_ = 0;
   std::uint64_t revision_ = 0;
 };
 

@@ -20,33 +20,32 @@ void Append(std::vector<std::string>& lines, int index, std::string_view text) {
   lines[static_cast<std::size_t>(index)] += text;
 }
 
-bool AnyInk(const std::vector<unsigned char>& inkColumns) {
-  return std::any_of(inkColumns.begin(), inkColumns.end(), [](unsigned char c) { return c != 0; });
+// Whether the line holds ink outside its last row, as its InkColumns would show.
+bool HasInk(const InkLine& line) {
+  for (int y = 0; y < line.Height() - 1; ++y) {
+    const Color* row = line.Row(y);
+    if (std::find(row, row + line.Width(), line.Ink) != row + line.Width()) return true;
+  }
+  return false;
 }
 
 bool CutsACharacter(const Bitmap& subpicture, Color backgroundColor, Color ink) {
   int startRow = DetermineYLineTravel(subpicture, backgroundColor);
   CutBox lineBox;
-  std::vector<unsigned char> inkColumns;
-  while (FindNextTextLine(subpicture, backgroundColor, startRow, lineBox)) {
-    InkColumns({&subpicture, lineBox, ink}, inkColumns);
-    if (AnyInk(inkColumns)) return true;
-  }
+  while (FindNextTextLine(subpicture, backgroundColor, startRow, lineBox))
+    if (HasInk({&subpicture, lineBox, ink})) return true;
   return false;
 }
 
-// The ink a line is read in, with its ink columns: the run's ink, or where that cuts nothing
-// (a line drawn in a second fill colour) the line's own.
+// The ink a line is read in: the run's ink, or where that cuts nothing (a line drawn in a second
+// fill colour) the line's own.
 Color LineInk(const Bitmap& subpicture, const CutBox& lineBox, const RecognitionSettings& settings,
-              Color runInk, std::vector<unsigned char>& inkColumns) {
-  InkColumns({&subpicture, lineBox, runInk}, inkColumns);
-  if (AnyInk(inkColumns)) return runInk;
+              Color runInk) {
+  if (HasInk({&subpicture, lineBox, runInk})) return runInk;
   const auto own = DetectLineInk(
       CopyBox(subpicture, lineBox), settings.Colors, settings.BackgroundColor,
       InkCompany(subpicture, settings.Colors, settings.BackgroundColor, runInk));
-  if (!own) return runInk;
-  InkColumns({&subpicture, lineBox, settings.Colors[*own]}, inkColumns);
-  return settings.Colors[*own];
+  return own ? settings.Colors[*own] : runInk;
 }
 
 // A colour that cuts no character would end the restarted run without another question and
@@ -61,17 +60,40 @@ Color NextCharColorWithInk(const Bitmap& subpicture, Color backgroundColor, Colo
   return RecognitionRun::NextCharColor(current, colors);
 }
 
+std::vector<int> Gaps(const LineCut& cut) {
+  std::vector<int> gaps;
+  for (std::size_t k = 1; k < cut.Pieces.size(); ++k) gaps.push_back(cut.Pieces[k].Gap);
+  return gaps;
+}
+
+// A line of the subtitle cut in one ink, with the gap rule its own gaps give. A line the space
+// rule cuts before the run reaches it keeps its cut for the run, so no line is cut twice.
+struct SeenLine {
+  CutBox Box;
+  Color Ink;
+  SpaceRule Rule;
+  std::optional<LineCut> Cut;
+  bool Is(const CutBox& box, Color ink) const {
+    return Ink == ink && Box.Left == box.Left && Box.Top == box.Top && Box.Right == box.Right &&
+           Box.Bottom == box.Bottom;
+  }
+};
+
 // The gap rule of the first line of the subpicture whose own gaps tell letters from words.
-SpaceRule SubtitleSpaceRule(const Bitmap& subpicture, Color backgroundColor, Color ink) {
+SpaceRule SubtitleSpaceRule(const Bitmap& subpicture, Color backgroundColor, Color ink,
+                            std::vector<SeenLine>& seen) {
   int startRow = DetermineYLineTravel(subpicture, backgroundColor);
   CutBox lineBox;
-  LineCut cut;
-  std::vector<int> gaps;
   while (FindNextTextLine(subpicture, backgroundColor, startRow, lineBox)) {
-    CutLine({&subpicture, lineBox, ink}, cut);
-    gaps.clear();
-    for (std::size_t k = 1; k < cut.Pieces.size(); ++k) gaps.push_back(cut.Pieces[k].Gap);
-    if (const SpaceRule rule = LineSpaceRule(gaps); rule.Decided()) return rule;
+    auto line = std::find_if(seen.begin(), seen.end(),
+                             [&](const SeenLine& l) { return l.Is(lineBox, ink); });
+    if (line == seen.end()) {
+      LineCut cut;
+      CutLine({&subpicture, lineBox, ink}, cut);
+      const SpaceRule rule = LineSpaceRule(Gaps(cut));
+      line = seen.insert(seen.end(), {lineBox, ink, rule, std::move(cut)});
+    }
+    if (line->Rule.Decided()) return line->Rule;
   }
   return {};
 }
@@ -85,11 +107,16 @@ constexpr int MaxTouchingWidthPerHeight = 4;
 // matches count, so a known shape is never misread.
 template <typename Match>
 std::vector<std::size_t> SplitTouching(const InkLine& line, const LineCut& cut,
-                                       const LinePiece& piece, const Match& match) {
+                                       const LinePiece& piece, int widestEntry,
+                                       const Match& match) {
   const int first = piece.First;
   const int last = piece.Last;
   const int width = last - first + 1;
   if (width < 2 || width > MaxTouchingWidthPerHeight * line.Height()) return {};
+  // A part matches only an entry of its own width. Every column of a piece holds ink, so a part
+  // of an upright line is as wide as its columns, and of a leaning one at most the last row's
+  // shift narrower.
+  const int widestPart = widestEntry + (cut.Slanted() ? cut.Shift.back() : 0);
   // Per column from the right: the entry of the part that starts there and its end, when the
   // rest from there can be read.
   const auto at = [&](int x) { return static_cast<std::size_t>(x - first); };
@@ -97,7 +124,7 @@ std::vector<std::size_t> SplitTouching(const InkLine& line, const LineCut& cut,
   std::vector<std::size_t> entry(static_cast<std::size_t>(width), 0);
   partEnd[at(last + 1)] = last + 1;
   for (int start = last; start >= first; --start) {
-    for (int end = last; end >= start; --end) {
+    for (int end = std::min(last, start + widestPart - 1); end >= start; --end) {
       if (start == first && end == last) continue;  // the whole piece is what matched nothing
       if (partEnd[at(end + 1)] < 0) continue;
       const LinePiece part = PieceOf(line, cut, start, end);
@@ -147,8 +174,8 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
   // copied out only for the hooks, a question or learning.
   CutBox lineBox;
   LineCut cut;
-  std::vector<unsigned char> inkColumns;
   std::optional<SpaceRule> subtitleRule;
+  std::vector<SeenLine> seenLines;
   Color subtitleRuleInk = charColor;
   while (!aborted && !abortRequested_ &&
          FindNextTextLine(subpicture, settings_.BackgroundColor, startRow, lineBox)) {
@@ -167,17 +194,23 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
     bool skipTextline = false;
     bool changeColor = false;
     ++lineIndex;
-    const InkLine flat{&subpicture, lineBox,
-                       LineInk(subpicture, lineBox, settings_, charColor, inkColumns)};
-    CutLine(flat, cut);
+    const InkLine flat{&subpicture, lineBox, LineInk(subpicture, lineBox, settings_, charColor)};
+    const auto seenLine = std::find_if(seenLines.begin(), seenLines.end(),
+                                       [&](const SeenLine& l) { return l.Is(lineBox, flat.Ink); });
+    if (seenLine != seenLines.end() && seenLine->Cut) {
+      cut = std::move(*seenLine->Cut);
+      seenLine->Cut.reset();
+    } else {
+      CutLine(flat, cut);
+    }
     SpaceRule spaceRule;
     if (settings_.AutoSpaceWidth) {
-      std::vector<int> gaps;
-      for (std::size_t k = 1; k < cut.Pieces.size(); ++k) gaps.push_back(cut.Pieces[k].Gap);
-      spaceRule = LineSpaceRule(std::move(gaps));
+      spaceRule = LineSpaceRule(Gaps(cut));
+      if (seenLine == seenLines.end()) seenLines.push_back({lineBox, flat.Ink, spaceRule, {}});
       if (!spaceRule.Decided()) {
         if (!subtitleRule || subtitleRuleInk != flat.Ink) {
-          subtitleRule = SubtitleSpaceRule(subpicture, settings_.BackgroundColor, flat.Ink);
+          subtitleRule =
+              SubtitleSpaceRule(subpicture, settings_.BackgroundColor, flat.Ink, seenLines);
           subtitleRuleInk = flat.Ink;
         }
         spaceRule = subtitleRule->Decided() ? *subtitleRule : HeightSpaceRule(flat.Height());
@@ -243,7 +276,8 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
         appendEntry(*found);
         continue;
       }
-      if (const auto parts = SplitTouching(flat, cut, piece, match); !parts.empty()) {
+      if (const auto parts = SplitTouching(flat, cut, piece, dictionary_.WidestEntry(), match);
+          !parts.empty()) {
         for (std::size_t position : parts) appendEntry(position);
         continue;
       }

@@ -222,20 +222,33 @@ void CutLine(const InkLine& line, LineCut& cut) {
   cut.Pieces.clear();
   const int lw = line.Width();
   const int lh = line.Height();
-  cut.Columns.assign(static_cast<std::size_t>(std::max(lw, 0)), 0);
+  // One pass by rows counts the ink per column, upright and under the middle slant: the counts
+  // give the ink columns, and the sum of their squares how sharply the ink stacks into columns.
+  // Every slant within 20 degrees stacks a leaning line better than none does, and an upright
+  // line worse, so the middle trial tells which it is; only a leaning line tries the others.
+  const bool mayLean = lh >= MinSlantedHeight;
+  std::vector<int> upright(static_cast<std::size_t>(std::max(lw, 0)), 0);
+  const int middleWidth = mayLean ? lw + ShiftAt(MiddleSlant, lh - 1) : 0;
+  std::vector<int> middle(static_cast<std::size_t>(middleWidth), 0);
   const Color ink = line.Ink;
-  for (int y = 0; y < lh; ++y) {
+  for (int y = 0; y < lh - 1; ++y) {
     const Color* row = line.Row(y);
-    for (int x = 0; x < lw; ++x) {
-      if (row[x] != ink) continue;
-      const int left = x;
-      while (x + 1 < lw && row[x + 1] == ink) ++x;
-      cut.Runs.push_back({y, left, x});
-      if (y < lh - 1)
-        std::fill(cut.Columns.begin() + left, cut.Columns.begin() + x + 1,
-                  static_cast<unsigned char>(1));
+    int* column = upright.data();
+    if (mayLean) {
+      int* sheared = middle.data() + ShiftAt(MiddleSlant, y);
+      for (int x = 0; x < lw; ++x) {
+        const int isInk = row[x] == ink;
+        column[x] += isInk;
+        sheared[x] += isInk;
+      }
+    } else {
+      for (int x = 0; x < lw; ++x) column[x] += row[x] == ink;
     }
   }
+  cut.Columns.resize(upright.size());
+  for (std::size_t x = 0; x < upright.size(); ++x)
+    cut.Columns[x] = static_cast<unsigned char>(upright[x] != 0);
+
   int charX = 0;
   LinePiece piece;
   while (FindNextCharacter(line, cut.Columns, charX, piece.Gap, piece.Box)) {
@@ -243,14 +256,26 @@ void CutLine(const InkLine& line, LineCut& cut) {
     piece.Last = piece.Box.Right;
     cut.Pieces.push_back(piece);
   }
-  if (lh < MinSlantedHeight || cut.Pieces.empty()) return;
+  if (!mayLean || cut.Pieces.empty()) return;
+  const auto sumOfSquares = [](const std::vector<int>& counts) {
+    long long sum = 0;
+    for (int count : counts) sum += static_cast<long long>(count) * count;
+    return sum;
+  };
+  const long long uprightSharpness = sumOfSquares(upright);
+  if (sumOfSquares(middle) <= uprightSharpness) return;
 
+  for (int y = 0; y < lh; ++y) {
+    const Color* row = line.Row(y);
+    for (int x = 0; x < lw; ++x) {
+      if (row[x] != ink) continue;
+      const int left = x;
+      while (x + 1 < lw && row[x + 1] == ink) ++x;
+      cut.Runs.push_back({y, left, x});
+    }
+  }
   std::vector<int> diff;
-  const long long upright = Sharpness(cut.Runs, lw, lh, 0, diff);
-  // Every slant within 20 degrees stacks a leaning line better than none does, and an upright
-  // line worse: one trial in the middle tells which it is.
-  if (Sharpness(cut.Runs, lw, lh, MiddleSlant, diff) <= upright) return;
-  long long best = upright;
+  long long best = uprightSharpness;
   int bestSlant = 0;
   for (int slant : SlantCandidates) {
     const long long s = Sharpness(cut.Runs, lw, lh, slant, diff);

@@ -84,7 +84,7 @@ struct LineCut {
     int Right;
   };
   std::vector<int> Shift;               // per row; empty on an upright line
-  std::vector<Run> Runs;                // the line's ink, row by row
+  std::vector<Run> Runs;                // the line's ink, row by row; only on a leaning line
   std::vector<unsigned char> Columns;   // ink per column of the upright line, as InkColumns
   std::vector<LinePiece> Pieces;
   bool Slanted() const { return !Shift.empty(); }

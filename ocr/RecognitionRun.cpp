@@ -220,28 +220,11 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
       if (!cut.Slanted()) return dictionary_.CompareCharacterWithList(flat, piece.Box);
       return dictionary_.CompareCharacterWithList(PieceBitmap(flat, cut, piece));
     };
-    const auto spacesBefore = [&](const LinePiece& piece) {
-      return settings_.AutoSpaceWidth ? SpaceCount(piece.Gap, spaceRule)
-                                      : SpaceCount(piece.Gap, settings_.SpaceWidth);
-    };
-    // An upright line may hold italic words; they are marked, and cut as the line is.
-    std::vector<bool> italicPiece(cut.Pieces.size(), cut.Slanted());
-    if (!cut.Slanted()) {
-      for (std::size_t k = 0; k < cut.Pieces.size();) {
-        std::size_t end = k + 1;
-        while (end < cut.Pieces.size() && spacesBefore(cut.Pieces[end]) == 0) ++end;
-        if (StemsLean(flat, cut.Pieces[k].First, cut.Pieces[end - 1].Last))
-          std::fill(italicPiece.begin() + static_cast<std::ptrdiff_t>(k),
-                    italicPiece.begin() + static_cast<std::ptrdiff_t>(end), true);
-        k = end;
-      }
-    }
     bool italicOpen = false;
-    bool italic = false;
     const auto appendEntry = [&](std::size_t position) {
       const TCharEntry& entry = dictionary_.CharList()[position];
       Append(result.VisibleLines, lineIndex, entry.Text);
-      if (italic && !italicOpen) {
+      if (cut.Slanted() && !italicOpen) {
         Append(result.ReferenceLines, lineIndex, RecognitionRun::ItalicStart);
         italicOpen = true;
       }
@@ -261,13 +244,8 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
       if (skipTextline) continue;
       const CutBox& charBox = piece.Box;
       if (OnCharacter) OnCharacter(PieceBitmap(flat, cut, piece), charBox);
-      const int spaceCount = spacesBefore(piece);
-      italic = italicPiece[static_cast<std::size_t>(characterIndex)];
-      // A run ends at its last italic character; the spaces after it are upright.
-      if (italicOpen && !italic) {
-        Append(result.ReferenceLines, lineIndex, RecognitionRun::ItalicEnd);
-        italicOpen = false;
-      }
+      const int spaceCount = settings_.AutoSpaceWidth ? SpaceCount(piece.Gap, spaceRule)
+                                                      : SpaceCount(piece.Gap, settings_.SpaceWidth);
       const std::string spaces(static_cast<std::size_t>(spaceCount), ' ');
       Append(result.VisibleLines, lineIndex, spaces);
       Append(result.ReferenceLines, lineIndex, spaces);
@@ -334,7 +312,7 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
       ++nextCharFileNumber;
       ++result.Learned;
       Append(result.VisibleLines, lineIndex, text);
-      if (italic && !italicOpen) {
+      if (cut.Slanted() && !italicOpen) {
         Append(result.ReferenceLines, lineIndex, RecognitionRun::ItalicStart);
         italicOpen = true;
       }

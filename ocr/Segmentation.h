@@ -100,13 +100,6 @@ LinePiece PieceOf(const InkLine& line, const LineCut& cut, int first, int last);
 // out.
 Bitmap PieceBitmap(const InkLine& line, const LineCut& cut, const LinePiece& piece);
 
-// Whether the ink in columns first..last of a line (a word) stands in italics. The sharpness of
-// the whole ink cannot tell: upright W, v, y and k lean as clearly as italics. So only stems
-// count, runs of ink along one direction over half the line's ink height or more: an italic word
-// has several leaning right 7 to 18 degrees, next to no upright ones, and not as many leaning
-// left (diagonals pair both ways).
-bool StemsLean(const InkLine& line, int first, int last);
-
 // When a gap is a space: one from Threshold on, and one more for every further WordGap.
 struct SpaceRule {
   int Threshold = 0;

@@ -5,7 +5,6 @@
 # default display colours (background black, outline 0x686868). Stored as 8-bit BMPs; the
 # outputs are committed, CI does not run this. The text of each line is in seg.txt.
 import os
-import re
 from PIL import Image, ImageDraw, ImageFilter, ImageFont
 
 FONTS = "/usr/share/fonts/truetype/"
@@ -15,26 +14,17 @@ LINES = [
      "Nobody knows where the river goes."),
     ("seg_narrow", "dejavu/DejaVuSansCondensed.ttf", 26, "Nobody should tune a slider per disc."),
     ("seg_wide", "dejavu/DejaVuSansMono.ttf", 32, "Nobody will tune it."),
-    ("seg_mixed", "dejavu/DejaVuSansMono.ttf", 32, "He's <i>telling</i> the truth, I <i>think</i> so."),
 ]
-# A run in <i>...</i> is drawn in the face's oblique form.
-OBLIQUE = {"dejavu/DejaVuSansMono.ttf": "dejavu/DejaVuSansMono-Oblique.ttf"}
 here = os.path.dirname(os.path.abspath(__file__))
 with open(os.path.join(here, "seg.txt"), "w") as listing:
     for name, font, size, text in LINES:
         f = ImageFont.truetype(FONTS + font, size)
-        extra = 12 if "<i>" in text else 0
-        runs = [(part, k % 2 == 1) for k, part in enumerate(re.split(r"</?i>", text)) if part]
-        faces = {False: f, True: ImageFont.truetype(FONTS + OBLIQUE.get(font, font), size)}
-        left, top, right, bottom = f.getbbox(re.sub(r"</?i>", "", text))
-        w, h = right - left + 12 + extra, bottom - top + 12
+        left, top, right, bottom = f.getbbox(text)
+        w, h = right - left + 12, bottom - top + 12
         fill = Image.new("L", (w, h), 0)
         d = ImageDraw.Draw(fill)
         d.fontmode = "1"
-        x = 6 - left
-        for part, italic in runs:
-            d.text((x, 6 - top), part, font=faces[italic], fill=255)
-            x += faces[italic].getlength(part)
+        d.text((6 - left, 6 - top), text, font=f, fill=255)
         fill = fill.point(lambda v: 255 if v >= 128 else 0)
         ink = fill.filter(ImageFilter.MaxFilter(5))
         out = Image.new("P", (w, h), 0)

@@ -405,6 +405,14 @@ std::string LookAlikeFix::Apply(std::string_view text) const {
   std::size_t i = 0;
   bool sentenceStart = true;
   while (i < fixed.size()) {
+    // An entry not yet named reads as its own reference, a file name that must stay as it is.
+    if (fixed[i] == '<') {
+      const std::size_t close = fixed.find('>', i + 1);
+      if (close != std::string::npos) {
+        i = close + 1;
+        continue;
+      }
+    }
     if (!IsWordByte(fixed[i])) {
       if (fixed[i] == '.' || fixed[i] == '?' || fixed[i] == '!') sentenceStart = true;
       ++i;

@@ -39,6 +39,7 @@ const FixCase SharedCases[] = {
     {"de", "l", "l"},
     {"fr", "I'homme, lls sont là", "l'homme, Ils sont là"},
     {"", "l see", "I see"},                // no language: English
+    {"en", "</tmp/lt/char_1.bmp> l see", "</tmp/lt/char_1.bmp> I see"},  // unnamed entries
     {"xx", "l see ''x''", "l see \"x\""},  // no rules for it: only the quotes
 };
 

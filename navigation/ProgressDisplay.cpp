@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "platform/AsciiText.h"
+
 namespace quelm {
 
 namespace {
@@ -21,10 +23,6 @@ std::string TwoDigits(std::int64_t value) {
 std::string FormatSeconds(std::int64_t total) {
   if (total < 0) total = 0;
   return TwoDigits(total / 3600) + ":" + TwoDigits(total / 60 % 60) + ":" + TwoDigits(total % 60);
-}
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
 }
 
 }  // namespace
@@ -50,7 +48,7 @@ std::string InitialFilePositionText(std::int64_t vobFileSize, const NumberFormat
 PresentationTime ParseChapterOffset(const std::string& text) {
   if (text.size() < 8) return {};
   for (std::size_t i : {0, 1, 3, 4, 6, 7}) {
-    if (!IsDigit(text[i])) return {};
+    if (!IsAsciiDigit(text[i])) return {};
   }
   auto field = [&text](std::size_t at) { return (text[at] - '0') * 10 + (text[at + 1] - '0'); };
   PresentationTime offset;

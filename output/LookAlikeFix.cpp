@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "output/TextLines.h"
+#include "platform/AsciiText.h"
 #include "platform/IniFile.h"
 
 #ifdef QUELM_HAVE_HUNSPELL
@@ -20,23 +21,11 @@ namespace {
 constexpr std::size_t MaxCandidates = 512;
 constexpr std::size_t MaxDecidedWords = 100000;
 
-bool IsAsciiLetter(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-bool IsUpperAscii(char c) {
-  return c >= 'A' && c <= 'Z';
-}
-bool IsLowerAscii(char c) {
-  return c >= 'a' && c <= 'z';
-}
 bool IsHigh(char c) {
   return static_cast<unsigned char>(c) >= 0x80;
 }
 bool IsWordByte(char c) {
-  return IsAsciiLetter(c) || IsDigit(c) || c == '|' || IsHigh(c);
+  return IsAsciiLetter(c) || IsAsciiDigit(c) || c == '|' || IsHigh(c);
 }
 bool IsMark(char c) {
   return static_cast<unsigned char>(c) < 0x20;
@@ -285,10 +274,10 @@ std::optional<std::string> LookAlikeFix::Decide(const std::string& word, bool se
     const char c = word[i];
     if (AlternativesOf(c).size() > 1) {
       ambiguous.push_back(i);
-      if (IsDigit(c)) digits = true;
+      if (IsAsciiDigit(c)) digits = true;
       continue;
     }
-    if (IsDigit(c)) {
+    if (IsAsciiDigit(c)) {
       digits = otherDigits = true;
     } else if (IsAsciiLetter(c) || IsHigh(c)) {
       if (IsHigh(c) && (static_cast<unsigned char>(c) & 0xC0) == 0x80) continue;
@@ -301,7 +290,7 @@ std::optional<std::string> LookAlikeFix::Decide(const std::string& word, bool se
   }
   if (ambiguous.empty()) return std::nullopt;
 
-  if (word.size() == 1 && !IsDigit(word[0]) && rules_.Lone.size() == 1 &&
+  if (word.size() == 1 && !IsAsciiDigit(word[0]) && rules_.Lone.size() == 1 &&
       AlternativesOf(word[0]).find(rules_.Lone[0]) != std::string_view::npos)
     return rules_.Lone;
 
@@ -309,7 +298,7 @@ std::optional<std::string> LookAlikeFix::Decide(const std::string& word, bool se
     std::string number = word;
     for (const std::size_t i : ambiguous) {
       const std::string_view alternatives = AlternativesOf(word[i]);
-      const auto digit = std::find_if(alternatives.begin(), alternatives.end(), IsDigit);
+      const auto digit = std::find_if(alternatives.begin(), alternatives.end(), IsAsciiDigit);
       if (digit == alternatives.end()) return std::nullopt;
       number[i] = *digit;
     }

@@ -45,9 +45,14 @@ constexpr const char* Usage =
     "                      one without header, body or footer lines is refused\n"
     "  --space-width N     pixels per space, 0..20; 'auto': from each line's own gaps\n"
     "  --interlace N       decoder row step, 1..4\n"
-    "  --learn MODE        unknown characters: ask (on the terminal), after (learn them with\n"
-    "                      their own reference as text, name them later with 'dict name'),\n"
-    "                      skip (drop them). Default: the settings' learning mode.\n"
+    "  --learn MODE        unknown characters: ask (on the terminal, the OCR engine's\n"
+    "                      reading filled in), auto (named from the engine's readings where\n"
+    "                      they agree and left unconfirmed; asked where they disagree when\n"
+    "                      standard input is a terminal, else kept unnamed), after (learn them\n"
+    "                      with their own reference as text, name them later with 'dict\n"
+    "                      name'), skip (drop them). Default: the settings' learning mode.\n"
+    "  --ocr-lang LANG     the OCR engine's language (eng, deu, fra, ...; eng+fra for\n"
+    "                      several). Default: the stream's language, else English.\n"
     "  --records FILE      keep the records (the raw script) in FILE. If FILE exists, its\n"
     "                      records are kept and reading goes on after the subtitles already\n"
     "                      done (counted in FILE.resume; without it, the subtitles up to the\n"
@@ -88,6 +93,7 @@ struct ConvertOptions {
   std::optional<bool> AutoSpaceWidth;
   std::optional<int> Interlace;
   std::optional<LearnMode> Learn;
+  std::string OcrLanguage;
   std::string Records;
   std::string Out;
   bool Rtf = false;
@@ -146,11 +152,13 @@ std::optional<int> ReadOptions(const CommandLine& cl, const ParsedArguments& par
     if (mode == "ask") options.Learn = LearnMode::Ask;
     else if (mode == "after") options.Learn = LearnMode::After;
     else if (mode == "skip") options.Learn = LearnMode::Skip;
+    else if (mode == "auto") options.Learn = LearnMode::Auto;
     else {
-      cl.Fail("--learn must be ask, after or skip, not '" + mode + "'");
+      cl.Fail("--learn must be ask, auto, after or skip, not '" + mode + "'");
       return ExitBadOptions;
     }
   }
+  if (const auto* v = parsed.Value("--ocr-lang")) options.OcrLanguage = *v;
   for (const char* name : {"--settings", "--dict", "--format", "--records", "--out"}) {
     if (parsed.Has(name) && parsed.Value(name)->empty()) {
       cl.Fail(std::string(name) + " needs a file or directory name");
@@ -281,7 +289,7 @@ std::optional<int> ChooseFormat(const CommandLine& cl, const ConvertOptions& opt
 int RunConvertCommand(const std::vector<std::string>& args) {
   const CommandLine cl("convert",
                        {"--settings", "--stream", "--lang", "--title", "--dict", "--format",
-                        "--space-width", "--interlace", "--learn", "--records", "--out"},
+                        "--space-width", "--interlace", "--learn", "--ocr-lang", "--records", "--out"},
                        {"--rtf", "--forced-only", "--no-fix"});
   const auto parsed = cl.Parse(args);
   if (!parsed) return cl.TryHelp();
@@ -354,6 +362,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   plan.BackgroundColor = settings.BackgroundColor();
   plan.AutoDetectColors = settings.AutoColorDetection;
   plan.PanelColors = settings.PanelColors;
+  plan.OcrLanguage = options.OcrLanguage;
   plan.Records = options.Records;
   plan.Out = options.Out;
   plan.Rtf = options.Rtf;

@@ -47,6 +47,14 @@ ConvertRun::ConvertRun(const CommandLine& cl, ConvertPlan plan, CharDictionary& 
                  [this](const SubpictureRequest& request) { return Extract(request); }),
       autoDetect_(plan_.AutoDetectColors),
       charColor_(plan_.CharColor) {
+  if (plan_.Learn == LearnMode::Ask || plan_.Learn == LearnMode::Auto) {
+    const std::string language =
+        !plan_.OcrLanguage.empty() ? plan_.OcrLanguage : EngineLanguage(plan_.Language);
+    std::string why;
+    engine_ = MakeSuggestionEngine(language, why);
+    if (!why.empty() && (engine_ || SuggestionEngineBuilt()))
+      std::fprintf(stderr, "quelm-cli convert: %s\n", why.c_str());
+  }
   questions_.BeforeQuestion = [this] { progress_.Clear(); };
   ui_.BeforeMessage = [this] { progress_.Clear(); };
   extraction_.EventPump = [this] {
@@ -155,6 +163,8 @@ Status ConvertRun::SubtitleFound(const SubpictureResult& result) {
   recognition.AutoSpaceWidth = plan_.AutoSpaceWidth;
   recognition.DictionaryRoot = plan_.DictionaryRoot;
   recognition.LearnAfterReading = plan_.Learn == LearnMode::After;
+  recognition.LearnAutomatically = plan_.Learn == LearnMode::Auto;
+  recognition.Suggestions = engine_.get();
   recognition.AutoDetectColors = autoDetect_;
   const SubtitlePlace place{timecodeLabel_.substr(2), chapterLabel_.substr(2),
                             FactsFromTiming(result.Timing)};
@@ -189,7 +199,8 @@ RecognitionResult ConvertRun::Recognise(const Bitmap& subpicture,
   ink_ = settings.CharColor;
   RunRecogniser recogniser{dictionary_, {}, [this](Color detected) { ink_ = detected; },
                            [] { return interrupted != 0; }};
-  if (plan_.Learn == LearnMode::Ask) {
+  // Automatic learning asks only where the suggestions disagree, and only someone at the terminal.
+  if (plan_.Learn == LearnMode::Ask || (plan_.Learn == LearnMode::Auto && ::isatty(0) == 1)) {
     recogniser.Ask = [this](const CharacterQuestion& question) {
       // The run picks the next colour and reports it through OnCharColorChanged.
       return questions_.Ask(question, ink_, where_);

@@ -6,6 +6,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,11 +22,12 @@
 #include "navigation/PositionCache.h"
 #include "navigation/SubtitleNavigator.h"
 #include "ocr/CharDictionary.h"
+#include "ocr/Suggestions.h"
 #include "platform/Color.h"
 
 namespace quelm {
 
-enum class LearnMode { Ask, After, Skip };
+enum class LearnMode { Ask, After, Skip, Auto };
 
 // What a run reads and writes, from the options and the settings.
 struct ConvertPlan {
@@ -51,6 +53,8 @@ struct ConvertPlan {
   bool ForcedOnly = false;
   bool FixLookAlikes = true;
   std::string Language;  // the stream's language code, for the look-alike rules
+  // The suggestion engine's language ("eng"); empty: from Language, else English.
+  std::string OcrLanguage;
 };
 
 class ConvertRun {
@@ -78,6 +82,7 @@ class ConvertRun {
   int Finish();
 
   const CommandLine& cl_;
+  std::unique_ptr<SuggestionEngine> engine_;
   const ConvertPlan plan_;
   CharDictionary& dictionary_;
   Conversion conversion_;

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/AsciiText.h"
 #include "platform/BmpFile.h"
 #include "platform/FileIo.h"
 
@@ -35,6 +36,33 @@ std::vector<std::string> SplitLines(const std::string& content) {
     pos = last ? content.size() : nl + 1;
   }
   return lines;
+}
+
+// The unconfirmed file keeps one entry per line in fields split by tabs: file name, text, then
+// count and text of each vote. A tab or backslash inside a field is escaped.
+std::string Escaped(const std::string& field) {
+  std::string out;
+  for (char c : field) {
+    if (c == '\\') out += "\\\\";
+    else if (c == '\t') out += "\\t";
+    else out += c;
+  }
+  return out;
+}
+
+std::vector<std::string> Fields(const std::string& line) {
+  std::vector<std::string> fields(1);
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const char c = line[i];
+    if (c == '\t') {
+      fields.emplace_back();
+    } else if (c == '\\' && i + 1 < line.size()) {
+      fields.back() += line[++i] == 't' ? '\t' : line[i];
+    } else {
+      fields.back() += c;
+    }
+  }
+  return fields;
 }
 
 }  // namespace
@@ -183,7 +211,7 @@ std::optional<std::size_t> CharDictionary::CompareCharacterWithList(const InkLin
 void CharDictionary::AddCurrentCharacterToList(const Bitmap& character, const std::string& fileName,
                                                const std::string& text) {
   ++revision_;
-  charList_.push_back({character, OneLine(fileName), OneLine(text), false});
+  charList_.push_back({character, OneLine(fileName), OneLine(text), false, false, {}});
   Index(charList_.size() - 1);
 }
 
@@ -227,7 +255,76 @@ DictionaryLoadResult CharDictionary::Load(const std::string& dictionaryRoot) {
     charList_.push_back(std::move(entry));
     Index(charList_.size() - 1);
   }
+  LoadUnconfirmed(dictionaryRoot);
   return result;
+}
+
+void CharDictionary::LoadUnconfirmed(const std::string& dictionaryRoot) {
+  std::string content;
+  // Only a record of what is still open: when it cannot be read, every entry counts as named.
+  if (ReadFileBytes(dictionaryRoot + UnconfirmedFileName, MaxIndexBytes, content) !=
+      ReadFileOutcome::Ok)
+    return;
+  std::unordered_map<std::string, std::size_t> byName;
+  for (std::size_t k = 0; k < charList_.size(); ++k) byName.emplace(charList_[k].FileName, k);
+  for (const std::string& line : SplitLines(content)) {
+    const std::vector<std::string> fields = Fields(line);
+    if (fields.size() < 2) continue;
+    const auto found = byName.find(fields[0]);
+    // A text changed since (by a version that does not know this file) was the user's word.
+    if (found == byName.end() || charList_[found->second].Text != fields[1]) continue;
+    TCharEntry& entry = charList_[found->second];
+    entry.Unconfirmed = true;
+    for (std::size_t f = 2; f + 1 < fields.size(); f += 2) {
+      int count = 0;
+      for (char c : fields[f]) {
+        if (!IsAsciiDigit(c) || count > 100000000) break;
+        count = count * 10 + (c - '0');
+      }
+      if (count > 0) entry.Votes.emplace_back(fields[f + 1], count);
+    }
+  }
+}
+
+void CharDictionary::Vote(std::size_t position, const std::string& text) {
+  if (position >= charList_.size()) return;
+  auto& votes = charList_[position].Votes;
+  const std::string one = OneLine(text);
+  const auto it = std::find_if(votes.begin(), votes.end(),
+                               [&](const auto& vote) { return vote.first == one; });
+  if (it != votes.end()) ++it->second;
+  else votes.emplace_back(one, 1);
+  ++revision_;
+}
+
+std::string CharDictionary::Winner(const std::vector<std::pair<std::string, int>>& votes,
+                                   bool* clear) {
+  const std::pair<std::string, int>* best = nullptr;
+  int total = 0;
+  for (const auto& vote : votes) {
+    total += vote.second;
+    if (!best || vote.second > best->second) best = &vote;
+  }
+  if (clear) *clear = best && 3 * best->second >= 2 * total;
+  return best ? best->first : std::string();
+}
+
+void CharDictionary::SetText(std::size_t position, const std::string& text) {
+  if (position >= charList_.size()) return;
+  charList_[position].Text = OneLine(text);
+  ++revision_;
+}
+
+void CharDictionary::SetUnconfirmed(std::size_t position, bool unconfirmed) {
+  if (position >= charList_.size()) return;
+  charList_[position].Unconfirmed = unconfirmed;
+  if (!unconfirmed) charList_[position].Votes.clear();
+  ++revision_;
+}
+
+std::size_t CharDictionary::UnconfirmedCount() const {
+  return static_cast<std::size_t>(std::count_if(
+      charList_.begin(), charList_.end(), [](const TCharEntry& e) { return e.Unconfirmed; }));
 }
 
 std::string CharDictionary::OwnBitmapPath(const std::string& dictionaryRoot,
@@ -254,6 +351,20 @@ Status CharDictionary::Save(const std::string& dictionaryRoot) const {
   std::string why;
   if (!WriteFileAtomically(path, out, false, &why))
     return Status::Failure("Cannot write the dictionary " + path + ": " + why);
+  std::string open;
+  for (const TCharEntry& e : charList_) {
+    if (!e.Unconfirmed) continue;
+    open += Escaped(e.FileName) + "\t" + Escaped(e.Text);
+    for (const auto& [text, count] : e.Votes) open += "\t" + std::to_string(count) + "\t" + Escaped(text);
+    open += "\n";
+  }
+  const std::string openPath = dictionaryRoot + UnconfirmedFileName;
+  std::error_code ec;
+  if (open.empty()) {
+    std::filesystem::remove(openPath, ec);
+  } else if (!WriteFileAtomically(openPath, open, false, &why)) {
+    return Status::Failure("Cannot write " + openPath + ": " + why);
+  }
   return Status::Success();
 }
 

@@ -29,6 +29,9 @@ struct DictionaryLoadResult {
 class CharDictionary {
  public:
   static constexpr const char* IndexFileName = "chardict.ocr";
+  // Beside the index, which earlier versions read alone: which entries were named from
+  // suggestions and are not yet confirmed, with the votes for each.
+  static constexpr const char* UnconfirmedFileName = "chardict.unconfirmed";
 
   // Replaces the list with the contents of `dictionaryRoot` + "chardict.ocr". A missing index
   // is an empty dictionary. File names are kept as stored; bitmaps are read from BitmapPath.
@@ -39,7 +42,8 @@ class CharDictionary {
   static std::string BitmapPath(const std::string& dictionaryRoot, const std::string& fileName);
   // The file of that name in the dictionary's own directory, whether it exists or not.
   static std::string OwnBitmapPath(const std::string& dictionaryRoot, const std::string& fileName);
-  // Rewrites the index atomically; every entry is written, loaded or not.
+  // Rewrites the index atomically; every entry is written, loaded or not. The unconfirmed
+  // entries go beside it (the file is removed when there are none).
   Status Save(const std::string& dictionaryRoot) const;
 
   // The first entry in list order of the same size whose pixels agree outside the last row and
@@ -58,6 +62,15 @@ class CharDictionary {
   // The first number from `nextCharFileNumber` whose root + "char_N.bmp" neither an entry refers
   // to (by its path, or by its file name, which BitmapPath finds in the root) nor an existing
   // file occupies; `nextCharFileNumber` becomes that number.
+  // Unconfirmed entries: one more vote for `text`; the text the votes name (the most votes, the
+  // earlier text on a tie) and whether it holds at least two thirds of them.
+  void Vote(std::size_t position, const std::string& text);
+  static std::string Winner(const std::vector<std::pair<std::string, int>>& votes,
+                            bool* clear = nullptr);
+  void SetText(std::size_t position, const std::string& text);
+  void SetUnconfirmed(std::size_t position, bool unconfirmed);
+  std::size_t UnconfirmedCount() const;
+
   std::string NextFreeFileName(const std::string& dictionaryRoot, int& nextCharFileNumber) const;
   static std::string CharFileName(const std::string& dictionaryRoot, int number);
 
@@ -84,6 +97,7 @@ class CharDictionary {
   static bool SameOutsideLastRowAndColumn(const Bitmap& entry, const InkLine& line,
                                           const CutBox& box);
   void Index(std::size_t position);
+  void LoadUnconfirmed(const std::string& dictionaryRoot);
 
   std::vector<TCharEntry> charList_;
   // Entries by size and by the hash of the compared pixels, each bucket in list order.

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <optional>
 #include <string_view>
+#include <unordered_map>
 
 #include "ocr/ColorDetection.h"
 #include "platform/BmpFile.h"
@@ -58,6 +59,15 @@ Color NextCharColorWithInk(const Bitmap& subpicture, Color backgroundColor, Colo
     if (CutsACharacter(subpicture, backgroundColor, candidate)) return candidate;
   }
   return RecognitionRun::NextCharColor(current, colors);
+}
+
+// A typed or suggested text as an entry holds it: a lone "<" doubled (it would open a reference),
+// on one line as the index keeps it.
+std::string AnswerText(std::string text) {
+  if (text == "<") return "<<";
+  for (char& c : text)
+    if (c == '\r' || c == '\n') c = ' ';
+  return text;
 }
 
 std::vector<int> Gaps(const LineCut& cut) {
@@ -142,6 +152,28 @@ std::vector<std::size_t> SplitTouching(const InkLine& line, const LineCut& cut,
   return parts;
 }
 
+// The visible text of reference lines, from the entries' texts as they are now.
+std::vector<std::string> VisibleText(const std::vector<std::string>& referenceLines,
+                                     const CharDictionary& dictionary) {
+  std::unordered_map<std::string_view, std::string_view> texts;
+  for (const TCharEntry& entry : dictionary.CharList()) texts.emplace(entry.FileName, entry.Text);
+  std::vector<std::string> visible;
+  for (const std::string& line : referenceLines) {
+    std::string& out = visible.emplace_back();
+    for (std::size_t i = 0; i < line.size();) {
+      const std::size_t close = line[i] == '<' ? line.find('>', i) : std::string::npos;
+      if (close == std::string::npos) {
+        out += line[i++];
+        continue;
+      }
+      const auto found = texts.find(std::string_view(line).substr(i + 1, close - i - 1));
+      if (found != texts.end()) out += found->second;
+      i = close + 1;
+    }
+  }
+  return visible;
+}
+
 }  // namespace
 
 Color RecognitionRun::NextCharColor(Color current, const std::array<Color, 4>& colors) {
@@ -177,6 +209,21 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
   std::optional<SpaceRule> subtitleRule;
   std::vector<SeenLine> seenLines;
   Color subtitleRuleInk = charColor;
+  const bool suggesting = settings_.Suggestions && !settings_.LearnAfterReading &&
+                          (settings_.LearnAutomatically || AskCharacter);
+  // Unconfirmed entries named or voted on in this subtitle, each with its last occurrence, so
+  // that their votes are counted when it ends and a disagreement can be asked about.
+  struct Touched {
+    std::size_t Position;
+    Bitmap Line;
+    Bitmap Character;
+    CutBox CharacterBox;
+    CutBox LineBox;
+    int LineIndex = 0;
+    int CharacterIndex = 0;
+    std::string Word;
+  };
+  std::vector<Touched> touched;
   while (!aborted && !abortRequested_ &&
          FindNextTextLine(subpicture, settings_.BackgroundColor, startRow, lineBox)) {
     Bitmap line;
@@ -220,6 +267,31 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
       if (!cut.Slanted()) return dictionary_.CompareCharacterWithList(flat, piece.Box);
       return dictionary_.CompareCharacterWithList(PieceBitmap(flat, cut, piece));
     };
+    // Read by the engine at the line's first unknown character, once.
+    std::optional<std::vector<PieceSuggestion>> suggestions;
+    const auto suggestionAt = [&](int pieceIndex) -> const PieceSuggestion* {
+      if (!suggesting) return nullptr;
+      if (!suggestions) {
+        const EngineImage image = MakeEngineImage(flat, cut);
+        ++result.EngineCalls;
+        suggestions = AlignToPieces(settings_.Suggestions->ReadLine(image), cut, image);
+      }
+      return &(*suggestions)[static_cast<std::size_t>(pieceIndex)];
+    };
+    std::vector<std::pair<int, std::size_t>> unconfirmedPieces;
+    const auto touch = [&](std::size_t position, const LinePiece& piece, int pieceIndex,
+                           Bitmap character, const std::string& word) {
+      auto it = std::find_if(touched.begin(), touched.end(),
+                             [&](const Touched& t) { return t.Position == position; });
+      if (it == touched.end()) it = touched.insert(touched.end(), Touched{position, {}, {}, {}, {}, 0, 0, {}});
+      it->Line = unflattened();
+      it->Character = std::move(character);
+      it->CharacterBox = piece.Box;
+      it->LineBox = lineBox;
+      it->LineIndex = lineIndex;
+      it->CharacterIndex = pieceIndex;
+      it->Word = word;
+    };
     bool italicOpen = false;
     const auto appendEntry = [&](std::size_t position) {
       const TCharEntry& entry = dictionary_.CharList()[position];
@@ -251,6 +323,8 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
       Append(result.ReferenceLines, lineIndex, spaces);
 
       if (const auto found = match(piece)) {
+        if (suggesting && settings_.LearnAutomatically && dictionary_.CharList()[*found].Unconfirmed)
+          unconfirmedPieces.emplace_back(characterIndex, *found);
         appendEntry(*found);
         continue;
       }
@@ -266,22 +340,39 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
           dictionary_.NextFreeFileName(settings_.DictionaryRoot, nextCharFileNumber);
       reference = "<" + name + ">";
       bool skipCharacter = false;
+      bool unconfirmed = false;
+      const PieceSuggestion* suggestion =
+          settings_.LearnAfterReading ? nullptr : suggestionAt(characterIndex);
       if (settings_.LearnAfterReading) {
         text = reference;
+      } else if (settings_.LearnAutomatically && suggestion && !suggestion->Text.empty()) {
+        text = AnswerText(suggestion->Text);
+        unconfirmed = true;
       } else if (!AskCharacter) {
-        skipCharacter = true;
+        // Kept unnamed for the user, as after reading.
+        if (settings_.LearnAutomatically) {
+          text = reference;
+          unconfirmed = true;
+        } else {
+          skipCharacter = true;
+        }
       } else {
         ++result.Asked;
-        const CharacterAnswer answer = AskCharacter(
-            {character, unflattened(), charBox, lineBox, name, result.VisibleLines, !keepColors_,
-             lineIndex, characterIndex});
+        CharacterQuestion question{character, unflattened(), charBox, lineBox, name,
+                                   result.VisibleLines, !keepColors_, lineIndex, characterIndex,
+                                   false, {}, {}};
+        if (suggestion) {
+          ++result.AskedWithSuggestion;
+          question.HasSuggestion = true;
+          question.Suggestion = AnswerText(suggestion->Text);
+          question.SuggestedWord = suggestion->Word;
+        }
+        const CharacterAnswer answer = AskCharacter(question);
         if (answer.KeepColors) keepColors_ = true;
         switch (answer.Kind) {
           case AnswerKind::Text:
-            text = answer.Text == "<" ? "<<" : answer.Text;
-            // The index holds one line per text.
-            for (char& c : text)
-              if (c == '\r' || c == '\n') c = ' ';
+            text = AnswerText(answer.Text);
+            if (suggestion && text != question.Suggestion) ++result.AnsweredOtherwise;
             break;
           case AnswerKind::SkipCharacter: skipCharacter = true; break;
           case AnswerKind::SkipTextline: skipTextline = true; break;
@@ -309,6 +400,15 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
         continue;
       }
       dictionary_.AddCurrentCharacterToList(character, name, text);
+      if (unconfirmed) {
+        const std::size_t position = dictionary_.Size() - 1;
+        dictionary_.SetUnconfirmed(position, true);
+        if (text != reference) {
+          dictionary_.Vote(position, text);
+          ++result.NamedAutomatically;
+          touch(position, piece, characterIndex, character, suggestion->Word);
+        }
+      }
       ++nextCharFileNumber;
       ++result.Learned;
       Append(result.VisibleLines, lineIndex, text);
@@ -319,6 +419,16 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
       Append(result.ReferenceLines, lineIndex, reference);
     }
     if (italicOpen) Append(result.ReferenceLines, lineIndex, RecognitionRun::ItalicEnd);
+    // Every reading of a shape named without the user's word is a vote on its text.
+    if (suggestions) {
+      for (const auto& [pieceIndex, position] : unconfirmedPieces) {
+        const PieceSuggestion& s = (*suggestions)[static_cast<std::size_t>(pieceIndex)];
+        if (s.Text.empty()) continue;
+        dictionary_.Vote(position, AnswerText(s.Text));
+        const LinePiece& piece = cut.Pieces[static_cast<std::size_t>(pieceIndex)];
+        touch(position, piece, pieceIndex, PieceBitmap(flat, cut, piece), s.Word);
+      }
+    }
     if (changeColor && !aborted) {
       startRow = DetermineYLineTravel(subpicture, settings_.BackgroundColor);
       lineIndex = -1;
@@ -326,6 +436,39 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
       result.ReferenceLines = {""};
     }
   }
+  // The votes decide when the subtitle ends, so a later reading can outvote an early one; where
+  // they disagree the user, if there is one to ask, decides.
+  bool renamed = false;
+  for (const Touched& t : touched) {
+    const TCharEntry& entry = dictionary_.CharList()[t.Position];
+    if (!entry.Unconfirmed || entry.Votes.empty()) continue;
+    bool clear = false;
+    const std::string winner = CharDictionary::Winner(entry.Votes, &clear);
+    if (winner != entry.Text) {
+      dictionary_.SetText(t.Position, winner);
+      renamed = true;
+    }
+    if (clear || !AskCharacter || aborted || abortRequested_) continue;
+    ++result.Asked;
+    ++result.AskedWithSuggestion;
+    CharacterQuestion question{t.Character, t.Line, t.CharacterBox, t.LineBox, entry.FileName,
+                               result.VisibleLines, false, t.LineIndex, t.CharacterIndex,
+                               true, {}, {}};
+    question.HasSuggestion = true;
+    question.Suggestion = winner;
+    question.SuggestedWord = t.Word;
+    const CharacterAnswer answer = AskCharacter(question);
+    if (answer.Kind == AnswerKind::Abort || abortRequested_) {
+      aborted = true;
+    } else if (answer.Kind == AnswerKind::Text) {
+      const std::string text = AnswerText(answer.Text);
+      if (text != winner) ++result.AnsweredOtherwise;
+      dictionary_.SetText(t.Position, text);
+      dictionary_.SetUnconfirmed(t.Position, false);
+      renamed = true;
+    }
+  }
+  if (renamed) result.VisibleLines = VisibleText(result.ReferenceLines, dictionary_);
   result.Aborted = aborted || abortRequested_;
   result.FinalCharColor = charColor;
   result.KeepColors = keepColors_;

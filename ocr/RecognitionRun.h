@@ -11,6 +11,7 @@
 
 #include "ocr/CharDictionary.h"
 #include "ocr/Segmentation.h"
+#include "ocr/Suggestions.h"
 #include "platform/Bitmap.h"
 #include "platform/Status.h"
 
@@ -26,7 +27,12 @@ struct RecognitionSettings {
   // Ends with "/"; new bitmap files go here.
   std::string DictionaryRoot;
   bool LearnAfterReading = false;
+  // Unknown characters are named from the suggestions without asking where they agree; entries
+  // so named stay unconfirmed. Without suggestions nothing can be named so.
+  bool LearnAutomatically = false;
   bool AutoDetectColors = false;
+  // Reads a line holding an unknown character; may be null (nothing is suggested).
+  SuggestionEngine* Suggestions = nullptr;
 };
 
 // What the learning dialogue shows when it asks about a character.
@@ -40,6 +46,9 @@ struct CharacterQuestion {
   bool ChangeColorAllowed; // false once "Keep these colors" is checked
   int LineIndex;           // text line of the subpicture, from 0
   int CharacterIndex;      // character of that line as cut, from 0
+  bool HasSuggestion = false;
+  std::string Suggestion;     // what the engine read there (may be empty)
+  std::string SuggestedWord;  // the engine's word it belongs to
 };
 
 enum class AnswerKind { Text, SkipCharacter, SkipTextline, ChangeColor, Abort };
@@ -60,6 +69,12 @@ struct RecognitionResult {
   bool KeepColors = false;
   int Learned = 0;
   int Asked = 0;
+  // Questions that showed a suggestion, and of those the answers that took another text.
+  int AskedWithSuggestion = 0;
+  int AnsweredOtherwise = 0;
+  // Entries named from suggestions without asking.
+  int NamedAutomatically = 0;
+  int EngineCalls = 0;
 };
 
 class RecognitionRun {

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/Bitmap.h"
 
@@ -16,6 +18,10 @@ struct TCharEntry {
   // The bitmap file could not be loaded (moved or damaged dictionary): the entry never matches
   // but is written back unchanged, so the index is not emptied by a save.
   bool Unloaded = false;
+  // Named from suggestions without the user's word, until the user confirms or renames it.
+  bool Unconfirmed = false;
+  // The texts suggested for an unconfirmed entry so far, each with how often.
+  std::vector<std::pair<std::string, int>> Votes;
 };
 
 }  // namespace quelm

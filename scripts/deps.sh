@@ -23,3 +23,7 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   libhunspell-dev hunspell-en-us hunspell-de-de hunspell-fr >/dev/null
 # unrtf reads back the script the main window saves (tests/app/ScriptWindowTest.cpp).
 $SUDO apt-get install -y -qq --no-install-recommends unrtf >/dev/null
+# Unknown characters get suggested texts from Tesseract (optional: without it learning asks with
+# an empty answer, and the sanitizer build leaves it out so both kinds are tested).
+$SUDO apt-get install -y -qq --no-install-recommends \
+  libtesseract-dev tesseract-ocr-eng tesseract-ocr-deu tesseract-ocr-fra >/dev/null

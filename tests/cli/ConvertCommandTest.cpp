@@ -348,7 +348,7 @@ TEST_F(CliTest, BadOptionsAndUnreadableFilesGiveAMessageAndAnExitCode) {
   const std::string ifo = TitleSet + "/VTS_01_0.IFO";
   const Case cases[] = {
       {"convert --stream 0x40" + title, 2, "--stream must be a sub-stream id"},
-      {"convert --learn maybe --dict d" + title, 2, "--learn must be ask, after or skip"},
+      {"convert --learn maybe --dict d" + title, 2, "--learn must be ask, auto, after or skip"},
       {"convert --interlace 9 --dict d" + title, 2, "--interlace must be"},
       {"convert --colour 3" + title, 2, "unknown option '--colour'"},
       {"convert --stream 0x21 --lang en --dict d" + title, 2, "give one of them"},

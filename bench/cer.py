@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Character error rate a patient user ends with, on title sets that carry their transcript.
 
-  python3 bench/cer.py [--cli PATH] [--json] [--keep DIR] [--max-cer PERCENT] SET...
+  python3 bench/cer.py [--cli PATH] [--learn after|auto] [--json] [--keep DIR]
+                       [--max-cer PERCENT] SET...
 
 SET is a directory holding VIDEO_TS/ and en.srt (the transcript; italics as <i>...</i>), such
 as tests/data/vob/sans. For each set, with a fresh dictionary and default settings:
@@ -15,6 +16,10 @@ as tests/data/vob/sans. For each set, with a fresh dictionary and default settin
      distance over transcript characters, italics tags stripped, and once with each tag as
      one character (and "italic lines marked": transcript lines whose italic runs come out
      marked the same).
+With --learn auto, step 1 runs with --learn auto (names from the OCR engine's readings, nobody
+at the terminal) and step 3 names nothing: the script is measured as the engine's names leave
+it. The transcript's names are still worked out, and the entries whose automatic text differs
+from them are counted: the answers a user asked about every shape would have typed otherwise.
 --max-cer fails (exit 1) when the total error rate with italics stripped is above PERCENT.
 Standard library only.
 """
@@ -250,16 +255,16 @@ def run(cmd, **kw):
     return done.stdout
 
 
-def measure(cli, set_dir, work):
+def measure(cli, set_dir, work, learn="after"):
     name = os.path.basename(os.path.normpath(set_dir))
     truth = read_srt(os.path.join(set_dir, "en.srt"))
     fmt = os.path.join(ROOT, "outputini", "srt.ini")
     settings, dictionary = os.path.join(work, "quelm.ini"), os.path.join(work, "dict")
     records, out = os.path.join(work, "records.txt"), os.path.join(work, "out.srt")
     open(settings, "w").close()  # default settings: nothing tuned per disc
-    run([cli, "convert", "--settings", settings, "--learn", "after", "--dict", dictionary,
+    run([cli, "convert", "--settings", settings, "--learn", learn, "--dict", dictionary,
          "--records", records, "--format", fmt, "--out", os.path.join(work, "first.srt"),
-         os.path.join(set_dir, "VIDEO_TS")])
+         os.path.join(set_dir, "VIDEO_TS")], stdin=subprocess.DEVNULL)
 
     found = read_records(records)
     line_pairs = []
@@ -277,20 +282,24 @@ def measure(cli, set_dir, work):
     entries = [l[1] for l in listing if len(l) > 2]
     widths = {l[1]: int(l[2].split("x")[0]) for l in listing if len(l) > 2 and "x" in l[2]}
     names = name_entries(line_pairs, widths)
-    unnamed = 0
+    unnamed = differ = 0
+    texts = {l[1]: l[3] if len(l) > 3 else "" for l in listing if len(l) > 2}
     for entry in entries:
         text = names.get(entry)
         if text is None:
             unnamed += 1
             text = ""  # seen nowhere a transcript explains: the user calls it no character
-        run([cli, "dict", "name", dictionary, os.path.basename(entry), text])
+        if learn == "auto":
+            differ += names.get(entry) is not None and texts.get(entry) != text
+        else:
+            run([cli, "dict", "name", dictionary, os.path.basename(entry), text])
     run([cli, "render", "--records", records, "--settings", settings, "--dict", dictionary,
          "--format", fmt, "--out", out])
 
     rendered = read_srt(out)
     pairs = pair_by_time(truth, rendered)
     result = dict(set=name, subtitles=len(found), transcript_subtitles=len(truth),
-                  entries=len(entries), entries_without_votes=unnamed)
+                  entries=len(entries), entries_without_votes=unnamed, differ=differ)
     for key, italics in (("plain", False), ("italic", True)):
         chars = errors = 0
         for t, r in zip(truth, pairs):
@@ -328,7 +337,7 @@ def measure_set(args, set_dir):
         raise ValueError("%s holds no en.srt transcript" % set_dir)
     if not args.keep:
         with tempfile.TemporaryDirectory(prefix="quelm-cer-") as work:
-            return measure(args.cli, set_dir, work)
+            return measure(args.cli, set_dir, work, args.learn)
     work = os.path.join(args.keep, os.path.basename(os.path.normpath(set_dir)))
     os.makedirs(work, exist_ok=True)
     for f in ("records.txt", "records.txt.resume"):  # a fresh run, not a resumed one
@@ -337,13 +346,16 @@ def measure_set(args, set_dir):
     if os.path.isdir(os.path.join(work, "dict")):
         for f in os.listdir(os.path.join(work, "dict")):
             os.remove(os.path.join(work, "dict", f))
-    return measure(args.cli, set_dir, work)
+    return measure(args.cli, set_dir, work, args.learn)
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("sets", nargs="+", metavar="SET")
     parser.add_argument("--cli", default=os.path.join(ROOT, "build", "bin", "quelm-cli"))
+    parser.add_argument("--learn", choices=("after", "auto"), default="after",
+                        help="after: name every entry from the transcript (default); auto: "
+                             "measure the names the OCR engine gave")
     parser.add_argument("--json", action="store_true", help="print JSON instead of a table")
     parser.add_argument("--keep", metavar="DIR", help="keep each set's files under DIR/<set>")
     parser.add_argument("--max-cer", type=float, metavar="PERCENT",
@@ -358,7 +370,7 @@ def main():
         sys.exit("cer.py: %s" % e)
 
     total = dict(set="total")
-    for key in ("subtitles", "transcript_subtitles", "entries", "entries_without_votes",
+    for key in ("subtitles", "transcript_subtitles", "entries", "entries_without_votes", "differ",
                 "plain_chars", "plain_errors", "italic_chars", "italic_errors", "italic_lines",
                 "italic_lines_marked"):
         total[key] = sum(r[key] for r in results)
@@ -378,6 +390,9 @@ def main():
                 r["italic_lines_marked"], r["italic_lines"]))
         print("italic lines marked: %d of %d" % (total["italic_lines_marked"],
                                                  total["italic_lines"]))
+        if args.learn == "auto":
+            print("entries named otherwise than the transcript names them: %d of %d"
+                  % (total["differ"], total["entries"] - total["entries_without_votes"]))
         print("(subtitles: records found / transcript cues; no vote: entries the transcript names\n"
               "nowhere, named as no character. CER: Levenshtein distance over %d transcript\n"
               "characters, italics stripped; CER+ital.: with <i> and </i> as one character each)"

@@ -69,6 +69,9 @@ class CharDictionary {
                             bool* clear = nullptr);
   void SetText(std::size_t position, const std::string& text);
   void SetUnconfirmed(std::size_t position, bool unconfirmed);
+  void SetFresh(std::size_t position) {
+    if (position < charList_.size()) charList_[position].Fresh = true;
+  }
   std::size_t UnconfirmedCount() const;
 
   std::string NextFreeFileName(const std::string& dictionaryRoot, int& nextCharFileNumber) const;

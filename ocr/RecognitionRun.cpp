@@ -70,6 +70,16 @@ std::string AnswerText(std::string text) {
   return text;
 }
 
+// A shape named from one reading is read again where it occurs until it has this many votes,
+// so that an early misreading is outvoted.
+constexpr int FreshVotes = 3;
+
+int VoteCount(const TCharEntry& entry) {
+  int count = 0;
+  for (const auto& vote : entry.Votes) count += vote.second;
+  return count;
+}
+
 std::vector<int> Gaps(const LineCut& cut) {
   std::vector<int> gaps;
   for (std::size_t k = 1; k < cut.Pieces.size(); ++k) gaps.push_back(cut.Pieces[k].Gap);
@@ -269,15 +279,17 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
     };
     // Read by the engine at the line's first unknown character, once.
     std::optional<std::vector<PieceSuggestion>> suggestions;
+    const auto read = [&] {
+      const EngineImage image = MakeEngineImage(flat, cut);
+      ++result.EngineCalls;
+      suggestions = AlignToPieces(settings_.Suggestions->ReadLine(image), cut, image);
+    };
     const auto suggestionAt = [&](int pieceIndex) -> const PieceSuggestion* {
       if (!suggesting) return nullptr;
-      if (!suggestions) {
-        const EngineImage image = MakeEngineImage(flat, cut);
-        ++result.EngineCalls;
-        suggestions = AlignToPieces(settings_.Suggestions->ReadLine(image), cut, image);
-      }
+      if (!suggestions) read();
       return &(*suggestions)[static_cast<std::size_t>(pieceIndex)];
     };
+    bool readForVotes = false;
     std::vector<std::pair<int, std::size_t>> unconfirmedPieces;
     const auto touch = [&](std::size_t position, const LinePiece& piece, int pieceIndex,
                            Bitmap character, const std::string& word) {
@@ -323,8 +335,11 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
       Append(result.ReferenceLines, lineIndex, spaces);
 
       if (const auto found = match(piece)) {
-        if (suggesting && settings_.LearnAutomatically && dictionary_.CharList()[*found].Unconfirmed)
+        const TCharEntry& entry = dictionary_.CharList()[*found];
+        if (suggesting && settings_.LearnAutomatically && entry.Unconfirmed) {
           unconfirmedPieces.emplace_back(characterIndex, *found);
+          if (entry.Fresh && VoteCount(entry) < FreshVotes) readForVotes = true;
+        }
         appendEntry(*found);
         continue;
       }
@@ -403,6 +418,7 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
       if (unconfirmed) {
         const std::size_t position = dictionary_.Size() - 1;
         dictionary_.SetUnconfirmed(position, true);
+        dictionary_.SetFresh(position);
         if (text != reference) {
           dictionary_.Vote(position, text);
           ++result.NamedAutomatically;
@@ -420,6 +436,7 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
     }
     if (italicOpen) Append(result.ReferenceLines, lineIndex, RecognitionRun::ItalicEnd);
     // Every reading of a shape named without the user's word is a vote on its text.
+    if (readForVotes && !suggestions && !aborted && !changeColor) read();
     if (suggestions) {
       for (const auto& [pieceIndex, position] : unconfirmedPieces) {
         const PieceSuggestion& s = (*suggestions)[static_cast<std::size_t>(pieceIndex)];

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ocr/Segmentation.h"
@@ -31,6 +32,9 @@ struct EngineSymbol {
 struct EngineReading {
   std::vector<EngineSymbol> Symbols;  // left to right
   std::vector<std::string> Words;
+  // Per word, when the engine tells: its columns in the engine image, inclusive. Words are
+  // placed far more exactly than their letters.
+  std::vector<std::pair<int, int>> WordSpans;
 };
 
 class SuggestionEngine {

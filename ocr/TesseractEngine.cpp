@@ -66,8 +66,12 @@ class TesseractEngine final : public SuggestionEngine {
     if (!it) return reading;
     do {
       if (it->Empty(tesseract::RIL_SYMBOL)) continue;
-      if (it->IsAtBeginningOf(tesseract::RIL_WORD) || reading.Words.empty())
+      if (it->IsAtBeginningOf(tesseract::RIL_WORD) || reading.Words.empty()) {
         reading.Words.push_back(Take(it->GetUTF8Text(tesseract::RIL_WORD)));
+        int left = 0, top = 0, right = 0, bottom = 0;
+        it->BoundingBox(tesseract::RIL_WORD, &left, &top, &right, &bottom);
+        reading.WordSpans.emplace_back(left, right - 1);
+      }
       EngineSymbol symbol;
       symbol.Text = Take(it->GetUTF8Text(tesseract::RIL_SYMBOL));
       int left = 0, top = 0, right = 0, bottom = 0;

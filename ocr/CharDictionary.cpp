@@ -211,7 +211,7 @@ std::optional<std::size_t> CharDictionary::CompareCharacterWithList(const InkLin
 void CharDictionary::AddCurrentCharacterToList(const Bitmap& character, const std::string& fileName,
                                                const std::string& text) {
   ++revision_;
-  charList_.push_back({character, OneLine(fileName), OneLine(text), false, false, {}, false});
+  charList_.push_back({character, OneLine(fileName), OneLine(text), false, false, {}, 0});
   Index(charList_.size() - 1);
 }
 

@@ -69,8 +69,8 @@ class CharDictionary {
                             bool* clear = nullptr);
   void SetText(std::size_t position, const std::string& text);
   void SetUnconfirmed(std::size_t position, bool unconfirmed);
-  void SetFresh(std::size_t position) {
-    if (position < charList_.size()) charList_[position].Fresh = true;
+  void SetReadingsLeft(std::size_t position, int readings) {
+    if (position < charList_.size()) charList_[position].ReadingsLeft = readings;
   }
   std::size_t UnconfirmedCount() const;
 

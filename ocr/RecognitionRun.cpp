@@ -70,15 +70,9 @@ std::string AnswerText(std::string text) {
   return text;
 }
 
-// A shape named from one reading is read again where it occurs until it has this many votes,
-// so that an early misreading is outvoted.
-constexpr int FreshVotes = 3;
-
-int VoteCount(const TCharEntry& entry) {
-  int count = 0;
-  for (const auto& vote : entry.Votes) count += vote.second;
-  return count;
-}
+// A shape named from one reading is read again at so many of its next occurrences, so that an
+// early misreading can be outvoted; later ones are read only beside an unknown shape.
+constexpr int FreshReadings = 2;
 
 std::vector<int> Gaps(const LineCut& cut) {
   std::vector<int> gaps;
@@ -338,7 +332,7 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
         const TCharEntry& entry = dictionary_.CharList()[*found];
         if (suggesting && settings_.LearnAutomatically && entry.Unconfirmed) {
           unconfirmedPieces.emplace_back(characterIndex, *found);
-          if (entry.Fresh && VoteCount(entry) < FreshVotes) readForVotes = true;
+          if (entry.ReadingsLeft > 0) readForVotes = true;
         }
         appendEntry(*found);
         continue;
@@ -418,7 +412,7 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
       if (unconfirmed) {
         const std::size_t position = dictionary_.Size() - 1;
         dictionary_.SetUnconfirmed(position, true);
-        dictionary_.SetFresh(position);
+        dictionary_.SetReadingsLeft(position, FreshReadings);
         if (text != reference) {
           dictionary_.Vote(position, text);
           ++result.NamedAutomatically;
@@ -439,6 +433,8 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
     if (readForVotes && !suggestions && !aborted && !changeColor) read();
     if (suggestions) {
       for (const auto& [pieceIndex, position] : unconfirmedPieces) {
+        const int left = dictionary_.CharList()[position].ReadingsLeft;
+        if (left > 0) dictionary_.SetReadingsLeft(position, left - 1);
         const PieceSuggestion& s = (*suggestions)[static_cast<std::size_t>(pieceIndex)];
         if (s.Text.empty()) continue;
         dictionary_.Vote(position, AnswerText(s.Text));

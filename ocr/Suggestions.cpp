@@ -152,12 +152,18 @@ void Align(const std::vector<std::size_t>& symbols, const std::vector<std::size_
         break;
       }
       case Step::Split: {
-        // The two strokes of a double quote are each a single one; elsewhere the first piece
-        // takes the symbol and the second stands for nothing.
+        // The two strokes of a double quote are each a single one; elsewhere the wider piece
+        // takes the symbol and the other (a speck, a broken-off stroke) stands for nothing.
         const std::string& text = texts[symbols[i - 1]];
-        const bool quote = text == "\"";
-        give(j - 2, quote ? "'" : text, i - 1);
-        give(j - 1, quote ? "'" : std::string(), i - 1);
+        if (text == "\"") {
+          give(j - 2, "'", i - 1);
+          give(j - 1, "'", i - 1);
+        } else {
+          const auto width = [&](std::size_t k) {
+            return pieceSpans[pieces[k]].Right - pieceSpans[pieces[k]].Left;
+          };
+          give(width(j - 1) > width(j - 2) ? j - 1 : j - 2, text, i - 1);
+        }
         i -= 1;
         j -= 2;
         break;

@@ -22,9 +22,9 @@ struct TCharEntry {
   bool Unconfirmed = false;
   // The texts suggested for an unconfirmed entry so far, each with how often.
   std::vector<std::pair<std::string, int>> Votes;
-  // Named from suggestions since the dictionary was loaded (not kept on disk): its next
-  // occurrences are read too, until a few votes agree.
-  bool Fresh = false;
+  // Named from suggestions since the dictionary was loaded (not kept on disk): so many of its
+  // next occurrences are read too, so that an early misreading can be outvoted.
+  int ReadingsLeft = 0;
 };
 
 }  // namespace quelm

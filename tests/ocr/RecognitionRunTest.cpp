@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "PictureText.h"
+#include "ScriptedEngine.h"
 #include "support/TempDirTest.h"
 #include "platform/BmpFile.h"
 #include "support/SrtFile.h"
@@ -278,6 +279,87 @@ TEST_F(RecognitionRunTest, LearningAfterReadingAsksNothingAndShowsReferences) {
   EXPECT_EQ(r.ReferenceLines, r.VisibleLines);
   EXPECT_EQ(d.CharList()[0].Text, f0);
   EXPECT_TRUE(asked_.empty());
+}
+
+TEST_F(RecognitionRunTest, LearningAutomaticallyNamesFromReadingsThatAgreeAndAsksNothing) {
+  CharDictionary d;
+  test::ScriptedEngine engine({"xb", "ba", "a"});
+  RecognitionSettings s = Settings();
+  s.LearnAutomatically = true;
+  s.Suggestions = &engine;
+  RecognitionRun first(d, s);
+  RecognitionResult r = first.UpdateDictionary(Render({"ab", "ba"}));
+  EXPECT_EQ(r.Asked, 0);
+  EXPECT_EQ(r.NamedAutomatically, 2);
+  // The second line holds no unknown shape, but its shapes are new: read for their votes. "a"
+  // was read as "x" and as "a": a tie keeps the first reading, for now.
+  EXPECT_EQ(r.EngineCalls, 2);
+  EXPECT_EQ(Resolve(d, r.ReferenceLines[1]), "bx");
+  EXPECT_EQ(r.VisibleLines[1], "bx");
+  RecognitionRun second(d, s);
+  r = second.UpdateDictionary(Render({"a"}));
+  EXPECT_EQ(r.EngineCalls, 1);
+  EXPECT_EQ(Resolve(d, r.ReferenceLines[0]), "a");  // outvoted
+
+  ASSERT_TRUE(d.Save(root_).Ok);
+  CharDictionary kept;
+  ASSERT_TRUE(kept.Load(root_).Outcome.Ok);
+  ASSERT_EQ(kept.Size(), 2u);
+  EXPECT_TRUE(kept.CharList()[0].Unconfirmed && kept.CharList()[1].Unconfirmed);
+  EXPECT_EQ(kept.CharList()[0].Text, "a");
+  // With the dictionary a run left, every shape is known: no reading at all.
+  RecognitionRun again(kept, s);
+  r = again.UpdateDictionary(Render({"ab ba"}));
+  EXPECT_EQ(r.EngineCalls, 0);
+  EXPECT_EQ(Resolve(kept, r.ReferenceLines[0]), "ab ba");
+
+  // A shape read as nothing, with nobody to ask, is kept unnamed for the user.
+  test::ScriptedEngine blind({"_"});
+  s.Suggestions = &blind;
+  RecognitionRun unnamed(kept, s);
+  r = unnamed.UpdateDictionary(Render({"c"}));
+  EXPECT_EQ(r.VisibleLines[0], "<" + root_ + "char_2.bmp>");
+  EXPECT_TRUE(kept.CharList()[2].Unconfirmed);
+}
+
+TEST_F(RecognitionRunTest, QuestionsOfferTheReadingAndDisagreementsAreAsked) {
+  std::vector<std::pair<std::string, std::string>> offered;
+  std::deque<std::string> answers;
+  const auto ask = [&](const CharacterQuestion& q) {
+    EXPECT_TRUE(q.HasSuggestion);
+    offered.emplace_back(q.Suggestion, q.SuggestedWord);
+    const std::string text = answers.empty() ? q.Suggestion : answers.front();
+    if (!answers.empty()) answers.pop_front();
+    return Text(text);
+  };
+  // While reading: every unknown shape is asked, its reading filled in.
+  CharDictionary d;
+  test::ScriptedEngine engine({"ab"});
+  RecognitionSettings s = Settings();
+  s.Suggestions = &engine;
+  RecognitionRun reading(d, s);
+  reading.AskCharacter = ask;
+  answers = {"a", "B"};
+  RecognitionResult r = reading.UpdateDictionary(Render({"ab"}));
+  EXPECT_EQ(offered, (std::vector<std::pair<std::string, std::string>>{{"a", "ab"}, {"b", "ab"}}));
+  EXPECT_EQ(r.AskedWithSuggestion, 2);
+  EXPECT_EQ(r.AnsweredOtherwise, 1);
+  EXPECT_EQ(d.UnconfirmedCount(), 0u);
+
+  // Automatically: a shape read two ways is asked once, when the subtitle ends; the answer is
+  // the user's word.
+  offered.clear();
+  test::ScriptedEngine split({"ce"});
+  s.Suggestions = &split;
+  s.LearnAutomatically = true;
+  RecognitionRun automatic(d, s);
+  automatic.AskCharacter = ask;
+  r = automatic.UpdateDictionary(Render({"cc"}));
+  EXPECT_EQ(offered, (std::vector<std::pair<std::string, std::string>>{{"c", "ce"}}));
+  EXPECT_EQ(r.Asked, 1);
+  EXPECT_EQ(r.AnsweredOtherwise, 0);
+  EXPECT_EQ(r.VisibleLines[0], "cc");
+  EXPECT_EQ(d.UnconfirmedCount(), 0u);
 }
 
 TEST_F(RecognitionRunTest, WriteFailuresEndTheRunNamingTheFile) {

@@ -282,8 +282,9 @@ def measure(cli, set_dir, work, learn="after"):
     entries = [l[1] for l in listing if len(l) > 2]
     widths = {l[1]: int(l[2].split("x")[0]) for l in listing if len(l) > 2 and "x" in l[2]}
     names = name_entries(line_pairs, widths)
-    unnamed = differ = 0
+    unnamed = differ = differ_first = 0
     texts = {l[1]: l[3] if len(l) > 3 else "" for l in listing if len(l) > 2}
+    first = first_readings(os.path.join(dictionary, "chardict.unconfirmed"))
     for entry in entries:
         text = names.get(entry)
         if text is None:
@@ -291,6 +292,8 @@ def measure(cli, set_dir, work, learn="after"):
             text = ""  # seen nowhere a transcript explains: the user calls it no character
         if learn == "auto":
             differ += names.get(entry) is not None and texts.get(entry) != text
+            # Asked about every shape, the user sees its first reading filled in.
+            differ_first += names.get(entry) is not None and first.get(entry, texts.get(entry)) != text
         else:
             run([cli, "dict", "name", dictionary, os.path.basename(entry), text])
     run([cli, "render", "--records", records, "--settings", settings, "--dict", dictionary,
@@ -299,7 +302,8 @@ def measure(cli, set_dir, work, learn="after"):
     rendered = read_srt(out)
     pairs = pair_by_time(truth, rendered)
     result = dict(set=name, subtitles=len(found), transcript_subtitles=len(truth),
-                  entries=len(entries), entries_without_votes=unnamed, differ=differ)
+                  entries=len(entries), entries_without_votes=unnamed, differ=differ,
+                  differ_first=differ_first)
     for key, italics in (("plain", False), ("italic", True)):
         chars = errors = 0
         for t, r in zip(truth, pairs):
@@ -326,6 +330,19 @@ def measure(cli, set_dir, work, learn="after"):
             marked += italic_runs(candidate) == runs
     result["italic_lines"], result["italic_lines_marked"] = lines, marked
     return result
+
+
+def first_readings(path):
+    """{entry file: the first text the engine read for it} from chardict.unconfirmed."""
+    first = {}
+    if os.path.isfile(path):
+        with open(path, encoding="utf-8") as f:
+            for line in f:
+                fields = [x.replace("\\t", "\t").replace("\\\\", "\\")
+                          for x in line.rstrip("\n").split("\t")]
+                if len(fields) >= 4:
+                    first[fields[0]] = fields[3]
+    return first
 
 
 def percent(errors, chars):
@@ -370,7 +387,7 @@ def main():
         sys.exit("cer.py: %s" % e)
 
     total = dict(set="total")
-    for key in ("subtitles", "transcript_subtitles", "entries", "entries_without_votes", "differ",
+    for key in ("subtitles", "transcript_subtitles", "entries", "entries_without_votes", "differ", "differ_first",
                 "plain_chars", "plain_errors", "italic_chars", "italic_errors", "italic_lines",
                 "italic_lines_marked"):
         total[key] = sum(r[key] for r in results)
@@ -391,8 +408,11 @@ def main():
         print("italic lines marked: %d of %d" % (total["italic_lines_marked"],
                                                  total["italic_lines"]))
         if args.learn == "auto":
-            print("entries named otherwise than the transcript names them: %d of %d"
-                  % (total["differ"], total["entries"] - total["entries_without_votes"]))
+            named = total["entries"] - total["entries_without_votes"]
+            print("entries named otherwise than the transcript names them: %d of %d" % (
+                total["differ"], named))
+            print("first readings otherwise (answers a user asked about every shape would change):"
+                  " %d of %d" % (total["differ_first"], named))
         print("(subtitles: records found / transcript cues; no vote: entries the transcript names\n"
               "nowhere, named as no character. CER: Levenshtein distance over %d transcript\n"
               "characters, italics stripped; CER+ital.: with <i> and </i> as one character each)"

@@ -290,6 +290,11 @@ std::optional<int> ChooseFormat(const CommandLine& cl, const ConvertOptions& opt
 }  // namespace
 
 int RunConvertCommand(const std::vector<std::string>& args) {
+  return RunConvertCommand(args, nullptr);
+}
+
+int RunConvertCommand(const std::vector<std::string>& args,
+                      std::unique_ptr<SuggestionEngine> engine) {
   const CommandLine cl("convert",
                        {"--settings", "--stream", "--lang", "--title", "--dict", "--format",
                         "--space-width", "--interlace", "--learn", "--ocr-lang", "--records", "--out"},
@@ -371,7 +376,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   plan.Rtf = options.Rtf;
   plan.ForcedOnly = options.ForcedOnly;
   plan.FixLookAlikes = settings.FixLookAlikes && !parsed->Has("--no-fix");
-  return ConvertRun(cl, std::move(plan), dictionary).Run();
+  return ConvertRun(cl, std::move(plan), dictionary, std::move(engine)).Run();
 }
 
 }  // namespace quelm

@@ -52,6 +52,10 @@ SubtitleStep Conversion::RecogniseSubtitle(const Bitmap& subpicture,
   SubtitleStep step;
   step.Learned = recognised.Learned;
   step.Asked = recognised.Asked;
+  step.AskedWithSuggestion = recognised.AskedWithSuggestion;
+  step.AnsweredOtherwise = recognised.AnsweredOtherwise;
+  step.NamedAutomatically = recognised.NamedAutomatically;
+  step.EngineCalls = recognised.EngineCalls;
   if (!recognised.Outcome) {
     step.End = RecognitionEnd::Failed;
     step.Outcome = recognised.Outcome;

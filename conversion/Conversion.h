@@ -59,6 +59,11 @@ struct SubtitleStep {
   std::optional<int> CharColorIndex;
   int Learned = 0;
   int Asked = 0;
+  // As the run counted them (RecognitionResult).
+  int AskedWithSuggestion = 0;
+  int AnsweredOtherwise = 0;
+  int NamedAutomatically = 0;
+  int EngineCalls = 0;
 };
 
 class Conversion {

@@ -2,6 +2,7 @@
 // cut into three VOB files, checked against the SRT text the subtitles were made from.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -12,6 +13,8 @@
 #include <vector>
 
 #include "LearnedGlyphs.h"
+#include "cli/ConvertCommand.h"
+#include "ocr/Suggestions.h"
 #include "support/SrtFile.h"
 
 namespace quelm {
@@ -72,6 +75,31 @@ class CliTest : public ::testing::Test {
     Outcome outcome;
     outcome.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     outcome.Out = ReadText(out);
+    outcome.Err = ReadText(err);
+    return outcome;
+  }
+
+  // `convert` in this process with `engine` suggesting; standard input is no terminal (nothing is
+  // asked) and standard error is kept.
+  Outcome RunWithEngine(const std::vector<std::string>& arguments,
+                        std::unique_ptr<SuggestionEngine> engine) {
+    const fs::path err = dir_ / "stderr.txt";
+    std::fflush(stderr);
+    const int savedIn = ::dup(0);
+    const int savedErr = ::dup(2);
+    const int nullIn = ::open("/dev/null", O_RDONLY);
+    const int errOut = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ::dup2(nullIn, 0);
+    ::dup2(errOut, 2);
+    ::close(nullIn);
+    ::close(errOut);
+    Outcome outcome;
+    outcome.ExitCode = RunConvertCommand(arguments, std::move(engine));
+    std::fflush(stderr);
+    ::dup2(savedIn, 0);
+    ::dup2(savedErr, 2);
+    ::close(savedIn);
+    ::close(savedErr);
     outcome.Err = ReadText(err);
     return outcome;
   }
@@ -198,6 +226,63 @@ TEST_F(CliTest, LearnAfterThenNameThenRenderReachesTheSameScript) {
             std::string::npos)
       << wrong.Err;
   EXPECT_NE(wrong.Out.find("<ERROR>"), std::string::npos);
+}
+
+// Reads each run of ink columns as an "x" and counts how often it was asked to read.
+class ColumnRunEngine : public SuggestionEngine {
+ public:
+  explicit ColumnRunEngine(int& calls) : calls_(calls) {}
+  EngineReading ReadLine(const EngineImage& image) override {
+    ++calls_;
+    EngineReading reading;
+    reading.Words.push_back({});
+    for (int x = 0, start = -1; x <= image.Width; ++x) {
+      bool ink = false;
+      for (int y = 0; x < image.Width && y < image.Height && !ink; ++y)
+        ink = image.Pixels[static_cast<std::size_t>(y * image.Width + x)] == 0;
+      if (ink && start < 0) start = x;
+      if (!ink && start >= 0) {
+        reading.Symbols.push_back({"x", start, x - 1, 0});
+        reading.Words[0] += "x";
+        start = -1;
+      }
+    }
+    return reading;
+  }
+  const std::string& Language() const override { return language_; }
+
+ private:
+  int& calls_;
+  std::string language_ = "eng";
+};
+
+TEST_F(CliTest, LearningAutomaticallyReportsWhatWasNamedAndHowOftenTheEngineRead) {
+  const std::vector<std::string> arguments{
+      "--settings", (dir_ / "quelm.ini").string(), "--lang", "en", "--space-width", "14",
+      "--format", PlainFormat, "--dict", (dir_ / "dict").string(), "--learn", "auto",
+      "--out", (dir_ / "script.txt").string(), TitleSet};
+  int calls = 0;
+  const Outcome named = RunWithEngine(arguments, std::make_unique<ColumnRunEngine>(calls));
+  ASSERT_EQ(named.ExitCode, 0) << named.Err;
+  // chardict.unconfirmed: file, text, then votes; every new shape was read as some "x".
+  int unconfirmed = 0;
+  for (const std::string& line : Lines(ReadText(dir_ / "dict/chardict.unconfirmed")))
+    unconfirmed += line.find("\tx") != std::string::npos;
+  ASSERT_GT(unconfirmed, 0);
+  ASSERT_GT(calls, 0);
+  EXPECT_NE(named.Err.find("quelm-cli convert: 0 questions asked, 0 with a suggestion, 0 answered "
+                           "otherwise; " + std::to_string(unconfirmed) +
+                           " entries named automatically (unconfirmed: see 'dict list "
+                           "--unconfirmed'); " + std::to_string(calls) + " engine calls\n"),
+            std::string::npos)
+      << named.Err;
+
+  // With every shape known the engine is not called, and nothing is reported.
+  calls = 0;
+  const Outcome known = RunWithEngine(arguments, std::make_unique<ColumnRunEngine>(calls));
+  ASSERT_EQ(known.ExitCode, 0) << known.Err;
+  EXPECT_EQ(calls, 0);
+  EXPECT_EQ(known.Err.find("questions asked"), std::string::npos) << known.Err;
 }
 
 // The records of a records file, each as its lines between the markers.

@@ -285,6 +285,47 @@ TEST_F(CliTest, LearningAutomaticallyReportsWhatWasNamedAndHowOftenTheEngineRead
   EXPECT_EQ(known.Err.find("questions asked"), std::string::npos) << known.Err;
 }
 
+TEST_F(CliTest, UnconfirmedEntriesAreListedWithTheirVotesUntilNamedOrConfirmed) {
+  // Entries 1, 2, 3 (kept unnamed) and 5 were named from readings; 4 by the user.
+  fs::create_directories(dir_ / "d");
+  WriteText(dir_ / "d/chardict.ocr",
+            "d/char_0.bmp\r\ne\r\nd/char_1.bmp\r\nrn\r\nd/char_2.bmp\r\n<d/char_2.bmp>\r\n"
+            "d/char_3.bmp\r\nc\r\nd/char_4.bmp\r\no\r\n");
+  WriteText(dir_ / "d/chardict.unconfirmed",
+            "d/char_0.bmp\te\t3\te\t1\tc\nd/char_1.bmp\trn\t2\trn\t1\tm\n"
+            "d/char_2.bmp\t<d/char_2.bmp>\nd/char_4.bmp\to\t1\to\n");
+  const auto unconfirmed = [&] { return Lines(Run("dict list --unconfirmed d").Out); };
+  EXPECT_EQ(unconfirmed(), (std::vector<std::string>{
+                               "1\td/char_0.bmp\tmissing\te\tunconfirmed\t\"e\" 3, \"c\" 1",
+                               "2\td/char_1.bmp\tmissing\trn\tunconfirmed\t\"rn\" 2, \"m\" 1",
+                               "3\td/char_2.bmp\tmissing\t<d/char_2.bmp>\tunconfirmed\t",
+                               "5\td/char_4.bmp\tmissing\to\tunconfirmed\t\"o\" 1"}));
+  // The plain list keeps its four columns and marks in a fifth.
+  const std::vector<std::string> all = Lines(Run("dict list d").Out);
+  ASSERT_EQ(all.size(), 5u);
+  EXPECT_EQ(all[0], "1\td/char_0.bmp\tmissing\te\tunconfirmed");
+  EXPECT_EQ(all[3], "4\td/char_3.bmp\tmissing\tc");
+
+  EXPECT_EQ(Run("dict confirm d char_0.bmp").ExitCode, 0);
+  // Naming is the user's word; the other entries keep their votes.
+  EXPECT_EQ(Run("dict name d 2 m").ExitCode, 0);
+  EXPECT_EQ(unconfirmed(), (std::vector<std::string>{
+                               "3\td/char_2.bmp\tmissing\t<d/char_2.bmp>\tunconfirmed\t",
+                               "5\td/char_4.bmp\tmissing\to\tunconfirmed\t\"o\" 1"}));
+  EXPECT_EQ(Lines(Run("dict list d").Out)[1], "2\td/char_1.bmp\tmissing\tm");
+  // An entry without a text cannot be confirmed as it reads; --all leaves it.
+  const Outcome refused = Run("dict confirm d 3");
+  EXPECT_EQ(refused.ExitCode, 1);
+  EXPECT_NE(refused.Err.find("entry '3' has no text yet"), std::string::npos) << refused.Err;
+  const Outcome confirmed = Run("dict confirm d --all");
+  EXPECT_EQ(confirmed.ExitCode, 0) << confirmed.Err;
+  EXPECT_NE(confirmed.Err.find("1 unconfirmed entries without a text"), std::string::npos);
+  EXPECT_EQ(unconfirmed().size(), 1u);
+  EXPECT_EQ(Run("dict name d 3 x").ExitCode, 0);
+  EXPECT_EQ(unconfirmed().size(), 0u);
+  EXPECT_FALSE(fs::exists(dir_ / "d/chardict.unconfirmed"));
+}
+
 // The records of a records file, each as its lines between the markers.
 std::vector<std::vector<std::string>> Records(const std::string& text) {
   std::vector<std::vector<std::string>> records;
@@ -465,6 +506,9 @@ TEST_F(CliTest, BadOptionsAndUnreadableFilesGiveAMessageAndAnExitCode) {
       {"info .", 1, "holds no title VOB files"},
       {"dict list", 2, "list takes DIR"},
       {"dict rename d 1 x", 2, "unknown action 'rename'"},
+      {"dict confirm d", 2, "confirm takes DIR ENTRY... or DIR --all"},
+      {"dict confirm d 1 --all", 2, "confirm takes DIR and --all, no ENTRY"},
+      {"dict list --all d", 2, "--all belongs to confirm"},
       {"dict show . 1", 1, "no entry '1'"},
       {"frobnicate", 2, "unknown command 'frobnicate'"},
   };

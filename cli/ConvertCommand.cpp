@@ -360,8 +360,10 @@ int RunConvertCommand(const std::vector<std::string>& args,
     }
   }
 
-  plan.Learn =
-      options.Learn.value_or(settings.LearnAfterReading ? LearnMode::After : LearnMode::Ask);
+  const LearnMode settingsLearn = settings.Learn == 1   ? LearnMode::After
+                                  : settings.Learn == 2 ? LearnMode::Auto
+                                                        : LearnMode::Ask;
+  plan.Learn = options.Learn.value_or(settingsLearn);
   plan.SpaceWidth = options.SpaceWidth.value_or(settings.SpaceWidth);
   plan.AutoSpaceWidth = options.AutoSpaceWidth.value_or(settings.AutoSpaceWidth);
   plan.Interlace = options.Interlace.value_or(settings.Interlace);

@@ -285,6 +285,19 @@ TEST_F(CliTest, LearningAutomaticallyReportsWhatWasNamedAndHowOftenTheEngineRead
   EXPECT_EQ(known.Err.find("questions asked"), std::string::npos) << known.Err;
 }
 
+TEST_F(CliTest, SettingsThatLearnAutomaticallyMakeThatTheDefault) {
+  WriteText(dir_ / "auto.ini", "[preferences]\nautocolordetection=0\ncharcolor=1\nlearn=2\n");
+  int calls = 0;
+  const Outcome outcome = RunWithEngine(
+      {"--settings", (dir_ / "auto.ini").string(), "--lang", "en", "--format", PlainFormat,
+       "--dict", (dir_ / "dict").string(), "--out", (dir_ / "script.txt").string(), TitleSet},
+      std::make_unique<ColumnRunEngine>(calls));
+  // Asking would have ended with the input (status 3); learning after reading reads nothing.
+  EXPECT_EQ(outcome.ExitCode, 0) << outcome.Err;
+  EXPECT_GT(calls, 0);
+  EXPECT_TRUE(fs::exists(dir_ / "dict/chardict.unconfirmed"));
+}
+
 TEST_F(CliTest, UnconfirmedEntriesAreListedWithTheirVotesUntilNamedOrConfirmed) {
   // Entries 1, 2, 3 (kept unnamed) and 5 were named from readings; 4 by the user.
   fs::create_directories(dir_ / "d");

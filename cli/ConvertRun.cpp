@@ -54,7 +54,11 @@ ConvertRun::ConvertRun(const CommandLine& cl, ConvertPlan plan, CharDictionary& 
         !plan_.OcrLanguage.empty() ? plan_.OcrLanguage : EngineLanguage(plan_.Language);
     std::string why;
     engine_ = MakeSuggestionEngine(language, why);
-    if (!why.empty() && (engine_ || SuggestionEngineBuilt()))
+    // Asking goes on as ever without an engine; learning automatically then names nothing.
+    if (!engine_ && plan_.Learn == LearnMode::Auto)
+      why += "; nothing is named automatically; unknown characters are kept unnamed (or asked "
+             "on a terminal)";
+    if (!why.empty() && (engine_ || SuggestionEngineBuilt() || plan_.Learn == LearnMode::Auto))
       std::fprintf(stderr, "quelm-cli convert: %s\n", why.c_str());
   }
   questions_.BeforeQuestion = [this] { progress_.Clear(); };

@@ -298,6 +298,13 @@ TEST_F(CliTest, SettingsThatLearnAutomaticallyMakeThatTheDefault) {
   EXPECT_TRUE(fs::exists(dir_ / "dict/chardict.unconfirmed"));
 }
 
+TEST_F(CliTest, LearningAutomaticallyWithoutAnEngineSaysThatItNamesNothing) {
+  const Outcome outcome = Run(ConvertArguments("auto", "dict"));
+  EXPECT_EQ(outcome.ExitCode, 0) << outcome.Err;
+  const bool said = outcome.Err.find("nothing is named automatically") != std::string::npos;
+  EXPECT_EQ(said, !SuggestionEngineBuilt()) << outcome.Err;
+}
+
 TEST_F(CliTest, UnconfirmedEntriesAreListedWithTheirVotesUntilNamedOrConfirmed) {
   // Entries 1, 2, 3 (kept unnamed) and 5 were named from readings; 4 by the user.
   fs::create_directories(dir_ / "d");

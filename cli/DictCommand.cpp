@@ -171,7 +171,7 @@ int RunDictCommand(const std::vector<std::string>& args) {
         chosen.push_back(i);
     }
     for (const std::size_t i : chosen) dictionary.SetUnconfirmed(i, false);
-    if (const Status saved = dictionary.Save(root); !saved) {
+    if (const Status saved = chosen.empty() ? Status::Success() : dictionary.Save(root); !saved) {
       cl.Fail(saved.Message);
       return ExitFailure;
     }

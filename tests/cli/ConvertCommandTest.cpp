@@ -79,15 +79,16 @@ class CliTest : public ::testing::Test {
     return outcome;
   }
 
-  // `convert` in this process with `engine` suggesting; standard input is no terminal (nothing is
-  // asked) and standard error is kept.
+  // `convert` in this process with `engine` suggesting; standard input comes from `input` (no
+  // terminal) and standard error is kept.
   Outcome RunWithEngine(const std::vector<std::string>& arguments,
-                        std::unique_ptr<SuggestionEngine> engine) {
+                        std::unique_ptr<SuggestionEngine> engine,
+                        const std::string& input = "/dev/null") {
     const fs::path err = dir_ / "stderr.txt";
     std::fflush(stderr);
     const int savedIn = ::dup(0);
     const int savedErr = ::dup(2);
-    const int nullIn = ::open("/dev/null", O_RDONLY);
+    const int nullIn = ::open(input.c_str(), O_RDONLY);
     const int errOut = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     ::dup2(nullIn, 0);
     ::dup2(errOut, 2);
@@ -97,6 +98,7 @@ class CliTest : public ::testing::Test {
     outcome.ExitCode = RunConvertCommand(arguments, std::move(engine));
     std::fflush(stderr);
     ::dup2(savedIn, 0);
+    std::clearerr(stdin);
     ::dup2(savedErr, 2);
     ::close(savedIn);
     ::close(savedErr);
@@ -283,6 +285,26 @@ TEST_F(CliTest, LearningAutomaticallyReportsWhatWasNamedAndHowOftenTheEngineRead
   ASSERT_EQ(known.ExitCode, 0) << known.Err;
   EXPECT_EQ(calls, 0);
   EXPECT_EQ(known.Err.find("questions asked"), std::string::npos) << known.Err;
+}
+
+TEST_F(CliTest, AskingAnEmptyLineTakesTheSuggestionAndTheCountsSaySo) {
+  // Enter takes the first suggestion, "\none" gives the second shape no text, then the input ends.
+  WriteText(dir_ / "answers.txt", "\n\\none\n");
+  int calls = 0;
+  const Outcome asked = RunWithEngine(
+      {"--settings", (dir_ / "quelm.ini").string(), "--lang", "en", "--space-width", "14",
+       "--format", PlainFormat, "--dict", (dir_ / "dict").string(), "--learn", "ask", TitleSet},
+      std::make_unique<ColumnRunEngine>(calls), (dir_ / "answers.txt").string());
+  EXPECT_EQ(asked.ExitCode, 3) << asked.Err;
+  EXPECT_NE(asked.Err.find("  suggested: \"x\" (word \"x"), std::string::npos) << asked.Err;
+  EXPECT_NE(asked.Err.find("quelm-cli convert: 3 questions asked, 3 with a suggestion, 1 answered "
+                           "otherwise; 0 entries named automatically"),
+            std::string::npos)
+      << asked.Err;
+  const std::vector<std::string> index = Lines(ReadText(dir_ / "dict/chardict.ocr"));
+  ASSERT_EQ(index.size(), 4u);
+  EXPECT_EQ(index[1], "x");
+  EXPECT_EQ(index[3], "");
 }
 
 TEST_F(CliTest, SettingsThatLearnAutomaticallyMakeThatTheDefault) {

@@ -49,7 +49,7 @@ TEST(TerminalQuestionsTest, AnswersComeFromAStreamAndItsEndMeansQuit) {
   line.SetPixel(2, 1, ColorWhite);
   const std::vector<std::string> visible{"ab"};
   const CharacterQuestion question{character, line, {2, 0, 3, 3}, {0, 0, 5, 3},
-                                   "/d/char_4.bmp", visible, true, 0, 2};
+                                   "/d/char_4.bmp", visible, true, 0, 2, false, {}, {}};
   std::FILE* in = std::tmpfile();
   std::FILE* out = std::tmpfile();
   ASSERT_NE(in, nullptr);
@@ -87,10 +87,10 @@ TEST(TerminalQuestionsTest, AnEmptyLineAcceptsTheSuggestionAndNoneAnswersNoText)
   const Bitmap character(2, 2, ColorWhite);
   const Bitmap line(6, 4, ColorBlack);
   const std::vector<std::string> visible{"wh"};
-  CharacterQuestion suggested{character, line, {2, 0, 3, 3}, {0, 0, 5, 3},
-                              "/d/char_4.bmp", visible, true, 0, 2, true, "a", "what"};
+  const CharacterQuestion suggested{character, line, {2, 0, 3, 3}, {0, 0, 5, 3},
+                                    "/d/char_4.bmp", visible, true, 0, 2, true, "a", "what"};
   const CharacterQuestion plain{character, line, {2, 0, 3, 3}, {0, 0, 5, 3},
-                                "/d/char_5.bmp", visible, true, 0, 2};
+                                "/d/char_5.bmp", visible, true, 0, 2, false, {}, {}};
   std::FILE* in = std::tmpfile();
   std::FILE* out = std::tmpfile();
   ASSERT_NE(in, nullptr);

@@ -135,7 +135,7 @@ TEST(ConversionTest, RunRecogniserSavesVotesOfASubtitleThatLearnedNothing) {
                         const AnswerKind kind = answers.front();
                         answers.erase(answers.begin());
                         return CharacterAnswer{kind, "a", false};
-                      }};
+                      }, {}, {}};
   ASSERT_TRUE(teach(subpicture, settings).Outcome.Ok);
   ASSERT_EQ(dictionary.Size(), 1u);
   dictionary.SetUnconfirmed(0, true);
@@ -148,7 +148,7 @@ TEST(ConversionTest, RunRecogniserSavesVotesOfASubtitleThatLearnedNothing) {
   settings.Suggestions = &engine;
   RunRecogniser vote{dictionary, [](const CharacterQuestion&) {
                        return CharacterAnswer{AnswerKind::SkipCharacter, {}, false};
-                     }};
+                     }, {}, {}};
   const RecognitionResult voted = vote(subpicture, settings);
   ASSERT_TRUE(voted.Outcome.Ok);
   EXPECT_EQ(voted.Learned, 0);

@@ -50,7 +50,8 @@ constexpr const char* Usage =
     "                      they agree and left unconfirmed; asked where they disagree when\n"
     "                      standard input is a terminal, else kept unnamed), after (learn them\n"
     "                      with their own reference as text, name them later with 'dict\n"
-    "                      name'), skip (drop them). Default: the settings' learning mode.\n"
+    "                      name'), skip (drop them). Default: the settings' learning mode\n"
+    "                      (while reading: ask, after reading: after, automatically: auto).\n"
     "  --ocr-lang LANG     the OCR engine's language (eng, deu, fra, ...; eng+fra for\n"
     "                      several). Default: the stream's language, else English.\n"
     "  --records FILE      keep the records (the raw script) in FILE. If FILE exists, its\n"
@@ -67,8 +68,11 @@ constexpr const char* Usage =
     "\n"
     "--learn ask draws the text line with the unknown character framed, the character and\n"
     "the text so far on standard error, and reads one line of standard input as the answer\n"
-    "(so answers can come from a file). The line is the character's text; these words on a\n"
-    "line of their own stand for the learning window's buttons:\n"
+    "(so answers can come from a file). The line is the character's text (empty: it stands\n"
+    "for nothing). Where the OCR engine read something there, its reading is shown with the\n"
+    "engine's word (suggested: \"x\" (word \"xyz\")) and an empty line accepts it. These words\n"
+    "on a line of their own stand for the learning window's buttons:\n"
+    "  \\none    no text, also where a reading is suggested\n"
     "  \\skip    skip this character          \\line   skip the rest of the text line\n"
     "  \\color   try the next character colour \\keep   keep these colours, then answer\n"
     "  \\abort   drop this subtitle from the script (what it learned stays)\n"
@@ -76,6 +80,11 @@ constexpr const char* Usage =
     "A text that begins with a backslash is written with two: \\\\x stands for \\x. The end of\n"
     "the input counts as \\quit.\n"
     "\n"
+    "When anything was asked or named automatically, one line on standard error says at the\n"
+    "end how many questions were asked, how many showed a suggestion and how many answers\n"
+    "took another text, how many entries were named automatically (unconfirmed until\n"
+    "'dict name' or 'dict confirm'; 'dict list --unconfirmed' lists them) and how often the\n"
+    "engine read a line.\n"
     "A progress line is drawn on standard error when it is a terminal. Ctrl+C stops like \\quit.\n"
     "Exit status: 0 done; 1 unreadable input (no VOB file, a stream the title lacks, not one\n"
     "subtitle read), unwritable output or dictionary, a failed run or rendering; 2 bad\n"
@@ -287,6 +296,11 @@ std::optional<int> ChooseFormat(const CommandLine& cl, const ConvertOptions& opt
 }  // namespace
 
 int RunConvertCommand(const std::vector<std::string>& args) {
+  return RunConvertCommand(args, nullptr);
+}
+
+int RunConvertCommand(const std::vector<std::string>& args,
+                      std::unique_ptr<SuggestionEngine> engine) {
   const CommandLine cl("convert",
                        {"--settings", "--stream", "--lang", "--title", "--dict", "--format",
                         "--space-width", "--interlace", "--learn", "--ocr-lang", "--records", "--out"},
@@ -352,8 +366,10 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     }
   }
 
-  plan.Learn =
-      options.Learn.value_or(settings.LearnAfterReading ? LearnMode::After : LearnMode::Ask);
+  const LearnMode settingsLearn = settings.Learn == 1   ? LearnMode::After
+                                  : settings.Learn == 2 ? LearnMode::Auto
+                                                        : LearnMode::Ask;
+  plan.Learn = options.Learn.value_or(settingsLearn);
   plan.SpaceWidth = options.SpaceWidth.value_or(settings.SpaceWidth);
   plan.AutoSpaceWidth = options.AutoSpaceWidth.value_or(settings.AutoSpaceWidth);
   plan.Interlace = options.Interlace.value_or(settings.Interlace);
@@ -368,7 +384,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   plan.Rtf = options.Rtf;
   plan.ForcedOnly = options.ForcedOnly;
   plan.FixLookAlikes = settings.FixLookAlikes && !parsed->Has("--no-fix");
-  return ConvertRun(cl, std::move(plan), dictionary).Run();
+  return ConvertRun(cl, std::move(plan), dictionary, std::move(engine)).Run();
 }
 
 }  // namespace quelm

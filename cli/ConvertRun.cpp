@@ -33,8 +33,10 @@ void InstallInterruptHandler() {
 
 }  // namespace
 
-ConvertRun::ConvertRun(const CommandLine& cl, ConvertPlan plan, CharDictionary& dictionary)
+ConvertRun::ConvertRun(const CommandLine& cl, ConvertPlan plan, CharDictionary& dictionary,
+                       std::unique_ptr<SuggestionEngine> engine)
     : cl_(cl),
+      engine_(std::move(engine)),
       plan_(std::move(plan)),
       dictionary_(dictionary),
       resumePath_(plan_.Records.empty() ? std::string() : ResumePathFor(plan_.Records)),
@@ -47,12 +49,16 @@ ConvertRun::ConvertRun(const CommandLine& cl, ConvertPlan plan, CharDictionary& 
                  [this](const SubpictureRequest& request) { return Extract(request); }),
       autoDetect_(plan_.AutoDetectColors),
       charColor_(plan_.CharColor) {
-  if (plan_.Learn == LearnMode::Ask || plan_.Learn == LearnMode::Auto) {
+  if (!engine_ && (plan_.Learn == LearnMode::Ask || plan_.Learn == LearnMode::Auto)) {
     const std::string language =
         !plan_.OcrLanguage.empty() ? plan_.OcrLanguage : EngineLanguage(plan_.Language);
     std::string why;
     engine_ = MakeSuggestionEngine(language, why);
-    if (!why.empty() && (engine_ || SuggestionEngineBuilt()))
+    // Asking goes on as ever without an engine; learning automatically then names nothing.
+    if (!engine_ && plan_.Learn == LearnMode::Auto)
+      why += "; nothing is named automatically; unknown characters are kept unnamed (or asked "
+             "on a terminal)";
+    if (!why.empty() && (engine_ || SuggestionEngineBuilt() || plan_.Learn == LearnMode::Auto))
       std::fprintf(stderr, "quelm-cli convert: %s\n", why.c_str());
   }
   questions_.BeforeQuestion = [this] { progress_.Clear(); };
@@ -102,6 +108,7 @@ int ConvertRun::Run() {
     }
   }
   progress_.Clear();
+  ReportLearning();
   if (interrupted) quit_ = true;
   if (notVob_) fatal_ = true;
   if (!SaveProgress()) fatal_ = true;
@@ -174,6 +181,10 @@ Status ConvertRun::SubtitleFound(const SubpictureResult& result) {
         return Recognise(subpicture, settings);
       });
   asked_ += step.Asked;
+  askedWithSuggestion_ += step.AskedWithSuggestion;
+  answeredOtherwise_ += step.AnsweredOtherwise;
+  namedAutomatically_ += step.NamedAutomatically;
+  engineCalls_ += step.EngineCalls;
   if (step.End == RecognitionEnd::Failed) {
     // A user who quit stops the run; that is no failure.
     if (!quit_) fatal_ = true;
@@ -238,6 +249,15 @@ bool ConvertRun::SaveProgress() {
     return false;
   }
   return true;
+}
+
+void ConvertRun::ReportLearning() const {
+  if (asked_ == 0 && namedAutomatically_ == 0) return;
+  std::fprintf(stderr,
+               "quelm-cli convert: %d questions asked, %d with a suggestion, %d answered "
+               "otherwise; %d entries named automatically (unconfirmed: see 'dict list "
+               "--unconfirmed'); %d engine calls\n",
+               asked_, askedWithSuggestion_, answeredOtherwise_, namedAutomatically_, engineCalls_);
 }
 
 int ConvertRun::Finish() {

@@ -59,8 +59,10 @@ struct ConvertPlan {
 
 class ConvertRun {
  public:
-  // `dictionary` is loaded from the plan's dictionary root and outlives the run.
-  ConvertRun(const CommandLine& cl, ConvertPlan plan, CharDictionary& dictionary);
+  // `dictionary` is loaded from the plan's dictionary root and outlives the run. Without an
+  // `engine` the built-in one for the plan's language suggests, when learning asks for one.
+  ConvertRun(const CommandLine& cl, ConvertPlan plan, CharDictionary& dictionary,
+             std::unique_ptr<SuggestionEngine> engine = nullptr);
   // Its navigator and runs call back into it.
   ConvertRun(const ConvertRun&) = delete;
   ConvertRun& operator=(const ConvertRun&) = delete;
@@ -78,6 +80,8 @@ class ConvertRun {
   RecognitionResult Recognise(const Bitmap& subpicture, const RecognitionSettings& settings);
   void StepEnded(const StepOutcome& outcome);
   bool SaveProgress();
+  // One line on what was asked and named, when anything was.
+  void ReportLearning() const;
   // Renders and writes the script of a run that has ended; the exit code.
   int Finish();
 
@@ -109,6 +113,10 @@ class ConvertRun {
 
   int found_ = 0;
   int asked_ = 0;
+  int askedWithSuggestion_ = 0;
+  int answeredOtherwise_ = 0;
+  int namedAutomatically_ = 0;
+  int engineCalls_ = 0;
   int done_ = 0;
   bool lastFileReached_ = false;
   bool failed_ = false;

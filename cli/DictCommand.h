@@ -1,5 +1,5 @@
-// `quelm-cli dict`: lists, shows and names the entries of a character dictionary, so that
-// characters learned "after reading" can be named without a display.
+// `quelm-cli dict`: lists, shows, names and confirms the entries of a character dictionary, so
+// that characters learned "after reading" or named automatically can be settled without a display.
 #pragma once
 
 #include <string>

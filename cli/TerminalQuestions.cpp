@@ -20,6 +20,7 @@ void PrintRows(std::FILE* out, const std::vector<std::string>& rows, const char*
 AnswerLine TerminalQuestions::ParseAnswer(const std::string& line) {
   if (line.empty() || line[0] != '\\') return {AnswerLineKind::Text, line};
   if (line.size() >= 2 && line[1] == '\\') return {AnswerLineKind::Text, line.substr(1)};
+  if (line == NoneWord) return {AnswerLineKind::NoText, {}};
   if (line == SkipWord) return {AnswerLineKind::SkipCharacter, {}};
   if (line == LineWord) return {AnswerLineKind::SkipTextline, {}};
   if (line == ColorWord) return {AnswerLineKind::ChangeColor, {}};
@@ -56,6 +57,12 @@ CharacterAnswer TerminalQuestions::Ask(const CharacterQuestion& question, Color 
   std::fprintf(out_, "  text so far:\n");
   for (const std::string& visible : question.VisibleLines)
     std::fprintf(out_, "  | %s\n", visible.c_str());
+  if (question.HasSuggestion) {
+    const std::string word =
+        question.SuggestedWord.empty() ? "" : " (word \"" + question.SuggestedWord + "\")";
+    std::fprintf(out_, "  suggested: \"%s\"%s; Enter accepts, %s for no text\n",
+                 question.Suggestion.c_str(), word.c_str(), NoneWord);
+  }
 
   bool keep = false;
   for (;;) {
@@ -73,7 +80,11 @@ CharacterAnswer TerminalQuestions::Ask(const CharacterQuestion& question, Color 
     }
     const AnswerLine answer = ParseAnswer(line);
     switch (answer.Kind) {
-      case AnswerLineKind::Text: return {AnswerKind::Text, answer.Text, keep};
+      case AnswerLineKind::Text:
+        if (line.empty() && question.HasSuggestion)
+          return {AnswerKind::Text, question.Suggestion, keep};
+        return {AnswerKind::Text, answer.Text, keep};
+      case AnswerLineKind::NoText: return {AnswerKind::Text, {}, keep};
       case AnswerLineKind::SkipCharacter: return {AnswerKind::SkipCharacter, {}, keep};
       case AnswerLineKind::SkipTextline: return {AnswerKind::SkipTextline, {}, keep};
       case AnswerLineKind::Abort: return {AnswerKind::Abort, {}, keep};

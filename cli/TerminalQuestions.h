@@ -1,7 +1,8 @@
 // The learning dialogue of `quelm-cli convert --learn ask`: each unknown character is shown as
 // text art with its line and the text so far, and the answer is one line of input. Control
 // words on a line of their own stand for the window's buttons; a line that begins with a
-// backslash as text doubles it.
+// backslash as text doubles it. A suggested text is shown with the engine's word, and an empty
+// line accepts it.
 #pragma once
 
 #include <cstdio>
@@ -12,8 +13,8 @@
 
 namespace quelm {
 
-enum class AnswerLineKind { Text, SkipCharacter, SkipTextline, ChangeColor, KeepColors, Abort, Quit,
-                            Unknown };
+enum class AnswerLineKind { Text, NoText, SkipCharacter, SkipTextline, ChangeColor, KeepColors,
+                            Abort, Quit, Unknown };
 
 struct AnswerLine {
   AnswerLineKind Kind = AnswerLineKind::Text;
@@ -22,6 +23,8 @@ struct AnswerLine {
 
 class TerminalQuestions {
  public:
+  // No text at all, where an empty line would accept a suggestion.
+  static constexpr const char* NoneWord = "\\none";
   static constexpr const char* SkipWord = "\\skip";
   static constexpr const char* LineWord = "\\line";
   static constexpr const char* ColorWord = "\\color";

@@ -24,7 +24,7 @@ struct Subcommand {
 const Subcommand Subcommands[] = {
     {"convert", "read, recognise and write a title's subtitles as a script", quelm::RunConvertCommand},
     {"render", "render saved records again through a format", quelm::RunRenderCommand},
-    {"dict", "list, show and name the entries of a character dictionary", quelm::RunDictCommand},
+    {"dict", "list, show, name and confirm dictionary entries", quelm::RunDictCommand},
     {"extract", "list and save the subtitles of VOB files", quelm::RunExtractCommand},
     {"info", "show a title set's subtitle streams, chapters and files", quelm::RunInfoCommand},
 };

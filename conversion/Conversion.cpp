@@ -1,5 +1,6 @@
 #include "conversion/Conversion.h"
 
+#include <cstdint>
 #include <utility>
 
 #include "output/RecordsFile.h"
@@ -16,8 +17,10 @@ RecognitionResult RunRecogniser::operator()(const Bitmap& subpicture,
       if (AbortRequested()) run.RequestAbort();
     };
   }
+  const std::uint64_t revision = Dictionary.Revision();
   RecognitionResult result = run.UpdateDictionary(subpicture);
-  if (result.Learned > 0 || !result.Outcome) {
+  // Votes, renames and confirmations change it too, also in a subtitle that learned nothing.
+  if (Dictionary.Revision() != revision || !result.Outcome) {
     if (const Status saved = Dictionary.Save(settings.DictionaryRoot); !saved) {
       result.Outcome = saved;
       result.Aborted = true;
@@ -52,6 +55,10 @@ SubtitleStep Conversion::RecogniseSubtitle(const Bitmap& subpicture,
   SubtitleStep step;
   step.Learned = recognised.Learned;
   step.Asked = recognised.Asked;
+  step.AskedWithSuggestion = recognised.AskedWithSuggestion;
+  step.AnsweredOtherwise = recognised.AnsweredOtherwise;
+  step.NamedAutomatically = recognised.NamedAutomatically;
+  step.EngineCalls = recognised.EngineCalls;
   if (!recognised.Outcome) {
     step.End = RecognitionEnd::Failed;
     step.Outcome = recognised.Outcome;

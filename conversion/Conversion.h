@@ -25,7 +25,7 @@ using Recogniser =
     std::function<RecognitionResult(const Bitmap& subpicture, const RecognitionSettings& settings)>;
 
 // Recognition without a window: a run over one dictionary kept for the whole conversion. The
-// dictionary is written whenever a run learned or failed, so that what was taught survives.
+// dictionary is written whenever a run changed it or failed, so that what was taught survives.
 struct RunRecogniser {
   CharDictionary& Dictionary;
   // Asked about unknown characters; none: they are skipped (or learned unnamed).
@@ -59,6 +59,11 @@ struct SubtitleStep {
   std::optional<int> CharColorIndex;
   int Learned = 0;
   int Asked = 0;
+  // As the run counted them (RecognitionResult).
+  int AskedWithSuggestion = 0;
+  int AnsweredOtherwise = 0;
+  int NamedAutomatically = 0;
+  int EngineCalls = 0;
 };
 
 class Conversion {

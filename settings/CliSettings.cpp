@@ -64,8 +64,7 @@ CliSettings CliSettings::Read(const std::string& path) {
   }
   settings.CharColorRow = RoleRow(integer(P::CharColor, P::DefaultCharColor));
   settings.BackgroundColorRow = RoleRow(integer(P::BackgroundColor, P::DefaultBackgroundColor));
-  settings.LearnAfterReading =
-      std::clamp(integer(P::Learn, P::DefaultLearn), P::MinLearn, P::MaxLearn) != 0;
+  settings.Learn = std::clamp(integer(P::Learn, P::DefaultLearn), P::MinLearn, P::MaxLearn);
   settings.OutputIni = integer(P::OutputIni, P::DefaultOutputIni);
   settings.FixLookAlikes = flag(P::FixLookAlikes, P::DefaultFixLookAlikes);
   return settings;

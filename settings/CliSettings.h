@@ -34,7 +34,8 @@ class CliSettings {
   std::string DictionaryRoot;
   int LanguageIndex = 0;  // sub-stream 0x20 + index
   int OutputIni = 2;      // menu position of the format
-  bool LearnAfterReading = false;
+  // The learning mode: 0 while reading, 1 after reading, 2 automatically.
+  int Learn = 0;
   bool FixLookAlikes = true;
 
   std::string Path;

@@ -2,6 +2,7 @@
 // cut into three VOB files, checked against the SRT text the subtitles were made from.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -12,6 +13,8 @@
 #include <vector>
 
 #include "LearnedGlyphs.h"
+#include "cli/ConvertCommand.h"
+#include "ocr/Suggestions.h"
 #include "support/SrtFile.h"
 
 namespace quelm {
@@ -76,6 +79,33 @@ class CliTest : public ::testing::Test {
     return outcome;
   }
 
+  // `convert` in this process with `engine` suggesting; standard input comes from `input` (no
+  // terminal) and standard error is kept.
+  Outcome RunWithEngine(const std::vector<std::string>& arguments,
+                        std::unique_ptr<SuggestionEngine> engine,
+                        const std::string& input = "/dev/null") {
+    const fs::path err = dir_ / "stderr.txt";
+    std::fflush(stderr);
+    const int savedIn = ::dup(0);
+    const int savedErr = ::dup(2);
+    const int nullIn = ::open(input.c_str(), O_RDONLY);
+    const int errOut = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ::dup2(nullIn, 0);
+    ::dup2(errOut, 2);
+    ::close(nullIn);
+    ::close(errOut);
+    Outcome outcome;
+    outcome.ExitCode = RunConvertCommand(arguments, std::move(engine));
+    std::fflush(stderr);
+    ::dup2(savedIn, 0);
+    std::clearerr(stdin);
+    ::dup2(savedErr, 2);
+    ::close(savedIn);
+    ::close(savedErr);
+    outcome.Err = ReadText(err);
+    return outcome;
+  }
+
   std::string ConvertArguments(const std::string& learn, const std::string& dict) {
     return "convert --settings quelm.ini --lang en --space-width 14 --format '" + PlainFormat +
            "' --dict " + dict + " --learn " + learn + " '" + TitleSet + "'";
@@ -92,9 +122,11 @@ class CliTest : public ::testing::Test {
   fs::path dir_;
 };
 
+// An empty line would accept what the OCR engine (when built in) suggests: no text is "\none".
 std::string Joined(const std::vector<std::string>& answers, std::size_t from, std::size_t to) {
   std::string text;
-  for (std::size_t i = from; i < to; ++i) text += answers[i] + "\n";
+  for (std::size_t i = from; i < to; ++i)
+    text += (answers[i].empty() ? "\\none" : answers[i]) + "\n";
   return text;
 }
 
@@ -196,6 +228,144 @@ TEST_F(CliTest, LearnAfterThenNameThenRenderReachesTheSameScript) {
             std::string::npos)
       << wrong.Err;
   EXPECT_NE(wrong.Out.find("<ERROR>"), std::string::npos);
+}
+
+// Reads each run of ink columns as an "x" and counts how often it was asked to read.
+class ColumnRunEngine : public SuggestionEngine {
+ public:
+  explicit ColumnRunEngine(int& calls) : calls_(calls) {}
+  EngineReading ReadLine(const EngineImage& image) override {
+    ++calls_;
+    EngineReading reading;
+    reading.Words.push_back({});
+    for (int x = 0, start = -1; x <= image.Width; ++x) {
+      bool ink = false;
+      for (int y = 0; x < image.Width && y < image.Height && !ink; ++y)
+        ink = image.Pixels[static_cast<std::size_t>(y * image.Width + x)] == 0;
+      if (ink && start < 0) start = x;
+      if (!ink && start >= 0) {
+        reading.Symbols.push_back({"x", start, x - 1, 0});
+        reading.Words[0] += "x";
+        start = -1;
+      }
+    }
+    return reading;
+  }
+  const std::string& Language() const override { return language_; }
+
+ private:
+  int& calls_;
+  std::string language_ = "eng";
+};
+
+TEST_F(CliTest, LearningAutomaticallyReportsWhatWasNamedAndHowOftenTheEngineRead) {
+  const std::vector<std::string> arguments{
+      "--settings", (dir_ / "quelm.ini").string(), "--lang", "en", "--space-width", "14",
+      "--format", PlainFormat, "--dict", (dir_ / "dict").string(), "--learn", "auto",
+      "--out", (dir_ / "script.txt").string(), TitleSet};
+  int calls = 0;
+  const Outcome named = RunWithEngine(arguments, std::make_unique<ColumnRunEngine>(calls));
+  ASSERT_EQ(named.ExitCode, 0) << named.Err;
+  // chardict.unconfirmed: file, text, then votes; every new shape was read as some "x".
+  int unconfirmed = 0;
+  for (const std::string& line : Lines(ReadText(dir_ / "dict/chardict.unconfirmed")))
+    unconfirmed += line.find("\tx") != std::string::npos;
+  ASSERT_GT(unconfirmed, 0);
+  ASSERT_GT(calls, 0);
+  EXPECT_NE(named.Err.find("quelm-cli convert: 0 questions asked, 0 with a suggestion, 0 answered "
+                           "otherwise; " + std::to_string(unconfirmed) +
+                           " entries named automatically (unconfirmed: see 'dict list "
+                           "--unconfirmed'); " + std::to_string(calls) + " engine calls\n"),
+            std::string::npos)
+      << named.Err;
+
+  // With every shape known the engine is not called, and nothing is reported.
+  calls = 0;
+  const Outcome known = RunWithEngine(arguments, std::make_unique<ColumnRunEngine>(calls));
+  ASSERT_EQ(known.ExitCode, 0) << known.Err;
+  EXPECT_EQ(calls, 0);
+  EXPECT_EQ(known.Err.find("questions asked"), std::string::npos) << known.Err;
+}
+
+TEST_F(CliTest, AskingAnEmptyLineTakesTheSuggestionAndTheCountsSaySo) {
+  // Enter takes the first suggestion, "\none" gives the second shape no text, then the input ends.
+  WriteText(dir_ / "answers.txt", "\n\\none\n");
+  int calls = 0;
+  const Outcome asked = RunWithEngine(
+      {"--settings", (dir_ / "quelm.ini").string(), "--lang", "en", "--space-width", "14",
+       "--format", PlainFormat, "--dict", (dir_ / "dict").string(), "--learn", "ask", TitleSet},
+      std::make_unique<ColumnRunEngine>(calls), (dir_ / "answers.txt").string());
+  EXPECT_EQ(asked.ExitCode, 3) << asked.Err;
+  EXPECT_NE(asked.Err.find("  suggested: \"x\" (word \"x"), std::string::npos) << asked.Err;
+  EXPECT_NE(asked.Err.find("quelm-cli convert: 3 questions asked, 3 with a suggestion, 1 answered "
+                           "otherwise; 0 entries named automatically"),
+            std::string::npos)
+      << asked.Err;
+  const std::vector<std::string> index = Lines(ReadText(dir_ / "dict/chardict.ocr"));
+  ASSERT_EQ(index.size(), 4u);
+  EXPECT_EQ(index[1], "x");
+  EXPECT_EQ(index[3], "");
+}
+
+TEST_F(CliTest, SettingsThatLearnAutomaticallyMakeThatTheDefault) {
+  WriteText(dir_ / "auto.ini", "[preferences]\nautocolordetection=0\ncharcolor=1\nlearn=2\n");
+  int calls = 0;
+  const Outcome outcome = RunWithEngine(
+      {"--settings", (dir_ / "auto.ini").string(), "--lang", "en", "--format", PlainFormat,
+       "--dict", (dir_ / "dict").string(), "--out", (dir_ / "script.txt").string(), TitleSet},
+      std::make_unique<ColumnRunEngine>(calls));
+  // Asking would have ended with the input (status 3); learning after reading reads nothing.
+  EXPECT_EQ(outcome.ExitCode, 0) << outcome.Err;
+  EXPECT_GT(calls, 0);
+  EXPECT_TRUE(fs::exists(dir_ / "dict/chardict.unconfirmed"));
+}
+
+TEST_F(CliTest, LearningAutomaticallyWithoutAnEngineSaysThatItNamesNothing) {
+  const Outcome outcome = Run(ConvertArguments("auto", "dict"));
+  EXPECT_EQ(outcome.ExitCode, 0) << outcome.Err;
+  const bool said = outcome.Err.find("nothing is named automatically") != std::string::npos;
+  EXPECT_EQ(said, !SuggestionEngineBuilt()) << outcome.Err;
+}
+
+TEST_F(CliTest, UnconfirmedEntriesAreListedWithTheirVotesUntilNamedOrConfirmed) {
+  // Entries 1, 2, 3 (kept unnamed) and 5 were named from readings; 4 by the user.
+  fs::create_directories(dir_ / "d");
+  WriteText(dir_ / "d/chardict.ocr",
+            "d/char_0.bmp\r\ne\r\nd/char_1.bmp\r\nrn\r\nd/char_2.bmp\r\n<d/char_2.bmp>\r\n"
+            "d/char_3.bmp\r\nc\r\nd/char_4.bmp\r\no\r\n");
+  WriteText(dir_ / "d/chardict.unconfirmed",
+            "d/char_0.bmp\te\t3\te\t1\tc\nd/char_1.bmp\trn\t2\trn\t1\tm\n"
+            "d/char_2.bmp\t<d/char_2.bmp>\nd/char_4.bmp\to\t1\to\n");
+  const auto unconfirmed = [&] { return Lines(Run("dict list --unconfirmed d").Out); };
+  EXPECT_EQ(unconfirmed(), (std::vector<std::string>{
+                               "1\td/char_0.bmp\tmissing\te\tunconfirmed\t\"e\" 3, \"c\" 1",
+                               "2\td/char_1.bmp\tmissing\trn\tunconfirmed\t\"rn\" 2, \"m\" 1",
+                               "3\td/char_2.bmp\tmissing\t<d/char_2.bmp>\tunconfirmed\t",
+                               "5\td/char_4.bmp\tmissing\to\tunconfirmed\t\"o\" 1"}));
+  // The plain list keeps its four columns and marks in a fifth.
+  const std::vector<std::string> all = Lines(Run("dict list d").Out);
+  ASSERT_EQ(all.size(), 5u);
+  EXPECT_EQ(all[0], "1\td/char_0.bmp\tmissing\te\tunconfirmed");
+  EXPECT_EQ(all[3], "4\td/char_3.bmp\tmissing\tc");
+
+  EXPECT_EQ(Run("dict confirm d char_0.bmp").ExitCode, 0);
+  // Naming is the user's word; the other entries keep their votes.
+  EXPECT_EQ(Run("dict name d 2 m").ExitCode, 0);
+  EXPECT_EQ(unconfirmed(), (std::vector<std::string>{
+                               "3\td/char_2.bmp\tmissing\t<d/char_2.bmp>\tunconfirmed\t",
+                               "5\td/char_4.bmp\tmissing\to\tunconfirmed\t\"o\" 1"}));
+  EXPECT_EQ(Lines(Run("dict list d").Out)[1], "2\td/char_1.bmp\tmissing\tm");
+  // An entry without a text cannot be confirmed as it reads; --all leaves it.
+  const Outcome refused = Run("dict confirm d 3");
+  EXPECT_EQ(refused.ExitCode, 1);
+  EXPECT_NE(refused.Err.find("entry '3' has no text yet"), std::string::npos) << refused.Err;
+  const Outcome confirmed = Run("dict confirm d --all");
+  EXPECT_EQ(confirmed.ExitCode, 0) << confirmed.Err;
+  EXPECT_NE(confirmed.Err.find("1 unconfirmed entries without a text"), std::string::npos);
+  EXPECT_EQ(unconfirmed().size(), 1u);
+  EXPECT_EQ(Run("dict name d 3 x").ExitCode, 0);
+  EXPECT_EQ(unconfirmed().size(), 0u);
+  EXPECT_FALSE(fs::exists(dir_ / "d/chardict.unconfirmed"));
 }
 
 // The records of a records file, each as its lines between the markers.
@@ -378,6 +548,9 @@ TEST_F(CliTest, BadOptionsAndUnreadableFilesGiveAMessageAndAnExitCode) {
       {"info .", 1, "holds no title VOB files"},
       {"dict list", 2, "list takes DIR"},
       {"dict rename d 1 x", 2, "unknown action 'rename'"},
+      {"dict confirm d", 2, "confirm takes DIR ENTRY... or DIR --all"},
+      {"dict confirm d 1 --all", 2, "confirm takes DIR and --all, no ENTRY"},
+      {"dict list --all d", 2, "--all belongs to confirm"},
       {"dict show . 1", 1, "no entry '1'"},
       {"frobnicate", 2, "unknown command 'frobnicate'"},
   };

@@ -26,6 +26,7 @@ TEST(TerminalQuestionsTest, ControlWordsStandAloneAndABackslashIsWrittenTwice) {
       {"\\keep", AnswerLineKind::KeepColors, ""},
       {"\\abort", AnswerLineKind::Abort, ""},
       {"\\quit", AnswerLineKind::Quit, ""},
+      {"\\none", AnswerLineKind::NoText, ""},
       {"\\\\skip", AnswerLineKind::Text, "\\skip"},
       {"\\\\", AnswerLineKind::Text, "\\"},
       {"\\", AnswerLineKind::Unknown, "\\"},
@@ -48,7 +49,7 @@ TEST(TerminalQuestionsTest, AnswersComeFromAStreamAndItsEndMeansQuit) {
   line.SetPixel(2, 1, ColorWhite);
   const std::vector<std::string> visible{"ab"};
   const CharacterQuestion question{character, line, {2, 0, 3, 3}, {0, 0, 5, 3},
-                                   "/d/char_4.bmp", visible, true, 0, 2};
+                                   "/d/char_4.bmp", visible, true, 0, 2, false, {}, {}};
   std::FILE* in = std::tmpfile();
   std::FILE* out = std::tmpfile();
   ASSERT_NE(in, nullptr);
@@ -78,6 +79,42 @@ TEST(TerminalQuestionsTest, AnswersComeFromAStreamAndItsEndMeansQuit) {
   EXPECT_NE(shown.find("  | ab\n"), std::string::npos);
   EXPECT_NE(shown.find("unknown control word '\\nonsense'"), std::string::npos);
   EXPECT_NE(shown.find("the colours are kept"), std::string::npos);
+  std::fclose(in);
+  std::fclose(out);
+}
+
+TEST(TerminalQuestionsTest, AnEmptyLineAcceptsTheSuggestionAndNoneAnswersNoText) {
+  const Bitmap character(2, 2, ColorWhite);
+  const Bitmap line(6, 4, ColorBlack);
+  const std::vector<std::string> visible{"wh"};
+  const CharacterQuestion suggested{character, line, {2, 0, 3, 3}, {0, 0, 5, 3},
+                                    "/d/char_4.bmp", visible, true, 0, 2, true, "a", "what"};
+  const CharacterQuestion plain{character, line, {2, 0, 3, 3}, {0, 0, 5, 3},
+                                "/d/char_5.bmp", visible, true, 0, 2, false, {}, {}};
+  std::FILE* in = std::tmpfile();
+  std::FILE* out = std::tmpfile();
+  ASSERT_NE(in, nullptr);
+  std::fputs("\n\\none\ne\n\n", in);
+  std::rewind(in);
+  TerminalQuestions questions(in, out);
+  EXPECT_EQ(questions.Ask(suggested, ColorWhite, "subtitle 2").Text, "a");
+  const CharacterAnswer none = questions.Ask(suggested, ColorWhite, "subtitle 2");
+  EXPECT_EQ(none.Kind, AnswerKind::Text);
+  EXPECT_EQ(none.Text, "");
+  EXPECT_EQ(questions.Ask(suggested, ColorWhite, "subtitle 2").Text, "e");
+  // Without a suggestion an empty line is a character that stands for nothing.
+  const CharacterAnswer empty = questions.Ask(plain, ColorWhite, "subtitle 2");
+  EXPECT_EQ(empty.Kind, AnswerKind::Text);
+  EXPECT_EQ(empty.Text, "");
+
+  std::rewind(out);
+  std::string shown;
+  for (int c; (c = std::fgetc(out)) != EOF;) shown.push_back(static_cast<char>(c));
+  const std::string offer = "  suggested: \"a\" (word \"what\"); Enter accepts";
+  std::size_t offers = 0;
+  for (std::size_t at = shown.find(offer); at != std::string::npos; at = shown.find(offer, at + 1))
+    ++offers;
+  EXPECT_EQ(offers, 3u) << shown;
   std::fclose(in);
   std::fclose(out);
 }

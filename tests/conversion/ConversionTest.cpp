@@ -89,5 +89,77 @@ TEST(ConversionTest, RecordsAreUnsavedFromAnAppendUntilTheyAreSavedOrOthersOpene
   fs::remove_all(dir);
 }
 
+// Reads the line's first run of ink columns as "o", and nothing else.
+class FirstShapeEngine : public SuggestionEngine {
+ public:
+  EngineReading ReadLine(const EngineImage& image) override {
+    EngineReading reading;
+    reading.Words.push_back("o");
+    int start = -1;
+    for (int x = 0; x < image.Width; ++x) {
+      bool ink = false;
+      for (int y = 0; y < image.Height && !ink; ++y)
+        ink = image.Pixels[static_cast<std::size_t>(y * image.Width + x)] == 0;
+      if (ink && start < 0) start = x;
+      if (!ink && start >= 0) {
+        reading.Symbols.push_back({"o", start, x - 1, 0});
+        break;
+      }
+    }
+    return reading;
+  }
+  const std::string& Language() const override { return language_; }
+
+ private:
+  std::string language_ = "eng";
+};
+
+TEST(ConversionTest, RunRecogniserSavesVotesOfASubtitleThatLearnedNothing) {
+  const fs::path dir =
+      fs::temp_directory_path() / ("quelm_conversion_votes_" + std::to_string(::getpid()));
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  const std::string root = dir.string() + "/";
+  // White on black: a 3 x 4 block, then a 2 x 4 one.
+  Bitmap subpicture(14, 8, ColorBlack);
+  for (int y = 2; y < 6; ++y) {
+    for (int x : {2, 3, 4, 8, 9}) subpicture.SetPixel(x, y, ColorWhite);
+  }
+  RecognitionSettings settings;
+  settings.Colors = {ColorBlack, 0x808080, 0x404040, ColorWhite};
+  settings.DictionaryRoot = root;
+  CharDictionary dictionary;
+  // The first block is learned as "a", the second skipped.
+  std::vector<AnswerKind> answers{AnswerKind::Text, AnswerKind::SkipCharacter};
+  RunRecogniser teach{dictionary, [&](const CharacterQuestion&) {
+                        const AnswerKind kind = answers.front();
+                        answers.erase(answers.begin());
+                        return CharacterAnswer{kind, "a", false};
+                      }, {}, {}};
+  ASSERT_TRUE(teach(subpicture, settings).Outcome.Ok);
+  ASSERT_EQ(dictionary.Size(), 1u);
+  dictionary.SetUnconfirmed(0, true);
+  ASSERT_TRUE(dictionary.Save(root).Ok);
+
+  // Learning automatically, the engine reads the known block as "o" and nothing at the other,
+  // which is skipped again: the vote renames the entry although nothing was learned.
+  FirstShapeEngine engine;
+  settings.LearnAutomatically = true;
+  settings.Suggestions = &engine;
+  RunRecogniser vote{dictionary, [](const CharacterQuestion&) {
+                       return CharacterAnswer{AnswerKind::SkipCharacter, {}, false};
+                     }, {}, {}};
+  const RecognitionResult voted = vote(subpicture, settings);
+  ASSERT_TRUE(voted.Outcome.Ok);
+  EXPECT_EQ(voted.Learned, 0);
+  CharDictionary saved;
+  ASSERT_TRUE(saved.Load(root).Outcome.Ok);
+  ASSERT_EQ(saved.Size(), 1u);
+  EXPECT_EQ(saved.CharList()[0].Text, "o");
+  EXPECT_TRUE(saved.CharList()[0].Unconfirmed);
+  EXPECT_EQ(saved.CharList()[0].Votes, (std::vector<std::pair<std::string, int>>{{"o", 1}}));
+  fs::remove_all(dir);
+}
+
 }  // namespace
 }  // namespace quelm

@@ -1,6 +1,7 @@
 // Dictionary loader: a chardict.ocr and one glyph BMP. Input: bytes 0-1 = length of the index,
 // then the index ("%R" stands for the dictionary directory), then the bytes of char_0.bmp.
-// The directory also holds a subdirectory "dir" for entries that name a directory.
+// The directory also holds a subdirectory "dir" for entries that name a directory. The index's
+// bytes serve as chardict.unconfirmed too.
 #include <filesystem>
 
 #include "fuzz/FuzzSupport.h"
@@ -23,6 +24,7 @@ void DictionaryInput(const std::uint8_t* data, std::size_t size) {
     index.replace(at, 2, root), at += root.size();
   WriteScratchFile("dict/chardict.ocr", index);
   WriteScratchFile("dict/char_0.bmp", glyph);
+  WriteScratchFile("dict/chardict.unconfirmed", index);
 
   CharDictionary dictionary;
   const DictionaryLoadResult loaded = dictionary.Load(root);
@@ -38,6 +40,11 @@ void DictionaryInput(const std::uint8_t* data, std::size_t size) {
   CharDictionary again;
   if (!again.Load(root).Outcome.Ok || again.Size() != entries)
     Broken("entries lost in a save and load");
+  for (std::size_t k = 0; k < entries; ++k)
+    if (dictionary.CharList()[k].Unconfirmed &&
+        (!again.CharList()[k].Unconfirmed ||
+         again.CharList()[k].Votes != dictionary.CharList()[k].Votes))
+      Broken("an unconfirmed entry or its votes lost in a save and load");
 }
 
 }  // namespace quelm::fuzz

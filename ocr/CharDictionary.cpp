@@ -39,12 +39,14 @@ std::vector<std::string> SplitLines(const std::string& content) {
 }
 
 // The unconfirmed file keeps one entry per line in fields split by tabs: file name, text, then
-// count and text of each vote. A tab or backslash inside a field is escaped.
+// count and text of each vote. Tabs, line breaks and backslashes inside a field are escaped.
 std::string Escaped(const std::string& field) {
   std::string out;
   for (char c : field) {
     if (c == '\\') out += "\\\\";
     else if (c == '\t') out += "\\t";
+    else if (c == '\r') out += "\\r";
+    else if (c == '\n') out += "\\n";
     else out += c;
   }
   return out;
@@ -57,7 +59,8 @@ std::vector<std::string> Fields(const std::string& line) {
     if (c == '\t') {
       fields.emplace_back();
     } else if (c == '\\' && i + 1 < line.size()) {
-      fields.back() += line[++i] == 't' ? '\t' : line[i];
+      const char escaped = line[++i];
+      fields.back() += escaped == 't' ? '\t' : escaped == 'r' ? '\r' : escaped == 'n' ? '\n' : escaped;
     } else {
       fields.back() += c;
     }
@@ -265,15 +268,22 @@ void CharDictionary::LoadUnconfirmed(const std::string& dictionaryRoot) {
   if (ReadFileBytes(dictionaryRoot + UnconfirmedFileName, MaxIndexBytes, content) !=
       ReadFileOutcome::Ok)
     return;
-  std::unordered_map<std::string, std::size_t> byName;
-  for (std::size_t k = 0; k < charList_.size(); ++k) byName.emplace(charList_[k].FileName, k);
+  // A damaged index may name a file twice: each line marks the first entry of its name and text
+  // not marked yet.
+  std::unordered_map<std::string, std::vector<std::size_t>> byName;
+  for (std::size_t k = charList_.size(); k-- > 0;) byName[charList_[k].FileName].push_back(k);
   for (const std::string& line : SplitLines(content)) {
     const std::vector<std::string> fields = Fields(line);
     if (fields.size() < 2) continue;
     const auto found = byName.find(fields[0]);
+    if (found == byName.end()) continue;
     // A text changed since (by a version that does not know this file) was the user's word.
-    if (found == byName.end() || charList_[found->second].Text != fields[1]) continue;
-    TCharEntry& entry = charList_[found->second];
+    auto& positions = found->second;
+    const auto same = std::find_if(positions.rbegin(), positions.rend(),
+                                   [&](std::size_t k) { return charList_[k].Text == fields[1]; });
+    if (same == positions.rend()) continue;
+    TCharEntry& entry = charList_[*same];
+    positions.erase(std::next(same).base());
     entry.Unconfirmed = true;
     for (std::size_t f = 2; f + 1 < fields.size(); f += 2) {
       int count = 0;

@@ -35,6 +35,9 @@ class CliSettings {
   int LanguageIndex = 0;  // sub-stream 0x20 + index
   int OutputIni = 2;      // menu position of the format
   bool LearnAfterReading = false;
+  bool LearnAutomatically = false;
+  // "ocr_language": the suggestion engine's language, empty for the stream's.
+  std::string OcrLanguage;
   bool FixLookAlikes = true;
 
   std::string Path;

@@ -67,11 +67,11 @@ class CharDictionary {
   void Vote(std::size_t position, const std::string& text);
   static std::string Winner(const std::vector<std::pair<std::string, int>>& votes,
                             bool* clear = nullptr);
-  void SetText(std::size_t position, const std::string& text);
-  void SetUnconfirmed(std::size_t position, bool unconfirmed);
   // The votes an entry had when it was read (for an entry made anew, as the dictionary editor
   // makes them when it writes the index).
   void SetVotes(std::size_t position, std::vector<std::pair<std::string, int>> votes);
+  void SetText(std::size_t position, const std::string& text);
+  void SetUnconfirmed(std::size_t position, bool unconfirmed);
   std::size_t UnconfirmedCount() const;
 
   std::string NextFreeFileName(const std::string& dictionaryRoot, int& nextCharFileNumber) const;

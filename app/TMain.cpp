@@ -38,6 +38,7 @@
 #include "navigation/IniPositionCache.h"
 #include "navigation/SubtitleNavigator.h"
 #include "ocr/DictionaryCache.h"
+#include "ocr/Suggestions.h"
 #include "platform/UserInteraction.h"
 #include "settings/PreferenceKeys.h"
 #include "settings/SettingsStore.h"
@@ -132,6 +133,8 @@ TMain::TMain(SettingsStore& settings, UserInteraction& ui, QWidget* parent)
     : QMainWindow(parent), settings_(settings), ui_(ui) {
   setObjectName(QStringLiteral("Main"));
   for (int i = 0; i < 4; ++i) customColors_[i] = Preferences::DefaultColors[i];
+  engineMaker_ = MakeSuggestionEngine;
+  engineBuilt_ = SuggestionEngineBuilt();
   BuildControls();
   BuildMenus();
   BuildHiddenControls();
@@ -490,10 +493,12 @@ QWidget* TMain::BuildSettingsColumn() {
   learnLayout->setContentsMargins(6, 2, 6, 2);
   learnLayout->setSpacing(0);
   learnGroup_ = new QButtonGroup(this);
-  const char* learnNames[2] = {"LearnRadioGroup1Item0", "LearnRadioGroup1Item1"};
-  const QString learnCaptions[2] = {QStringLiteral("while reading"),
-                                    QStringLiteral("after reading")};
-  for (int i = 0; i < 2; ++i) {
+  const char* learnNames[3] = {"LearnRadioGroup1Item0", "LearnRadioGroup1Item1",
+                               "LearnRadioGroup1Item2"};
+  const QString learnCaptions[3] = {QStringLiteral("while reading"),
+                                    QStringLiteral("after reading"),
+                                    QStringLiteral("automatically")};
+  for (int i = 0; i < 3; ++i) {
     learnItems_[i] = Named(new QRadioButton(learnCaptions[i]), learnNames[i]);
     learnGroup_->addButton(learnItems_[i], i);
     learnLayout->addWidget(learnItems_[i]);
@@ -626,6 +631,8 @@ void TMain::BuildMenus() {
   AutomaticcloseOCRwindow1 = MakeAction(ocr, "AutomaticcloseOCRwindow1",
                                         QStringLiteral("&Automatic close OCR window"), true);
   AutomaticcloseOCRwindow1->setChecked(Preferences::DefaultAutoCloseOcr);
+  Suggestionlanguage1 = Named(ocr->addMenu(QStringLiteral("Suggestion language")),
+                              "Suggestionlanguage1");
   GUI1 = Named(settings->addMenu(QStringLiteral("GUI &Language")), "GUI1");
 
   QMenu* dictionary = Named(bar->addMenu(QStringLiteral("&Dictionary")), "Dictionary1");
@@ -636,6 +643,8 @@ void TMain::BuildMenus() {
                                      QStringLiteral("Learn &while reading VOB"), true);
   Learnafterreadingvob1 = MakeAction(dictionary, "Learnafterreadingvob1",
                                      QStringLiteral("Learn &after reading VOB"), true);
+  Learnautomatically1 = MakeAction(dictionary, "Learnautomatically1",
+                                   QStringLiteral("Learn a&utomatically"), true);
   Learnwhilereadingvob1->setChecked(true);
 
   Output1 = Named(bar->addMenu(QStringLiteral("&Output")), "Output1");

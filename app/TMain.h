@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <array>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <set>
@@ -47,6 +48,7 @@ class ExtractionRun;
 class IniPositionCache;
 class SettingsStore;
 class SubtitleNavigator;
+class SuggestionEngine;
 class UserInteraction;
 class VobFileListWidget;
 struct SubpictureRequest;
@@ -113,6 +115,16 @@ class TMain : public QMainWindow {
   // Records were added (or opened and changed) since the last save (TMainRecords.cpp).
   bool RecordsUnsaved() const;
 
+  // Makes the suggestion engine for a language ("eng"); `message` says why there is none, or
+  // what was taken instead. The window starts with the built-in engine; tests hand in their
+  // own, which counts as an engine the build has.
+  using SuggestionEngineMaker = std::function<std::unique_ptr<SuggestionEngine>(
+      const std::string& language, std::string& message)>;
+  void SetSuggestionEngineMaker(SuggestionEngineMaker maker);
+  // The language suggestions are read in: "ocr_language" when set, else the chosen stream's,
+  // else English.
+  std::string SuggestionLanguage() const;
+
   // --- Periphery: format editor, tools, GUI languages, About (TMainPeriphery.cpp) ---
   // Rebuilds the tool items of the "&Tools" menu from the "tools" section.
   void CreateToolMenu();
@@ -166,7 +178,8 @@ class TMain : public QMainWindow {
   void EditManualVobFileChange();
   void PCXabled1Click();
   void LearnRadioGroup1Click();
-  void LearnMenuClick();
+  void LearnMenuClick(int item);
+  int LearnMode() const;
 
   // Palette.
   void PanelColDblClick(int panel);
@@ -225,6 +238,12 @@ class TMain : public QMainWindow {
   void BtnClearTextClick();
   bool BtnSaveToClick();
   void Editdictionary1Click();
+  // The "Suggestion language" submenu, checked at "ocr_language".
+  void BuildSuggestionLanguageMenu();
+  void SuggestionLanguageClick(const std::string& language);
+  // The engine for the current language, made the first time a run asks for it and again when
+  // the language changes; null when none can start.
+  SuggestionEngine* Suggestions();
 
   // Records files (TMainRecords.cpp).
   void ConnectRecordsHandlers(QMenu* fileMenu, QAction* before);
@@ -295,7 +314,7 @@ class TMain : public QMainWindow {
   QCheckBox* CheckOCREnable = nullptr;
   QCheckBox* CheckAutocloseOCR = nullptr;
   QGroupBox* LearnRadioGroup1 = nullptr;
-  std::array<QRadioButton*, 2> learnItems_{};
+  std::array<QRadioButton*, 3> learnItems_{};
   QButtonGroup* learnGroup_ = nullptr;
   QPlainTextEdit* RichEdit1 = nullptr;  // plain: takes a whole film's script at once
   QPushButton* BtnClearText = nullptr;
@@ -337,11 +356,14 @@ class TMain : public QMainWindow {
   QAction* PCDisabled1 = nullptr;
   QAction* EnabledOCR1 = nullptr;
   QAction* AutomaticcloseOCRwindow1 = nullptr;
+  QMenu* Suggestionlanguage1 = nullptr;
+  std::vector<QAction*> suggestionLanguageActions_;
   QMenu* GUI1 = nullptr;
   QAction* Editdictionary1 = nullptr;
   QAction* Updatetextoutput1 = nullptr;
   QAction* Learnwhilereadingvob1 = nullptr;
   QAction* Learnafterreadingvob1 = nullptr;
+  QAction* Learnautomatically1 = nullptr;
   QMenu* Output1 = nullptr;
   QAction* EditCustomIni1 = nullptr;
   QAction* HBar = nullptr;
@@ -381,6 +403,12 @@ class TMain : public QMainWindow {
   // The records (UWScript shows the same lines), their saved state and their rendering.
   Conversion conversion_;
   std::chrono::nanoseconds renderingTime_{0};
+  std::string ocrLanguage_;
+  SuggestionEngineMaker engineMaker_;
+  bool engineBuilt_ = false;
+  std::unique_ptr<SuggestionEngine> suggestionEngine_;
+  // The language the engine was last made for; none: not tried yet.
+  std::optional<std::string> engineLanguage_;
 
   // Periphery (TMainPeriphery.cpp).
   void ConnectPeripheryHandlers();

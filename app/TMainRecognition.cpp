@@ -1,8 +1,15 @@
 // The main window's recognition of a found subtitle: the conversion's step, read through the
-// recognition window, with the kept colours set back into the controls.
+// recognition window, with the kept colours set back into the controls; and the engine that
+// suggests texts for unknown characters.
+#include <algorithm>
+
+#include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
 #include <QSlider>
 
@@ -11,8 +18,11 @@
 #include "navigation/SubtitleNavigator.h"
 #include "ocr/DictionaryCache.h"
 #include "ocr/RecognitionRun.h"
+#include "ocr/Suggestions.h"
 #include "output/FactsFromTiming.h"
 #include "platform/UserInteraction.h"
+#include "settings/PreferenceKeys.h"
+#include "settings/SettingsStore.h"
 
 namespace quelm {
 
@@ -21,7 +31,76 @@ namespace {
 std::string LabelValue(const QLabel* label) {
   return label->text().mid(2).toStdString();
 }
+
+// The choices of the "Suggestion language" submenu; empty: from the stream.
+constexpr std::pair<const char*, const char*> SuggestionLanguages[] = {
+    {"", "From the subtitle stream"},
+    {"eng", "English (eng)"},
+    {"deu", "German (deu)"},
+    {"fra", "French (fra)"},
+};
 }  // namespace
+
+void TMain::SetSuggestionEngineMaker(SuggestionEngineMaker maker) {
+  engineMaker_ = std::move(maker);
+  engineBuilt_ = true;
+  suggestionEngine_.reset();
+  engineLanguage_.reset();
+}
+
+std::string TMain::SuggestionLanguage() const {
+  if (!ocrLanguage_.empty()) return ocrLanguage_;
+  // As the look-alike rules take it: a manually chosen stream has no known language.
+  const int stream = CheckManualLanguage->isChecked() ? -1 : ComboLanguages->currentIndex();
+  if (stream >= 0 && stream < static_cast<int>(streamCodes_.size())) {
+    const std::string language = EngineLanguage(streamCodes_[static_cast<std::size_t>(stream)]);
+    if (!language.empty()) return language;
+  }
+  return "eng";
+}
+
+SuggestionEngine* TMain::Suggestions() {
+  const std::string language = SuggestionLanguage();
+  if (engineLanguage_ == language) return suggestionEngine_.get();
+  engineLanguage_ = language;
+  suggestionEngine_.reset();
+  std::string message;
+  suggestionEngine_ = engineMaker_(language, message);
+  // Without an engine in the build there is nothing to tell: learning asks as it always did.
+  // A failed engine is not tried again for every subtitle, so this comes once per language.
+  if (!message.empty() && engineBuilt_)
+    ui_.ShowMessage(MessageKind::Warning,
+                    suggestionEngine_ ? message : message + ": nothing is suggested");
+  return suggestionEngine_.get();
+}
+
+void TMain::BuildSuggestionLanguageMenu() {
+  for (QAction* action : suggestionLanguageActions_) delete action;
+  suggestionLanguageActions_.clear();
+  auto* group = Suggestionlanguage1->findChild<QActionGroup*>();
+  if (group == nullptr) group = new QActionGroup(Suggestionlanguage1);
+  std::vector<std::pair<std::string, QString>> items;
+  for (const auto& [language, caption] : SuggestionLanguages)
+    items.emplace_back(language, QString::fromLatin1(caption));
+  // A language set in the file by hand stays choosable.
+  if (std::none_of(items.begin(), items.end(), [&](const auto& i) { return i.first == ocrLanguage_; }))
+    items.emplace_back(ocrLanguage_, QString::fromStdString(ocrLanguage_));
+  for (const auto& [language, caption] : items) {
+    QAction* action = Suggestionlanguage1->addAction(caption);
+    action->setObjectName(QStringLiteral("SuggestLanguage") +
+                          (language.empty() ? QStringLiteral("Stream") : QString::fromStdString(language)));
+    action->setCheckable(true);
+    action->setChecked(language == ocrLanguage_);
+    group->addAction(action);
+    connect(action, &QAction::triggered, this, [this, language] { SuggestionLanguageClick(language); });
+    suggestionLanguageActions_.push_back(action);
+  }
+}
+
+void TMain::SuggestionLanguageClick(const std::string& language) {
+  ocrLanguage_ = language;
+  settings_.StoreString(Preferences::OcrLanguage, language);
+}
 
 Status TMain::OCROnSubTitle() {
   if (!CheckOCREnable->isChecked()) return Status::Success();
@@ -38,7 +117,10 @@ Status TMain::OCROnSubTitle() {
   settings.AutoDetectColors = CheckAutoColorDetect->isChecked();
   const bool autoClose = CheckAutocloseOCR->isChecked();
   settings.DictionaryRoot = dictionaryRoot;
-  settings.LearnAfterReading = learnItems_[1]->isChecked();
+  const int learn = LearnMode();
+  settings.LearnAfterReading = learn == Preferences::LearnAfterReading;
+  settings.LearnAutomatically = learn == Preferences::LearnAutomatically;
+  if (!settings.LearnAfterReading) settings.Suggestions = Suggestions();
   // SetSubTitleColors for a recognition window: a role with no checked button keeps its default.
   settings.Colors = SetSubTitleColors();
   if (const int row = CharColorRow(); row >= 0)

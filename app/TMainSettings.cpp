@@ -81,8 +81,12 @@ void TMain::ConnectHandlers() {
       if (on) LearnRadioGroup1Click();
     });
   }
-  connect(Learnwhilereadingvob1, &QAction::triggered, this, &TMain::LearnMenuClick);
-  connect(Learnafterreadingvob1, &QAction::triggered, this, &TMain::LearnMenuClick);
+  connect(Learnwhilereadingvob1, &QAction::triggered, this,
+          [this] { LearnMenuClick(P::LearnWhileReading); });
+  connect(Learnafterreadingvob1, &QAction::triggered, this,
+          [this] { LearnMenuClick(P::LearnAfterReading); });
+  connect(Learnautomatically1, &QAction::triggered, this,
+          [this] { LearnMenuClick(P::LearnAutomatically); });
 
   // Palette.
   for (int j = 0; j < 4; ++j) {
@@ -231,9 +235,12 @@ void TMain::ReadIniFile() {
     const int learn =
         settings_.ReadClampedInteger(P::Learn, P::DefaultLearn, P::MinLearn, P::MaxLearn);
     learnItems_[static_cast<std::size_t>(learn)]->setChecked(true);
-    Learnwhilereadingvob1->setChecked(learn == 0);
-    Learnafterreadingvob1->setChecked(learn != 0);
+    Learnwhilereadingvob1->setChecked(learn == P::LearnWhileReading);
+    Learnafterreadingvob1->setChecked(learn == P::LearnAfterReading);
+    Learnautomatically1->setChecked(learn == P::LearnAutomatically);
   }
+  ocrLanguage_ = settings_.ReadString(P::OcrLanguage, "");
+  BuildSuggestionLanguageMenu();
   // Read by the language and format menu builders.
   guiLanguage_ = settings_.ReadInteger(P::GuiLanguage, P::DefaultGuiLanguage);
   outputIni_ = settings_.ReadInteger(P::OutputIni, P::DefaultOutputIni);
@@ -367,15 +374,31 @@ void TMain::PCXabled1Click() {
   settings_.StoreBool(P::EnablePositionCaching, positionCaching_);
 }
 
-void TMain::LearnMenuClick() {
-  // Either menu entry switches to the other item, whichever entry was chosen.
-  learnItems_[learnItems_[0]->isChecked() ? 1 : 0]->setChecked(true);
+int TMain::LearnMode() const {
+  for (std::size_t i = 0; i < learnItems_.size(); ++i)
+    if (learnItems_[i]->isChecked()) return static_cast<int>(i);
+  return P::LearnWhileReading;
+}
+
+void TMain::LearnMenuClick(int item) {
+  // The two reading entries switch between their items whichever was chosen, as they always
+  // have; "automatically", and either entry from it, takes the item chosen.
+  const int mode = LearnMode();
+  const int wanted = item == P::LearnAutomatically || mode == P::LearnAutomatically
+                         ? item
+                         : (mode == P::LearnWhileReading ? P::LearnAfterReading
+                                                         : P::LearnWhileReading);
+  if (wanted == mode)
+    LearnRadioGroup1Click();  // Qt took the chosen entry's mark away: put it back
+  else
+    learnItems_[static_cast<std::size_t>(wanted)]->setChecked(true);
 }
 
 void TMain::LearnRadioGroup1Click() {
-  const int index = learnItems_[1]->isChecked() ? 1 : 0;
-  Learnwhilereadingvob1->setChecked(index == 0);
-  Learnafterreadingvob1->setChecked(index != 0);
+  const int index = LearnMode();
+  Learnwhilereadingvob1->setChecked(index == P::LearnWhileReading);
+  Learnafterreadingvob1->setChecked(index == P::LearnAfterReading);
+  Learnautomatically1->setChecked(index == P::LearnAutomatically);
   settings_.StoreInteger(P::Learn, index);
 }
 

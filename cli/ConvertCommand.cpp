@@ -366,9 +366,9 @@ int RunConvertCommand(const std::vector<std::string>& args,
     }
   }
 
-  const LearnMode settingsLearn = settings.Learn == 1   ? LearnMode::After
-                                  : settings.Learn == 2 ? LearnMode::Auto
-                                                        : LearnMode::Ask;
+  const LearnMode settingsLearn = settings.LearnAfterReading    ? LearnMode::After
+                                  : settings.LearnAutomatically ? LearnMode::Auto
+                                                                : LearnMode::Ask;
   plan.Learn = options.Learn.value_or(settingsLearn);
   plan.SpaceWidth = options.SpaceWidth.value_or(settings.SpaceWidth);
   plan.AutoSpaceWidth = options.AutoSpaceWidth.value_or(settings.AutoSpaceWidth);
@@ -378,7 +378,8 @@ int RunConvertCommand(const std::vector<std::string>& args,
   plan.BackgroundColor = settings.BackgroundColor();
   plan.AutoDetectColors = settings.AutoColorDetection;
   plan.PanelColors = settings.PanelColors;
-  plan.OcrLanguage = options.OcrLanguage;
+  // Chosen, or else the stream's (ConvertRun falls back on it).
+  plan.OcrLanguage = options.OcrLanguage.empty() ? settings.OcrLanguage : options.OcrLanguage;
   plan.Records = options.Records;
   plan.Out = options.Out;
   plan.Rtf = options.Rtf;

@@ -332,6 +332,14 @@ void CharDictionary::SetUnconfirmed(std::size_t position, bool unconfirmed) {
   ++revision_;
 }
 
+void CharDictionary::SetVotes(std::size_t position,
+                              std::vector<std::pair<std::string, int>> votes) {
+  if (position >= charList_.size()) return;
+  for (auto& vote : votes) vote.first = OneLine(vote.first);
+  charList_[position].Votes = std::move(votes);
+  ++revision_;
+}
+
 std::size_t CharDictionary::UnconfirmedCount() const {
   return static_cast<std::size_t>(std::count_if(
       charList_.begin(), charList_.end(), [](const TCharEntry& e) { return e.Unconfirmed; }));

@@ -67,6 +67,9 @@ class CharDictionary {
   void Vote(std::size_t position, const std::string& text);
   static std::string Winner(const std::vector<std::pair<std::string, int>>& votes,
                             bool* clear = nullptr);
+  // The votes an entry had when it was read (for an entry made anew, as the dictionary editor
+  // makes them when it writes the index).
+  void SetVotes(std::size_t position, std::vector<std::pair<std::string, int>> votes);
   void SetText(std::size_t position, const std::string& text);
   void SetUnconfirmed(std::size_t position, bool unconfirmed);
   void SetReadingsLeft(std::size_t position, int readings) {

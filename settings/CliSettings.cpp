@@ -64,7 +64,10 @@ CliSettings CliSettings::Read(const std::string& path) {
   }
   settings.CharColorRow = RoleRow(integer(P::CharColor, P::DefaultCharColor));
   settings.BackgroundColorRow = RoleRow(integer(P::BackgroundColor, P::DefaultBackgroundColor));
-  settings.Learn = std::clamp(integer(P::Learn, P::DefaultLearn), P::MinLearn, P::MaxLearn);
+  const int learn = std::clamp(integer(P::Learn, P::DefaultLearn), P::MinLearn, P::MaxLearn);
+  settings.LearnAfterReading = learn == P::LearnAfterReading;
+  settings.LearnAutomatically = learn == P::LearnAutomatically;
+  settings.OcrLanguage = ini.ReadString(P::Section, P::OcrLanguage, "");
   settings.OutputIni = integer(P::OutputIni, P::DefaultOutputIni);
   settings.FixLookAlikes = flag(P::FixLookAlikes, P::DefaultFixLookAlikes);
   return settings;

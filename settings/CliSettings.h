@@ -34,8 +34,10 @@ class CliSettings {
   std::string DictionaryRoot;
   int LanguageIndex = 0;  // sub-stream 0x20 + index
   int OutputIni = 2;      // menu position of the format
-  // The learning mode: 0 while reading, 1 after reading, 2 automatically.
-  int Learn = 0;
+  bool LearnAfterReading = false;
+  bool LearnAutomatically = false;
+  // "ocr_language": the suggestion engine's language, empty for the stream's.
+  std::string OcrLanguage;
   bool FixLookAlikes = true;
 
   std::string Path;

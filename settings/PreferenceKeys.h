@@ -39,6 +39,8 @@ inline constexpr const char* Color1x = "color1x";
 inline constexpr const char* Color2x = "color2x";
 inline constexpr const char* Color3x = "color3x";
 inline constexpr const char* Learn = "learn";
+// The OCR engine's language for suggestions ("eng"); empty: from the stream's language code.
+inline constexpr const char* OcrLanguage = "ocr_language";
 inline constexpr const char* GuiLanguage = "gui_language";
 inline constexpr const char* OutputIni = "outputini";
 // Only forced subtitles in the script (check box "forced only" beside the format).
@@ -71,6 +73,10 @@ inline constexpr int MaxColorRow = 3;
 inline constexpr int DefaultLearn = 0;
 inline constexpr int MinLearn = 0;
 inline constexpr int MaxLearn = 2;
+// The learning modes "learn" names.
+inline constexpr int LearnWhileReading = 0;
+inline constexpr int LearnAfterReading = 1;
+inline constexpr int LearnAutomatically = 2;
 inline constexpr int DefaultGuiLanguage = 0;
 inline constexpr int DefaultOutputIni = 2;
 inline constexpr bool DefaultForcedOnly = false;

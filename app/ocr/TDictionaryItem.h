@@ -3,31 +3,41 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/Bitmap.h"
 
 class QFrame;
 class QLabel;
 class QPushButton;
+class QWidget;
 
 namespace quelm {
 
 class TAlignEdit;
 
 struct TDictionaryItem {
-  // Number of tiles before this one when it was made: its place and its tab order.
+  // Its place in the strip and in the tab order: the unconfirmed entries first, then the
+  // others, each in file order.
   int Index = 0;
   QFrame* Frame = nullptr;
   QFrame* ImagePanel = nullptr;
   QLabel* Image = nullptr;
   QPushButton* DeleteButton = nullptr;
   TAlignEdit* Edit = nullptr;
+  // Only on a tile that is not yet confirmed, as is its mark.
+  QPushButton* ConfirmButton = nullptr;
+  QWidget* Mark = nullptr;
   ::quelm::Bitmap Bitmap;
   std::string FileName;
   std::string Text;
   // The bitmap file was missing or unreadable when the editor opened: no picture, but the entry
   // is written back unchanged.
   bool Unloaded = false;
+  // Named from suggestions, not yet by the user; kept with its votes until confirmed.
+  bool Unconfirmed = false;
+  std::vector<std::pair<std::string, int>> Votes;
 };
 
 }  // namespace quelm

@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -35,6 +36,38 @@ namespace {
 constexpr int ClientWidth = 608;
 constexpr int ClientHeight = 265;
 constexpr int TilePitch = 150;
+constexpr int TileTop = 10;
+constexpr int StripHeight = 220;
+constexpr QRect ScrollBoxGeometry(0, 0, 600, 238);
+// Room above the tiles for the caption of the unconfirmed group, which the scroll box takes from
+// the free band at the foot of the window.
+constexpr int CaptionHeight = 20;
+constexpr int GroupGap = 20;
+const QColor UnconfirmedColor(224, 128, 0);
+const QColor UnconfirmedBackground(255, 240, 208);
+constexpr const char* UnconfirmedCaption = "Named automatically, not yet confirmed";
+
+// The frame that marks a tile not yet confirmed, painted over the tile's edge.
+class UnconfirmedMark : public QWidget {
+ public:
+  using QWidget::QWidget;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(UnconfirmedColor, 3));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
+  }
+};
+
+QString VotesText(const std::vector<std::pair<std::string, int>>& votes) {
+  QStringList parts;
+  for (const auto& [text, count] : votes)
+    parts << QStringLiteral("\"%1\" %2").arg(QString::fromStdString(text)).arg(count);
+  return parts.join(QStringLiteral(", "));
+}
 
 QIcon DeleteGlyph() {
   QPixmap pixmap(16, 16);
@@ -69,7 +102,7 @@ TEditDictionary::TEditDictionary(UserInteraction& ui, std::string dictionaryRoot
 
   ScrollBox1 = new QScrollArea(this);
   ScrollBox1->setObjectName("ScrollBox1");
-  ScrollBox1->setGeometry(0, 0, 600, 238);
+  ScrollBox1->setGeometry(ScrollBoxGeometry);
   ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ScrollBox1->setWidgetResizable(false);
@@ -78,7 +111,7 @@ TEditDictionary::TEditDictionary(UserInteraction& ui, std::string dictionaryRoot
   ScrollBox1->viewport()->installEventFilter(this);
   strip_ = new QWidget;
   strip_->setObjectName("ScrollBox1Strip");
-  strip_->resize(ScrollBox1->viewport()->width(), 220);
+  strip_->resize(ScrollBox1->viewport()->width(), StripHeight);
   ScrollBox1->setWidget(strip_);
 
   CharacterImage = new QLabel(this);
@@ -162,28 +195,80 @@ void TEditDictionary::FormActivate() {
     ui_.ShowMessage(MessageKind::Warning, text);
   }
   strip_->setUpdatesEnabled(false);
-  for (const TCharEntry& entry : dictionary.CharList()) {
+  const std::vector<TCharEntry>& entries = dictionary.CharList();
+  const int unconfirmed = static_cast<int>(dictionary.UnconfirmedCount());
+  int top = TileTop;
+  int othersLeft = 0;
+  if (unconfirmed > 0) {
+    top += CaptionHeight;
+    ScrollBox1->setGeometry(ScrollBoxGeometry.adjusted(0, 0, 0, CaptionHeight));
+    UnconfirmedGroup = new QFrame(strip_);
+    UnconfirmedGroup->setObjectName("UnconfirmedGroup");
+    UnconfirmedGroup->setAutoFillBackground(true);
+    QPalette tint = UnconfirmedGroup->palette();
+    tint.setColor(QPalette::Window, UnconfirmedBackground);
+    UnconfirmedGroup->setPalette(tint);
+    LblUnconfirmed = new QLabel(QString::fromLatin1(UnconfirmedCaption), UnconfirmedGroup);
+    LblUnconfirmed->setObjectName("LblUnconfirmed");
+    QFont bold = LblUnconfirmed->font();
+    bold.setBold(true);
+    LblUnconfirmed->setFont(bold);
+    LblUnconfirmed->move(8, 4);
+    LblUnconfirmed->adjustSize();
+    // As wide as its tiles, or its caption when that is wider.
+    const int width = std::max(TilePitch * unconfirmed, LblUnconfirmed->width() + 16);
+    UnconfirmedGroup->setGeometry(0, 0, width, StripHeight + CaptionHeight);
+    UnconfirmedGroup->show();
+    othersLeft = width + GroupGap;
+  }
+  strip_->resize(strip_->width(), StripHeight + top - TileTop);
+  // Shown by group, kept (and written back) in file order.
+  int confirmedSeen = 0;
+  for (const TCharEntry& entry : entries) {
+    const int inGroup = entry.Unconfirmed ? static_cast<int>(itemList_.size()) - confirmedSeen
+                                          : confirmedSeen;
+    const int left = (entry.Unconfirmed ? 0 : othersLeft) + TilePitch * inGroup + 5;
     EditAscii->setText(QString::fromStdString(entry.Text));
-    AddCurrentCharacterToList(entry.FileName, entry.Bitmap, entry.Unloaded);
+    AddCurrentCharacterToList(entry, entry.Unconfirmed ? inGroup : unconfirmed + inGroup,
+                              QPoint(left, top));
+    if (!entry.Unconfirmed) ++confirmedSeen;
+  }
+  // Tab goes along the strip: each text, then its buttons, then the next tile's text.
+  std::vector<TDictionaryItem*> shown;
+  for (const auto& item : itemList_) shown.push_back(item.get());
+  std::sort(shown.begin(), shown.end(), [](auto* a, auto* b) { return a->Index < b->Index; });
+  QWidget* previous = nullptr;
+  for (TDictionaryItem* item : shown) {
+    for (QWidget* control : {static_cast<QWidget*>(item->Edit),
+                             static_cast<QWidget*>(item->ConfirmButton),
+                             static_cast<QWidget*>(item->DeleteButton)}) {
+      if (control == nullptr) continue;
+      if (previous != nullptr) QWidget::setTabOrder(previous, control);
+      previous = control;
+    }
   }
   strip_->setUpdatesEnabled(true);
   ScrollBox1->horizontalScrollBar()->setValue(0);
 }
 
-void TEditDictionary::AddCurrentCharacterToList(const std::string& fileName, const Bitmap& bitmap,
-                                                bool unloaded) {
+void TEditDictionary::AddCurrentCharacterToList(const TCharEntry& entry, int index,
+                                                QPoint place) {
+  const std::string& fileName = entry.FileName;
+  const Bitmap& bitmap = entry.Bitmap;
   auto item = std::make_unique<TDictionaryItem>();
-  const int i = static_cast<int>(itemList_.size());
+  const int i = index;
   item->Index = i;
   item->Text = EditAscii->text().toStdString();
   item->FileName = fileName;
   item->Bitmap = bitmap;
-  item->Unloaded = unloaded || bitmap.IsEmpty();
+  item->Unloaded = entry.Unloaded || bitmap.IsEmpty();
+  item->Unconfirmed = entry.Unconfirmed;
+  item->Votes = entry.Votes;
   const QString tip = QString::fromStdString(fileName);
 
   item->Frame = new QFrame(strip_);
   item->Frame->setObjectName(QStringLiteral("Frame%1").arg(i));
-  item->Frame->setGeometry(TilePitch * i + 5, 10, 140, 200);
+  item->Frame->setGeometry(QRect(place, QSize(140, 200)));
   item->Frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
   item->Frame->setLineWidth(2);
   item->Frame->setToolTip(tip);
@@ -234,32 +319,78 @@ void TEditDictionary::AddCurrentCharacterToList(const std::string& fileName, con
   item->DeleteButton->setToolTip(QStringLiteral("Delete %1").arg(tip));
   connect(item->DeleteButton, &QPushButton::clicked, this, &TEditDictionary::BtnDelete);
 
-  // Tab order 2i for the text and 2i + 1 for the button follows from creating them in turn.
-  if (!itemList_.empty()) {
-    QWidget::setTabOrder(itemList_.back()->DeleteButton, item->Edit);
+  if (item->Unconfirmed) {
+    // Enter in the text confirms, as the button does.
+    item->Edit->installEventFilter(this);
+    item->DeleteButton->setGeometry(5, 170, 40, 25);
+    item->ConfirmButton = new QPushButton(QStringLiteral("Confirm"), item->Frame);
+    item->ConfirmButton->setObjectName("ConfirmButton");
+    item->ConfirmButton->setGeometry(50, 170, 85, 25);
+    item->ConfirmButton->setAutoDefault(false);
+    connect(item->ConfirmButton, &QPushButton::clicked, this, &TEditDictionary::ConfirmClick);
+    const QString votes = VotesText(item->Votes);
+    const QString unconfirmedTip =
+        tip + QStringLiteral("\n") + QString::fromLatin1(UnconfirmedCaption) +
+        (votes.isEmpty() ? QString() : QStringLiteral("; suggested: ") + votes);
+    item->Frame->setToolTip(unconfirmedTip);
+    item->Edit->setToolTip(unconfirmedTip);
+    item->ConfirmButton->setToolTip(unconfirmedTip);
+    item->Mark = new UnconfirmedMark(item->Frame);
+    item->Mark->setObjectName("UnconfirmedMark");
+    item->Mark->setGeometry(item->Frame->rect());
+    item->Mark->setAttribute(Qt::WA_TransparentForMouseEvents);
+    item->Mark->raise();
   }
-  QWidget::setTabOrder(item->Edit, item->DeleteButton);
 
   item->Frame->show();
   itemList_.push_back(std::move(item));
   UpdateScrollRange();
 }
 
+void TEditDictionary::Confirm(TDictionaryItem& item) {
+  if (!item.Unconfirmed) return;
+  item.Unconfirmed = false;
+  item.Votes.clear();
+  const QString tip = QString::fromStdString(item.FileName);
+  item.Frame->setToolTip(tip);
+  item.Edit->setToolTip(tip);
+  item.Edit->removeEventFilter(this);
+  if (item.Mark) item.Mark->hide();
+  // The tile stays where it is: moving it away under the user's hand would lose their place.
+  if (item.ConfirmButton) {
+    if (item.ConfirmButton->hasFocus()) item.Edit->setFocus(Qt::OtherFocusReason);
+    item.ConfirmButton->hide();
+  }
+  item.DeleteButton->setGeometry(45, 170, 50, 25);
+}
+
+void TEditDictionary::ConfirmClick() {
+  if (TDictionaryItem* item = ItemOf(sender())) Confirm(*item);
+}
+
 void TEditDictionary::UpdateScrollRange() {
   // The strip reaches the right edge of the last tile plus the margin before the first one.
-  const int tiles = itemList_.empty() ? 0 : itemList_.back()->Index + 1;
-  strip_->resize(std::max(TilePitch * tiles + 5, ScrollBox1->viewport()->width()), 220);
+  int right = 5;
+  for (const auto& item : itemList_)
+    right = std::max(right, item->Frame->x() - 5 + TilePitch + 5);
+  strip_->resize(std::max(right, ScrollBox1->viewport()->width()), strip_->height());
   ScrollBox1->horizontalScrollBar()->setPageStep(ScrollBox1->viewport()->width());
 }
 
 TDictionaryItem* TEditDictionary::ItemOf(QObject* control) {
   for (const auto& item : itemList_)
-    if (item->Edit == control || item->DeleteButton == control) return item.get();
+    if (item->Edit == control || item->DeleteButton == control ||
+        (item->ConfirmButton != nullptr && item->ConfirmButton == control))
+      return item.get();
   return nullptr;
 }
 
 void TEditDictionary::EditChange(const QString& text) {
-  if (TDictionaryItem* item = ItemOf(sender())) item->Text = text.toStdString();
+  TDictionaryItem* item = ItemOf(sender());
+  if (item == nullptr) return;
+  item->Text = text.toStdString();
+  // A text the user writes is their word.
+  Confirm(*item);
 }
 
 void TEditDictionary::BtnDelete() {
@@ -292,8 +423,13 @@ bool TEditDictionary::FormClose() {
   if (closed_) return true;
   if (!loadFailed_) {
     CharDictionary dictionary;
-    for (const auto& item : itemList_)
+    for (const auto& item : itemList_) {
       dictionary.AddCurrentCharacterToList(item->Bitmap, item->FileName, item->Text);
+      if (item->Unconfirmed) {
+        dictionary.SetUnconfirmed(dictionary.Size() - 1, true);
+        dictionary.SetVotes(dictionary.Size() - 1, item->Votes);
+      }
+    }
     const Status saved = dictionary.Save(dictionaryRoot_);
     if (!saved.Ok &&
         ui_.Ask(saved.Message + "\nClose without saving the changes?", Buttons::YesNo) != Answer::Yes)
@@ -335,6 +471,11 @@ void TEditDictionary::closeEvent(QCloseEvent* event) {
 void TEditDictionary::FreeItems() {
   for (const auto& item : itemList_) delete item->Frame;
   itemList_.clear();
+  delete UnconfirmedGroup;
+  UnconfirmedGroup = nullptr;
+  LblUnconfirmed = nullptr;
+  if (ScrollBox1 != nullptr) ScrollBox1->setGeometry(ScrollBoxGeometry);
+  if (strip_ != nullptr) strip_->resize(strip_->width(), StripHeight);
   deleteTarget_ = nullptr;
   if (strip_ != nullptr) UpdateScrollRange();
 }
@@ -350,6 +491,15 @@ bool TEditDictionary::eventFilter(QObject* watched, QEvent* event) {
     QScrollBar* bar = ScrollBox1->horizontalScrollBar();
     bar->setValue(bar->value() - delta);
     return true;
+  }
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      if (TDictionaryItem* item = ItemOf(watched)) {
+        Confirm(*item);
+        return true;
+      }
+    }
   }
   return QDialog::eventFilter(watched, event);
 }

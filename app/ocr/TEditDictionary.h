@@ -1,6 +1,7 @@
 // The dictionary editor: every learned character as a tile in a horizontally scrolling strip,
-// with its enlarged bitmap, its editable text and a delete button; the index is rewritten when
-// the window closes.
+// with its enlarged bitmap, its editable text and a delete button; entries named from
+// suggestions and not yet confirmed come first, marked, each with a confirm button. The index is
+// rewritten when the window closes.
 #pragma once
 
 #include <QDialog>
@@ -10,8 +11,10 @@
 #include <vector>
 
 #include "app/ocr/TDictionaryItem.h"
+#include "ocr/TCharEntry.h"
 #include "platform/UserInteraction.h"
 
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -45,6 +48,9 @@ class TEditDictionary : public QDialog {
   QLineEdit* EditAscii = nullptr;
   QPushButton* BtnDelete1 = nullptr;
   QTimer* DeleteTimer = nullptr;
+  // Behind the unconfirmed tiles, with its caption; only while there are any.
+  QFrame* UnconfirmedGroup = nullptr;
+  QLabel* LblUnconfirmed = nullptr;
 
  public slots:
   // Loads the index and builds the tiles (done once when the window is first shown).
@@ -60,9 +66,12 @@ class TEditDictionary : public QDialog {
   void EditChange(const QString& text);
   void BtnDelete();
   void DeleteTimerTimer();
+  void ConfirmClick();
 
  private:
-  void AddCurrentCharacterToList(const std::string& fileName, const Bitmap& bitmap, bool unloaded);
+  void AddCurrentCharacterToList(const TCharEntry& entry, int index, QPoint place);
+  // The user's word for an entry named from suggestions: its mark and button go.
+  void Confirm(TDictionaryItem& item);
   void UpdateScrollRange();
   void FreeItems();
   // False when the index could not be written and the user chose to stay.

@@ -95,6 +95,11 @@ TOCR::TOCR(UserInteraction& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
     edit->installEventFilter(this);
   }
 
+  LblSuggestion = Named(new QLabel(this), "LblSuggestion");
+  LblSuggestion->setGeometry(24, 280, 652, 22);
+  LblSuggestion->setTextFormat(Qt::PlainText);
+  LblSuggestion->hide();
+
   Label2 = Named(new QLabel("Textline in subpicture", this), "Label2");
   Label2->move(176, 16);
   TextLineImage = Named(new QLabel(this), "TextLineImage");
@@ -303,6 +308,18 @@ CharacterAnswer TOCR::GetAsciiCharacter(const CharacterQuestion& question) {
   UWEditAscii->setText(QString::fromStdString("<" + question.FileName + ">"));
   EditAscii->clear();
   SetQuestionControls(true, question.ChangeColorAllowed);
+  if (question.HasSuggestion) {
+    // Selected, so that Enter takes it and typing replaces it.
+    EditAscii->setText(QString::fromStdString(question.Suggestion));
+    EditAscii->selectAll();
+  }
+  if (question.HasSuggestion && !question.SuggestedWord.empty()) {
+    const QString word = QString::fromStdString(question.SuggestedWord);
+    LblSuggestion->setText(QStringLiteral("Suggested from the word: %1")
+                               .arg(LblSuggestion->fontMetrics().elidedText(
+                                   word, Qt::ElideRight, LblSuggestion->width() / 2)));
+    LblSuggestion->show();
+  }
 
   waitingForInput_ = true;
   skipCharacter_ = skipTextline_ = changeColorRequested_ = aborted_ = false;
@@ -333,6 +350,7 @@ CharacterAnswer TOCR::GetAsciiCharacter(const CharacterQuestion& question) {
   if (answer.Kind == AnswerKind::Text)
     EditAscii->setText(answer.Text == "<" ? "<<" : QString::fromStdString(answer.Text));
   SetQuestionControls(false, false);
+  LblSuggestion->hide();
   setCursor(Qt::WaitCursor);
   return answer;
 }

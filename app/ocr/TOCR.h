@@ -88,6 +88,8 @@ class TOCR : public QDialog {
   QLabel* CharacterImage = nullptr;
   QLineEdit* EditAscii = nullptr;
   QLineEdit* UWEditAscii = nullptr;
+  // Where the suggested text came from; shown only while a question has a suggestion.
+  QLabel* LblSuggestion = nullptr;
   QLabel* Label2 = nullptr;
   QLabel* TextLineImage = nullptr;
   QWidget* Shape1 = nullptr;

@@ -197,6 +197,7 @@ TEST_F(LanguageMenuWindowTest, StoredPositionAppliesTheShippedGermanFileAtStartU
   EXPECT_EQ(Find<QGroupBox>("LearnRadioGroup1")->title(), " Lernen ");
   EXPECT_EQ(Find<QRadioButton>("LearnRadioGroup1Item0")->text(), "beim Lesen");
   EXPECT_EQ(Find<QRadioButton>("LearnRadioGroup1Item1")->text(), "nach dem Lesen");
+  EXPECT_EQ(Find<QRadioButton>("LearnRadioGroup1Item2")->text(), "automatisch");
 
   // Choosing English from the menu goes back to the program's own texts and stores position 0.
   Find<QMenu>("GUI1")->actions()[0]->trigger();
@@ -204,6 +205,7 @@ TEST_F(LanguageMenuWindowTest, StoredPositionAppliesTheShippedGermanFileAtStartU
   EXPECT_EQ(Pref("gui_language"), "0");
   EXPECT_EQ(Find<QLabel>("Label1")->text(), "Vob/Ifo root");
   EXPECT_EQ(Find<QRadioButton>("LearnRadioGroup1Item0")->text(), "while reading");
+  EXPECT_EQ(Find<QRadioButton>("LearnRadioGroup1Item2")->text(), "automatically");
 }
 
 TEST_F(LanguageMenuWindowTest, FilesMadeHereWithoutNameAndWithATrailingSeparator) {

@@ -23,6 +23,7 @@
 #include "MainWindowFixture.h"
 #include "app/ocr/TOCR.h"
 #include "ocr/Segmentation.h"
+#include "ocr/Suggestions.h"
 #include "support/SrtFile.h"
 
 // Fontconfig keeps a cache for the life of the process that LeakSanitizer takes for a leak.
@@ -369,6 +370,57 @@ TEST_F(ScriptWindowTest, AllOverTheDemoLearnsAndRendersItsSubtitleText) {
             (std::vector<std::string>{"<SUB_START>", "00:00:00", "0", Version, "<SUB_END>"}));
   EXPECT_EQ(ScriptLines(), (std::vector<std::string>{"Script", "", "[00:00:00] chapter 00", Version,
                                                      "", "-- end of script --"}));
+}
+
+// Reads nothing; counts how often it is asked.
+class SilentEngine : public SuggestionEngine {
+ public:
+  EngineReading ReadLine(const EngineImage&) override {
+    ++Calls;
+    return {};
+  }
+  const std::string& Language() const override { return language_; }
+  int Calls = 0;
+
+ private:
+  std::string language_ = "fra";
+};
+
+TEST_F(ScriptWindowTest, SuggestionEngineIsMadeOnceForItsLanguageAndAFailureToldOnce) {
+  UseDemo("learn=0\nocr_language=fra\n");
+  TMain& w = Start();
+  std::vector<std::string> made;
+  SilentEngine* engine = nullptr;
+  w.SetSuggestionEngineMaker([&](const std::string& language, std::string& message) {
+    made.push_back(language);
+    std::unique_ptr<SuggestionEngine> result;
+    if (language == "fra") {
+      auto silent = std::make_unique<SilentEngine>();
+      engine = silent.get();
+      result = std::move(silent);
+    } else {
+      message = "No OCR data for '" + language + "'";
+    }
+    return result;
+  });
+  ui_.Messages.clear();
+  Click("BtnGoNext");
+  Click("BtnGoNext");
+  EXPECT_EQ(made, std::vector<std::string>{"fra"});
+  ASSERT_NE(engine, nullptr);
+  EXPECT_GT(engine->Calls, 0) << "the window's runs read unknown characters' lines";
+  EXPECT_TRUE(ui_.Messages.empty());
+
+  // The demo's stream is English, which this engine cannot read: said once, then asked without.
+  Action("SuggestLanguageStream")->trigger();
+  Click("BtnGoNext");
+  Click("BtnGoNext");
+  EXPECT_EQ(made, (std::vector<std::string>{"fra", "eng"}));
+  EXPECT_EQ(ui_.MessageTexts(),
+            std::vector<std::string>{"No OCR data for 'eng': nothing is suggested"});
+  EXPECT_EQ(ui_.Messages[0].Kind, MessageKind::Warning);
+  EXPECT_EQ(w.SubtitleNr(), 4);
+  EXPECT_GT(Questions(), 0);
 }
 
 TEST_F(ScriptWindowTest, FormatMenuRestoresTheStoredPositionAndStoresAClick) {

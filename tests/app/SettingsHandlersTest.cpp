@@ -124,7 +124,33 @@ TEST_F(SettingsHandlersTest, LearnMenuSwitchesToTheOtherItem) {
   EXPECT_EQ(Pref("learn"), "1");
   ClickOn("LearnRadioGroup1Item0");
   EXPECT_TRUE(Action("Learnwhilereadingvob1")->isChecked());
+  EXPECT_FALSE(Action("Learnautomatically1")->isChecked());
   EXPECT_EQ(Pref("learn"), "0");
+}
+
+TEST_F(SettingsHandlersTest, LearnAutomaticallyIsTheThirdItemStoredAsTwoAndRestored) {
+  Start();
+  ClickOn("LearnRadioGroup1Item2");
+  EXPECT_EQ(Find<QRadioButton>("LearnRadioGroup1Item2")->text(), "automatically");
+  EXPECT_EQ(Action("Learnautomatically1")->text(), "Learn a&utomatically");
+  EXPECT_TRUE(Action("Learnautomatically1")->isChecked());
+  EXPECT_FALSE(Action("Learnwhilereadingvob1")->isChecked());
+  EXPECT_FALSE(Action("Learnafterreadingvob1")->isChecked());
+  EXPECT_EQ(Pref("learn"), "2");
+  Start();
+  EXPECT_TRUE(Find<QRadioButton>("LearnRadioGroup1Item2")->isChecked());
+  EXPECT_TRUE(Action("Learnautomatically1")->isChecked());
+  EXPECT_FALSE(Action("Learnwhilereadingvob1")->isChecked());
+  // From "automatically" each reading entry takes its own item; its own entry keeps it.
+  Action("Learnafterreadingvob1")->trigger();
+  EXPECT_TRUE(Find<QRadioButton>("LearnRadioGroup1Item1")->isChecked());
+  EXPECT_FALSE(Action("Learnautomatically1")->isChecked());
+  EXPECT_EQ(Pref("learn"), "1");
+  Action("Learnautomatically1")->trigger();
+  Action("Learnautomatically1")->trigger();
+  EXPECT_TRUE(Find<QRadioButton>("LearnRadioGroup1Item2")->isChecked());
+  EXPECT_TRUE(Action("Learnautomatically1")->isChecked());
+  EXPECT_EQ(Pref("learn"), "2");
 }
 
 TEST_F(SettingsHandlersTest, OutputRootFollowsTheVobRoot) {

@@ -1,5 +1,6 @@
 // The Qt-free rules of the desktop program: where the settings live, the stored VOB file list
-// and its drag rule, the colour mapping, and the restore-phase write filter.
+// and its drag rule, the colour mapping, the restore-phase write filter, and the learning mode
+// as the command line reads it.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -7,7 +8,9 @@
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <tuple>
 
+#include "settings/CliSettings.h"
 #include "settings/PaletteMapping.h"
 #include "settings/SettingsLocation.h"
 #include "settings/SettingsStore.h"
@@ -144,6 +147,22 @@ TEST_F(SettingsStoreTest, RefusedWriteIsReportedAndFails) {
   EXPECT_FALSE(store.StoreInteger("spacewidth", 3));
   ASSERT_EQ(ui.MessageTexts(), std::vector<std::string>{"Unable to write to " + blocked});
   EXPECT_EQ(ui.Messages[0].Kind, MessageKind::Error);
+}
+
+using CliSettingsTest = TempFileTest;
+
+TEST_F(CliSettingsTest, ReadsEachLearningModeAsTheWindowStoresIt) {
+  // learn: 0 while, 1 after reading, 2 automatically; out of range clamped as the window does.
+  const std::vector<std::tuple<std::string, bool, bool>> cases{
+      {"0", false, false}, {"1", true, false}, {"2", false, true}, {"7", false, true},
+      {"-1", false, false}};
+  for (const auto& [learn, after, automatically] : cases) {
+    Write("[preferences]\nlearn=" + learn + "\nocr_language=deu\n");
+    const CliSettings settings = CliSettings::Read(path_);
+    EXPECT_EQ(settings.LearnAfterReading, after) << learn;
+    EXPECT_EQ(settings.LearnAutomatically, automatically) << learn;
+    EXPECT_EQ(settings.OcrLanguage, "deu");
+  }
 }
 
 }  // namespace

@@ -89,6 +89,34 @@ TEST_F(DiscWindowTest, StreamChoiceIsStoredAndRestored) {
   EXPECT_EQ(window_->LanguageIndex(), 1);
 }
 
+TEST_F(DiscWindowTest, SuggestionsAreReadInTheStreamsLanguageUnlessOneIsChosen) {
+  WriteSettings("[preferences]\nvobroot=" + BasicRoot + "\nlanguage_selection_1=1\n");
+  Start();
+  EXPECT_EQ(window_->SuggestionLanguage(), "deu");
+  EXPECT_TRUE(Action("SuggestLanguageStream")->isChecked());
+  auto* languages = Find<QComboBox>("ComboLanguages");
+  languages->setCurrentIndex(0);
+  emit languages->activated(0);
+  EXPECT_EQ(window_->SuggestionLanguage(), "eng");
+
+  Action("SuggestLanguagefra")->trigger();
+  EXPECT_EQ(window_->SuggestionLanguage(), "fra");
+  EXPECT_EQ(Pref("ocr_language"), "fra");
+  Start();
+  EXPECT_TRUE(Action("SuggestLanguagefra")->isChecked());
+  EXPECT_FALSE(Action("SuggestLanguageStream")->isChecked());
+  EXPECT_EQ(window_->SuggestionLanguage(), "fra");
+  Action("SuggestLanguageStream")->trigger();
+  EXPECT_EQ(Pref("ocr_language"), "");
+  languages = Find<QComboBox>("ComboLanguages");
+  languages->setCurrentIndex(1);
+  emit languages->activated(1);
+  EXPECT_EQ(window_->SuggestionLanguage(), "deu");
+  // A manually chosen stream has no known language.
+  ClickOn("CheckManualLanguage");
+  EXPECT_EQ(window_->SuggestionLanguage(), "eng");
+}
+
 TEST_F(DiscWindowTest, NoIfoSwitchesToManualSelection) {
   WriteSettings("[preferences]\nvobroot=" + Root() + "\nlanguage_selection_2=3\n");
   Start();

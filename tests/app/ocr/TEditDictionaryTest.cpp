@@ -244,6 +244,55 @@ TEST_F(TEditDictionaryTest, EntriesWhoseFileIsMissingAtOpeningStayInTheIndex) {
   EXPECT_EQ(Index(), moved + "\r\nx\r\n" + File(0) + "\r\nA\r\n");
 }
 
+TEST_F(TEditDictionaryTest, UnconfirmedEntriesComeFirstMarkedAndAreConfirmedByButtonEnterOrText) {
+  MakeDictionary({{{8, 12}, "a"}, {{9, 12}, "b"}, {{10, 12}, "c"}, {{11, 12}, "d"}, {{12, 12}, "e"}});
+  // All but "a" were named from suggestions.
+  WriteText(root_ + "chardict.unconfirmed", File(1) + "\tb\t3\tb\t1\th\n" + File(2) + "\tc\t2\tc\n" +
+                                                File(3) + "\td\t2\td\t1\tcl\n" + File(4) + "\te\t1\te\n");
+  TEditDictionary w(ui_, root_);
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  const auto& items = w.ItemList();
+  ASSERT_EQ(items.size(), 5u);
+  ASSERT_NE(w.LblUnconfirmed, nullptr);
+  EXPECT_EQ(w.LblUnconfirmed->text(), "Named automatically, not yet confirmed");
+  EXPECT_TRUE(w.LblUnconfirmed->isVisible());
+  // Kept in file order, shown as a group of their own before the rest.
+  EXPECT_EQ(items[0]->Text, "a");
+  EXPECT_EQ(items[1]->Text, "b");
+  EXPECT_EQ(items[0]->ConfirmButton, nullptr);
+  EXPECT_FALSE(w.UnconfirmedGroup->geometry().contains(items[0]->Frame->geometry()));
+  for (std::size_t i = 1; i < 5; ++i) {
+    EXPECT_TRUE(w.UnconfirmedGroup->geometry().contains(items[i]->Frame->geometry())) << i;
+    EXPECT_LT(items[i]->Frame->x(), items[0]->Frame->x()) << i;
+    ASSERT_NE(items[i]->ConfirmButton, nullptr);
+    EXPECT_EQ(items[i]->ConfirmButton->text(), "Confirm");
+    EXPECT_TRUE(items[i]->ConfirmButton->isVisible());
+    EXPECT_TRUE(items[i]->Mark->isVisible());
+  }
+  EXPECT_LT(items[1]->Frame->x(), items[2]->Frame->x());
+  EXPECT_NE(items[1]->Frame->toolTip().indexOf("\"b\" 3, \"h\" 1"), -1)
+      << items[1]->Frame->toolTip().toStdString();
+
+  QTest::mouseClick(items[1]->ConfirmButton, Qt::LeftButton);
+  EXPECT_FALSE(items[1]->ConfirmButton->isVisible());
+  EXPECT_FALSE(items[1]->Mark->isVisible());
+  items[2]->Edit->setFocus();
+  QTest::keyClick(items[2]->Edit, Qt::Key_Return);
+  EXPECT_FALSE(items[2]->Mark->isVisible());
+  EXPECT_EQ(items[2]->Edit->Text(), "c");
+  items[4]->Edit->setFocus();
+  items[4]->Edit->selectAll();
+  QTest::keyClicks(items[4]->Edit, "f");
+  EXPECT_FALSE(items[4]->Mark->isVisible());
+  EXPECT_TRUE(items[3]->Mark->isVisible());
+  w.close();
+  EXPECT_EQ(Index(), File(0) + "\r\na\r\n" + File(1) + "\r\nb\r\n" + File(2) + "\r\nc\r\n" + File(3) +
+                         "\r\nd\r\n" + File(4) + "\r\nf\r\n");
+  // The one left open keeps its votes.
+  EXPECT_EQ(ReadText(root_ + "chardict.unconfirmed"), File(3) + "\td\t2\td\t1\tcl\n");
+}
+
 TEST_F(TEditDictionaryTest, StripScrollsToShowTheLastTileWholeAndFollowsTheFocus) {
   std::vector<std::pair<QSize, std::string>> entries;
   for (int i = 0; i < 7; ++i) entries.push_back({{8 + i, 12}, std::string(1, static_cast<char>('a' + i))});
@@ -310,6 +359,18 @@ TEST_F(TEditDictionaryTest, ScreenshotWithTwentyRealGlyphs) {
   w.ScrollBox1->horizontalScrollBar()->setValue(w.ScrollBox1->horizontalScrollBar()->maximum());
   EXPECT_TRUE(w.grab().save("/tmp/quelm-shots/teditdictionary_end.png"));
   w.close();
+
+  // Three of them as if named from suggestions, one with votes that disagree.
+  for (std::size_t k : {3u, 7u, 8u}) d.SetUnconfirmed(k, true);
+  d.SetVotes(7, {{"i", 2}, {"l", 1}});
+  ASSERT_TRUE(d.Save(root_).Ok);
+  TEditDictionary again(ui_, root_);
+  again.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&again));
+  again.ItemList()[7]->Edit->setFocus(Qt::TabFocusReason);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(again.grab().save("/tmp/quelm-shots/teditdictionary_unconfirmed.png"));
+  again.close();
 }
 
 }  // namespace

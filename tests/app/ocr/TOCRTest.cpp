@@ -57,6 +57,50 @@ std::vector<std::string> IndexLines(const std::string& path) {
   return lines;
 }
 
+// Reads what the test says a line holds: each run of inked columns of the engine's picture is
+// the next non-blank character of `text`, within its word. Alignment then lays each character
+// over the piece cut from those columns.
+class ScriptedEngine : public SuggestionEngine {
+ public:
+  explicit ScriptedEngine(std::string text) : text_(std::move(text)) {}
+
+  EngineReading ReadLine(const EngineImage& image) override {
+    EngineReading reading;
+    std::vector<std::pair<char, int>> characters;
+    bool inWord = false;
+    for (char c : text_) {
+      inWord = inWord && c != ' ';
+      if (c == ' ') continue;
+      if (!inWord) reading.Words.emplace_back();
+      inWord = true;
+      reading.Words.back() += c;
+      characters.emplace_back(c, static_cast<int>(reading.Words.size()) - 1);
+    }
+    const auto inked = [&](int x) {
+      for (int y = 0; y < image.Height; ++y)
+        if (image.Pixels[static_cast<std::size_t>(y * image.Width + x)] < 128) return true;
+      return false;
+    };
+    std::size_t next = 0;
+    for (int x = 0; x < image.Width; ++x) {
+      if (!inked(x)) continue;
+      const int left = x;
+      while (x + 1 < image.Width && inked(x + 1)) ++x;
+      if (next < characters.size()) {
+        reading.Symbols.push_back(
+            {std::string(1, characters[next].first), left, x, characters[next].second});
+        ++next;
+      }
+    }
+    return reading;
+  }
+  const std::string& Language() const override { return language_; }
+
+ private:
+  std::string text_;
+  std::string language_ = "eng";
+};
+
 class TOCRTest : public test::TempDirTest {
  protected:
   void SetUp() override {
@@ -133,10 +177,11 @@ TEST_F(TOCRTest, ControlsAsDesigned) {
     EXPECT_FALSE(c->isEnabled()) << c->objectName().toStdString();
   EXPECT_TRUE(w.MemoTextLines->isReadOnly());
   EXPECT_TRUE(w.UWMemoTextLines->isHidden());
+  EXPECT_TRUE(w.LblSuggestion->isHidden());
   EXPECT_FALSE(w.windowFlags() & Qt::WindowCloseButtonHint);
   for (const char* name : {"Label1", "Panel1", "CharacterImage", "EditAscii", "UWEditAscii",
                            "Label2", "TextLineImage", "Shape1", "MemoTextLines", "UWMemoTextLines",
-                           "CurrentImage", "TempImage", "BtnSkipChar", "BtnSkipTextline",
+                           "CurrentImage", "TempImage", "LblSuggestion", "BtnSkipChar", "BtnSkipTextline",
                            "BtnChangeCharColor", "CheckKeepColors", "BtnAbort", "BtnClose",
                            "TimerAutoClose"})
     EXPECT_NE(w.findChild<QObject*>(name), nullptr) << name;
@@ -158,6 +203,7 @@ TEST_F(TOCRTest, TeachesByTypingThenClosesByItselfAndKnowsEverythingNextTime) {
     EXPECT_TRUE(w.EditAscii->isEnabled());
     EXPECT_TRUE(w.EditAscii->text().isEmpty());
     EXPECT_EQ(QApplication::focusWidget(), w.EditAscii);
+    EXPECT_FALSE(w.LblSuggestion->isVisible());
     EXPECT_TRUE(w.BtnSkipChar->isEnabled());
     EXPECT_TRUE(w.BtnSkipTextline->isEnabled());
     EXPECT_TRUE(w.BtnAbort->isEnabled());
@@ -201,6 +247,40 @@ TEST_F(TOCRTest, TeachesByTypingThenClosesByItselfAndKnowsEverythingNextTime) {
   EXPECT_FALSE(second.Aborted);
   EXPECT_EQ(second.ReferenceLines, first.ReferenceLines);
   EXPECT_EQ(second.VisibleLines, text);
+}
+
+TEST_F(TOCRTest, SuggestionIsFilledInSelectedAndTakenWithEnterOrTypedOver) {
+  // The engine takes the comma for a full stop; everything else it reads right.
+  ScriptedEngine engine("Good morning. Sam.");
+  RecognitionSettings s = Settings();
+  s.Suggestions = &engine;
+  const std::vector<std::string> glyphs = DistinctGlyphs({"Good morning, Sam."});
+  const std::vector<std::string> words{"Good", "Good", "Good", "morning.", "morning.", "morning.",
+                                       "morning.", "morning.", "morning.", "Sam.", "Sam.", "Sam."};
+  onQuestion_ = [&](TOCR& w) {
+    const std::size_t n = static_cast<std::size_t>(questions_ - 1);
+    ASSERT_LT(n, glyphs.size());
+    const QString suggested = QString::fromStdString(glyphs[n] == "," ? "." : glyphs[n]);
+    EXPECT_EQ(w.EditAscii->text(), suggested) << n;
+    EXPECT_EQ(w.EditAscii->selectedText(), suggested) << n;
+    EXPECT_EQ(QApplication::focusWidget(), w.EditAscii);
+    EXPECT_TRUE(w.LblSuggestion->isVisible());
+    EXPECT_EQ(w.LblSuggestion->text().toStdString(), "Suggested from the word: " + words[n]);
+    if (glyphs[n] == ",") {
+      std::filesystem::create_directories("/tmp/quelm-shots");
+      EXPECT_TRUE(w.grab().save("/tmp/quelm-shots/tocr_suggestion.png"));
+      Type(w, ",");
+    } else {
+      QTest::keyClick(w.EditAscii, Qt::Key_Return);
+    }
+  };
+  const OcrOutcome o = TOCR::Recognize(ui_, Fixture(0), s, true);
+  EXPECT_EQ(questions_, 12);
+  EXPECT_FALSE(o.Aborted);
+  EXPECT_EQ(o.VisibleLines, std::vector<std::string>{"Good morning, Sam."});
+  const auto index = IndexLines(root_ + "chardict.ocr");
+  ASSERT_EQ(index.size(), 24u);
+  EXPECT_EQ(index[17], ",\r");
 }
 
 TEST_F(TOCRTest, SkipCharacterDropsOnlyThatCharacter) {

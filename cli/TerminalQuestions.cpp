@@ -49,7 +49,10 @@ bool TerminalQuestions::ReadLine(std::string& line) {
 CharacterAnswer TerminalQuestions::Ask(const CharacterQuestion& question, Color charColor,
                                        const std::string& where) {
   if (BeforeQuestion) BeforeQuestion();
-  std::fprintf(out_, "\n%s, text line %d, character %d is unknown (new entry %s):\n",
+  std::fprintf(out_,
+               question.Disputed ? "\n%s, text line %d, character %d was read in more than one way "
+                                   "(entry %s):\n"
+                                 : "\n%s, text line %d, character %d is unknown (new entry %s):\n",
                where.c_str(), question.LineIndex + 1, question.CharacterIndex + 1,
                std::filesystem::path(question.FileName).filename().c_str());
   PrintRows(out_, TextArt::Line(question.Line, charColor, question.CharacterBox, LineColumns), "  ");

@@ -369,7 +369,7 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
         ++result.Asked;
         CharacterQuestion question{character, unflattened(), charBox, lineBox, name,
                                    result.VisibleLines, !keepColors_, lineIndex, characterIndex,
-                                   false, {}, {}};
+                                   false, {}, {}, false};
         if (suggestion) {
           ++result.AskedWithSuggestion;
           question.HasSuggestion = true;
@@ -466,7 +466,7 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
     ++result.AskedWithSuggestion;
     CharacterQuestion question{t.Character, t.Line, t.CharacterBox, t.LineBox, entry.FileName,
                                result.VisibleLines, false, t.LineIndex, t.CharacterIndex,
-                               true, {}, {}};
+                               true, {}, {}, true};
     question.HasSuggestion = true;
     question.Suggestion = winner;
     question.SuggestedWord = t.Word;

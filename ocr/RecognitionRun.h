@@ -49,6 +49,8 @@ struct CharacterQuestion {
   bool HasSuggestion = false;
   std::string Suggestion;     // what the engine read there (may be empty)
   std::string SuggestedWord;  // the engine's word it belongs to
+  // The entry exists, named automatically, and its readings disagree.
+  bool Disputed = false;
 };
 
 enum class AnswerKind { Text, SkipCharacter, SkipTextline, ChangeColor, Abort };

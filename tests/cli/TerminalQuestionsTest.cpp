@@ -49,7 +49,7 @@ TEST(TerminalQuestionsTest, AnswersComeFromAStreamAndItsEndMeansQuit) {
   line.SetPixel(2, 1, ColorWhite);
   const std::vector<std::string> visible{"ab"};
   const CharacterQuestion question{character, line, {2, 0, 3, 3}, {0, 0, 5, 3},
-                                   "/d/char_4.bmp", visible, true, 0, 2, false, {}, {}};
+                                   "/d/char_4.bmp", visible, true, 0, 2, false, {}, {}, false};
   std::FILE* in = std::tmpfile();
   std::FILE* out = std::tmpfile();
   ASSERT_NE(in, nullptr);
@@ -88,9 +88,9 @@ TEST(TerminalQuestionsTest, AnEmptyLineAcceptsTheSuggestionAndNoneAnswersNoText)
   const Bitmap line(6, 4, ColorBlack);
   const std::vector<std::string> visible{"wh"};
   const CharacterQuestion suggested{character, line, {2, 0, 3, 3}, {0, 0, 5, 3},
-                                    "/d/char_4.bmp", visible, true, 0, 2, true, "a", "what"};
+                                    "/d/char_4.bmp", visible, true, 0, 2, true, "a", "what", true};
   const CharacterQuestion plain{character, line, {2, 0, 3, 3}, {0, 0, 5, 3},
-                                "/d/char_5.bmp", visible, true, 0, 2, false, {}, {}};
+                                "/d/char_5.bmp", visible, true, 0, 2, false, {}, {}, false};
   std::FILE* in = std::tmpfile();
   std::FILE* out = std::tmpfile();
   ASSERT_NE(in, nullptr);
@@ -115,6 +115,9 @@ TEST(TerminalQuestionsTest, AnEmptyLineAcceptsTheSuggestionAndNoneAnswersNoText)
   for (std::size_t at = shown.find(offer); at != std::string::npos; at = shown.find(offer, at + 1))
     ++offers;
   EXPECT_EQ(offers, 3u) << shown;
+  // An entry read two ways is no new one.
+  EXPECT_NE(shown.find("character 3 was read in more than one way (entry char_4.bmp)"),
+            std::string::npos);
   std::fclose(in);
   std::fclose(out);
 }

@@ -52,14 +52,20 @@ ConvertRun::ConvertRun(const CommandLine& cl, ConvertPlan plan, CharDictionary& 
   if (!engine_ && (plan_.Learn == LearnMode::Ask || plan_.Learn == LearnMode::Auto)) {
     const std::string language =
         !plan_.OcrLanguage.empty() ? plan_.OcrLanguage : EngineLanguage(plan_.Language);
-    std::string why;
-    engine_ = MakeSuggestionEngine(language, why);
-    // Asking goes on as ever without an engine; learning automatically then names nothing.
-    if (!engine_ && plan_.Learn == LearnMode::Auto)
-      why += "; nothing is named automatically; unknown characters are kept unnamed (or asked "
-             "on a terminal)";
-    if (!why.empty() && (engine_ || SuggestionEngineBuilt() || plan_.Learn == LearnMode::Auto))
-      std::fprintf(stderr, "quelm-cli convert: %s\n", why.c_str());
+    // Started at the first unknown shape: its data takes a noticeable time to load.
+    engine_ = std::make_unique<LazySuggestionEngine>(language, [this, language] {
+      std::string why;
+      auto engine = MakeSuggestionEngine(language, why);
+      // Asking goes on as ever without an engine; learning automatically then names nothing.
+      if (!engine && plan_.Learn == LearnMode::Auto)
+        why += "; nothing is named automatically; unknown characters are kept unnamed (or asked "
+               "on a terminal)";
+      if (!why.empty() && (engine || SuggestionEngineBuilt() || plan_.Learn == LearnMode::Auto)) {
+        progress_.Clear();
+        std::fprintf(stderr, "quelm-cli convert: %s\n", why.c_str());
+      }
+      return engine;
+    });
   }
   questions_.BeforeQuestion = [this] { progress_.Clear(); };
   ui_.BeforeMessage = [this] { progress_.Clear(); };

@@ -3,6 +3,7 @@
 // exact matching stays the only way a shape is recognised.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -71,5 +72,29 @@ std::unique_ptr<SuggestionEngine> MakeSuggestionEngine(const std::string& langua
                                                        std::string& message);
 // Whether the program was built with an engine at all.
 bool SuggestionEngineBuilt();
+
+// An engine started when the first line is read, so that a run meeting no unknown shape does not
+// load the engine's data; from then on the engine `make` returned, or one that reads nothing.
+class LazySuggestionEngine final : public SuggestionEngine {
+ public:
+  using Maker = std::function<std::unique_ptr<SuggestionEngine>()>;
+  LazySuggestionEngine(std::string language, Maker make)
+      : language_(std::move(language)), make_(std::move(make)) {}
+  EngineReading ReadLine(const EngineImage& image) override {
+    if (make_) {
+      engine_ = make_();
+      make_ = nullptr;
+    }
+    return engine_ ? engine_->ReadLine(image) : EngineReading{};
+  }
+  const std::string& Language() const override {
+    return engine_ ? engine_->Language() : language_;
+  }
+
+ private:
+  std::string language_;
+  Maker make_;
+  std::unique_ptr<SuggestionEngine> engine_;
+};
 
 }  // namespace quelm

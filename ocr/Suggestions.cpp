@@ -12,7 +12,7 @@ namespace {
 
 // Engines trained on printed text read best with capitals some 30 to 40 pixels high; subtitle
 // lines are 20 to 40 pixels in all.
-constexpr int EngineLineHeight = 64;
+constexpr int EngineLineHeight = 40;
 constexpr int MaxScale = 4;
 
 }  // namespace

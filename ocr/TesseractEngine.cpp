@@ -7,11 +7,23 @@
 #include <cstdlib>
 #include <filesystem>
 
+#ifdef _OPENMP
+#include <omp.h>
+#endif
+
 #include "ocr/Suggestions.h"
 
 namespace quelm {
 
 namespace {
+
+// Tesseract's OpenMP threads wait by spinning: on a line this small they cost several times the
+// time they save, far more on a busy machine. A limit the user set stays.
+void ReadLinesInOneThread() {
+#ifdef _OPENMP
+  if (!std::getenv("OMP_THREAD_LIMIT")) omp_set_max_active_levels(0);
+#endif
+}
 
 // Where Debian's language packages and a user's TESSDATA_PREFIX put the data.
 bool HasLanguageData(const std::string& language) {
@@ -47,6 +59,7 @@ class TesseractEngine final : public SuggestionEngine {
   ~TesseractEngine() override { api_.End(); }
 
   bool Start() {
+    ReadLinesInOneThread();
     // Without these it writes a warning about the missing resolution on every line.
     api_.SetVariable("debug_file", "/dev/null");
     if (api_.Init(nullptr, language_.c_str(), tesseract::OEM_LSTM_ONLY) != 0) return false;

@@ -300,6 +300,17 @@ std::string VobSubIndex::IndexBeside(const std::string& subPath) {
   return Beside(subPath, ".idx");
 }
 
+std::vector<std::string> VobSubIndex::PairsIn(const std::string& directory) {
+  std::vector<std::string> pairs;
+  const DiscDirectory disc(directory);
+  std::string root = directory;
+  if (!root.empty() && root.back() != '/') root += '/';
+  for (const DiscFile& file : disc.List({".idx"})) {
+    if (!SubBeside(root + file.Name).empty()) pairs.push_back(root + file.Name);
+  }
+  return pairs;
+}
+
 const VobSubStream* VobSubIndex::Stream(int index) const {
   const auto found = std::find_if(Streams.begin(), Streams.end(),
                                   [index](const VobSubStream& s) { return s.Index == index; });

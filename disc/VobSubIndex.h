@@ -45,6 +45,8 @@ class VobSubIndex {
   // there is none.
   static std::string SubBeside(const std::string& indexPath);
   static std::string IndexBeside(const std::string& subPath);
+  // The indexes in `directory` that have their .sub beside them, sorted by name.
+  static std::vector<std::string> PairsIn(const std::string& directory);
 
   // The stream read as sub-stream 0x20 + `index`; null when the index names none.
   const VobSubStream* Stream(int index) const;

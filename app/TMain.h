@@ -41,6 +41,8 @@ class QAbstractButton;
 
 namespace quelm {
 
+class VobSubIndex;
+
 class ColorPanel;
 class DictionaryCache;
 class ScriptView;
@@ -61,7 +63,8 @@ class TMain : public QMainWindow {
 
  public:
   static constexpr const char* Caption = VersionCaption;  // "Quelm v1.01 (beta)"
-  static constexpr const char* VobFileFilter = "DVD VOB Files (*.vob);;All files (*)";
+  static constexpr const char* VobFileFilter =
+      "DVD VOB Files (*.vob);;VobSub Files (*.sub);;All files (*)";
   static constexpr const char* BitmapFilter = "Bitmaps (*.bmp)";
   static constexpr const char* LastFileReachedMessage = "Last file in list reached!";
 
@@ -431,6 +434,9 @@ class TMain : public QMainWindow {
   QCheckBox* CheckFixLookAlikes = nullptr;
   // The language code of each stream the IFO lists ("en"), for the look-alike rules.
   std::vector<std::string> streamCodes_;
+  // The VobSub index whose streams the list shows, and its .sub, whose times its delay shifts.
+  std::shared_ptr<const VobSubIndex> vobSubIndex_;
+  std::string vobSubFile_;
 };
 
 }  // namespace quelm

@@ -63,8 +63,7 @@ class TMain : public QMainWindow {
 
  public:
   static constexpr const char* Caption = VersionCaption;  // "Quelm v1.01 (beta)"
-  static constexpr const char* VobFileFilter =
-      "DVD VOB Files (*.vob);;VobSub Files (*.sub);;All files (*)";
+  static constexpr const char* VobFileFilter = "DVD VOB Files (*.vob);;All files (*)";
   static constexpr const char* BitmapFilter = "Bitmaps (*.bmp)";
   static constexpr const char* LastFileReachedMessage = "Last file in list reached!";
 

@@ -27,11 +27,12 @@ bool Same(const std::string& a, const std::string& b) {
   return std::filesystem::equivalent(a, b, error) && !error;
 }
 
-void AddFilesFound(const std::string& vobRoot, std::vector<std::string>& lines) {
+void AddFilesFound(const std::string& vobRoot, const std::vector<std::string_view>& extensions,
+                   std::vector<std::string>& lines) {
   lines.insert(lines.end(), {" ", "Files found", Rule});
   const DiscDirectory directory(vobRoot);
   if (directory.Exists()) {
-    const std::vector<DiscFile> files = directory.List({".ifo", ".bup", ".vob", ".idx", ".sub"});
+    const std::vector<DiscFile> files = directory.List(extensions);
     for (const DiscFile& file : files) {
       lines.push_back(file.Name + "  " + std::to_string(VobInfo::SizeInKb(file.Size)) + " Kb");
     }
@@ -99,7 +100,7 @@ VobInfo VobInfo::Compose(const VobInfoRequest& request, const IfoReader* ifo) {
   } else {
     lines.push_back("none; switched to manual selection");
   }
-  AddFilesFound(request.VobRoot, lines);
+  AddFilesFound(request.VobRoot, {".ifo", ".bup", ".vob"}, lines);
   return info;
 }
 
@@ -129,7 +130,7 @@ VobInfo VobInfo::Compose(const VobInfoRequest& request, const VobSubIndex& index
   }
   info.SelectedStream =
       ChooseStream(request.LanguageSelection1, static_cast<int>(info.StreamItems.size()));
-  AddFilesFound(request.VobRoot, lines);
+  AddFilesFound(request.VobRoot, {".ifo", ".bup", ".vob", ".idx", ".sub"}, lines);
   return info;
 }
 

@@ -262,12 +262,14 @@ VobSubIndex VobSubIndex::Parse(std::string_view text, const std::string& name) {
 VobSubIndex VobSubIndex::Read(const std::string& path) {
   std::error_code error;
   std::ifstream in(path, std::ios::binary);
-  if (!fs::is_regular_file(path, error) || !in) {
+  const std::uintmax_t size = fs::file_size(path, error);
+  if (error || !fs::is_regular_file(path, error) || !in) {
     VobSubIndex index;
     index.Faults.push_back(path + ": the file cannot be read");
     return index;
   }
-  std::string bytes(MaxBytes + 1, '\0');
+  // One byte more than read tells a file that is too large.
+  std::string bytes(static_cast<std::size_t>(std::min<std::uintmax_t>(size, MaxBytes + 1)), '\0');
   in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (in.bad()) {
     VobSubIndex index;

@@ -251,8 +251,8 @@ int RunExtractCommand(const std::vector<std::string>& args) {
     if (const auto& index = indexes[found->FileIndex])
       time = Shifted(time, index->DelayMsAt(options.Stream - 0x20, result.StartPosition));
     std::printf("%d %" PRId64 " %" PRId64 " %s %dx%d\n", found->Number, result.StartPosition,
-                result.FilePosition, FormatPresentationTime(time).c_str(),
-                result.SubTitle.Width(), result.SubTitle.Height());
+                result.FilePosition, FormatPresentationTime(time).c_str(), result.SubTitle.Width(),
+                result.SubTitle.Height());
     if (bitmapDir.empty()) continue;
     const std::string path =
         (bitmapDir / BitmapFileName(options.Files[found->FileIndex], found->Number)).string();

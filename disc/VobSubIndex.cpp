@@ -174,8 +174,7 @@ class IndexParser {
   // "OFF, tridx: 1000, colors: 000000, 444444, 888888, cccccc"
   void CustomColors(std::size_t number, std::string_view value) {
     const std::vector<std::string_view> parts = CommaParts(value);
-    const char* const wrong =
-        "custom colors is not 'ON|OFF, tridx: bbbb, colors: c0, c1, c2, c3'";
+    const char* const wrong = "custom colors is not 'ON|OFF, tridx: bbbb, colors: c0, c1, c2, c3'";
     if (parts.size() != 6) return Fault(number, wrong);
     const bool on = EqualNoCaseAscii(parts[0], "on");
     if (!on && !EqualNoCaseAscii(parts[0], "off")) return Fault(number, wrong);

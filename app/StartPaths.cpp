@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "disc/VobSubIndex.h"
 #include "platform/AsciiText.h"
 
 namespace quelm {
@@ -37,9 +38,21 @@ StartPaths StartPaths::Sort(const std::vector<std::string>& arguments,
       paths.VobRoot = root;
     } else if (HasIfoExtension(path)) {
       paths.VobRoot = path.parent_path().string();
-    } else if (std::find(paths.VobFiles.begin(), paths.VobFiles.end(), path.string()) ==
-               paths.VobFiles.end()) {
-      paths.VobFiles.push_back(path.string());
+    } else {
+      // A VobSub pair, by either file, gives its directory as the root (whose info shows the
+      // index's streams) and its .sub to the list.
+      std::string file = path.string();
+      const std::string name = path.filename().string();
+      if (VobSubIndex::IsIndexName(name)) {
+        if (const std::string sub = VobSubIndex::SubBeside(file); !sub.empty()) {
+          file = sub;
+          paths.VobRoot = path.parent_path().string();
+        }
+      } else if (VobSubIndex::IsSubName(name) && !VobSubIndex::IndexBeside(file).empty()) {
+        paths.VobRoot = path.parent_path().string();
+      }
+      if (std::find(paths.VobFiles.begin(), paths.VobFiles.end(), file) == paths.VobFiles.end())
+        paths.VobFiles.push_back(file);
     }
   }
   return paths;

@@ -1,5 +1,6 @@
 // What `quelm PATH...` asks for at start (a file manager passes paths this way): a directory or
-// an IFO file gives the VOB/IFO root, any other file goes into the VOB file list.
+// an IFO file gives the VOB/IFO root, any other file goes into the VOB file list; a VobSub
+// pair (movie.idx or movie.sub) gives both: its directory and its .sub.
 #pragma once
 
 #include <string>

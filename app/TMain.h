@@ -41,6 +41,8 @@ class QAbstractButton;
 
 namespace quelm {
 
+class VobSubIndex;
+
 class ColorPanel;
 class DictionaryCache;
 class ScriptView;
@@ -431,6 +433,9 @@ class TMain : public QMainWindow {
   QCheckBox* CheckFixLookAlikes = nullptr;
   // The language code of each stream the IFO lists ("en"), for the look-alike rules.
   std::vector<std::string> streamCodes_;
+  // The VobSub index whose streams the list shows, and its .sub, whose times its delay shifts.
+  std::shared_ptr<const VobSubIndex> vobSubIndex_;
+  std::string vobSubFile_;
 };
 
 }  // namespace quelm

@@ -9,9 +9,11 @@
 #include <QSignalBlocker>
 
 #include "app/TMain.h"
+#include "app/VobFileListWidget.h"
 #include "app/disc/TIFOInfo.h"
 #include "disc/RootDirectories.h"
 #include "disc/VobInfo.h"
+#include "disc/VobSubIndex.h"
 #include "navigation/SubtitleNavigator.h"
 #include "platform/UserInteraction.h"
 #include "settings/PreferenceKeys.h"
@@ -26,8 +28,19 @@ void TMain::RefreshVobInfo() {
       EditVobRoot->text().toStdString(), EditOutputRoot->text().toStdString(),
       EditDictionaryRoot->text().toStdString(), settings_.ReadInteger(P::LanguageSelection1, 0)};
   VobInfo info;
+  vobSubIndex_.reset();
+  vobSubFile_.clear();
   const std::string ifo = VobInfo::FindIfo(request.VobRoot);
-  if (ifo.empty()) {
+  const QListWidgetItem* selected = VobFileListBox->currentItem();
+  const std::string indexPath =
+      ifo.empty() ? VobInfo::FindVobSubIndex(
+                        request.VobRoot, selected ? selected->text().toStdString() : std::string())
+                  : std::string();
+  if (!indexPath.empty()) {
+    vobSubIndex_ = std::make_shared<const VobSubIndex>(VobSubIndex::Read(indexPath));
+    vobSubFile_ = VobSubIndex::SubBeside(indexPath);
+    info = VobInfo::Compose(request, *vobSubIndex_, indexPath);
+  } else if (ifo.empty()) {
     info = VobInfo::Compose(request, nullptr);
   } else {
     TIFOInfo reading(this);

@@ -13,12 +13,14 @@
 #include <QSlider>
 #include <QTimer>
 #include <QToolButton>
+#include <filesystem>
 
 #include "app/BitmapImage.h"
 #include "app/ScriptView.h"
 #include "app/TMain.h"
 #include "app/VobFileListWidget.h"
 #include "app/extraction/TVobSubToBmp.h"
+#include "disc/VobSubIndex.h"
 #include "navigation/BitmapSaving.h"
 #include "navigation/IniPositionCache.h"
 #include "navigation/ProgressDisplay.h"
@@ -49,6 +51,14 @@ void TMain::ConnectNavigation() {
     settings.LanguageIndex = LanguageIndex();
     settings.BitmapColors = SetSubTitleColors();
     settings.InterlaceStep = TrackBar2->value();
+    if (vobSubIndex_)
+      settings.TimeShiftMs = [index = vobSubIndex_, sub = vobSubFile_,
+                              stream = settings.LanguageIndex](const std::string& file,
+                                                               std::int64_t position) {
+        std::error_code error;
+        const bool same = std::filesystem::equivalent(file, sub, error) && !error;
+        return same ? index->DelayMsAt(stream, position) : std::int64_t{0};
+      };
     return settings;
   };
   navigator_->SelectionChanged = [this](int index) { VobFileListBox->setCurrentRow(index); };

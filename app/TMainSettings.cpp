@@ -21,6 +21,7 @@
 #include "app/ColorPanel.h"
 #include "app/TMain.h"
 #include "app/VobFileListWidget.h"
+#include "disc/VobSubIndex.h"
 #include "navigation/IniPositionCache.h"
 #include "navigation/SubtitleNavigator.h"
 #include "platform/UserInteraction.h"
@@ -532,6 +533,8 @@ void TMain::OpenVobFile(const std::string& path) {
   SaveFileList();
   if (fileListFolded_) SetFileListFolded(false);
   FileListChanged();
+  // Another pair's .sub: the streams shown are its index's.
+  if (vobSubIndex_ && VobSubIndex::IsSubName(path) && path != vobSubFile_) RefreshVobInfo();
 }
 
 void TMain::BtnDeleteVobFromListClick() {

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 #include "cli/CommandLine.h"
@@ -14,6 +15,7 @@
 #include "cli/ScriptOutput.h"
 #include "cli/TitleSet.h"
 #include "disc/IfoReader.h"
+#include "disc/VobSubIndex.h"
 #include "ocr/CharDictionary.h"
 #include "platform/AsciiText.h"
 #include "settings/CliSettings.h"
@@ -31,14 +33,17 @@ constexpr const char* Usage =
     "Reads the subtitles of a title (\"first\", then \"all\" from file to file, as the desktop\n"
     "program does), recognises them with the character dictionary and writes the script in\n"
     "the output format. PATH is a VOB file or a title-set directory (its VTS_nn_1..9.VOB in\n"
-    "order, any case; a disc root with VIDEO_TS/ works too) or a title set's IFO. Without\n"
-    "PATH the VOB/IFO root of the settings is read.\n"
+    "order, any case; a disc root with VIDEO_TS/ works too) or a title set's IFO. A VobSub\n"
+    "pair is read by its .idx or its .sub (or a directory holding the one pair): the index\n"
+    "gives the streams and their languages, its delay shifts the times. Without PATH the\n"
+    "VOB/IFO root of the settings is read.\n"
     "\n"
     "  --settings FILE     quelm.ini to take colours, roles, space width, interlace, roots,\n"
     "                      stream, learning mode and format from (default: $QUELM_SETTINGS,\n"
     "                      else $XDG_CONFIG_HOME/quelm/quelm.ini, else ~/.config/quelm/quelm.ini)\n"
     "  --stream ID         sub-stream 0x20..0x3F\n"
-    "  --lang CODE         the stream whose language code in the IFO is CODE (\"en\")\n"
+    "  --lang CODE         the stream whose language code in the IFO (or the VobSub index)\n"
+    "                      is CODE (\"en\")\n"
     "  --title N           title set N of a directory holding several\n"
     "  --dict DIR          dictionary directory (chardict.ocr, char_N.bmp); made if missing\n"
     "  --format FILE.ini   output format file (default: the format chosen in the settings);\n"
@@ -195,11 +200,42 @@ bool Readable(const std::string& path, const CommandLine& cl) {
   return true;
 }
 
+// The same for a .sub, through the streams of its VobSub index, whose damaged lines are told.
+std::optional<int> ChooseIndexStream(const CommandLine& cl, const ConvertOptions& options,
+                                     const VobSubIndex& index, const std::string& indexPath,
+                                     int& stream) {
+  for (const std::string& fault : index.Faults) cl.Fail("warning: " + fault);
+  std::string known;
+  int found = -1;
+  for (const VobSubStream& listed : index.Streams) {
+    known += (known.empty() ? "" : ", ") + listed.LanguageCode + " (" +
+             StreamHex(0x20 + listed.Index) + ")";
+    if (found < 0 && !options.Lang.empty() && EqualNoCaseAscii(listed.LanguageCode, options.Lang))
+      found = listed.Index;
+  }
+  const std::string lists = known.empty() ? std::string(" (it lists none)") : "; it has " + known;
+  if (!options.Lang.empty()) {
+    if (found < 0) {
+      cl.Fail("no subtitle stream with language '" + options.Lang + "' in " + indexPath + lists);
+      return ExitFailure;
+    }
+    stream = 0x20 + found;
+  } else if (index.Faults.empty() && index.Stream(stream - 0x20) == nullptr) {
+    cl.Fail("no subtitle stream " + StreamHex(stream) + " in " + indexPath + lists);
+    return ExitFailure;
+  }
+  return std::nullopt;
+}
+
 // The stream to read: --stream, --lang through the IFO's languages, else the settings' one,
 // checked against the streams the IFO lists. Exit code when there is none such.
 std::optional<int> ChooseStream(const CommandLine& cl, const ConvertOptions& options,
                                 const TitleSetFiles& title, int& stream) {
   if (options.Stream) stream = *options.Stream;
+  if (title.IfoPath.empty() && !title.IdxPath.empty()) {
+    const VobSubIndex index = VobSubIndex::Read(title.IdxPath);
+    return ChooseIndexStream(cl, options, index, title.IdxPath, stream);
+  }
   if (title.IfoPath.empty()) {
     if (!options.Lang.empty()) {
       cl.Fail("--lang needs the title set's IFO (VTS_nn_0.IFO) beside its VOB files");
@@ -348,6 +384,13 @@ int RunConvertCommand(const std::vector<std::string>& args,
   if (const auto code = ChooseStream(cl, options, title, plan.Stream)) return *code;
   plan.ChapterTable = ChapterTable(cl, title.IfoPath);
   plan.Language = IfoReader::StreamLanguageCode(title.IfoPath, plan.Stream - 0x20);
+  if (title.IfoPath.empty() && !title.IdxPath.empty()) {
+    auto index = std::make_shared<const VobSubIndex>(VobSubIndex::Read(title.IdxPath));
+    plan.Language = index->StreamLanguageCode(plan.Stream - 0x20);
+    plan.DelayMs = [index, stream = plan.Stream - 0x20](std::int64_t position) {
+      return index->DelayMsAt(stream, position);
+    };
+  }
 
   plan.DictionaryRoot = options.Dict.empty() ? settings.DictionaryRoot : options.Dict;
   if (plan.DictionaryRoot.empty()) {

@@ -81,6 +81,10 @@ ConvertRun::ConvertRun(const CommandLine& cl, ConvertPlan plan, CharDictionary& 
     reading.LanguageIndex = plan_.Stream - 0x20;
     reading.BitmapColors = plan_.Colors;
     reading.InterlaceStep = plan_.Interlace;
+    if (plan_.DelayMs)
+      reading.TimeShiftMs = [this](const std::string&, std::int64_t position) {
+        return plan_.DelayMs(position);
+      };
     return reading;
   };
   navigator_.ChapterAndTimeReset = [this] {

@@ -6,6 +6,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -53,6 +54,8 @@ struct ConvertPlan {
   bool ForcedOnly = false;
   bool FixLookAlikes = true;
   std::string Language;  // the stream's language code, for the look-alike rules
+  // The VobSub index's delay for a unit starting at a position of the .sub; empty without one.
+  std::function<std::int64_t(std::int64_t startPosition)> DelayMs;
   // The suggestion engine's language ("eng"); empty: from Language, else English.
   std::string OcrLanguage;
 };

@@ -4,17 +4,20 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cinttypes>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 #include "cli/CommandLine.h"
 #include "cli/TerminalInteraction.h"
 #include "cli/VobFileCheck.h"
+#include "disc/VobSubIndex.h"
 #include "extraction/SubtitleWalker.h"
 #include "platform/BmpFile.h"
 
@@ -25,6 +28,9 @@ namespace {
 constexpr const char* Usage =
     "usage: quelm-cli extract [--stream 0x20..0x3F] [--interlace 1..4] [--from OFFSET]\n"
     "                         [--bitmaps DIR [--bits 1|4]] VOB...\n"
+    "\n"
+    "A VOB may be the .sub of a VobSub pair, or its .idx for the .sub beside it; the times\n"
+    "shown are then shifted by the index's delay.\n"
     "\n"
     "Walks every subtitle of the VOB files in order, carrying a subtitle that one file ends\n"
     "in the middle of into the next, and prints one line per subtitle:\n"
@@ -147,6 +153,38 @@ std::string BitmapFileName(const std::string& vobPath, int number) {
   return name + "_" + digits + ".bmp";
 }
 
+// `time` moved by `ms`, never before zero.
+PresentationTime Shifted(const PresentationTime& time, std::int64_t ms) {
+  const std::int64_t seconds =
+      std::max<std::int64_t>(0, ((std::int64_t{time.Hours} * 60 + time.Minutes) * 60 +
+                                 time.Seconds) * 1000 + ms) / 1000;
+  return {static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60),
+          static_cast<int>(seconds % 60)};
+}
+
+// A VobSub index stands for the .sub beside it, and a .sub reads with the index beside it;
+// each file's index, when it has one, is returned. False after a message.
+bool TakeIndexes(std::vector<std::string>& files,
+                 std::vector<std::shared_ptr<const VobSubIndex>>& indexes) {
+  indexes.assign(files.size(), nullptr);
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    const std::string name = std::filesystem::path(files[i]).filename().string();
+    std::string indexPath;
+    if (VobSubIndex::IsIndexName(name)) {
+      const std::string sub = VobSubIndex::SubBeside(files[i]);
+      if (sub.empty()) return Fail("'" + files[i] + "' is a VobSub index with no .sub beside it");
+      indexPath = files[i];
+      files[i] = sub;
+    } else if (VobSubIndex::IsSubName(name)) {
+      indexPath = VobSubIndex::IndexBeside(files[i]);
+    }
+    if (indexPath.empty()) continue;
+    indexes[i] = std::make_shared<const VobSubIndex>(VobSubIndex::Read(indexPath));
+    for (const std::string& fault : indexes[i]->Faults) Fail("warning: " + fault);
+  }
+  return true;
+}
+
 }  // namespace
 
 int RunExtractCommand(const std::vector<std::string>& args) {
@@ -160,6 +198,8 @@ int RunExtractCommand(const std::vector<std::string>& args) {
     std::fputs(Usage, stdout);
     return 0;
   }
+  std::vector<std::shared_ptr<const VobSubIndex>> indexes;
+  if (!TakeIndexes(options.Files, indexes)) return 1;
   for (const std::string& file : options.Files) {
     if (!CheckReadable(file)) return 1;
   }
@@ -207,9 +247,12 @@ int RunExtractCommand(const std::vector<std::string>& args) {
     const SubpictureResult& result = found->Result;
     ++subtitles;
     check.RunEnded(options.Files[found->FileIndex], result);
+    PresentationTime time = result.Time;
+    if (const auto& index = indexes[found->FileIndex])
+      time = Shifted(time, index->DelayMsAt(options.Stream - 0x20, result.StartPosition));
     std::printf("%d %" PRId64 " %" PRId64 " %s %dx%d\n", found->Number, result.StartPosition,
-                result.FilePosition, FormatPresentationTime(result.Time).c_str(),
-                result.SubTitle.Width(), result.SubTitle.Height());
+                result.FilePosition, FormatPresentationTime(time).c_str(), result.SubTitle.Width(),
+                result.SubTitle.Height());
     if (bitmapDir.empty()) continue;
     const std::string path =
         (bitmapDir / BitmapFileName(options.Files[found->FileIndex], found->Number)).string();

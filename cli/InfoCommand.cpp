@@ -6,6 +6,8 @@
 #include "cli/CommandLine.h"
 #include "cli/TitleSet.h"
 #include "disc/IfoReader.h"
+#include "disc/LanguageTable.h"
+#include "disc/VobSubIndex.h"
 
 namespace quelm {
 
@@ -17,11 +19,59 @@ constexpr const char* Usage =
     "Shows what a title set holds, as its IFO (VTS_nn_0.IFO) tells it: the subtitle streams\n"
     "with their numbers and language codes (for convert's --stream and --lang), the chapter\n"
     "lengths, and the title VOB files in reading order with their sizes. PATH is a VOB file or\n"
-    "a title-set directory, as for convert.\n"
+    "a title-set directory, as for convert. For a VobSub pair (movie.idx or movie.sub) the\n"
+    "index tells it: its frame size, palette, streams and delay; it has no chapters.\n"
     "\n"
     "  --title N           title set N of a directory holding several\n"
     "\n"
-    "Exit status: 0 done; 1 no title VOB, no IFO or an IFO that cannot be read; 2 bad options.\n";
+    "Exit status: 0 done; 1 no title VOB, no IFO (or VobSub index) or one that cannot be\n"
+    "read; 2 bad options.\n";
+
+void PrintStream(int index, std::uint16_t code, const std::string& name) {
+  const char letters[3] = {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF), 0};
+  const bool printable =
+      letters[0] >= 0x21 && letters[0] <= 0x7E && letters[1] >= 0x21 && letters[1] <= 0x7E;
+  std::printf("  0x%02X  %s  %s\n", 0x20 + index, printable ? letters : "--",
+              name.empty() ? "(unknown language)" : name.c_str());
+}
+
+void PrintFiles(const char* what, const std::vector<std::string>& files) {
+  std::printf("%s: %zu\n", what, files.size());
+  for (const std::string& file : files) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(file, ec);
+    std::printf("  %s  %llu bytes\n", file.c_str(),
+                ec ? 0ULL : static_cast<unsigned long long>(size));
+  }
+}
+
+// A VobSub pair: what its index says. Damaged lines are told; what remains is shown.
+int ShowIndex(const CommandLine& cl, const TitleSetFiles& title) {
+  const VobSubIndex index = VobSubIndex::Read(title.IdxPath);
+  for (const std::string& fault : index.Faults) cl.Fail(fault);
+  std::printf("index: %s\n", title.IdxPath.c_str());
+  if (index.HasSize) std::printf("frame: %dx%d\n", index.Width, index.Height);
+  if (index.HasPalette) {
+    std::printf("palette:");
+    for (const std::uint32_t colour : index.Palette) std::printf(" %06x", colour);
+    std::printf("\n");
+  }
+  std::printf("subtitle streams: %zu\n", index.Streams.size());
+  for (const VobSubStream& stream : index.Streams) {
+    const std::uint16_t code = index.StreamLanguage16(stream.Index);
+    if (code != 0) {
+      PrintStream(stream.Index, code, LanguageName(code));
+    } else {
+      std::printf("  0x%02X  %s  (unknown language)\n", 0x20 + stream.Index,
+                  stream.LanguageCode.empty() ? "--" : stream.LanguageCode.c_str());
+    }
+    if (stream.DelayMs != 0)
+      std::printf("        delay %lld ms\n", static_cast<long long>(stream.DelayMs));
+  }
+  std::printf("chapters: 0\n");
+  PrintFiles("subtitle files", title.Vobs);
+  return ExitSuccess;
+}
 
 }  // namespace
 
@@ -51,8 +101,9 @@ int RunInfoCommand(const std::vector<std::string>& args) {
     cl.Fail(title.Outcome.Message);
     return ExitFailure;
   }
+  if (title.IfoPath.empty() && !title.IdxPath.empty()) return ShowIndex(cl, title);
   if (title.IfoPath.empty()) {
-    cl.Fail("no IFO (VTS_nn_0.IFO) beside " + title.Vobs.front());
+    cl.Fail("no IFO (VTS_nn_0.IFO) or VobSub index (.idx) beside " + title.Vobs.front());
     return ExitFailure;
   }
 
@@ -67,25 +118,13 @@ int RunInfoCommand(const std::vector<std::string>& args) {
 
   std::printf("ifo: %s\n", title.IfoPath.c_str());
   std::printf("subtitle streams: %d\n", streams);
-  for (int i = 0; i < streams; ++i) {
-    const std::uint16_t code = ifo.StreamAttributes()[static_cast<std::size_t>(i)].LanguageCode;
-    const char letters[3] = {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF), 0};
-    const bool printable = letters[0] >= 0x21 && letters[0] <= 0x7E && letters[1] >= 0x21 &&
-                           letters[1] <= 0x7E;
-    const std::string name = ifo.StreamLanguage(i);
-    std::printf("  0x%02X  %s  %s\n", 0x20 + i, printable ? letters : "--",
-                name.empty() ? "(unknown language)" : name.c_str());
-  }
+  for (int i = 0; i < streams; ++i)
+    PrintStream(i, ifo.StreamAttributes()[static_cast<std::size_t>(i)].LanguageCode,
+                ifo.StreamLanguage(i));
   std::printf("chapters: %d\n", chapters);
   for (int i = 0; i < chapters; ++i)
     std::printf("  %2d  %s\n", i + 1, ifo.ChapterLengths()[static_cast<std::size_t>(i)].c_str());
-  std::printf("title VOB files: %zu\n", title.Vobs.size());
-  for (const std::string& vob : title.Vobs) {
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(vob, ec);
-    std::printf("  %s  %llu bytes\n", vob.c_str(),
-                ec ? 0ULL : static_cast<unsigned long long>(size));
-  }
+  PrintFiles("title VOB files", title.Vobs);
   return ExitSuccess;
 }
 

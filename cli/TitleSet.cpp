@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "disc/DiscDirectory.h"
+#include "disc/VobSubIndex.h"
 #include "platform/AsciiText.h"
 
 namespace quelm {
@@ -83,6 +84,19 @@ TitleSetFiles TitleSet::Resolve(const std::vector<std::string>& paths, int title
         wanted = number;
         if (files.IfoPath.empty()) files.IfoPath = path;
       }
+    } else if (fs::is_regular_file(status) && VobSubIndex::IsIndexName(lowerName)) {
+      const std::string sub = VobSubIndex::SubBeside(path);
+      if (sub.empty()) {
+        files.Outcome = Status::Failure("'" + path + "' is a VobSub index with no .sub beside it");
+        return files;
+      }
+      if (files.IdxPath.empty()) files.IdxPath = path;
+      files.Vobs.push_back(sub);
+      continue;
+    } else if (fs::is_regular_file(status) && VobSubIndex::IsSubName(lowerName)) {
+      if (files.IdxPath.empty()) files.IdxPath = VobSubIndex::IndexBeside(path);
+      files.Vobs.push_back(path);
+      continue;
     } else if (fs::is_regular_file(status)) {
       if (files.IfoPath.empty()) {
         const int number = TitleNumber(fs::path(path).filename().string());
@@ -114,6 +128,22 @@ TitleSetFiles TitleSet::Resolve(const std::vector<std::string>& paths, int title
       const int number = TitleNumber(file.Name, &part);
       if (number < 0 || part < 1) continue;
       titles[number].emplace_back(part, (directory / file.Name).string());
+    }
+    if (titles.empty() && !ifo) {
+      const std::vector<std::string> pairs = VobSubIndex::PairsIn(path);
+      if (pairs.size() == 1) {
+        if (files.IdxPath.empty()) files.IdxPath = pairs.front();
+        files.Vobs.push_back(VobSubIndex::SubBeside(pairs.front()));
+        continue;
+      }
+      if (pairs.size() > 1) {
+        std::string list;
+        for (const std::string& pair : pairs)
+          list += (list.empty() ? "" : ", ") + fs::path(pair).filename().string();
+        files.Outcome =
+            Status::Failure("'" + path + "' holds VobSub pairs " + list + ": give one of them");
+        return files;
+      }
     }
     if (titles.empty()) {
       files.Outcome =

@@ -1,6 +1,8 @@
 // Turns the PATH arguments of `quelm-cli convert` into the title's VOB files in reading order:
 // a VOB file stands for itself, a directory for its title VOBs VTS_nn_1..9.VOB (any case; the
-// menu VOB VTS_nn_0 is not a title VOB), an IFO (or its .BUP) for the VOBs of its title set.
+// menu VOB VTS_nn_0 is not a title VOB), an IFO (or its .BUP) for the VOBs of its title set,
+// a VobSub index (movie.idx) for the .sub beside it; a .sub reads with the .idx beside it, and
+// a directory without title VOBs stands for the one VobSub pair it holds.
 #pragma once
 
 #include <string>
@@ -15,6 +17,8 @@ struct TitleSetFiles {
   std::vector<std::string> Vobs;
   // The title set's IFO (VTS_nn_0.IFO) beside the first VOB, empty when there is none.
   std::string IfoPath;
+  // The VobSub index of the .sub read, empty when there is none.
+  std::string IdxPath;
 };
 
 class TitleSet {

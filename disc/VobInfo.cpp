@@ -1,10 +1,14 @@
 // The text of the "VOB root info" list, line for line.
 #include "disc/VobInfo.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 
 #include "disc/DiscDirectory.h"
 #include "disc/IfoReader.h"
+#include "disc/LanguageTable.h"
+#include "disc/VobSubIndex.h"
 
 namespace quelm {
 
@@ -18,7 +22,43 @@ std::string StreamItem(int index, const std::string& language) {
   return std::string("[ 0x") + id + " ]  " + language;
 }
 
+bool Same(const std::string& a, const std::string& b) {
+  std::error_code error;
+  return std::filesystem::equivalent(a, b, error) && !error;
+}
+
+void AddFilesFound(const std::string& vobRoot, const std::vector<std::string_view>& extensions,
+                   std::vector<std::string>& lines) {
+  lines.insert(lines.end(), {" ", "Files found", Rule});
+  const DiscDirectory directory(vobRoot);
+  if (directory.Exists()) {
+    const std::vector<DiscFile> files = directory.List(extensions);
+    for (const DiscFile& file : files) {
+      lines.push_back(file.Name + "  " + std::to_string(VobInfo::SizeInKb(file.Size)) + " Kb");
+    }
+    if (files.empty()) lines.push_back("none");
+  }
+}
+
+std::vector<std::string> HeadLines(const VobInfoRequest& request) {
+  return {"Directories", Rule, "VOB        : " + request.VobRoot,
+          "Output     : " + request.OutputRoot, "Dictionary : " + request.DictionaryRoot, " ",
+          "Languages", Rule};
+}
+
 }  // namespace
+
+std::string VobInfo::FindVobSubIndex(const std::string& vobRoot, const std::string& selectedFile) {
+  const std::vector<std::string> pairs = VobSubIndex::PairsIn(vobRoot);
+  if (pairs.empty()) return {};
+  if (VobSubIndex::IsSubName(selectedFile)) {
+    const std::string beside = VobSubIndex::IndexBeside(selectedFile);
+    for (const std::string& pair : pairs) {
+      if (!beside.empty() && Same(pair, beside)) return pair;
+    }
+  }
+  return pairs.front();
+}
 
 std::string VobInfo::FindIfo(const std::string& vobRoot) {
   return DiscDirectory(vobRoot).Find(IfoName).value_or(std::string());
@@ -37,9 +77,7 @@ VobInfo VobInfo::Compose(const VobInfoRequest& request, const IfoReader* ifo) {
   VobInfo info;
   std::vector<std::string>& lines = info.Lines;
   info.Timecodes.push_back("00:00:00");
-  lines.insert(lines.end(), {"Directories", Rule, "VOB        : " + request.VobRoot,
-                             "Output     : " + request.OutputRoot,
-                             "Dictionary : " + request.DictionaryRoot, " ", "Languages", Rule});
+  lines = HeadLines(request);
   if (ifo != nullptr) {
     info.IfoFound = true;
     lines.push_back("Streams : " + std::to_string(ifo->StreamCount()));
@@ -62,21 +100,47 @@ VobInfo VobInfo::Compose(const VobInfoRequest& request, const IfoReader* ifo) {
   } else {
     lines.push_back("none; switched to manual selection");
   }
-  lines.insert(lines.end(), {" ", "Files found", Rule});
-  const DiscDirectory directory(request.VobRoot);
-  if (directory.Exists()) {
-    const std::vector<DiscFile> files = directory.List({".ifo", ".bup", ".vob"});
-    for (const DiscFile& file : files) {
-      lines.push_back(file.Name + "  " + std::to_string(SizeInKb(file.Size)) + " Kb");
-    }
-    if (files.empty()) lines.push_back("none");
+  AddFilesFound(request.VobRoot, {".ifo", ".bup", ".vob"}, lines);
+  return info;
+}
+
+VobInfo VobInfo::Compose(const VobInfoRequest& request, const VobSubIndex& index,
+                         const std::string& indexPath) {
+  VobInfo info;
+  info.IfoFound = true;
+  info.IndexPath = indexPath;
+  info.Timecodes.push_back("00:00:00");
+  std::vector<std::string>& lines = info.Lines;
+  lines = HeadLines(request);
+  lines.push_back("VobSub : " + std::filesystem::path(indexPath).filename().string());
+  lines.push_back("Streams : " + std::to_string(index.Streams.size()));
+  if (index.HasSize)
+    lines.push_back("Frame : " + std::to_string(index.Width) + "x" + std::to_string(index.Height));
+  lines.insert(lines.end(), index.Faults.begin(), index.Faults.end());
+  // The list's places are the sub-stream numbers: an index the file skips stays empty.
+  int last = -1;
+  for (const VobSubStream& stream : index.Streams) last = std::max(last, stream.Index);
+  for (int i = 0; i <= last; ++i) {
+    const VobSubStream* stream = index.Stream(i);
+    const std::uint16_t code = index.StreamLanguage16(i);
+    const std::string name = code != 0 ? LanguageName(code) : std::string();
+    info.StreamItems.push_back(
+        StreamItem(i, !name.empty() || stream == nullptr ? name : stream->LanguageCode));
+    info.StreamCodes.push_back(index.StreamLanguageCode(i));
   }
+  info.SelectedStream =
+      ChooseStream(request.LanguageSelection1, static_cast<int>(info.StreamItems.size()));
+  AddFilesFound(request.VobRoot, {".ifo", ".bup", ".vob", ".idx", ".sub"}, lines);
   return info;
 }
 
 VobInfo VobInfo::Read(const VobInfoRequest& request) {
   const std::string path = FindIfo(request.VobRoot);
-  if (path.empty()) return Compose(request, nullptr);
+  if (path.empty()) {
+    const std::string indexPath = FindVobSubIndex(request.VobRoot, {});
+    if (!indexPath.empty()) return Compose(request, VobSubIndex::Read(indexPath), indexPath);
+    return Compose(request, nullptr);
+  }
   IfoReader reader(path);
   reader.ReadLanguages();
   reader.ReadChapters();

@@ -8,6 +8,7 @@
 namespace quelm {
 
 class IfoReader;
+class VobSubIndex;
 
 struct VobInfoRequest {
   std::string VobRoot;  // root texts as shown, each ending in "/"
@@ -25,14 +26,22 @@ struct VobInfo {
   int SelectedStream = -1;               // -1: the list is empty
   std::vector<std::string> Timecodes;    // TimecodeListbox: "00:00:00", then the chapter lengths
   bool IfoFound = false;                 // false: the stream is to be chosen by number
+  std::string IndexPath;                 // the VobSub index the streams came from, if any
 
   // The IFO of `vobRoot`, matched without regard to case; empty when there is none.
   static std::string FindIfo(const std::string& vobRoot);
 
+  // The VobSub index of a root without an IFO: the one beside `selectedFile` when that is a
+  // .sub in the root, else the first pair by name; empty when there is none.
+  static std::string FindVobSubIndex(const std::string& vobRoot, const std::string& selectedFile);
+
   // `ifo` has read its languages and chapters; null when there is no IFO.
   static VobInfo Compose(const VobInfoRequest& request, const IfoReader* ifo);
+  // A VobSub pair: the streams and frame of its index stand where the IFO's would; no chapters.
+  static VobInfo Compose(const VobInfoRequest& request, const VobSubIndex& index,
+                         const std::string& indexPath);
 
-  // Finds and reads the IFO itself; for callers without a reading window.
+  // Finds and reads the IFO, else a VobSub index, itself; for callers without a reading window.
   static VobInfo Read(const VobInfoRequest& request);
 
   // The stored choice if the list has it, else the first item; -1 for an empty list.

@@ -253,6 +253,11 @@ StepOutcome SubtitleNavigator::ExtractOne(NavigationStep step, int subtitleNumbe
 
   vobPosition_ = result.FilePosition;
   positionFile_ = file;
+  if (settings.TimeShiftMs && result.Timing.Known) {
+    const std::int64_t shift = settings.TimeShiftMs(file, result.StartPosition);
+    result.Timing.StartMs += shift;
+    if (result.Timing.HasEnd) result.Timing.EndMs += shift;
+  }
   lastTiming_ = result.Timing;
   timelineFile_ = file;
   timelinePosition_ = result.FilePosition;

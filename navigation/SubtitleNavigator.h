@@ -40,6 +40,9 @@ struct ReadingSettings {
   int LanguageIndex = 0;  // sub-stream 0x20 + LanguageIndex; also names the cache section
   std::array<Color, 4> BitmapColors{ColorBlack, 0xC8C8C8, 0x686868, ColorWhite};
   int InterlaceStep = 1;
+  // Milliseconds added to the times of a unit of `file` starting at `startPosition` (a VobSub
+  // index's delay); none when empty.
+  std::function<std::int64_t(const std::string& file, std::int64_t startPosition)> TimeShiftMs;
 };
 
 class SubtitleNavigator {

@@ -26,7 +26,7 @@ def files(*patterns):
     return found
 
 
-for t in ("vob", "ifo", "bmp", "ini", "dictionary", "template", "records", "language"):
+for t in ("vob", "ifo", "bmp", "ini", "dictionary", "template", "records", "language", "idx"):
     shutil.rmtree(os.path.join(out, t), ignore_errors=True)
 
 # vob: windows of 16 packs starting at subpicture packets (reader), and whole units (decoder).
@@ -115,3 +115,12 @@ for path in files("languages/*.ini"):
     put("language", os.path.basename(path), open(path, "rb").read())
 put("language", "tiny", b"[ini_info]\nname=Tiny\n[Translations]\nMain.Caption=x\n"
     b"Main.Language.Separator=;\nMain.ComboBox1.Items=a;b;;c;\n")
+
+# idx: the VobSub index mkvextract wrote, a full header and the damaged lines the tests name.
+for path in files("tests/data/vobsub/*.idx", "tests/data/vobsub/malformed/*"):
+    put("idx", os.path.basename(path), open(path, "rb").read())
+put("idx", "header", b"size: 720x576\npalette: 000000, ffffff, 808080, 1a2b3c, 000000, 000000, "
+    b"000000, 000000, 000000, 000000, 000000, 000000, 000000, 000000, 000000, 0000ff\n"
+    b"custom colors: ON, tridx: 1000, colors: 000000, 444444, 888888, cccccc\n"
+    b"delay: 00:00:00:250\nid: en, index: 0\ntimestamp: 00:00:01:000, filepos: 000000000\n"
+    b"id: de, index: 3\ndelay: -00:00:01:500\ntimestamp: 00:00:02:000, filepos: 000000800\n")

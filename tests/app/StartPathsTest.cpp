@@ -54,6 +54,21 @@ TEST_F(StartPathsTest, AnIfoFileInAnyCaseOpensItsDirectory) {
   EXPECT_TRUE(paths.VobFiles.empty());
 }
 
+TEST_F(StartPathsTest, AVobSubPairByEitherFileOpensItsDirectoryAndListsItsSub) {
+  fs::create_directories(dir_ + "/rip");
+  for (const char* name : {"rip/Movie.IDX", "rip/movie.sub", "rip/lone.sub"})
+    std::ofstream(dir_ + "/" + name) << "x";
+  const StartPaths byIndex = StartPaths::Sort({dir_ + "/rip/Movie.IDX"}, "/");
+  EXPECT_EQ(byIndex.VobRoot, dir_ + "/rip");
+  EXPECT_EQ(byIndex.VobFiles, (std::vector<std::string>{dir_ + "/rip/movie.sub"}));
+  const StartPaths bySub = StartPaths::Sort({dir_ + "/rip/movie.sub", dir_ + "/rip/lone.sub"}, "/");
+  EXPECT_EQ(bySub.VobRoot, dir_ + "/rip");
+  EXPECT_EQ(bySub.VobFiles,
+            (std::vector<std::string>{dir_ + "/rip/movie.sub", dir_ + "/rip/lone.sub"}));
+  // A .sub without an index is a file like any VOB.
+  EXPECT_EQ(StartPaths::Sort({dir_ + "/rip/lone.sub"}, "/").VobRoot, "");
+}
+
 TEST_F(StartPathsTest, TheLastRootWinsAndMissingPathsAreReportedNotGuessed) {
   const StartPaths paths =
       StartPaths::Sort({dir_, dir_ + "/VIDEO_TS", dir_ + "/gone.vob", "", "/"}, "/");

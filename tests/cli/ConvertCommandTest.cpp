@@ -497,6 +497,67 @@ TEST_F(CliTest, InfoShowsStreamsChaptersAndFilesAsTheIfoHasThem) {
   EXPECT_EQ(Run("info damaged").ExitCode, 1);
 }
 
+TEST_F(CliTest, AVobSubPairReadsAsItsTitleWithTheLanguagesAndDelayOfItsIndex) {
+  // The basic title's English stream, copied out by ffmpeg and mkvextract.
+  const std::string pair = std::string(QUELM_TEST_DATA) + "/vobsub/basic";
+  const std::string convert = "convert --settings quelm.ini --learn after --dict d --format '" +
+                              std::string(QUELM_BIN_DIR) + "/outputini/srt.ini' ";
+  const Outcome title =
+      Run(convert + "--lang en --out title.srt '" + QUELM_TEST_DATA + "/vob/basic/VIDEO_TS'");
+  ASSERT_EQ(title.ExitCode, 0) << title.Err;
+  const Outcome fromPair = Run(convert + "--lang en --out pair.srt '" + pair + ".idx'");
+  ASSERT_EQ(fromPair.ExitCode, 0) << fromPair.Err;
+  EXPECT_EQ(fromPair.Err, "");
+  ASSERT_EQ(test::ReadSrt((dir_ / "title.srt").string()).size(), 8u);
+  EXPECT_EQ(ReadText(dir_ / "pair.srt"), ReadText(dir_ / "title.srt"));
+
+  const Outcome german = Run(convert + "--lang de '" + pair + ".sub'");
+  EXPECT_EQ(german.ExitCode, 1);
+  EXPECT_NE(german.Err.find("no subtitle stream with language 'de' in " + pair +
+                            ".idx; it has en (0x20)"),
+            std::string::npos)
+      << german.Err;
+
+  const Outcome info = Run("info '" + pair + ".sub'");
+  ASSERT_EQ(info.ExitCode, 0) << info.Err;
+  EXPECT_EQ(Lines(info.Out),
+            (std::vector<std::string>{"index: " + pair + ".idx", "subtitle streams: 1",
+                                      "  0x20  en  English", "chapters: 0", "subtitle files: 1",
+                                      "  " + pair + ".sub  18432 bytes"}));
+
+  // Any case; a delay shifts every time.
+  fs::copy_file(pair + ".sub", dir_ / "MOVIE.SUB");
+  std::string index = ReadText(pair + ".idx");
+  index.insert(index.find("timestamp:"), "delay: 00:00:01:500\n");
+  WriteText(dir_ / "movie.idx", index);
+  ASSERT_EQ(Run(convert + "--lang en --out delayed.srt MOVIE.SUB").ExitCode, 0);
+  const std::vector<test::SrtCue> cues = test::ReadSrt((dir_ / "title.srt").string());
+  const std::vector<test::SrtCue> delayed = test::ReadSrt((dir_ / "delayed.srt").string());
+  ASSERT_EQ(delayed.size(), cues.size());
+  for (std::size_t i = 0; i < cues.size(); ++i) {
+    EXPECT_EQ(delayed[i].StartMs, cues[i].StartMs + 1500) << "subtitle " << i + 1;
+    EXPECT_EQ(delayed[i].EndMs, cues[i].EndMs + 1500) << "subtitle " << i + 1;
+    EXPECT_EQ(delayed[i].Lines, cues[i].Lines);
+  }
+
+  // A damaged index names its lines and still gives its stream.
+  fs::copy_file(std::string(QUELM_TEST_DATA) + "/vobsub/malformed/damaged.idx",
+                dir_ / "movie.idx", fs::copy_options::overwrite_existing);
+  const Outcome damaged = Run("info movie.idx");
+  EXPECT_EQ(damaged.ExitCode, 0);
+  EXPECT_EQ(Lines(damaged.Err),
+            (std::vector<std::string>{
+                "quelm-cli info: movie.idx line 2: the palette needs 16 colours of six hex "
+                "digits; the line is skipped",
+                "quelm-cli info: movie.idx line 8: the timestamp line is not 'timestamp: "
+                "hh:mm:ss:ms, filepos: HEX'; the line is skipped"}));
+  EXPECT_NE(damaged.Out.find("  0x20  en  English"), std::string::npos) << damaged.Out;
+  const Outcome damagedConvert = Run(convert + "--lang en --out damaged.srt movie.idx");
+  EXPECT_EQ(damagedConvert.ExitCode, 0) << damagedConvert.Err;
+  EXPECT_NE(damagedConvert.Err.find("warning: movie.idx line 8"), std::string::npos);
+  EXPECT_EQ(ReadText(dir_ / "damaged.srt"), ReadText(dir_ / "title.srt"));
+}
+
 TEST_F(CliTest, BadOptionsAndUnreadableFilesGiveAMessageAndAnExitCode) {
   const std::string title = " '" + TitleSet + "'";
   struct Case {

@@ -9,6 +9,7 @@
 
 #include "disc/DiscDirectory.h"
 #include "disc/VobInfo.h"
+#include "disc/VobSubIndex.h"
 
 namespace quelm {
 namespace {
@@ -161,6 +162,38 @@ TEST_F(VobInfoTest, DamagedIfoShowsWhatCouldBeReadAndWhy) {
              "Files found", Rule, "VTS_01_0.IFO  1 Kb"}));
   EXPECT_TRUE(shortFile.IfoFound);
   EXPECT_EQ(shortFile.Timecodes, (Lines{"00:00:00"}));
+}
+
+TEST_F(VobInfoTest, AVobSubPairStandsWhereTheIfoWould) {
+  fs::copy_file(Data("vobsub/basic.sub"), dir_ / "a.sub");
+  fs::copy_file(Data("vobsub/basic.idx"), dir_ / "a.idx");
+  fs::copy_file(Data("vobsub/basic.sub"), dir_ / "B.SUB");
+  std::ofstream(dir_ / "b.idx") << "size: 720x480\nid: de, index: 0\nid: xx, index: 2\n"
+                                  "palette: 1, 2\n";
+  const VobInfo first = VobInfo::Read({Root(), "", "", 1});
+  EXPECT_EQ(first.Lines,
+            (Lines{"Directories", Rule, "VOB        : " + Root(), "Output     : ",
+                   "Dictionary : ", " ", "Languages", Rule, "VobSub : a.idx", "Streams : 1", " ",
+                   "Files found", Rule, "a.idx  1 Kb", "a.sub  18 Kb", "b.idx  1 Kb",
+                   "B.SUB  18 Kb"}));
+  EXPECT_EQ(first.StreamItems, (Lines{"[ 0x20 ]  English"}));
+  EXPECT_EQ(first.StreamCodes, (Lines{"en"}));
+  EXPECT_EQ(first.SelectedStream, 0);
+  EXPECT_TRUE(first.IfoFound);
+  EXPECT_EQ(first.IndexPath, Root() + "a.idx");
+
+  // The pair of the file chosen in the list; a skipped index leaves its place empty.
+  const std::string index = VobInfo::FindVobSubIndex(Root(), Root() + "B.SUB");
+  ASSERT_EQ(index, Root() + "b.idx");
+  const VobInfo second =
+      VobInfo::Compose({Root(), "", "", 1}, VobSubIndex::Read(index), index);
+  EXPECT_EQ(Lines(second.Lines.begin() + 8, second.Lines.begin() + 12),
+            (Lines{"VobSub : b.idx", "Streams : 2", "Frame : 720x480",
+                   index + " line 4: the palette needs 16 colours of six hex digits; the line "
+                           "is skipped"}));
+  EXPECT_EQ(second.StreamItems, (Lines{"[ 0x20 ]  Deutsch", "[ 0x21 ]  ", "[ 0x22 ]  xx"}));
+  EXPECT_EQ(second.StreamCodes, (Lines{"de", "", "xx"}));
+  EXPECT_EQ(second.SelectedStream, 1);
 }
 
 TEST_F(VobInfoTest, ExactSpellingWinsWhenBothCasesExist) {

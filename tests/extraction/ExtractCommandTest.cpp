@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <random>
 
+#include "support/PeripheryTestFiles.h"
 #include "support/TempDirTest.h"
 #include "SpuWriter.h"
 #include "platform/BmpFile.h"
@@ -97,6 +98,24 @@ TEST_F(ExtractCommandTest, ListsATitleSplitOverTwoFilesAndSavesItsBitmaps) {
   const CommandOutcome none = RunCli("extract --stream 0x3f " + (dir_ / "VTS_01_1.VOB").string());
   EXPECT_EQ(none.ExitCode, 1);
   EXPECT_EQ(none.Out, "");
+}
+
+TEST_F(ExtractCommandTest, AVobSubIndexStandsForItsSubAndItsDelayShiftsTheTimes) {
+  const std::string pair = std::string(QUELM_TEST_DATA) + "/vobsub/basic";
+  const CommandOutcome listed = RunCli("extract " + pair + ".idx");
+  ASSERT_EQ(listed.ExitCode, 0);
+  const std::vector<std::string> lines = test::TextLines(listed.Out);
+  ASSERT_EQ(lines.size(), 8u) << listed.Out;
+  EXPECT_EQ(lines[1], "2 2048 4096 00:00:03 500x30");
+
+  fs::copy_file(pair + ".sub", dir_ / "Movie.sub");
+  std::string index = ReadText(pair + ".idx");
+  index.insert(index.find("timestamp:"), "delay: 00:01:00:000\n");
+  WriteText((dir_ / "movie.IDX").string(), index);
+  const CommandOutcome delayed = RunCli("extract " + (dir_ / "Movie.sub").string());
+  ASSERT_EQ(delayed.ExitCode, 0);
+  EXPECT_EQ(test::TextLines(delayed.Out)[1], "2 2048 4096 00:01:03 500x30");
+  EXPECT_EQ(RunCli("extract " + (dir_ / "alone.idx").string()).ExitCode, 1);
 }
 
 TEST_F(ExtractCommandTest, BadArgumentsAndUnreadableFilesFail) {

@@ -33,6 +33,8 @@ const std::map<std::string, Replay>& Replays() {
       {".templatefuzz", {fuzz::TemplateInput, ""}},
       {".recordsfuzz", {fuzz::RecordsInput, ""}},
       {".languagefuzz", {fuzz::LanguageInput, ""}},
+      {".idxfuzz", {fuzz::IdxInput, ""}},
+      {".idx", {fuzz::IdxInput, ""}},
       {".vob", {fuzz::VobInput, std::string(4, '\0')}},
       {".ifo", {fuzz::IfoInput, ""}},
       {".bmp", {fuzz::BmpInput, ""}},

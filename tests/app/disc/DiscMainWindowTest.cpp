@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "app/MainWindowFixture.h"
+#include "support/PeripheryTestFiles.h"
 
 namespace quelm::test {
 namespace {
@@ -130,6 +131,37 @@ TEST_F(DiscWindowTest, NoIfoSwitchesToManualSelection) {
   EXPECT_EQ(Find<QComboBox>("ComboLanguages")->count(), 0);
   EXPECT_EQ(window_->LanguageIndex(), 3);
   EXPECT_EQ(Items(Find<QListWidget>("TimecodeListbox")), std::vector<std::string>{"00:00:00"});
+}
+
+TEST_F(DiscWindowTest, AVobSubPairShowsItsIndexsStreamsAndReadsWithItsDelay) {
+  const std::string pair = std::string(QUELM_TEST_DATA) + "/vobsub/basic";
+  std::string index = ReadText(pair + ".idx");
+  index.insert(index.find("timestamp:"), "delay: 00:01:00:000\n");
+  WriteText(Root() + "a.idx", index);
+  ASSERT_TRUE(QFile::copy(QString::fromStdString(pair + ".sub"),
+                          QString::fromStdString(Root() + "a.sub")));
+  WriteText(Root() + "b.idx", "id: de, index: 0\n");
+  ASSERT_TRUE(QFile::copy(QString::fromStdString(pair + ".sub"),
+                          QString::fromStdString(Root() + "b.sub")));
+  WriteSettings("[preferences]\nvobroot=" + Root() + "\nenableocr=0\n[vobfilelist]\n0=\"" +
+                Root() + "a.sub\"\n");
+  TMain& w = Start();
+  const std::vector<std::string> info = Items(Find<QListWidget>("ListBoxVobInfo"));
+  ASSERT_GE(info.size(), 10u);
+  EXPECT_EQ(info[8], "VobSub : a.idx");
+  EXPECT_EQ(info[9], "Streams : 1");
+  EXPECT_EQ(Items(Find<QComboBox>("ComboLanguages")),
+            (std::vector<std::string>{"[ 0x20 ]  English"}));
+  EXPECT_FALSE(Find<QCheckBox>("CheckManualLanguage")->isChecked());
+  QTest::mouseClick(Find<QToolButton>("BtnGoNext"), Qt::LeftButton);
+  QTest::mouseClick(Find<QToolButton>("BtnGoNext"), Qt::LeftButton);
+  ASSERT_EQ(w.SubtitleNr(), 2);
+  // Its own time, 00:00:03.600, a minute later.
+  EXPECT_EQ(Find<QLabel>("LblBCDTimecode")->text(), QStringLiteral(": 00:01:03"));
+
+  w.OpenVobFile(Root() + "b.sub");
+  EXPECT_EQ(Items(Find<QComboBox>("ComboLanguages")),
+            (std::vector<std::string>{"[ 0x20 ]  Deutsch"}));
 }
 
 TEST_F(DiscWindowTest, VobRootCarriesBothSameAsVobRootBoxes) {

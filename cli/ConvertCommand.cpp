@@ -16,6 +16,7 @@
 #include "disc/IfoReader.h"
 #include "ocr/CharDictionary.h"
 #include "platform/AsciiText.h"
+#include "platform/SourceFile.h"
 #include "settings/CliSettings.h"
 #include "settings/SettingsLocation.h"
 
@@ -339,9 +340,13 @@ int RunConvertCommand(const std::vector<std::string>& args,
   ConvertPlan plan;
   plan.Vobs = title.Vobs;
   for (const std::string& vob : title.Vobs) {
-    if (!Readable(vob, cl)) return ExitFailure;
-    std::error_code ec;
-    plan.Sizes.push_back(static_cast<std::int64_t>(fs::file_size(vob, ec)));
+    std::string reason;
+    const std::unique_ptr<SourceFile> file = SourceFile::Open(vob, reason);
+    if (!file) {
+      cl.Fail("cannot read '" + vob + "': " + reason);
+      return ExitFailure;
+    }
+    plan.Sizes.push_back(file->Size());
   }
 
   plan.Stream = 0x20 + settings.LanguageIndex;

@@ -6,6 +6,7 @@
 #include "cli/CommandLine.h"
 #include "cli/TitleSet.h"
 #include "disc/IfoReader.h"
+#include "platform/SourceFile.h"
 
 namespace quelm {
 
@@ -81,10 +82,10 @@ int RunInfoCommand(const std::vector<std::string>& args) {
     std::printf("  %2d  %s\n", i + 1, ifo.ChapterLengths()[static_cast<std::size_t>(i)].c_str());
   std::printf("title VOB files: %zu\n", title.Vobs.size());
   for (const std::string& vob : title.Vobs) {
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(vob, ec);
+    std::string reason;
+    const std::unique_ptr<SourceFile> file = SourceFile::Open(vob, reason);
     std::printf("  %s  %llu bytes\n", vob.c_str(),
-                ec ? 0ULL : static_cast<unsigned long long>(size));
+                file ? static_cast<unsigned long long>(file->Size()) : 0ULL);
   }
   return ExitSuccess;
 }

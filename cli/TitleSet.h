@@ -1,6 +1,7 @@
 // Turns the PATH arguments of `quelm-cli convert` into the title's VOB files in reading order:
 // a VOB file stands for itself, a directory for its title VOBs VTS_nn_1..9.VOB (any case; the
-// menu VOB VTS_nn_0 is not a title VOB), an IFO (or its .BUP) for the VOBs of its title set.
+// menu VOB VTS_nn_0 is not a title VOB), an IFO (or its .BUP) for the VOBs of its title set, a
+// disc image (.iso) or a drive's device for the directory VIDEO_TS inside it.
 #pragma once
 
 #include <string>

@@ -18,7 +18,7 @@ constexpr const char* Usage =
     "Shows what a title set holds, as its IFO (VTS_nn_0.IFO) tells it: the subtitle streams\n"
     "with their numbers and language codes (for convert's --stream and --lang), the chapter\n"
     "lengths, and the title VOB files in reading order with their sizes. PATH is a VOB file or\n"
-    "a title-set directory, as for convert.\n"
+    "a title-set directory, a title set's IFO or a DVD image or drive, as for convert.\n"
     "\n"
     "  --title N           title set N of a directory holding several\n"
     "\n"

@@ -138,6 +138,14 @@ std::optional<std::string> ImageOfVideoTs(const std::string& directory) {
   return image;
 }
 
+std::string WritableRoot(const std::string& root) {
+  const auto image = ImageOfVideoTs(root);
+  struct stat info {};
+  if (!image || ::stat(image->c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return root;
+  const std::string directory = SplitLast(*image).first;
+  return directory.empty() ? "./" : directory.back() == '/' ? directory : directory + "/";
+}
+
 }  // namespace DiscImage
 
 }  // namespace quelm

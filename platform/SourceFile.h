@@ -70,6 +70,10 @@ std::optional<Inside> Split(const std::string& path);
 // The image of "<image>/VIDEO_TS" (with or without a trailing "/"), else nullopt.
 std::optional<std::string> ImageOfVideoTs(const std::string& directory);
 
+// Where files about `root` are written: the root itself, or for a root inside a disc image the
+// directory holding the image, since nothing is written into one. A drive's root stays.
+std::string WritableRoot(const std::string& root);
+
 struct Entry {
   std::string Name;  // as a disc spells it: "VTS_01_1.VOB"
   std::int64_t Size = 0;

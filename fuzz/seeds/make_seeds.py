@@ -26,7 +26,7 @@ def files(*patterns):
     return found
 
 
-for t in ("vob", "ifo", "bmp", "ini", "dictionary", "template", "records", "language"):
+for t in ("vob", "ifo", "bmp", "ini", "dictionary", "template", "records", "language", "image"):
     shutil.rmtree(os.path.join(out, t), ignore_errors=True)
 
 # vob: windows of 16 packs starting at subpicture packets (reader), and whole units (decoder).
@@ -115,3 +115,20 @@ for path in files("languages/*.ini"):
     put("language", os.path.basename(path), open(path, "rb").read())
 put("language", "tiny", b"[ini_info]\nname=Tiny\n[Translations]\nMain.Caption=x\n"
     b"Main.Language.Separator=;\nMain.ComboBox1.Items=a;b;;c;\n")
+
+# image: the disc images' sectors that are not zero, each behind its number (ImageFuzzer.cpp),
+# with only the first packs of the VOB data: the file system and the IFOs are what matters.
+for path in files("tests/data/iso/*.iso"):
+    data = open(path, "rb").read()
+    sectors = (len(data) + 2047) // 2048
+    seed, packs = [struct.pack(">H", sectors)], 0
+    for n in range(sectors):
+        sector = data[n * 2048:(n + 1) * 2048]
+        if not any(sector):
+            continue
+        if sector[:4] == b"\x00\x00\x01\xba":
+            packs += 1
+            if packs > 16:
+                continue
+        seed.append(struct.pack(">H", n) + sector)
+    put("image", os.path.basename(path), b"".join(seed))

@@ -33,6 +33,7 @@ const std::map<std::string, Replay>& Replays() {
       {".templatefuzz", {fuzz::TemplateInput, ""}},
       {".recordsfuzz", {fuzz::RecordsInput, ""}},
       {".languagefuzz", {fuzz::LanguageInput, ""}},
+      {".imagefuzz", {fuzz::ImageInput, ""}},
       {".vob", {fuzz::VobInput, std::string(4, '\0')}},
       {".ifo", {fuzz::IfoInput, ""}},
       {".bmp", {fuzz::BmpInput, ""}},

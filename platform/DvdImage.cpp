@@ -3,7 +3,9 @@
 #include "platform/DvdImage.h"
 
 #include <dvdread/dvd_reader.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -33,7 +35,68 @@ struct CloseReader {
 };
 using Reader = std::unique_ptr<dvd_reader_t, CloseReader>;
 
+// UDF (ECMA-167) fields that bound libdvdread's searches: it reads on, block by block, to the
+// end of whatever extent they name, even far beyond the image's end, where every read finds
+// nothing and the search goes on.
+constexpr std::uint32_t AnchorSector = 256;
+constexpr std::uint16_t AnchorTag = 2, PartitionTag = 5, TerminatingTag = 8, FileSetTag = 256;
+constexpr std::size_t MainExtent = 16, ReserveExtent = 24;  // length, then location
+constexpr std::size_t PartitionStart = 188, PartitionLength = 192;
+// Descriptor sequences hold a handful of descriptors; this many blocks past the end of a cut
+// image are still read in a moment.
+constexpr std::uint64_t Reach = 1024;
+
+std::uint32_t Le32(const std::uint8_t* p) {
+  return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 |
+         std::uint32_t{p[3]} << 24;
+}
+
+unsigned Tag(const std::uint8_t* block) { return block[0] | block[1] << 8; }
+
+// Whether every search libdvdread starts in the image's file system ends soon after the image
+// does: the anchor's descriptor sequences, and the partition up to its file set descriptor.
+bool SearchesEndInsideImage(int file) {
+  const off_t end = ::lseek(file, 0, SEEK_END);
+  const std::uint64_t sectors = end > 0 ? static_cast<std::uint64_t>(end) / Block : 0;
+  std::uint8_t block[Block];
+  const auto read = [&](std::uint64_t sector) {
+    return sector < sectors && ::pread(file, block, Block, static_cast<off_t>(sector * Block)) == Block;
+  };
+  if (!read(AnchorSector) || Tag(block) != AnchorTag) return false;
+  std::uint64_t first = 0, last = 0;
+  for (const std::size_t at : {ReserveExtent, MainExtent}) {
+    const std::uint32_t length = Le32(block + at);
+    first = Le32(block + at + 4);
+    last = first + (std::uint64_t{length} - 1) / Block;
+    if (length == 0 || last >= sectors + Reach) return false;
+  }
+  // The main sequence's partitions: the search for the file set runs to the partition's end.
+  for (std::uint64_t sector = first; sector <= std::min(last, first + Reach) && read(sector);
+       ++sector) {
+    if (Tag(block) == TerminatingTag) break;
+    if (Tag(block) != PartitionTag) continue;
+    const std::uint64_t start = Le32(block + PartitionStart);
+    const std::uint64_t stop = start + Le32(block + PartitionLength);
+    if (stop < sectors + Reach) continue;
+    std::uint8_t entry[Block];
+    bool ends = false;
+    for (std::uint64_t at = start; !ends && at < std::min(stop, start + Reach) && at < sectors; ++at)
+      ends = ::pread(file, entry, Block, static_cast<off_t>(at * Block)) == Block &&
+             (Tag(entry) == FileSetTag || Tag(entry) == TerminatingTag);
+    if (!ends) return false;
+  }
+  return true;
+}
+
 Reader OpenReader(const std::string& image) {
+  // A drive is read as it is; only an image file can be measured against its own end.
+  struct stat info {};
+  if (::stat(image.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+    const int file = ::open(image.c_str(), O_RDONLY | O_CLOEXEC);
+    const bool bounded = file >= 0 && SearchesEndInsideImage(file);
+    if (file >= 0) ::close(file);
+    if (!bounded) return nullptr;
+  }
   return Reader(DVDOpen2(nullptr, &QuietLogger, image.c_str()));
 }
 
@@ -252,6 +315,13 @@ Status List(const std::string& image, std::vector<Entry>& files) {
   if (::stat(image.c_str(), &info) != 0) return Status::Failure(std::strerror(errno));
   const Reader dvd = OpenReader(image);
   if (!dvd) return Status::Failure(NoDvd);
+  // Every disc names VIDEO_TS.IFO or a first title set; without either the file system is
+  // not searched for the other 98, each search as long as a damaged one may be.
+  dvd_stat_t probe {};
+  if (DVDFileStat(dvd.get(), 0, DVD_READ_INFO_FILE, &probe) != 0 &&
+      DVDFileStat(dvd.get(), 1, DVD_READ_INFO_FILE, &probe) != 0 &&
+      DVDFileStat(dvd.get(), 1, DVD_READ_TITLE_VOBS, &probe) != 0)
+    return Status::Failure(NoDvd);
   for (int title = 0; title <= MaxTitleSet; ++title) {
     dvd_stat_t stat {};
     const bool ifo = DVDFileStat(dvd.get(), title, DVD_READ_INFO_FILE, &stat) == 0;

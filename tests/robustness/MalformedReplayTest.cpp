@@ -66,7 +66,7 @@ TEST(MalformedReplayTest, EveryMalformedInputGoesThroughItsReader) {
     ++replayed[extension];
   }
   // The committed sets of the readers whose damaged files the project keeps.
-  for (const char* kind : {".vob", ".ifo", ".bmp", ".ini"})
+  for (const char* kind : {".vob", ".ifo", ".bmp", ".ini", ".imagefuzz"})
     EXPECT_GT(replayed[kind], 0) << "no malformed " << kind << " files found";
 }
 

@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "platform/AsciiText.h"
+#include "platform/ByteReader.h"
 
 namespace quelm {
 
@@ -37,53 +38,139 @@ using Reader = std::unique_ptr<dvd_reader_t, CloseReader>;
 
 // UDF (ECMA-167) fields that bound libdvdread's searches: it reads on, block by block, to the
 // end of whatever extent they name, even far beyond the image's end, where every read finds
-// nothing and the search goes on.
+// nothing and the search goes on. These checks walk the same way, within the image.
 constexpr std::uint32_t AnchorSector = 256;
-constexpr std::uint16_t AnchorTag = 2, PartitionTag = 5, TerminatingTag = 8, FileSetTag = 256;
+constexpr unsigned AnchorTag = 2, PartitionTag = 5, TerminatingTag = 8, FileSetTag = 256,
+                   FileIdentifierTag = 257, FileEntryTag = 261;
 constexpr std::size_t MainExtent = 16, ReserveExtent = 24;  // length, then location
-constexpr std::size_t PartitionStart = 188, PartitionLength = 192;
+constexpr std::size_t PartitionStart = 188, PartitionLength = 192, RootIcb = 400;
 // Descriptor sequences hold a handful of descriptors; this many blocks past the end of a cut
-// image are still read in a moment.
+// image are still searched in a moment.
 constexpr std::uint64_t Reach = 1024;
+// libdvdread holds a directory whole in memory; a DVD's directories take a few kilobytes.
+constexpr std::uint32_t MaxDirectoryBytes = 1 << 20;
 
 std::uint32_t Le32(const std::uint8_t* p) {
   return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 |
          std::uint32_t{p[3]} << 24;
 }
 
-unsigned Tag(const std::uint8_t* block) { return block[0] | block[1] << 8; }
+class ImageBlocks {
+ public:
+  explicit ImageBlocks(int file) : file_(file) {
+    const off_t end = ::lseek(file, 0, SEEK_END);
+    sectors_ = end > 0 ? static_cast<std::uint64_t>(end) / Block : 0;
+  }
+  std::uint64_t Sectors() const { return sectors_; }
+  bool Read(std::uint64_t sector, std::uint8_t* block) const {
+    return sector < sectors_ &&
+           ::pread(file_, block, Block, static_cast<off_t>(sector * Block)) == Block;
+  }
+  unsigned TagAt(std::uint64_t sector) const {
+    std::uint8_t block[Block];
+    return Read(sector, block) ? (block[0] | block[1] << 8) : 0;
+  }
+  // A search over [first, last] that stops at a block tagged `stop` or `other` ends near the
+  // image: its extent does, or such a block lies inside the image where it starts.
+  bool SearchEnds(std::uint64_t first, std::uint64_t last, unsigned stop, unsigned other) const {
+    if (last < sectors_ + Reach) return true;
+    for (std::uint64_t at = first; at < std::min(sectors_, first + Reach); ++at) {
+      const unsigned tag = TagAt(at);
+      if (tag == stop || tag == other) return true;
+    }
+    return false;
+  }
 
-// Whether every search libdvdread starts in the image's file system ends soon after the image
-// does: the anchor's descriptor sequences, and the partition up to its file set descriptor.
+ private:
+  int file_;
+  std::uint64_t sectors_ = 0;
+};
+
+// libdvdread's own arithmetic: a 32-bit length, minus one, in blocks.
+std::uint64_t LastBlock(std::uint64_t first, std::uint32_t length) {
+  return first + static_cast<std::uint32_t>(length - 1) / Block;
+}
+
+// The directory an ICB (length, location in the partition) names, as libdvdread maps it; checks
+// that the map's search and every entry's ends near the image, descending once into VIDEO_TS.
+bool DirectoryEnds(const ImageBlocks& blocks, std::uint64_t partition, std::uint32_t length,
+                   std::uint32_t location, bool descend) {
+  const std::uint64_t first = partition + location;
+  const std::uint64_t last = LastBlock(first, length);
+  if (!blocks.SearchEnds(first, last, FileEntryTag, FileEntryTag)) return false;
+  std::uint8_t entry[Block];
+  std::uint64_t at = first;
+  while (at <= last && at < first + Reach && !(blocks.Read(at, entry) && (entry[0] | entry[1] << 8) == FileEntryTag))
+    ++at;
+  if (at > last || at >= first + Reach) return true;  // no entry: the lookup fails at once
+  const ByteReader fe(entry, Block);
+  const std::uint32_t extendedBytes = *fe.Le32(168), descriptorBytes = *fe.Le32(172);
+  const std::uint64_t ad = 176 + std::uint64_t{extendedBytes};
+  if (ad + descriptorBytes > Block || descriptorBytes < 8) return true;
+  const unsigned kind = *fe.Le16(16 + 18) & 7;
+  const std::uint32_t bytes = *fe.Le32(ad) & 0x3FFFFFFF;
+  const std::uint32_t start = kind == 2 ? fe.Le32(ad + 12).value_or(0) : *fe.Le32(ad + 4);
+  if (fe.U8(16 + 11).value_or(0) != 4) return true;  // a file, not a directory
+  if (bytes > MaxDirectoryBytes) return false;
+  std::vector<std::uint8_t> directory((bytes + Block - 1) / Block * Block);
+  for (std::size_t k = 0; k * Block < directory.size(); ++k)
+    if (!blocks.Read(partition + start + k, directory.data() + k * Block)) break;
+  const ByteReader in(directory.data(), directory.size());
+  for (std::size_t p = 0; p < bytes;) {
+    if (in.Le16(p).value_or(0) != FileIdentifierTag || !in.Has(p, 38)) break;
+    const std::uint8_t nameBytes = *in.U8(p + 19);
+    const std::uint16_t useBytes = *in.Le16(p + 36);
+    const std::uint32_t icbLength = *in.Le32(p + 20) & 0x3FFFFFFF, icbLocation = *in.Le32(p + 24);
+    const std::uint64_t icbFirst = partition + icbLocation;
+    if (!blocks.SearchEnds(icbFirst, LastBlock(icbFirst, icbLength), FileEntryTag, FileEntryTag))
+      return false;
+    // The name: a compression byte (8: one byte a letter, 16: two), then the letters.
+    std::string name;
+    const std::size_t named = p + 38 + useBytes;
+    const unsigned width = in.U8(named).value_or(8) == 16 ? 2 : 1;
+    for (std::size_t i = 1; i + width <= nameBytes && in.Has(named + i, width); i += width)
+      name += static_cast<char>(*in.U8(named + i + width - 1));
+    if (descend && LowerAscii(name) == "video_ts" &&
+        !DirectoryEnds(blocks, partition, icbLength, icbLocation, false))
+      return false;
+    p += 4 * ((38 + std::size_t{nameBytes} + useBytes + 3) / 4);
+  }
+  return true;
+}
+
+// Whether every search libdvdread starts in the image's file system, on the way to the files of
+// VIDEO_TS, ends soon after the image does.
 bool SearchesEndInsideImage(int file) {
-  const off_t end = ::lseek(file, 0, SEEK_END);
-  const std::uint64_t sectors = end > 0 ? static_cast<std::uint64_t>(end) / Block : 0;
+  const ImageBlocks blocks(file);
   std::uint8_t block[Block];
-  const auto read = [&](std::uint64_t sector) {
-    return sector < sectors && ::pread(file, block, Block, static_cast<off_t>(sector * Block)) == Block;
-  };
-  if (!read(AnchorSector) || Tag(block) != AnchorTag) return false;
+  if (!blocks.Read(AnchorSector, block) || (block[0] | block[1] << 8) != AnchorTag) return false;
   std::uint64_t first = 0, last = 0;
   for (const std::size_t at : {ReserveExtent, MainExtent}) {
     const std::uint32_t length = Le32(block + at);
     first = Le32(block + at + 4);
-    last = first + (std::uint64_t{length} - 1) / Block;
-    if (length == 0 || last >= sectors + Reach) return false;
+    last = LastBlock(first, length);
+    if (length == 0 || last >= blocks.Sectors() + Reach) return false;
   }
   // The main sequence's partitions: the search for the file set runs to the partition's end.
-  for (std::uint64_t sector = first; sector <= std::min(last, first + Reach) && read(sector);
-       ++sector) {
-    if (Tag(block) == TerminatingTag) break;
-    if (Tag(block) != PartitionTag) continue;
+  for (std::uint64_t sector = first; sector <= std::min(last, first + Reach); ++sector) {
+    if (!blocks.Read(sector, block)) break;
+    const unsigned tag = block[0] | block[1] << 8;
+    if (tag == TerminatingTag) break;
+    if (tag != PartitionTag) continue;
     const std::uint64_t start = Le32(block + PartitionStart);
-    const std::uint64_t stop = start + Le32(block + PartitionLength);
-    if (stop < sectors + Reach) continue;
-    std::uint8_t entry[Block];
-    bool ends = false;
-    for (std::uint64_t at = start; !ends && at < std::min(stop, start + Reach) && at < sectors; ++at)
-      ends = ::pread(file, entry, Block, static_cast<off_t>(at * Block)) == Block &&
-             (Tag(entry) == FileSetTag || Tag(entry) == TerminatingTag);
-    if (!ends) return false;
+    const std::uint32_t length = Le32(block + PartitionLength);
+    if (length == 0) continue;
+    if (!blocks.SearchEnds(start, start + length - 1, FileSetTag, TerminatingTag)) return false;
+    std::uint8_t set[Block];
+    for (std::uint64_t at = start; at < std::min(start + length, start + Reach); ++at) {
+      if (!blocks.Read(at, set)) break;
+      const unsigned found = set[0] | set[1] << 8;
+      if (found == TerminatingTag) break;
+      if (found != FileSetTag) continue;
+      if (!DirectoryEnds(blocks, start, Le32(set + RootIcb) & 0x3FFFFFFF, Le32(set + RootIcb + 4), true))
+        return false;
+      break;
+    }
   }
   return true;
 }

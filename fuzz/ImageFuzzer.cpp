@@ -71,7 +71,8 @@ void ImageInput(const std::uint8_t* data, std::size_t size) {
       if (reason.empty()) Broken("a refused file without a reason");
       continue;
     }
-    if (file->Size() != entry.Size) Broken(entry.Name + " has another size when opened");
+    // No size is compared with the list's: on a damaged image libdvdread's caches may find
+    // another entry of the same name the second time.
     ReadThrough(*file, 0, std::min(file->Size(), ReadSpan));
     ReadThrough(*file, std::max<std::int64_t>(file->Size() - ReadSpan, ReadSpan), file->Size());
     if (entry.Name.size() > 4 && entry.Name.compare(entry.Name.size() - 4, 4, ".IFO") == 0) {

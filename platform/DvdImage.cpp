@@ -91,18 +91,26 @@ std::uint64_t LastBlock(std::uint64_t first, std::uint32_t length) {
   return first + static_cast<std::uint32_t>(length - 1) / Block;
 }
 
+// The file entry an ICB's search finds inside the image, if any, and whether its allocation
+// descriptors lie inside its block: libdvdread adds their 32-bit lengths without a care.
+bool FindFileEntry(const ImageBlocks& blocks, std::uint64_t first, std::uint32_t length,
+                   std::uint8_t* entry, bool& found) {
+  const std::uint64_t last = LastBlock(first, length);
+  found = false;
+  if (!blocks.SearchEnds(first, last, FileEntryTag, FileEntryTag)) return false;
+  for (std::uint64_t at = first; !found && at <= last && at < first + Reach; ++at)
+    found = blocks.Read(at, entry) && (entry[0] | entry[1] << 8) == FileEntryTag;
+  return !found || 176 + std::uint64_t{Le32(entry + 168)} + Le32(entry + 172) <= Block;
+}
+
 // The directory an ICB (length, location in the partition) names, as libdvdread maps it; checks
 // that the map's search and every entry's ends near the image, descending once into VIDEO_TS.
 bool DirectoryEnds(const ImageBlocks& blocks, std::uint64_t partition, std::uint32_t length,
                    std::uint32_t location, bool descend) {
-  const std::uint64_t first = partition + location;
-  const std::uint64_t last = LastBlock(first, length);
-  if (!blocks.SearchEnds(first, last, FileEntryTag, FileEntryTag)) return false;
   std::uint8_t entry[Block];
-  std::uint64_t at = first;
-  while (at <= last && at < first + Reach && !(blocks.Read(at, entry) && (entry[0] | entry[1] << 8) == FileEntryTag))
-    ++at;
-  if (at > last || at >= first + Reach) return true;  // no entry: the lookup fails at once
+  bool found = false;
+  if (!FindFileEntry(blocks, partition + location, length, entry, found)) return false;
+  if (!found) return true;  // no entry: the lookup fails at once
   const ByteReader fe(entry, Block);
   const std::uint32_t extendedBytes = *fe.Le32(168), descriptorBytes = *fe.Le32(172);
   const std::uint64_t ad = 176 + std::uint64_t{extendedBytes};
@@ -121,9 +129,11 @@ bool DirectoryEnds(const ImageBlocks& blocks, std::uint64_t partition, std::uint
     const std::uint8_t nameBytes = *in.U8(p + 19);
     const std::uint16_t useBytes = *in.Le16(p + 36);
     const std::uint32_t icbLength = *in.Le32(p + 20) & 0x3FFFFFFF, icbLocation = *in.Le32(p + 24);
-    const std::uint64_t icbFirst = partition + icbLocation;
-    if (!blocks.SearchEnds(icbFirst, LastBlock(icbFirst, icbLength), FileEntryTag, FileEntryTag))
-      return false;
+    // libdvdread reads the identifier's fields wherever its lengths put them.
+    if (p + 38 + std::size_t{useBytes} + nameBytes > bytes) return false;
+    std::uint8_t fileEntry[Block];
+    bool mapped = false;
+    if (!FindFileEntry(blocks, partition + icbLocation, icbLength, fileEntry, mapped)) return false;
     // The name: a compression byte (8: one byte a letter, 16: two), then the letters.
     std::string name;
     const std::size_t named = p + 38 + useBytes;

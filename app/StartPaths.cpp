@@ -7,6 +7,7 @@
 
 #include "disc/VobSubIndex.h"
 #include "platform/AsciiText.h"
+#include "platform/SourceFile.h"
 
 namespace quelm {
 
@@ -36,6 +37,8 @@ StartPaths StartPaths::Sort(const std::vector<std::string>& arguments,
       // lexically_normal keeps a trailing separator; the root rules add their own.
       if (root.size() > 1 && root.back() == '/') root.pop_back();
       paths.VobRoot = root;
+    } else if (DiscImage::IsImage(path.string())) {
+      paths.VobRoot = path.string();
     } else if (HasIfoExtension(path)) {
       paths.VobRoot = path.parent_path().string();
     } else {

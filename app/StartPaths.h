@@ -9,7 +9,7 @@
 namespace quelm {
 
 struct StartPaths {
-  std::string VobRoot;                // a directory, or empty to keep the stored root
+  std::string VobRoot;                // a directory or disc image, or empty to keep the stored root
   std::vector<std::string> VobFiles;  // absolute paths, in the order given, each once
   std::vector<std::string> Missing;   // arguments that name no file or directory
 

@@ -64,6 +64,9 @@ class TMain : public QMainWindow {
  public:
   static constexpr const char* Caption = VersionCaption;  // "Quelm v1.01 (beta)"
   static constexpr const char* VobFileFilter = "DVD VOB Files (*.vob);;All files (*)";
+  // The file list also takes a disc image, standing for the title VOB files inside it.
+  static constexpr const char* VobOrImageFilter =
+      "DVD VOB Files (*.vob);;DVD images (*.iso);;All files (*)";
   static constexpr const char* BitmapFilter = "Bitmaps (*.bmp)";
   static constexpr const char* LastFileReachedMessage = "Last file in list reached!";
 

@@ -24,6 +24,7 @@
 #include "disc/VobSubIndex.h"
 #include "navigation/IniPositionCache.h"
 #include "navigation/SubtitleNavigator.h"
+#include "platform/SourceFile.h"
 #include "platform/UserInteraction.h"
 #include "settings/PaletteMapping.h"
 #include "settings/PreferenceKeys.h"
@@ -517,9 +518,26 @@ void TMain::BitBtn1Click() {
 }
 
 void TMain::BtnAddVobToListClick() {
-  const auto chosen = ui_.ChooseOpenFile("Open", EditVobRoot->text().toStdString(), VobFileFilter);
+  const auto chosen =
+      ui_.ChooseOpenFile("Open", EditVobRoot->text().toStdString(), VobOrImageFilter);
   if (!chosen) return;
-  VobFileListBox->addItem(QString::fromStdString(*chosen));
+  if (!DiscImage::IsImage(*chosen)) {
+    VobFileListBox->addItem(QString::fromStdString(*chosen));
+  } else {
+    std::vector<DiscImage::Entry> inside;
+    const Status listed = DiscImage::List(*chosen, inside);
+    if (!listed) {
+      ui_.ShowMessage(MessageKind::Warning,
+                      "Cannot open file " + *chosen + " (" + listed.Message + ")");
+      return;
+    }
+    // The title VOB files VTS_nn_1..9.VOB; the menus (VIDEO_TS.VOB, VTS_nn_0.VOB) hold no film.
+    for (const DiscImage::Entry& entry : inside) {
+      if (entry.Name.size() == 12 && entry.Name.rfind("VTS_", 0) == 0 && entry.Name[7] != '0' &&
+          entry.Name.compare(8, 4, ".VOB") == 0)
+        VobFileListBox->addItem(QString::fromStdString(*chosen + "/VIDEO_TS/" + entry.Name));
+    }
+  }
   FileListChanged();
 }
 

@@ -18,6 +18,7 @@
 #include "disc/VobSubIndex.h"
 #include "ocr/CharDictionary.h"
 #include "platform/AsciiText.h"
+#include "platform/SourceFile.h"
 #include "settings/CliSettings.h"
 #include "settings/SettingsLocation.h"
 
@@ -35,8 +36,9 @@ constexpr const char* Usage =
     "the output format. PATH is a VOB file or a title-set directory (its VTS_nn_1..9.VOB in\n"
     "order, any case; a disc root with VIDEO_TS/ works too) or a title set's IFO. A VobSub\n"
     "pair is read by its .idx or its .sub (or a directory holding the one pair): the index\n"
-    "gives the streams and their languages, its delay shifts the times. Without PATH the\n"
-    "VOB/IFO root of the settings is read.\n"
+    "gives the streams and their languages, its delay shifts the times. A DVD image (.iso) or\n"
+    "a drive's device (/dev/sr0) stands for its VIDEO_TS, read without decrypting; a file in\n"
+    "it is named IMAGE/VIDEO_TS/NAME. Without PATH the VOB/IFO root of the settings is read.\n"
     "\n"
     "  --settings FILE     quelm.ini to take colours, roles, space width, interlace, roots,\n"
     "                      stream, learning mode and format from (default: $QUELM_SETTINGS,\n"
@@ -375,9 +377,13 @@ int RunConvertCommand(const std::vector<std::string>& args,
   ConvertPlan plan;
   plan.Vobs = title.Vobs;
   for (const std::string& vob : title.Vobs) {
-    if (!Readable(vob, cl)) return ExitFailure;
-    std::error_code ec;
-    plan.Sizes.push_back(static_cast<std::int64_t>(fs::file_size(vob, ec)));
+    std::string reason;
+    const std::unique_ptr<SourceFile> file = SourceFile::Open(vob, reason);
+    if (!file) {
+      cl.Fail("cannot read '" + vob + "': " + reason);
+      return ExitFailure;
+    }
+    plan.Sizes.push_back(file->Size());
   }
 
   plan.Stream = 0x20 + settings.LanguageIndex;

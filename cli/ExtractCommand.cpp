@@ -16,10 +16,12 @@
 
 #include "cli/CommandLine.h"
 #include "cli/TerminalInteraction.h"
+#include "cli/TitleSet.h"
 #include "cli/VobFileCheck.h"
 #include "disc/VobSubIndex.h"
 #include "extraction/SubtitleWalker.h"
 #include "platform/BmpFile.h"
+#include "platform/SourceFile.h"
 
 namespace quelm {
 
@@ -36,7 +38,8 @@ constexpr const char* Usage =
     "in the middle of into the next, and prints one line per subtitle:\n"
     "  number  start offset  offset reached  time hh:mm:ss  width x height\n"
     "A subtitle begun in the previous file shows that file's start offset. With several files,\n"
-    "a line '# file NAME' marks where each file begins.\n"
+    "a line '# file NAME' marks where each file begins. A DVD image (.iso) or a drive's device\n"
+    "stands for the title VOB files of its one title set (else name them: IMAGE/VIDEO_TS/NAME).\n"
     "\n"
     "  --stream ID     sub-stream id, 0x20 to 0x3F (default 0x20)\n"
     "  --interlace N   row step of the decoder, 1 to 4 (default 1)\n"
@@ -132,14 +135,24 @@ bool ParseArguments(const std::vector<std::string>& args, ExtractOptions& option
 }
 
 bool CheckReadable(const std::string& path) {
-  struct stat info {};
-  if (stat(path.c_str(), &info) != 0) {
-    return Fail("cannot read '" + path + "': " + std::strerror(errno));
+  std::string reason;
+  if (!SourceFile::Open(path, reason)) return Fail("cannot read '" + path + "': " + reason);
+  return true;
+}
+
+// A disc image or drive stands for the title VOB files of its one title set.
+bool ExpandImages(std::vector<std::string>& files) {
+  std::vector<std::string> expanded;
+  for (const std::string& file : files) {
+    if (!DiscImage::IsImage(file)) {
+      expanded.push_back(file);
+      continue;
+    }
+    const TitleSetFiles title = TitleSet::Resolve({file}, 0);
+    if (!title.Outcome) return Fail(title.Outcome.Message);
+    expanded.insert(expanded.end(), title.Vobs.begin(), title.Vobs.end());
   }
-  if (S_ISDIR(info.st_mode)) return Fail("cannot read '" + path + "': it is a directory");
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return Fail("cannot read '" + path + "': " + std::strerror(errno));
-  std::fclose(file);
+  files = std::move(expanded);
   return true;
 }
 
@@ -198,14 +211,16 @@ int RunExtractCommand(const std::vector<std::string>& args) {
     std::fputs(Usage, stdout);
     return 0;
   }
+  if (!ExpandImages(options.Files)) return 1;
   std::vector<std::shared_ptr<const VobSubIndex>> indexes;
   if (!TakeIndexes(options.Files, indexes)) return 1;
   for (const std::string& file : options.Files) {
     if (!CheckReadable(file)) return 1;
   }
-  std::error_code sizeError;
-  const auto firstSize = std::filesystem::file_size(options.Files.front(), sizeError);
-  if (!sizeError && static_cast<std::uintmax_t>(options.From) > firstSize) {
+  std::string reason;
+  const std::unique_ptr<SourceFile> first = SourceFile::Open(options.Files.front(), reason);
+  const std::int64_t firstSize = first ? first->Size() : 0;
+  if (first && options.From > firstSize) {
     Fail("--from " + std::to_string(options.From) + " lies beyond the end of '" +
          options.Files.front() + "' (" + std::to_string(firstSize) + " bytes)");
     return 2;

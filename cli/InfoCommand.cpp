@@ -8,6 +8,7 @@
 #include "disc/IfoReader.h"
 #include "disc/LanguageTable.h"
 #include "disc/VobSubIndex.h"
+#include "platform/SourceFile.h"
 
 namespace quelm {
 
@@ -19,8 +20,9 @@ constexpr const char* Usage =
     "Shows what a title set holds, as its IFO (VTS_nn_0.IFO) tells it: the subtitle streams\n"
     "with their numbers and language codes (for convert's --stream and --lang), the chapter\n"
     "lengths, and the title VOB files in reading order with their sizes. PATH is a VOB file or\n"
-    "a title-set directory, as for convert. For a VobSub pair (movie.idx or movie.sub) the\n"
-    "index tells it: its frame size, palette, streams and delay; it has no chapters.\n"
+    "a title-set directory, a title set's IFO or a DVD image or drive, as for convert. For a\n"
+    "VobSub pair (movie.idx or movie.sub) the index tells it: its frame size, palette,\n"
+    "streams and delay; it has no chapters.\n"
     "\n"
     "  --title N           title set N of a directory holding several\n"
     "\n"
@@ -38,10 +40,11 @@ void PrintStream(int index, std::uint16_t code, const std::string& name) {
 void PrintFiles(const char* what, const std::vector<std::string>& files) {
   std::printf("%s: %zu\n", what, files.size());
   for (const std::string& file : files) {
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(file, ec);
+    // A file inside a disc image has its size there.
+    std::string reason;
+    const std::unique_ptr<SourceFile> source = SourceFile::Open(file, reason);
     std::printf("  %s  %llu bytes\n", file.c_str(),
-                ec ? 0ULL : static_cast<unsigned long long>(size));
+                source ? static_cast<unsigned long long>(source->Size()) : 0ULL);
   }
 }
 

@@ -10,6 +10,7 @@
 #include "disc/DiscDirectory.h"
 #include "disc/VobSubIndex.h"
 #include "platform/AsciiText.h"
+#include "platform/SourceFile.h"
 
 namespace quelm {
 
@@ -59,17 +60,29 @@ TitleSetFiles TitleSet::Resolve(const std::vector<std::string>& paths, int title
   for (const std::string& path : paths) {
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
-    if (ec || !fs::exists(status)) {
+    // A file inside a disc image ("movie.iso/VIDEO_TS/VTS_01_1.VOB") is no file of its own here.
+    const bool inImage = DiscImage::Split(path).has_value();
+    if (!inImage && (ec || !fs::exists(status))) {
       files.Outcome = Status::Failure("cannot read '" + path + "': no such file or directory");
       return files;
     }
+    const bool image = !inImage && DiscImage::IsImage(path);
+    const bool regular = inImage || (!image && fs::is_regular_file(status));
     fs::path directory = path;
     int wanted = title;
     const std::string lowerName = LowerAscii(fs::path(path).filename().string());
     const bool ifo =
         lowerName.size() > 4 && (lowerName.compare(lowerName.size() - 4, 4, ".ifo") == 0 ||
                                  lowerName.compare(lowerName.size() - 4, 4, ".bup") == 0);
-    if (fs::is_regular_file(status) && ifo) {
+    if (image) {
+      // A disc image or drive stands for the title sets in its VIDEO_TS.
+      std::vector<DiscImage::Entry> inside;
+      if (const Status listed = DiscImage::List(path, inside); !listed) {
+        files.Outcome = Status::Failure("cannot read '" + path + "': " + listed.Message);
+        return files;
+      }
+      directory = fs::path(path) / "VIDEO_TS";
+    } else if (regular && ifo) {
       // An IFO stands for its title set's VOB files (the disc's own VIDEO_TS.IFO for the one
       // title set of its directory).
       directory = fs::path(path).parent_path();
@@ -84,7 +97,7 @@ TitleSetFiles TitleSet::Resolve(const std::vector<std::string>& paths, int title
         wanted = number;
         if (files.IfoPath.empty()) files.IfoPath = path;
       }
-    } else if (fs::is_regular_file(status) && VobSubIndex::IsIndexName(lowerName)) {
+    } else if (!inImage && fs::is_regular_file(status) && VobSubIndex::IsIndexName(lowerName)) {
       const std::string sub = VobSubIndex::SubBeside(path);
       if (sub.empty()) {
         files.Outcome = Status::Failure("'" + path + "' is a VobSub index with no .sub beside it");
@@ -93,11 +106,11 @@ TitleSetFiles TitleSet::Resolve(const std::vector<std::string>& paths, int title
       if (files.IdxPath.empty()) files.IdxPath = path;
       files.Vobs.push_back(sub);
       continue;
-    } else if (fs::is_regular_file(status) && VobSubIndex::IsSubName(lowerName)) {
+    } else if (!inImage && fs::is_regular_file(status) && VobSubIndex::IsSubName(lowerName)) {
       if (files.IdxPath.empty()) files.IdxPath = VobSubIndex::IndexBeside(path);
       files.Vobs.push_back(path);
       continue;
-    } else if (fs::is_regular_file(status)) {
+    } else if (regular) {
       if (files.IfoPath.empty()) {
         const int number = TitleNumber(fs::path(path).filename().string());
         if (number >= 0) files.IfoPath = IfoBeside(fs::path(path).parent_path(), number);

@@ -1,8 +1,9 @@
 // Turns the PATH arguments of `quelm-cli convert` into the title's VOB files in reading order:
 // a VOB file stands for itself, a directory for its title VOBs VTS_nn_1..9.VOB (any case; the
 // menu VOB VTS_nn_0 is not a title VOB), an IFO (or its .BUP) for the VOBs of its title set,
-// a VobSub index (movie.idx) for the .sub beside it; a .sub reads with the .idx beside it, and
-// a directory without title VOBs stands for the one VobSub pair it holds.
+// a VobSub index (movie.idx) for the .sub beside it (a .sub reads with the .idx beside it, and
+// a directory without title VOBs stands for the one VobSub pair it holds), a disc image (.iso)
+// or a drive's device for the directory VIDEO_TS inside it.
 #pragma once
 
 #include <string>

@@ -2,8 +2,9 @@
 #include "cli/VobFileCheck.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
+#include <memory>
+
+#include "platform/SourceFile.h"
 
 namespace quelm {
 
@@ -17,14 +18,20 @@ bool VobFileCheck::RunEnded(const std::string& file, const SubpictureResult& res
   packs_ += result.Packs;
   if (!result.EndOfFile || result.Stopped) return true;
   file_.clear();
+  if (!result.ReadFault.empty()) {
+    cl_.Fail("cannot read '" + file + "' from byte " + std::to_string(result.FilePosition) + ": " +
+             result.ReadFault);
+    return false;
+  }
   if (packs_ == 0 && fromStart_) {
     cl_.Fail("cannot read '" + file +
              "': not one MPEG program stream pack in it; it is no DVD VOB file");
     return false;
   }
-  std::error_code ec;
-  const std::uintmax_t size = std::filesystem::file_size(file, ec);
-  if (!ec && result.FilePosition >= 0 && static_cast<std::uintmax_t>(result.FilePosition) < size)
+  std::string reason;
+  const std::unique_ptr<SourceFile> source = SourceFile::Open(file, reason);
+  const std::int64_t size = source ? source->Size() : -1;
+  if (result.FilePosition >= 0 && result.FilePosition < size)
     cl_.Fail("warning: reading '" + file + "' stopped at byte " +
              std::to_string(result.FilePosition) + " of " + std::to_string(size) +
              " (a block without a pack header, or a read error); the rest was not read");

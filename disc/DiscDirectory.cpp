@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "platform/AsciiText.h"
+#include "platform/SourceFile.h"
 
 namespace quelm {
 
@@ -17,9 +18,17 @@ bool EndsWithIgnoringCase(std::string_view text, std::string_view tail) {
          DiscDirectory::SameNameIgnoringCase(text.substr(text.size() - tail.size()), tail);
 }
 
-// Ordinary files of `root` that are not hidden; broken entries are skipped.
+// Ordinary files of `root` that are not hidden; broken entries are skipped. The VIDEO_TS of a
+// disc image lists the files inside the image.
 std::vector<DiscFile> OrdinaryFiles(const std::string& root) {
   std::vector<DiscFile> files;
+  if (const auto image = DiscImage::ImageOfVideoTs(root)) {
+    std::vector<DiscImage::Entry> inside;
+    DiscImage::List(*image, inside);
+    for (const DiscImage::Entry& entry : inside)
+      files.push_back({entry.Name, static_cast<std::uintmax_t>(entry.Size)});
+    return files;
+  }
   std::error_code error;
   fs::directory_iterator it(root, error);
   if (error) return files;
@@ -54,7 +63,8 @@ bool DiscDirectory::LessIgnoringCase(std::string_view a, std::string_view b) {
 
 bool DiscDirectory::Exists() const {
   std::error_code error;
-  return !root_.empty() && fs::is_directory(root_, error);
+  return !root_.empty() &&
+         (fs::is_directory(root_, error) || DiscImage::ImageOfVideoTs(root_).has_value());
 }
 
 std::optional<std::string> DiscDirectory::Find(std::string_view name) const {

@@ -1,5 +1,6 @@
 // The files of a title set directory. Disc file names are matched without regard to case:
-// a mounted disc says VTS_01_0.IFO, a copy may say vts_01_0.ifo.
+// a mounted disc says VTS_01_0.IFO, a copy may say vts_01_0.ifo. The VIDEO_TS of a disc image
+// ("movie.iso/VIDEO_TS") is the directory of the files inside the image.
 #pragma once
 
 #include <cstdint>

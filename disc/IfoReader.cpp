@@ -3,12 +3,11 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <optional>
 
 #include "disc/LanguageTable.h"
 #include "platform/ByteReader.h"
+#include "platform/SourceFile.h"
 
 namespace quelm {
 
@@ -34,19 +33,11 @@ constexpr std::size_t ChapterBytes = 4 * 1024 * 1024;
 
 const char* const Damaged = "IFO is damaged: ";
 
-// The first `maxBytes` of the file; nullopt when it cannot be opened or read.
+// The first `maxBytes` of the file (an ordinary one or one inside a disc image); nullopt when it
+// cannot be opened or read.
 std::optional<std::string> ReadPrefix(const std::string& path, std::size_t maxBytes) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (error) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes(static_cast<std::size_t>(std::min<std::uintmax_t>(size, maxBytes)), '\0');
-  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (in.bad()) return std::nullopt;
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
-  return bytes;
+  std::string reason;
+  return ReadSourcePrefix(path, maxBytes, reason);
 }
 
 std::string TwoHexDigits(std::uint32_t byte) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "disc/DiscDirectory.h"
+#include "platform/SourceFile.h"
 
 namespace quelm {
 
@@ -31,6 +32,13 @@ std::vector<std::string> Subdirectories(const std::string& dir) {
   return names;
 }
 
+// Nothing is written into a disc image: a root written to that would lie inside one is the
+// directory holding the image instead, and stays as it was for a drive.
+std::string WritableFollower(const std::string& root, const std::string& before) {
+  const std::string writable = DiscImage::WritableRoot(root);
+  return writable == root && DiscImage::ImageOfVideoTs(root) ? before : writable;
+}
+
 }  // namespace
 
 const char* RootDirectories::Caption(RootKind kind) {
@@ -46,8 +54,11 @@ const char* RootDirectories::Caption(RootKind kind) {
 }
 
 std::string RootDirectories::RootText(const std::string& directory) {
-  if (directory.empty() || directory.back() == '/') return directory;
-  return directory + "/";
+  std::string root = directory;
+  if (!root.empty() && root.back() != '/') root += '/';
+  // A disc image or drive is read as the directory VIDEO_TS inside it.
+  if (DiscImage::IsImage(directory)) root += "VIDEO_TS/";
+  return root;
 }
 
 RootDirectories::Keys RootDirectories::Change(RootSettings& roots, RootKind kind,
@@ -56,16 +67,17 @@ RootDirectories::Keys RootDirectories::Change(RootSettings& roots, RootKind kind
   switch (kind) {
     case RootKind::Vob:
       roots.VobRoot = root;
-      if (roots.DictionarySameAsVob) roots.DictionaryRoot = root;
-      if (roots.OutputSameAsVob) roots.OutputRoot = root;
+      if (roots.DictionarySameAsVob)
+        roots.DictionaryRoot = WritableFollower(root, roots.DictionaryRoot);
+      if (roots.OutputSameAsVob) roots.OutputRoot = WritableFollower(root, roots.OutputRoot);
       return {{"vobroot", roots.VobRoot},
               {"outputroot", roots.OutputRoot},
               {"dictionaryroot", roots.DictionaryRoot}};
     case RootKind::Output:
-      roots.OutputRoot = root;
+      roots.OutputRoot = WritableFollower(root, roots.OutputRoot);
       return {{"outputroot", roots.OutputRoot}};
     case RootKind::Dictionary:
-      roots.DictionaryRoot = root;
+      roots.DictionaryRoot = WritableFollower(root, roots.DictionaryRoot);
       return {{"dictionaryroot", roots.DictionaryRoot}};
   }
   return {};

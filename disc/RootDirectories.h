@@ -26,12 +26,14 @@ class RootDirectories {
   // The chooser's window caption: "VOB Root", "Output Root", "Dictionary Root".
   static const char* Caption(RootKind kind);
 
-  // A chosen directory as a root text: unchanged but for a "/" appended when missing.
+  // A chosen directory as a root text: unchanged but for a "/" appended when missing; a disc
+  // image or drive gives its VIDEO_TS ("movie.iso/VIDEO_TS/").
   static std::string RootText(const std::string& directory);
 
   // Takes `chosen` as the new root of `kind`. A new VOB root is copied into the roots that
-  // follow it. Returns the keys to store, in order: vobroot, outputroot, dictionaryroot for
-  // the VOB root, only its own key for the others.
+  // follow it (for a root inside a disc image, the directory holding the image, as nothing is
+  // written into one). Returns the keys to store, in order: vobroot, outputroot,
+  // dictionaryroot for the VOB root, only its own key for the others.
   static Keys Change(RootSettings& roots, RootKind kind, const std::string& chosen);
 
   // Places beside the chooser's tree: `home`, then the mounted media under `mountBases`

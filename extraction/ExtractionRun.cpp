@@ -2,8 +2,6 @@
 // sub-stream, keeps the presentation time current, and decodes the unit once it is complete.
 #include "extraction/ExtractionRun.h"
 
-#include <sys/stat.h>
-
 #include <cstring>
 
 #include "extraction/DisplayControl.h"
@@ -83,17 +81,12 @@ void ExtractionRun::Begin(const SubpictureRequest& request) {
 bool ExtractionRun::OpenVobFile(const std::string& fileName) {
   CloseVobFile();
   const std::int64_t position = result_.FilePosition;
-  file_ = std::fopen(fileName.c_str(), "rb");
-  struct stat info {};
-  bool ok = file_ != nullptr && position >= 0;
-  // Reads go straight into our own buffer; a stdio buffer would only add a copy.
-  if (ok) ok = std::setvbuf(file_, nullptr, _IONBF, 0) == 0;
-  if (ok) ok = fstat(fileno(file_), &info) == 0 && !S_ISDIR(info.st_mode);
+  std::string reason;
+  // Reads go straight into our own buffer, by offset: an ordinary file or one inside an image.
+  file_ = SourceFile::Open(fileName, reason);
+  const bool ok = file_ != nullptr && position >= 0;
   if (ok) {
-    const FileIdentity identity{
-        static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
-        static_cast<std::int64_t>(info.st_size),
-        static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+    const SourceIdentity& identity = file_->Identity();
     const bool reuse = fileName == bufferFileName_ && identity == bufferIdentity_ &&
                        position >= bufferOffset_ &&
                        position <= bufferOffset_ + static_cast<std::int64_t>(readLength_);
@@ -105,8 +98,6 @@ bool ExtractionRun::OpenVobFile(const std::string& fileName) {
     }
     bufferFileName_ = fileName;
     bufferIdentity_ = identity;
-    ok = fseeko(file_, static_cast<off_t>(bufferOffset_ + static_cast<std::int64_t>(readLength_)),
-                SEEK_SET) == 0;
   }
   if (!ok) {
     CloseVobFile();
@@ -121,10 +112,7 @@ bool ExtractionRun::OpenVobFile(const std::string& fileName) {
 }
 
 void ExtractionRun::CloseVobFile() {
-  if (file_ != nullptr) {
-    std::fclose(file_);
-    file_ = nullptr;
-  }
+  file_.reset();
 }
 
 bool ExtractionRun::EnsurePack() {
@@ -143,14 +131,16 @@ bool ExtractionRun::EnsurePack() {
   readPos_ = 0;
   readLength_ = tail;
   while (readLength_ < static_cast<std::size_t>(PackSize)) {
-    const std::size_t got =
-        std::fread(readBase_ + readLength_, 1, ReadChunkSize - readLength_, file_);
-    readLength_ += got;
-    if (got == 0) {
+    const std::int64_t got =
+        file_->ReadAt(bufferOffset_ + static_cast<std::int64_t>(readLength_),
+                      readBase_ + readLength_, ReadChunkSize - readLength_);
+    if (got <= 0) {
       readEnded_ = true;
-      readFailed_ = std::ferror(file_) != 0;
+      readFailed_ = got < 0;
+      if (readFailed_) result_.ReadFault = file_->Fault();
       return false;
     }
+    readLength_ += static_cast<std::size_t>(got);
   }
   return true;
 }

@@ -5,14 +5,15 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
-#include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "extraction/PackWalker.h"
 #include "extraction/Subpicture.h"
 #include "extraction/SubpictureDecoder.h"
+#include "platform/SourceFile.h"
 #include "platform/UserInteraction.h"
 
 namespace quelm {
@@ -68,12 +69,6 @@ class ExtractionRun {
   static constexpr std::size_t ReadChunkSize = 1 << 20;
 
  private:
-  struct FileIdentity {
-    std::uint64_t Device = 0, Inode = 0;
-    std::int64_t Size = -1, ModifiedNs = 0;
-    bool operator==(const FileIdentity&) const = default;
-  };
-
   bool EnsurePack();
   void LetEventsRun();
   void EndOfData();
@@ -83,7 +78,7 @@ class ExtractionRun {
   SubpictureDecoder decoder_;
   SubpictureRequest request_;
   SubpictureResult result_;
-  std::FILE* file_ = nullptr;
+  std::unique_ptr<SourceFile> file_;
   std::vector<std::uint8_t> spuBuffer_;
   std::atomic<bool> stopped_ = false;
   // The unit's first packet on the title's timeline, taken when that packet was read.
@@ -101,7 +96,7 @@ class ExtractionRun {
   bool readEnded_ = false;
   bool readFailed_ = false;
   std::string bufferFileName_;
-  FileIdentity bufferIdentity_;
+  SourceIdentity bufferIdentity_;
 
   int packsSinceClockCheck_ = 0;
   std::chrono::steady_clock::time_point lastPump_;

@@ -69,6 +69,9 @@ struct SubpictureResult {
   // Packs this run read that began with a pack header. A file that is no program stream ends
   // its first run with none; a run ended short of the file's end met a block without one.
   std::int64_t Packs = 0;
+  // Why reading stopped before the end when the file could not be read further (an encrypted
+  // disc, a cut image, a read error); empty otherwise.
+  std::string ReadFault;
 
   // The unit came from the tail of the previous file; StartPosition is then that file's offset.
   bool StartedInPreviousFile = false;

@@ -1,10 +1,11 @@
 // The title timeline: origin, PTS segments, and the navigation pack fields it is built from.
 #include "extraction/TitleTimeline.h"
 
-#include <cstdio>
+#include <memory>
 #include <vector>
 
 #include "platform/ByteReader.h"
+#include "platform/SourceFile.h"
 
 namespace quelm {
 
@@ -77,12 +78,15 @@ std::optional<VobuTimes> ReadPciTimes(const PesPacket& packet) {
 }
 
 std::optional<std::uint64_t> ReadTitleOrigin(const std::string& firstFile) {
-  std::FILE* file = std::fopen(firstFile.c_str(), "rb");
-  if (file == nullptr) return std::nullopt;
+  std::string reason;
+  const std::unique_ptr<SourceFile> file = SourceFile::Open(firstFile, reason);
+  if (!file) return std::nullopt;
   std::vector<std::uint8_t> pack(PackSize);
   std::optional<std::uint64_t> origin;
   for (std::size_t read = 0; read < OriginSearchBytes && !origin; read += pack.size()) {
-    if (std::fread(pack.data(), 1, pack.size(), file) != pack.size()) break;
+    if (file->ReadAt(static_cast<std::int64_t>(read), pack.data(), pack.size()) !=
+        static_cast<std::int64_t>(pack.size()))
+      break;
     PackWalker walker(pack.data(), pack.size());
     if (!walker.IsPack()) break;
     PesPacket packet;
@@ -94,7 +98,6 @@ std::optional<std::uint64_t> ReadTitleOrigin(const std::string& firstFile) {
       }
     }
   }
-  std::fclose(file);
   return origin;
 }
 

@@ -6,6 +6,7 @@
 
 #include "navigation/PositionCache.h"
 #include "platform/IniFile.h"
+#include "platform/SourceFile.h"
 
 namespace quelm {
 
@@ -19,7 +20,9 @@ class IniPositionCache : public PositionCache {
 
   bool Enabled() const override { return enabled_; }
   void SetEnabled(bool enabled) { enabled_ = enabled; }
-  void SetVobRoot(const std::string& vobRoot) { ini_ = IniFile(vobRoot + FileName); }
+  void SetVobRoot(const std::string& vobRoot) {
+    ini_ = IniFile(DiscImage::WritableRoot(vobRoot) + FileName);
+  }
   const std::string& Path() const { return ini_.Path(); }
 
   static std::string SectionName(int languageIndex, const std::string& vobFile) {

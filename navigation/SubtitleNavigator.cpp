@@ -2,14 +2,11 @@
 #include "navigation/SubtitleNavigator.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <memory>
 #include <utility>
 
-#include <sys/stat.h>
-
 #include "navigation/ProgressDisplay.h"
+#include "platform/SourceFile.h"
 
 namespace quelm {
 
@@ -22,21 +19,10 @@ struct SizeResult {
 
 // Opens the file for reading as the run will, so an unreadable file is caught here already.
 SizeResult ReadFileSize(const std::string& path) {
-  auto failure = [&path](int error) {
-    return SizeResult{
-        0, Status::Failure("Cannot open file " + path + " (" + std::strerror(error) + ")")};
-  };
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return failure(errno);
-  struct stat info {};
-  if (fstat(fileno(file), &info) != 0) {
-    const int error = errno;
-    std::fclose(file);
-    return failure(error);
-  }
-  std::fclose(file);
-  if (!S_ISREG(info.st_mode)) return failure(EISDIR);
-  return {static_cast<std::int64_t>(info.st_size), Status::Success()};
+  std::string reason;
+  const std::unique_ptr<SourceFile> file = SourceFile::Open(path, reason);
+  if (!file) return SizeResult{0, Status::Failure("Cannot open file " + path + " (" + reason + ")")};
+  return {file->Size(), Status::Success()};
 }
 
 // A subtitle's start on the title's timeline, in whole seconds as its record's time code has

@@ -27,3 +27,6 @@ $SUDO apt-get install -y -qq --no-install-recommends unrtf >/dev/null
 # an empty answer, and the sanitizer build leaves it out so both kinds are tested).
 $SUDO apt-get install -y -qq --no-install-recommends \
   libtesseract-dev tesseract-ocr-eng tesseract-ocr-deu tesseract-ocr-fra >/dev/null
+# DVD images and drives are read through libdvdread (optional: without it an image gets a message;
+# the sanitizer build leaves it out).
+$SUDO apt-get install -y -qq --no-install-recommends libdvdread-dev >/dev/null

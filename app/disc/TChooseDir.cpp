@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "disc/RootDirectories.h"
+#include "platform/SourceFile.h"
 
 namespace quelm {
 
@@ -41,7 +42,10 @@ TChooseDir::TChooseDir(QWidget* parent, std::vector<std::string> places)
   DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
   for (const std::string& place : places_) DriveComboBox1->addItem(QString::fromStdString(place));
   model_ = new QFileSystemModel(this);
-  model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+  // Disc images stand among the directories: a root may be one.
+  model_->setFilter(QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot);
+  model_->setNameFilters({QStringLiteral("*.iso"), QStringLiteral("*.ISO")});
+  model_->setNameFilterDisables(false);
   model_->setRootPath(QStringLiteral("/"));
   DirectoryListBox1 = new QTreeView(this);
   DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
@@ -96,7 +100,10 @@ void TChooseDir::showEvent(QShowEvent* event) {
 
 void TChooseDir::FormActivate() {
   QString wanted = QString::fromStdString(InitialDir);
-  if (wanted.isEmpty() || !QFileInfo(wanted).isDir()) wanted = QDir::currentPath();
+  // A root inside a disc image opens on the image.
+  if (const auto image = DiscImage::ImageOfVideoTs(InitialDir)) wanted = QString::fromStdString(*image);
+  if (wanted.isEmpty() || (!QFileInfo(wanted).isDir() && !DiscImage::IsImage(wanted.toStdString())))
+    wanted = QDir::currentPath();
   wanted = WithSlash(QDir::cleanPath(wanted));
   // The place holding the directory: the longest that is a prefix of it ("/" always is).
   int best = -1;

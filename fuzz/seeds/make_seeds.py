@@ -26,7 +26,7 @@ def files(*patterns):
     return found
 
 
-for t in ("vob", "ifo", "bmp", "ini", "dictionary", "template", "records", "language", "idx"):
+for t in ("vob", "ifo", "bmp", "ini", "dictionary", "template", "records", "language", "idx", "image"):
     shutil.rmtree(os.path.join(out, t), ignore_errors=True)
 
 # vob: windows of 16 packs starting at subpicture packets (reader), and whole units (decoder).
@@ -124,3 +124,19 @@ put("idx", "header", b"size: 720x576\npalette: 000000, ffffff, 808080, 1a2b3c, 0
     b"custom colors: ON, tridx: 1000, colors: 000000, 444444, 888888, cccccc\n"
     b"delay: 00:00:00:250\nid: en, index: 0\ntimestamp: 00:00:01:000, filepos: 000000000\n"
     b"id: de, index: 3\ndelay: -00:00:01:500\ntimestamp: 00:00:02:000, filepos: 000000800\n")
+# image: the disc images' sectors that are not zero, each behind its number (ImageFuzzer.cpp),
+# with only the first packs of the VOB data: the file system and the IFOs are what matters.
+for path in files("tests/data/iso/*.iso"):
+    data = open(path, "rb").read()
+    sectors = (len(data) + 2047) // 2048
+    seed, packs = [struct.pack(">H", sectors)], 0
+    for n in range(sectors):
+        sector = data[n * 2048:(n + 1) * 2048]
+        if not any(sector):
+            continue
+        if sector[:4] == b"\x00\x00\x01\xba":
+            packs += 1
+            if packs > 16:
+                continue
+        seed.append(struct.pack(">H", n) + sector)
+    put("image", os.path.basename(path), b"".join(seed))

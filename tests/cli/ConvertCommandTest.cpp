@@ -15,6 +15,7 @@
 #include "LearnedGlyphs.h"
 #include "cli/ConvertCommand.h"
 #include "ocr/Suggestions.h"
+#include "platform/SourceFile.h"
 #include "support/SrtFile.h"
 
 namespace quelm {
@@ -556,6 +557,72 @@ TEST_F(CliTest, AVobSubPairReadsAsItsTitleWithTheLanguagesAndDelayOfItsIndex) {
   EXPECT_EQ(damagedConvert.ExitCode, 0) << damagedConvert.Err;
   EXPECT_NE(damagedConvert.Err.find("warning: movie.idx line 8"), std::string::npos);
   EXPECT_EQ(ReadText(dir_ / "damaged.srt"), ReadText(dir_ / "title.srt"));
+
+// The multifile title set as genisoimage put it into a disc image (tests/data/make_images.sh).
+const std::string Image = std::string(QUELM_TEST_DATA) + "/iso/multifile.iso";
+
+std::string ReplacedAll(std::string text, const std::string& from, const std::string& to) {
+  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+    text.replace(at, from.size(), to);
+  return text;
+}
+
+TEST_F(CliTest, ADiscImageReadsAsTheFolderItWasMadeFrom) {
+  const std::string srt = " --format '" + std::string(QUELM_BIN_DIR) + "/outputini/srt.ini'";
+  const Outcome fromImage =
+      Run("convert --settings quelm.ini --dict image --learn after" + srt + " '" + Image + "'");
+  if (!DiscImage::Supported()) {
+    EXPECT_EQ(fromImage.ExitCode, 1);
+    EXPECT_NE(fromImage.Err.find("cannot read '" + Image + "': this build cannot read disc images"),
+              std::string::npos)
+        << fromImage.Err;
+    return;
+  }
+  ASSERT_EQ(fromImage.ExitCode, 0) << fromImage.Err;
+  const Outcome fromFolder =
+      Run("convert --settings quelm.ini --dict folder --learn after" + srt + " '" + TitleSet + "'");
+  ASSERT_EQ(fromFolder.ExitCode, 0) << fromFolder.Err;
+  // The same subtitles, times and glyphs; only the dictionaries' names differ.
+  EXPECT_EQ(ReplacedAll(fromImage.Out, "image/", "folder/"), fromFolder.Out);
+  std::size_t cues = 0;
+  for (const std::string& line : Lines(fromFolder.Out)) cues += line.find(" --> ") != std::string::npos;
+  EXPECT_EQ(cues, SrtTexts().size()) << fromFolder.Out;
+
+  // info names the files inside the image by the image's path.
+  const Outcome info = Run("info '" + Image + "'");
+  ASSERT_EQ(info.ExitCode, 0) << info.Err;
+  EXPECT_EQ(info.Out, ReplacedAll(Run("info '" + TitleSet + "'").Out, TitleSet, Image + "/VIDEO_TS"));
+}
+
+TEST_F(CliTest, ACutOrEncryptedImageSaysWhereAndWhyReadingStops) {
+  if (!DiscImage::Supported()) GTEST_SKIP() << DiscImage::Unsupported;
+  std::string bytes = ReadText(Image);
+  WriteText(dir_ / "cut.iso", bytes.substr(0, 900000));
+  // The disc's encryption marks a pack by the scrambling bits of its first packet's header.
+  int scrambled = 0;
+  for (std::size_t at = 0; at + 2048 <= bytes.size(); at += 2048) {
+    const std::size_t packet = at + 14 + (bytes[at + 13] & 7);
+    if (bytes.compare(at, 4, std::string("\0\0\1\xBA", 4)) == 0 &&
+        bytes.compare(packet, 4, std::string("\0\0\1\xE0", 4)) == 0) {
+      bytes[packet + 6] = static_cast<char>(bytes[packet + 6] | 0x10);
+      ++scrambled;
+    }
+  }
+  ASSERT_GT(scrambled, 0);
+  WriteText(dir_ / "scrambled.iso", bytes);
+  WriteText(dir_ / "notes.iso", "not a disc\n");
+  const std::pair<std::string, std::string> cases[] = {
+      {"cut.iso", "cannot read 'cut.iso/VIDEO_TS/VTS_01_2.VOB' from byte 79872: the image or "
+                  "drive gives no block 39"},
+      {"scrambled.iso",
+       "cannot read 'scrambled.iso/VIDEO_TS/VTS_01_1.VOB' from byte 2048: the disc is encrypted"},
+      {"notes.iso", "cannot read 'notes.iso': it is no DVD image"},
+  };
+  for (const auto& [image, message] : cases) {
+    const Outcome outcome = Run("convert --settings quelm.ini --dict d --learn skip " + image);
+    EXPECT_EQ(outcome.ExitCode, 1) << image;
+    EXPECT_NE(outcome.Err.find(message), std::string::npos) << outcome.Err;
+  }
 }
 
 TEST_F(CliTest, BadOptionsAndUnreadableFilesGiveAMessageAndAnExitCode) {

@@ -41,6 +41,19 @@ TEST(RootDirectoriesTest, VobRootCarriesTheRootsThatFollowIt) {
   EXPECT_EQ(apart.OutputRoot, "/Scripts/");
 }
 
+TEST(RootDirectoriesTest, ADiscImageIsItsVideoTsAndTheRootsThatFollowItStayOutside) {
+  const std::string image = std::string(QUELM_TEST_DATA) + "/iso/multifile.iso";
+  const std::string beside = std::string(QUELM_TEST_DATA) + "/iso/";
+  EXPECT_EQ(RootDirectories::RootText(image), image + "/VIDEO_TS/");
+  RootSettings roots{"/old/", "/out/", "/dict/", true, false};
+  EXPECT_EQ(RootDirectories::Change(roots, RootKind::Vob, image),
+            (Keys{{"vobroot", image + "/VIDEO_TS/"},
+                  {"outputroot", beside},
+                  {"dictionaryroot", "/dict/"}}));
+  EXPECT_EQ(RootDirectories::Change(roots, RootKind::Dictionary, image),
+            (Keys{{"dictionaryroot", beside}}));
+}
+
 TEST(RootDirectoriesTest, PlacesAreHomeMountsAndTheRoot) {
   const fs::path base = fs::temp_directory_path() / ("quelm-places-" + std::to_string(::getpid()));
   fs::remove_all(base);

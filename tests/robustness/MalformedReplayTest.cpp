@@ -35,6 +35,7 @@ const std::map<std::string, Replay>& Replays() {
       {".languagefuzz", {fuzz::LanguageInput, ""}},
       {".idxfuzz", {fuzz::IdxInput, ""}},
       {".idx", {fuzz::IdxInput, ""}},
+      {".imagefuzz", {fuzz::ImageInput, ""}},
       {".vob", {fuzz::VobInput, std::string(4, '\0')}},
       {".ifo", {fuzz::IfoInput, ""}},
       {".bmp", {fuzz::BmpInput, ""}},
@@ -67,7 +68,7 @@ TEST(MalformedReplayTest, EveryMalformedInputGoesThroughItsReader) {
     ++replayed[extension];
   }
   // The committed sets of the readers whose damaged files the project keeps.
-  for (const char* kind : {".vob", ".ifo", ".bmp", ".ini"})
+  for (const char* kind : {".vob", ".ifo", ".bmp", ".ini", ".imagefuzz"})
     EXPECT_GT(replayed[kind], 0) << "no malformed " << kind << " files found";
 }
 

@@ -14,6 +14,8 @@
 
 #include "app/MainWindowFixture.h"
 #include "support/PeripheryTestFiles.h"
+#include "app/VobFileListWidget.h"
+#include "platform/SourceFile.h"
 
 namespace quelm::test {
 namespace {
@@ -324,6 +326,42 @@ TEST_F(CacheWindowTest, UnwritableVobRootReportsOncePerStep) {
   EXPECT_EQ(w.SubtitleNr(), 2);
   EXPECT_EQ(ui_.MessageTexts(), (std::vector<std::string>{message, message}));
   EXPECT_EQ(w.SubtitleBitmap().Width(), 0);
+}
+
+TEST_F(CacheWindowTest, ADiscImageIsARootWhoseTitleFilesReadWithTheCacheBesideIt) {
+  // A copy of the multifile image (tests/data/make_images.sh) in the temporary directory.
+  const std::string image = Root() + "multifile.iso";
+  ASSERT_TRUE(QFile::copy(QString::fromStdString(std::string(QUELM_TEST_DATA) + "/iso/multifile.iso"),
+                          QString::fromStdString(image)));
+  const std::string first = image + "/VIDEO_TS/VTS_01_1.VOB";
+  WriteSettings("[preferences]\noutputroot_same_as_vobroot=1\nenable_position_caching=1\n"
+                "enableocr=0\n[vobfilelist]\n0=\"" + first + "\"\n");
+  TMain& w = Start();
+  ui_.Directories.push_back(image);
+  QTest::mouseClick(Find<QPushButton>("BtnChangeVobRoot"), Qt::LeftButton);
+  EXPECT_EQ(Text("EditVobRoot"), image + "/VIDEO_TS/");
+  EXPECT_EQ(Text("EditOutputRoot"), Root());  // nothing is written into the image
+  if (!DiscImage::Supported()) {
+    EXPECT_TRUE(Find<QCheckBox>("CheckManualLanguage")->isChecked());
+    return;
+  }
+  EXPECT_EQ(Items(Find<QComboBox>("ComboLanguages")),
+            (std::vector<std::string>{"[ 0x20 ]  English", "[ 0x21 ]  Francais"}));
+  const std::vector<std::string> info = Items(Find<QListWidget>("ListBoxVobInfo"));
+  EXPECT_EQ(info.back(), "VTS_01_3.VOB  178 Kb");
+
+  Click("BtnGoNext");
+  EXPECT_EQ(w.SubtitleNr(), 1);
+  EXPECT_EQ(w.SubtitleBitmap().Width(), 398);  // as quelm-cli extract lists it from the folder
+  EXPECT_EQ(Cache("0" + first)["1"], "28672");
+
+  // The image chosen in the file list's dialog stands for its three title VOB files.
+  QTest::mouseClick(Find<QPushButton>("BitBtn1"), Qt::LeftButton);
+  ui_.OpenFiles.push_back(image);
+  QTest::mouseClick(Find<QToolButton>("BtnAddVobToList"), Qt::LeftButton);
+  EXPECT_EQ(Find<VobFileListWidget>("VobFileListBox")->Entries(),
+            (std::vector<std::string>{first, first, image + "/VIDEO_TS/VTS_01_2.VOB",
+                                      image + "/VIDEO_TS/VTS_01_3.VOB"}));
 }
 
 }  // namespace

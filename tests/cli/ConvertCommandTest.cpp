@@ -557,6 +557,7 @@ TEST_F(CliTest, AVobSubPairReadsAsItsTitleWithTheLanguagesAndDelayOfItsIndex) {
   EXPECT_EQ(damagedConvert.ExitCode, 0) << damagedConvert.Err;
   EXPECT_NE(damagedConvert.Err.find("warning: movie.idx line 8"), std::string::npos);
   EXPECT_EQ(ReadText(dir_ / "damaged.srt"), ReadText(dir_ / "title.srt"));
+}
 
 // The multifile title set as genisoimage put it into a disc image (tests/data/make_images.sh).
 const std::string Image = std::string(QUELM_TEST_DATA) + "/iso/multifile.iso";

@@ -26,6 +26,7 @@
 #include <QWheelEvent>
 
 #include "app/BitmapImage.h"
+#include "app/FrameMark.h"
 #include "app/ocr/TAlignEdit.h"
 #include "ocr/CharDictionary.h"
 
@@ -46,21 +47,6 @@ constexpr int GroupGap = 20;
 const QColor UnconfirmedColor(224, 128, 0);
 const QColor UnconfirmedBackground(255, 240, 208);
 constexpr const char* UnconfirmedCaption = "Named automatically, not yet confirmed";
-
-// The frame that marks a tile not yet confirmed, painted over the tile's edge.
-class UnconfirmedMark : public QWidget {
- public:
-  using QWidget::QWidget;
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(UnconfirmedColor, 3));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
-  }
-};
 
 QString VotesText(const std::vector<std::pair<std::string, int>>& votes) {
   QStringList parts;
@@ -335,7 +321,8 @@ void TEditDictionary::AddCurrentCharacterToList(const TCharEntry& entry, int ind
     item->Frame->setToolTip(unconfirmedTip);
     item->Edit->setToolTip(unconfirmedTip);
     item->ConfirmButton->setToolTip(unconfirmedTip);
-    item->Mark = new UnconfirmedMark(item->Frame);
+    // Painted over the tile's edge.
+    item->Mark = new FrameMark(UnconfirmedColor, 3, 3, item->Frame);
     item->Mark->setObjectName("UnconfirmedMark");
     item->Mark->setGeometry(item->Frame->rect());
     item->Mark->setAttribute(Qt::WA_TransparentForMouseEvents);

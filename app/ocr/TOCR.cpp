@@ -13,13 +13,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
 #include "app/BitmapImage.h"
+#include "app/FrameMark.h"
 #include "app/Named.h"
 #include "ocr/Segmentation.h"
 
@@ -42,22 +42,6 @@ void SetBase(QWidget* w, const QColor& color) {
   p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x40, 0x40, 0x40));
   w->setPalette(p);
 }
-
-// A red rounded frame with nothing inside. Painted by hand: a style sheet on one widget costs
-// more than the rest of the window to set up.
-class RedFrame : public QWidget {
- public:
-  using QWidget::QWidget;
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::red, 2));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 4, 4);
-  }
-};
 
 QColor SilverColor() { return QColor(ColorRed(Silver), ColorGreen(Silver), ColorBlue(Silver)); }
 
@@ -120,7 +104,7 @@ TOCR::TOCR(UserInteraction& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
   TempImage->hide();
 
   // The red frame around the current character; painted over the line, never in the way.
-  Shape1 = Named(new RedFrame(this), "Shape1");
+  Shape1 = Named(new FrameMark(Qt::red, 2, 4, this), "Shape1");
   Shape1->setGeometry(184, 160, 20, 20);
   Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
   Shape1->hide();

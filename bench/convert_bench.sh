@@ -22,15 +22,6 @@ cli="$build/bin/quelm-cli"
 source bench/bench_title.sh
 size=$(cat "${files[@]}" | wc -c)
 
-# The glyphs' fill (colour row 1) is the ink. The dictionary is taught "after reading" from a
-# short film made with the same units, so the big one holds no unknown character.
-printf '[preferences]\nautocolordetection=0\ncharcolor=1\n' >"$work/quelm.ini"
-if [ ! -f "$work/dict/chardict.ocr" ]; then
-  "$build/bin/make_bench_vob" "$work/teach.vob" 40 1 >/dev/null
-  "$cli" convert --settings "$work/quelm.ini" --dict "$work/dict" --learn after \
-    --format outputini/plain.ini "$work/teach.vob" >/dev/null
-  rm -f "$work/teach.vob"
-fi
 entries=$(($(wc -l <"$work/dict/chardict.ocr") / 2))
 
 source bench/best_of.sh

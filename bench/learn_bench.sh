@@ -19,13 +19,6 @@ fi
 cli="$build/bin/quelm-cli"
 source bench/bench_title.sh
 
-printf '[preferences]\nautocolordetection=0\ncharcolor=1\n' >"$work/quelm.ini"
-if [ ! -f "$work/dict/chardict.ocr" ]; then
-  "$build/bin/make_bench_vob" "$work/teach.vob" 40 1 >/dev/null
-  "$cli" convert --settings "$work/quelm.ini" --dict "$work/dict" --learn after \
-    --format outputini/plain.ini "$work/teach.vob" >/dev/null
-  rm -f "$work/teach.vob"
-fi
 
 # One timed conversion: "wall cpu" on stdout, the run's own report in $work/NAME.err.
 timed() {

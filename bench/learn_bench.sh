@@ -39,7 +39,8 @@ read -r r_first c_first <<<"$(timed first --learn auto --dict "$work/dict-auto")
 read -r r_again c_again <<<"$(timed again --learn auto --dict "$work/dict-auto")"
 read -r r_known c_known <<<"$(timed known --learn skip --dict "$work/dict")"
 
-subtitles=$(grep -c '^\[' "$work/first.txt" || true)
+# Counted in the script of the complete dictionary: shapes named by guesses may begin a line with "[".
+subtitles=$(grep -c '^\[' "$work/known.txt" || true)
 entries=$(($(wc -l <"$work/dict-auto/chardict.ocr") / 2))
 unconfirmed=$(wc -l <"$work/dict-auto/chardict.unconfirmed" 2>/dev/null || echo 0)
 awk -v subs="$subtitles" -v entries="$entries" -v unconf="$unconfirmed" \

@@ -13,11 +13,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool EndsWithIgnoringCase(std::string_view text, std::string_view tail) {
-  return text.size() >= tail.size() &&
-         DiscDirectory::SameNameIgnoringCase(text.substr(text.size() - tail.size()), tail);
-}
-
 // Ordinary files of `root` that are not hidden; broken entries are skipped. The VIDEO_TS of a
 // disc image lists the files inside the image.
 std::vector<DiscFile> OrdinaryFiles(const std::string& root) {
@@ -84,7 +79,7 @@ std::vector<DiscFile> DiscDirectory::List(const std::vector<std::string_view>& e
   for (DiscFile& file : OrdinaryFiles(root_)) {
     const bool wanted =
         std::any_of(extensions.begin(), extensions.end(),
-                    [&](std::string_view ext) { return EndsWithIgnoringCase(file.Name, ext); });
+                    [&](std::string_view ext) { return EndsWithNoCaseAscii(file.Name, ext); });
     if (wanted) matching.push_back(std::move(file));
   }
   return matching;

@@ -101,11 +101,6 @@ std::optional<std::string_view> Named(std::string_view part, std::string_view na
   return Trimmed(part.substr(colon + 1));
 }
 
-bool EndsWithNoCase(std::string_view name, std::string_view tail) {
-  return name.size() > tail.size() &&
-         EqualNoCaseAscii(name.substr(name.size() - tail.size()), tail);
-}
-
 std::string Beside(const std::string& path, std::string_view extension) {
   const fs::path file(path);
   std::string directory = file.parent_path().string();
@@ -286,11 +281,11 @@ VobSubIndex VobSubIndex::Read(const std::string& path) {
 }
 
 bool VobSubIndex::IsIndexName(std::string_view fileName) {
-  return EndsWithNoCase(fileName, ".idx");
+  return fileName.size() > 4 && EndsWithNoCaseAscii(fileName, ".idx");
 }
 
 bool VobSubIndex::IsSubName(std::string_view fileName) {
-  return EndsWithNoCase(fileName, ".sub");
+  return fileName.size() > 4 && EndsWithNoCaseAscii(fileName, ".sub");
 }
 
 std::string VobSubIndex::SubBeside(const std::string& indexPath) {

@@ -16,5 +16,8 @@ inline bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 inline char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 std::string LowerAscii(std::string_view text);
 bool EqualNoCaseAscii(std::string_view a, std::string_view b);
+inline bool EndsWithNoCaseAscii(std::string_view text, std::string_view tail) {
+  return text.size() >= tail.size() && EqualNoCaseAscii(text.substr(text.size() - tail.size()), tail);
+}
 
 }  // namespace quelm

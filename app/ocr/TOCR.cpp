@@ -91,7 +91,7 @@ TOCR::TOCR(UserInteraction& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
   LblSuggestion->hide();
   LblInstruction = Named(new QLabel(tr("Type the character(s) in the red frame, then Enter"), this),
                          "LblInstruction");
-  LblInstruction->setGeometry(176, 280, 500, 30);
+  LblInstruction->setWordWrap(true);
   LblInstruction->setTextFormat(Qt::PlainText);
   QFont bold = LblInstruction->font();
   bold.setBold(true);
@@ -137,7 +137,10 @@ TOCR::TOCR(UserInteraction& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
   BtnClose = Named(new QPushButton(tr("Close"), this), "BtnClose");
   BtnClose->setGeometry(576, 240, 97, 30);
   BtnUndo = Named(new QPushButton(tr("Undo last answer"), this), "BtnUndo");
-  BtnUndo->setGeometry(24, 280, 121, 30);
+  // As wide as its caption needs, which a translation may lengthen.
+  BtnUndo->setGeometry(24, 280, std::max(121, BtnUndo->sizeHint().width()), 30);
+  const int instructionLeft = std::max(176, BtnUndo->geometry().right() + 12);
+  LblInstruction->setGeometry(instructionLeft, 280, ClientWidth - 24 - instructionLeft, 30);
   BtnUndo->setToolTip(tr("Forget the last answer in this subtitle and ask about its character "
                          "again (Ctrl+Z)"));
   for (QPushButton* b :
@@ -413,7 +416,7 @@ bool TOCR::IgnoreShapeConfirmed() {
          "out wherever it occurs, which is right for a speck of dust.\n\n"
          "No: back to the question.")
           .toStdString(),
-      Buttons::YesNo);
+      Buttons::YesNoDefaultNo);
   if (a == Answer::Yes) return true;
   EditAscii->setFocus(Qt::OtherFocusReason);
   return false;

@@ -141,6 +141,8 @@ TOCR::TOCR(UserInteraction& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
   BtnUndo->setGeometry(24, 280, std::max(121, BtnUndo->sizeHint().width()), 30);
   const int instructionLeft = std::max(176, BtnUndo->geometry().right() + 12);
   LblInstruction->setGeometry(instructionLeft, 280, ClientWidth - 24 - instructionLeft, 30);
+  // Ctrl+Z anywhere in the window; the character edit would keep it, eventFilter passes it on.
+  BtnUndo->setShortcut(QKeySequence::Undo);
   BtnUndo->setToolTip(tr("Forget the last answer in this subtitle and ask about its character "
                          "again (Ctrl+Z)"));
   for (QPushButton* b :

@@ -1,50 +1,30 @@
 // A `.sup` file: a Blu-ray PGS stream as disc tools write it, every segment behind a header
-// "PG", PTS (4 bytes), DTS (4), type (1), size (2). A subtitle is a display set (the segments
-// from a composition to its end segment) that shows something; whatever display set comes next
-// replaces or clears it, so its PTS is the subtitle's end. Positions are the byte offsets where
-// display sets start.
+// "PG", PTS (4 bytes), DTS (4), type (1), size (2). Its one track's units are display sets
+// (the segments from a composition to its end segment), each at the byte offset where it
+// starts.
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "extraction/PgsDecoder.h"
-#include "platform/SourceFile.h"
-#include "platform/Status.h"
+#include "extraction/UnitSource.h"
 
 namespace quelm {
 
-struct SupSubtitle {
-  bool Found = false;
-  std::int64_t StartPosition = -1;  // the display set that shows it
-  std::int64_t NextPosition = 0;    // where the search for the next one starts
-  std::uint64_t StartPts = 0;       // 90 kHz
-  bool HasEnd = false;
-  std::uint64_t EndPts = 0;
-  PgsPicture Picture;
-  // A damaged segment of its display sets; the picture holds what the rest gave.
-  std::string Fault;
-};
-
-class SupReader {
+class SupSource : public UnitSource {
  public:
   static constexpr int HeaderSize = 13;
 
-  // Opens the file and lists its display sets. A file whose segments break off is read up to
-  // the break; Fault() names it. Fails when the file cannot be read or holds no segment at all.
-  Status Open(const std::string& path);
+  // Lists the file's display sets. A file whose segments break off is read up to the break and
+  // reading there fails with the reason; nullptr with `reason` when not one display set begins.
+  static std::unique_ptr<UnitSource> Open(std::unique_ptr<SourceFile> file, std::string& reason);
 
-  // The first display set at or after `position` that shows something, drawn in `colors`
-  // (background, fill, outline, anti-aliasing). Not found: NextPosition is the file's end.
-  SupSubtitle NextSubtitle(std::int64_t position, const std::array<Color, 4>& colors);
-
-  std::int64_t Size() const { return file_ ? file_->Size() : 0; }
-  // Where and why the listing stopped before the file's end; empty when it did not.
-  const std::string& Fault() const { return fault_; }
-  std::size_t DisplaySets() const { return sets_.size(); }
+  const std::vector<SourceTrack>& Tracks() const override { return tracks_; }
+  // A unit's data is its display set's segments without their "PG" headers. Objects and
+  // palettes hold through an epoch, so a display set that goes on an epoch begun before carries
+  // that epoch's earlier display sets in front and decodes alone.
+  UnitRead Read(int track, std::int64_t position, SourceUnit& unit) override;
 
  private:
   struct DisplaySet {
@@ -52,14 +32,14 @@ class SupReader {
     std::int64_t End = 0;  // just after its last segment
     std::uint64_t Pts = 0;
     bool EpochStart = false;
-    bool ShowsObjects = false;
   };
-  Status Feed(const DisplaySet& set, PgsDecoder& decoder);
+  SupSource() = default;
+  bool Append(const DisplaySet& set, std::vector<std::uint8_t>& data);
 
-  std::string path_;
   std::unique_ptr<SourceFile> file_;
+  std::vector<SourceTrack> tracks_;
   std::vector<DisplaySet> sets_;
-  std::string fault_;
+  std::string listingFault_;  // why the listing stopped short of the file's end
 };
 
 }  // namespace quelm

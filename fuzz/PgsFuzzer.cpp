@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "extraction/PgsDecoder.h"
-#include "extraction/SupReader.h"
+#include "extraction/ExtractionRun.h"
 #include "fuzz/FuzzSupport.h"
 
 namespace quelm::fuzz {
@@ -44,20 +44,23 @@ void PgsInput(const std::uint8_t* data, std::size_t size) {
   }
   const std::string path =
       WriteScratchFile("movie.sup", {reinterpret_cast<const char*>(body.data()), body.size()});
-  SupReader reader;
-  if (!reader.Open(path)) return;
-  std::int64_t position = 0;
+  SilentInteraction ui;
+  SubpictureRequest request;
+  request.VobFileName = path;
+  request.BitmapColors = Roles;
   for (int n = 0; n < 256; ++n) {
-    const SupSubtitle subtitle = reader.NextSubtitle(position, Roles);
-    if (!subtitle.Found) {
-      if (subtitle.NextPosition != reader.Size()) Broken("not found short of the end");
-      break;
-    }
-    Check(subtitle.Picture);
-    if (subtitle.StartPosition < position || subtitle.NextPosition <= subtitle.StartPosition)
+    ExtractionRun run(ui);
+    const SubpictureResult result = run.Run(request);
+    if (result.EndOfFile) break;
+    if (result.SubTitle.IsEmpty()) Broken("a subtitle without a picture");
+    if (result.FilePosition <= request.FilePosition || result.StartPosition < request.FilePosition)
       Broken("the walk does not go forward");
-    if (subtitle.HasEnd && subtitle.NextPosition > reader.Size()) Broken("a position past the end");
-    position = subtitle.NextPosition;
+    PgsPicture picture;
+    picture.Empty = result.SubTitle.IsEmpty();
+    picture.Roles = result.SubTitle;
+    picture.TrueColour = result.TrueColour;
+    Check(picture);
+    request.FilePosition = result.FilePosition;
   }
 }
 

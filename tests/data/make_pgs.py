@@ -122,7 +122,9 @@ def write_sup(path):
     for n, (png, start, end, xoffset, yoffset) in enumerate(subtitles(), 1):
         w, h, rows = indices(os.path.join(SOURCE, png))
         x, y = xoffset + SHIFT[0], yoffset + SHIFT[1]
-        pts, stop = round(start * 90000), round(end * 90000)
+        # The DVD's stop delay counts steps of 1024 ticks, which sub.xml rounds to hundredths.
+        pts = round(start * 90000)
+        stop = pts + round((end - start) * 90000 / 1024) * 1024
         out += segment(pts, 0x16, composition(number, 0x80, [(x, y)]))
         out += segment(pts, 0x17, window(x, y, w, h))
         out += segment(pts, 0x14, bytes([0, 0]) + b"".join(

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "extraction/ExtractionRun.h"
+#include "extraction/SubtitleWalker.h"
 #include "platform/UserInteraction.h"
 
 #if __has_include(<QImage>)
@@ -25,37 +26,33 @@ const std::string Spuunmux = QUELM_TEST_DATA "/vob/basic/spuunmux/s0/";
 // Background, fill, outline, anti-aliasing; the background is the colour ffmpeg's pictures lie on.
 constexpr std::array<Color, 4> Roles{RgbToColor(0x20, 0x30, 0x48), 0xC8C8C8, 0x686868, 0xFFFFFF};
 
-struct Cue {
-  std::string Image;
-  std::int64_t StartMs = 0, EndMs = 0;
-};
-
-std::vector<Cue> SpuunmuxCues() {
+// spuunmux's pictures of the DVD track, in order.
+std::vector<std::string> SpuunmuxImages() {
   std::ifstream in(Spuunmux + "sub.xml");
   std::stringstream text;
   text << in.rdbuf();
   const std::string xml = text.str();
-  const std::regex spu(
-      R"#(image="([^"]+)" start="(\d+):(\d+):(\d+)\.(\d+)" end="(\d+):(\d+):(\d+)\.(\d+)" xoffset="(\d+)" yoffset="(\d+)")#");
-  const auto ms = [](const std::smatch& m, int at) {
-    return (((std::stoll(m[at]) * 60 + std::stoll(m[at + 1])) * 60 + std::stoll(m[at + 2])) * 100 +
-            std::stoll(m[at + 3])) * 10;
-  };
-  std::vector<Cue> cues;
+  const std::regex spu(R"#(image="([^"]+)")#");
+  std::vector<std::string> images;
   for (auto it = std::sregex_iterator(xml.begin(), xml.end(), spu); it != std::sregex_iterator(); ++it)
-    cues.push_back({(*it)[1], ms(*it, 2), ms(*it, 6)});
-  return cues;
+    images.push_back((*it)[1]);
+  return images;
 }
 
 #if __has_include(<QImage>)
 TEST(PgsDecoderTest, TheSupReadsAsFfmpegDecodesItWithTheLettersOfTheDvdAsFill) {
-  const std::vector<Cue> cues = SpuunmuxCues();
-  ASSERT_EQ(cues.size(), 8u);
+  const std::vector<std::string> images = SpuunmuxImages();
+  ASSERT_EQ(images.size(), 8u);
   SilentInteraction ui;
+  // The times of the DVD track the pictures come from.
+  std::vector<SubtitleTiming> dvd;
+  SubtitleWalker walker(ui, {QUELM_TEST_DATA "/vob/basic/VIDEO_TS/VTS_01_1.VOB"}, SubpictureRequest());
+  while (auto found = walker.Next()) dvd.push_back(found->Result.Timing);
+  ASSERT_EQ(dvd.size(), images.size());
   SubpictureRequest request;
   request.VobFileName = PgsData + "basic.sup";
   request.BitmapColors = Roles;
-  for (std::size_t n = 0; n < cues.size(); ++n) {
+  for (std::size_t n = 0; n < images.size(); ++n) {
     SCOPED_TRACE("subtitle " + std::to_string(n + 1));
     ExtractionRun run(ui);
     const SubpictureResult sub = run.Run(request);
@@ -63,17 +60,17 @@ TEST(PgsDecoderTest, TheSupReadsAsFfmpegDecodesItWithTheLettersOfTheDvdAsFill) {
     EXPECT_TRUE(sub.Decoded);
     EXPECT_GE(sub.StartPosition, request.FilePosition);
     EXPECT_GT(sub.FilePosition, sub.StartPosition);
-    EXPECT_EQ(sub.Timing, (SubtitleTiming{true, cues[n].StartMs, true, cues[n].EndMs, false}));
+    EXPECT_EQ(sub.Timing, dvd[n]);
 
     const std::string name = (n < 9 ? "sub0" : "sub") + std::to_string(n + 1) + ".png";
     const QImage ffmpeg = QImage(QString::fromStdString(PgsData + "ffmpeg/" + name))
                               .convertToFormat(QImage::Format_RGB888);
-    const QImage dvd = QImage(QString::fromStdString(Spuunmux + cues[n].Image))
+    const QImage picture = QImage(QString::fromStdString(Spuunmux + images[n]))
                            .convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(sub.TrueColour.Width(), ffmpeg.width());
     ASSERT_EQ(sub.TrueColour.Height(), ffmpeg.height());
-    ASSERT_EQ(sub.SubTitle.Width(), dvd.width());
-    ASSERT_EQ(sub.SubTitle.Height(), dvd.height());
+    ASSERT_EQ(sub.SubTitle.Width(), picture.width());
+    ASSERT_EQ(sub.SubTitle.Height(), picture.height());
     int trueColourOff = 0, rolesOff = 0;
     for (int y = 0; y < ffmpeg.height(); ++y)
       for (int x = 0; x < ffmpeg.width(); ++x) {
@@ -85,7 +82,7 @@ TEST(PgsDecoderTest, TheSupReadsAsFfmpegDecodesItWithTheLettersOfTheDvdAsFill) {
                          std::abs(qBlue(theirs) - ColorBlue(ours)) > 1;
         // spuunmux: transparent is background, opaque black the letters, the rest outline,
         // which the writer shaded into outline and anti-aliasing.
-        const QRgb source = dvd.pixel(x, y);
+        const QRgb source = picture.pixel(x, y);
         const Color role = sub.SubTitle.Pixel(x, y);
         if (qAlpha(source) == 0)
           rolesOff += role != Roles[0];

@@ -64,9 +64,10 @@ class TMain : public QMainWindow {
  public:
   static constexpr const char* Caption = VersionCaption;  // "Quelm v1.01 (beta)"
   static constexpr const char* VobFileFilter = "DVD VOB Files (*.vob);;All files (*)";
-  // The file list also takes a disc image, standing for the title VOB files inside it.
+  // The file list also takes a disc image, standing for the title VOB files inside it, and a
+  // Blu-ray subtitle stream.
   static constexpr const char* VobOrImageFilter =
-      "DVD VOB Files (*.vob);;DVD images (*.iso);;All files (*)";
+      "DVD VOB Files (*.vob);;DVD images (*.iso);;Blu-ray subtitles (*.sup);;All files (*)";
   static constexpr const char* BitmapFilter = "Bitmaps (*.bmp)";
   static constexpr const char* LastFileReachedMessage = "Last file in list reached!";
 
@@ -387,6 +388,7 @@ class TMain : public QMainWindow {
   // False after a refused store: the file holds an older list than the panel.
   bool fileListStored_ = true;
   Bitmap subtitleBitmap_;
+  Bitmap subtitleTrueColour_;  // what the window shows instead when the stream has its own colours
   std::unique_ptr<IniPositionCache> positionCache_;
   std::unique_ptr<SubtitleNavigator> navigator_;
   const ExtractionRun* runningExtraction_ = nullptr;

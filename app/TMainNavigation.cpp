@@ -78,6 +78,7 @@ void TMain::ConnectNavigation() {
     LblBCDTimecode->setText(QString::fromStdString(TimecodeLabelText(navigator_->SubtitleTime())));
     LblChapter->setText(QString::fromStdString(ChapterLabelText(navigator_->ChapterIndex())));
     subtitleBitmap_ = result.SubTitle;
+    subtitleTrueColour_ = result.TrueColour;
     ScaleSubtitleInWindow();
     if (const Status recognised = OCROnSubTitle(); !recognised) return recognised;
     if (!SaveFoundBitmap()) return Status::Failure(std::string());
@@ -171,7 +172,8 @@ void TMain::EditSubtitleNrChange() {
 
 void TMain::ScaleSubtitleInWindow() {
   stretched_ = NextStretchedMode(stretched_, subtitleBitmap_.Width(), subtitleBitmap_.Height());
-  QPixmap picture = QPixmap::fromImage(ToQImage(subtitleBitmap_));
+  QPixmap picture = QPixmap::fromImage(
+      ToQImage(subtitleTrueColour_.IsEmpty() ? subtitleBitmap_ : subtitleTrueColour_));
   // Stretched mode fits the whole area but keeps the picture's proportions: a 720 x 60 line
   // pulled to 350 x 259 is unreadable.
   if (stretched_ && !picture.isNull()) {

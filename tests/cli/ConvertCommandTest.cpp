@@ -744,5 +744,22 @@ TEST_F(CliTest, RenderFixesLookAlikesByTheLanguageUnlessToldNot) {
   EXPECT_EQ(Lines(Run(render + " --settings off.ini").Out).back(), "l know ''lt''");
 }
 
+TEST_F(CliTest, APgsStreamConvertsLikeTheDvdTrackItWasMadeFrom) {
+  // The basic title's English subtitles drawn anew with an anti-aliased palette of eight
+  // entries, as Blu-ray subtitles are (tests/data/make_pgs.py). Its letters must be read with
+  // the glyphs the DVD track taught.
+  const std::string convert = "convert --settings quelm.ini --dict d --format '" +
+                              std::string(QUELM_BIN_DIR) + "/outputini/srt.ini' ";
+  const Outcome title = Run(convert + "--learn after --lang en --out title.srt '" +
+                            QUELM_TEST_DATA + "/vob/basic/VIDEO_TS'");
+  ASSERT_EQ(title.ExitCode, 0) << title.Err;
+  ASSERT_EQ(test::ReadSrt((dir_ / "title.srt").string()).size(), 8u);
+  const Outcome sup =
+      Run(convert + "--learn skip --out sup.srt '" + QUELM_TEST_DATA + "/pgs/basic.sup'");
+  ASSERT_EQ(sup.ExitCode, 0) << sup.Err;
+  EXPECT_EQ(sup.Err, "");
+  EXPECT_EQ(ReadText(dir_ / "sup.srt"), ReadText(dir_ / "title.srt"));
+}
+
 }  // namespace
 }  // namespace quelm

@@ -42,6 +42,7 @@ class QAbstractButton;
 namespace quelm {
 
 class VobSubIndex;
+struct KeptUnitSource;
 
 class ColorPanel;
 class DictionaryCache;
@@ -441,6 +442,9 @@ class TMain : public QMainWindow {
   // The VobSub index whose streams the list shows, and its .sub, whose times its delay shifts.
   std::shared_ptr<const VobSubIndex> vobSubIndex_;
   std::string vobSubFile_;
+  // The Matroska file whose tracks the list shows; its demuxer stays open from step to step.
+  std::string trackFile_;
+  std::shared_ptr<KeptUnitSource> keptUnits_;
 };
 
 }  // namespace quelm

@@ -137,8 +137,10 @@ void TMain::BtnGetAllClick() { RunStep(static_cast<int>(NavigationStep::All)); }
 
 SubpictureResult TMain::RunExtraction(const SubpictureRequest& request) {
   ProgressTimer->start();
+  if (!keptUnits_) keptUnits_ = std::make_shared<KeptUnitSource>();
   SubpictureResult result = TVobSubToBmp::Extract(
-      ui_, request, this, [this](const ExtractionRun& run) { runningExtraction_ = &run; });
+      ui_, request, this, [this](const ExtractionRun& run) { runningExtraction_ = &run; },
+      keptUnits_);
   // The window and its run are gone by now: the timer must not read them again.
   ProgressTimer->stop();
   runningExtraction_ = nullptr;

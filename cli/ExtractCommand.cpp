@@ -240,8 +240,10 @@ int RunExtractCommand(const std::vector<std::string>& args) {
          options.Files.front() + "' (" + std::to_string(firstSize) + " bytes)");
     return 2;
   }
-  // Packs are read whole: a block from the middle of one would be no pack at all.
-  options.From -= options.From % ExtractionRun::PackSize;
+  // Packs are read whole: a block from the middle of one would be no pack at all. A file read
+  // unit by unit (Matroska) takes any byte offset.
+  if (DetectSourceFormat(options.Files.front()) == SourceFormat::PackStream)
+    options.From -= options.From % ExtractionRun::PackSize;
   std::filesystem::path bitmapDir;
   if (!options.BitmapDir.empty()) {
     bitmapDir = options.BitmapDir;

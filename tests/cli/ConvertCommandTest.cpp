@@ -9,11 +9,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "LearnedGlyphs.h"
 #include "cli/ConvertCommand.h"
+#include "extraction/MatroskaSource.h"
 #include "ocr/Suggestions.h"
 #include "platform/SourceFile.h"
 #include "support/SrtFile.h"
@@ -568,27 +570,52 @@ std::string ReplacedAll(std::string text, const std::string& from, const std::st
   return text;
 }
 
-TEST_F(CliTest, ADiscImageReadsAsTheFolderItWasMadeFrom) {
-  const std::string srt = " --format '" + std::string(QUELM_BIN_DIR) + "/outputini/srt.ini'";
-  const Outcome fromImage =
-      Run("convert --settings quelm.ini --dict image --learn after" + srt + " '" + Image + "'");
-  if (!DiscImage::Supported()) {
-    EXPECT_EQ(fromImage.ExitCode, 1);
-    EXPECT_NE(fromImage.Err.find("cannot read '" + Image + "': this build cannot read disc images"),
-              std::string::npos)
-        << fromImage.Err;
-    return;
+TEST_F(CliTest, EveryCopyOfATitleReadsAsTheFolderItWasMadeFrom) {
+  const std::string convert = "convert --settings quelm.ini --learn after --format '" +
+                              std::string(QUELM_BIN_DIR) + "/outputini/srt.ini' --lang ";
+  std::map<std::string, std::string> fromFolder;
+  for (const char* lang : {"en", "fr"}) {
+    const Outcome read = Run(convert + lang + " --dict folder '" + TitleSet + "'");
+    ASSERT_EQ(read.ExitCode, 0) << read.Err;
+    fromFolder[lang] = read.Out;
+    fs::remove_all(dir_ / "folder");
   }
-  ASSERT_EQ(fromImage.ExitCode, 0) << fromImage.Err;
-  const Outcome fromFolder =
-      Run("convert --settings quelm.ini --dict folder --learn after" + srt + " '" + TitleSet + "'");
-  ASSERT_EQ(fromFolder.ExitCode, 0) << fromFolder.Err;
-  // The same subtitles, times and glyphs; only the dictionaries' names differ.
-  EXPECT_EQ(ReplacedAll(fromImage.Out, "image/", "folder/"), fromFolder.Out);
   std::size_t cues = 0;
-  for (const std::string& line : Lines(fromFolder.Out)) cues += line.find(" --> ") != std::string::npos;
-  EXPECT_EQ(cues, SrtTexts().size()) << fromFolder.Out;
+  for (const std::string& line : Lines(fromFolder["en"])) cues += line.find(" --> ") != std::string::npos;
+  EXPECT_EQ(cues, SrtTexts().size()) << fromFolder["en"];
 
+  // Made from the folder by tests/data/make_images.sh and make_matroska.sh.
+  const std::string data = QUELM_TEST_DATA;
+  const struct {
+    std::string Path;
+    std::string Lang;
+    bool Supported;
+    std::string Unsupported;
+  } copies[] = {
+      {Image, "en", DiscImage::Supported(), DiscImage::Unsupported},
+      // The tracks say "eng" and "fre".
+      {data + "/matroska/multifile.mks", "en", Matroska::Supported(), Matroska::Unsupported},
+      {data + "/matroska/multifile.mks", "fr", Matroska::Supported(), Matroska::Unsupported},
+      // mkvmerge's copy: zlib-compressed blocks and a VobSub header of its own.
+      {data + "/matroska/multifile-zlib.mks", "fr", Matroska::Supported(), Matroska::Unsupported},
+      {data + "/vobsub/multifile.idx", "en", true, ""},
+  };
+  for (const auto& copy : copies) {
+    fs::remove_all(dir_ / "folder");
+    const Outcome read = Run(convert + copy.Lang + " --dict folder '" + copy.Path + "'");
+    if (!copy.Supported) {
+      EXPECT_EQ(read.ExitCode, 1) << copy.Path;
+      EXPECT_NE(read.Err.find("cannot read '" + copy.Path + "': " + copy.Unsupported),
+                std::string::npos)
+          << read.Err;
+      continue;
+    }
+    ASSERT_EQ(read.ExitCode, 0) << copy.Path << "\n" << read.Err;
+    // The same subtitles, times and glyphs.
+    EXPECT_EQ(read.Out, fromFolder[copy.Lang]) << copy.Path << " --lang " << copy.Lang;
+  }
+
+  if (!DiscImage::Supported()) return;
   // info names the files inside the image by the image's path.
   const Outcome info = Run("info '" + Image + "'");
   ASSERT_EQ(info.ExitCode, 0) << info.Err;

@@ -45,11 +45,13 @@ void PgsInput(const std::uint8_t* data, std::size_t size) {
   const std::string path =
       WriteScratchFile("movie.sup", {reinterpret_cast<const char*>(body.data()), body.size()});
   SilentInteraction ui;
+  // As the window does: the file is listed once, not by every run.
+  const auto kept = std::make_shared<KeptUnitSource>();
   SubpictureRequest request;
   request.VobFileName = path;
   request.BitmapColors = Roles;
   for (int n = 0; n < 256; ++n) {
-    ExtractionRun run(ui);
+    ExtractionRun run(ui, kept);
     const SubpictureResult result = run.Run(request);
     if (result.EndOfFile) break;
     if (result.SubTitle.IsEmpty()) Broken("a subtitle without a picture");

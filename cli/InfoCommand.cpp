@@ -92,12 +92,14 @@ int ShowTracks(const CommandLine& cl, const TitleSetFiles& title) {
   for (std::size_t i = 0; i < tracks.size() && i < 0x20; ++i) {
     const SourceTrack& track = tracks[i];
     const std::string code = TwoLetterLanguage(track.LanguageCode);
-    const std::string name =
-        code.empty() ? std::string() : LanguageName(static_cast<std::uint16_t>(code[0] << 8 | code[1]));
+    const std::string name = code.empty()
+                                 ? std::string()
+                                 : LanguageName(static_cast<std::uint16_t>(code[0] << 8 | code[1]));
     std::printf("  0x%02zX  %s  %s%s%s%s\n", 0x20 + i,
                 track.LanguageCode.empty() ? "--" : track.LanguageCode.c_str(),
                 name.empty() ? "(unknown language)" : name.c_str(),
-                track.Title.empty() ? "" : "  \"", track.Title.c_str(), track.Title.empty() ? "" : "\"");
+                track.Title.empty() ? "" : "  \"", track.Title.c_str(),
+                track.Title.empty() ? "" : "\"");
     if (track.Kind == UnitKind::PgsDisplaySet) std::printf("        PGS\n");
     if (track.IndexHeader.empty()) continue;
     const VobSubIndex header = VobSubIndex::Parse(track.IndexHeader, path);

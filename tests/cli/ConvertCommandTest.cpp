@@ -581,7 +581,8 @@ TEST_F(CliTest, EveryCopyOfATitleReadsAsTheFolderItWasMadeFrom) {
     fs::remove_all(dir_ / "folder");
   }
   std::size_t cues = 0;
-  for (const std::string& line : Lines(fromFolder["en"])) cues += line.find(" --> ") != std::string::npos;
+  for (const std::string& line : Lines(fromFolder["en"]))
+    cues += line.find(" --> ") != std::string::npos;
   EXPECT_EQ(cues, SrtTexts().size()) << fromFolder["en"];
 
   // Made from the folder by tests/data/make_images.sh and make_matroska.sh.

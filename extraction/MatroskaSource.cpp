@@ -13,9 +13,13 @@ extern "C" {
 }
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <optional>
+
+#include "platform/ByteReader.h"
 
 namespace quelm {
 
@@ -38,11 +42,53 @@ std::string Tag(const AVDictionary* metadata, const char* key) {
   return entry != nullptr && entry->value != nullptr ? entry->value : "";
 }
 
+// An EBML size: the count of leading zero bits of its first byte is the count of bytes after it;
+// all value bits set means the size is unknown (nullopt then, as when the bytes are not there).
+std::optional<std::uint64_t> ReadSize(const ByteReader& bytes, std::size_t& offset) {
+  const auto first = bytes.U8(offset);
+  if (!first || *first == 0) return std::nullopt;
+  std::size_t length = 1;
+  while ((*first & (0x80 >> (length - 1))) == 0) ++length;
+  std::uint64_t value = *first & ((0x80u >> (length - 1)) - 1);
+  bool allOnes = value == ((0x80u >> (length - 1)) - 1);
+  for (std::size_t i = 1; i < length; ++i) {
+    const auto next = bytes.U8(offset + i);
+    if (!next) return std::nullopt;
+    value = (value << 8) | *next;
+    allOnes = allOnes && *next == 0xFF;
+  }
+  offset += length;
+  if (allOnes) return std::nullopt;
+  return value;
+}
+
+// Where the file's Segment ends as its header says:
+//   1A 45 DF A3, size, EBML header; 18 53 80 67, size, the Segment's elements.
+// Nothing when its size is left open (a live recording) or the header is not there.
+std::optional<std::int64_t> SegmentEnd(SourceFile& file) {
+  std::array<std::uint8_t, 4096> head{};
+  const std::int64_t got = file.ReadAt(0, head.data(), head.size());
+  if (got <= 0) return std::nullopt;
+  const ByteReader bytes(head.data(), static_cast<std::size_t>(got));
+  std::size_t offset = 0;
+  if (bytes.Be32(offset) != 0x1A45DFA3u) return std::nullopt;
+  offset += 4;
+  const auto headerSize = ReadSize(bytes, offset);
+  if (!headerSize || *headerSize > bytes.Size()) return std::nullopt;
+  offset += static_cast<std::size_t>(*headerSize);
+  if (bytes.Be32(offset) != 0x18538067u) return std::nullopt;
+  offset += 4;
+  const auto segmentSize = ReadSize(bytes, offset);
+  if (!segmentSize || *segmentSize > (std::uint64_t{1} << 56)) return std::nullopt;
+  return static_cast<std::int64_t>(offset + *segmentSize);
+}
+
 class MatroskaSource final : public UnitSource {
  public:
   explicit MatroskaSource(std::unique_ptr<SourceFile> file) : file_(std::move(file)) {
     size_ = file_->Size();
     identity_ = file_->Identity();
+    segmentEnd_ = SegmentEnd(*file_);
   }
   ~MatroskaSource() override { CloseDemuxer(); }
 
@@ -65,6 +111,7 @@ class MatroskaSource final : public UnitSource {
   AVPacket* packet_ = nullptr;
   std::int64_t ioPosition_ = 0;
   std::string ioFault_;
+  std::optional<std::int64_t> segmentEnd_;
   bool stopRequested_ = false;
 
   std::vector<SourceTrack> tracks_;
@@ -175,6 +222,7 @@ bool MatroskaSource::OpenDemuxer(std::string& reason) {
   lastPosition_ = -1;
   ended_ = false;
   broken_ = false;
+  fault_.clear();
   return true;
 }
 
@@ -233,6 +281,9 @@ UnitRead MatroskaSource::Read(int track, std::int64_t position, SourceUnit& unit
     }
     if (!ioFault_.empty()) return Failure(ioFault_);
     if (got == AVERROR_EOF) {
+      if (segmentEnd_ && *segmentEnd_ > size_)
+        return Failure("the file is cut short: it ends at byte " + std::to_string(size_) +
+                       ", its Matroska segment at byte " + std::to_string(*segmentEnd_));
       ended_ = true;
       return UnitRead::EndOfFile;
     }

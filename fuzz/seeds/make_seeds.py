@@ -26,7 +26,8 @@ def files(*patterns):
     return found
 
 
-for t in ("vob", "ifo", "bmp", "ini", "dictionary", "template", "records", "language", "idx", "image"):
+for t in ("vob", "ifo", "bmp", "ini", "dictionary", "template", "records", "language", "idx", "image",
+          "matroska"):
     shutil.rmtree(os.path.join(out, t), ignore_errors=True)
 
 # vob: windows of 16 packs starting at subpicture packets (reader), and whole units (decoder).
@@ -140,3 +141,7 @@ for path in files("tests/data/iso/*.iso"):
                 continue
         seed.append(struct.pack(">H", n) + sector)
     put("image", os.path.basename(path), b"".join(seed))
+
+# matroska: the Matroska copies of the multifile title (ffmpeg's, and mkvmerge's with zlib).
+for path in files("tests/data/matroska/*.mks", "tests/data/matroska/malformed/*"):
+    put("matroska", os.path.basename(path), open(path, "rb").read())

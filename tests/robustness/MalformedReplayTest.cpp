@@ -36,6 +36,7 @@ const std::map<std::string, Replay>& Replays() {
       {".idxfuzz", {fuzz::IdxInput, ""}},
       {".idx", {fuzz::IdxInput, ""}},
       {".imagefuzz", {fuzz::ImageInput, ""}},
+      {".matroskafuzz", {fuzz::MatroskaInput, ""}},
       {".vob", {fuzz::VobInput, std::string(4, '\0')}},
       {".ifo", {fuzz::IfoInput, ""}},
       {".bmp", {fuzz::BmpInput, ""}},

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "extraction/DisplayControl.h"
+#include "extraction/PgsDecoder.h"
 
 namespace quelm {
 
@@ -161,38 +162,70 @@ bool ExtractionRun::GetNextUnit() {
   result_.Packs = 1;
 
   SourceUnit unit;
-  const std::int64_t from = std::max<std::int64_t>(result_.FilePosition, 0);
-  switch (units_->Read(request_.SubStreamId - 0x20, from, unit)) {
-    case UnitRead::Found:
-      break;
-    case UnitRead::EndOfFile:
-      result_.FilePosition = std::max(from, units_->Size());
-      return true;
-    case UnitRead::Stopped:
+  std::int64_t from = std::max<std::int64_t>(result_.FilePosition, 0);
+  const int track = request_.SubStreamId - 0x20;
+  PgsPicture picture;
+  Status pgsStatus;
+  for (;;) {
+    switch (units_->Read(track, from, unit)) {
+      case UnitRead::Found:
+        break;
+      case UnitRead::EndOfFile:
+        result_.FilePosition = std::max(from, units_->Size());
+        return true;
+      case UnitRead::Stopped:
+        result_.Stopped = true;
+        return true;
+      case UnitRead::Failed:
+        result_.ReadFault = units_->Fault();
+        return true;
+    }
+    if (units_->Tracks()[static_cast<std::size_t>(unit.Track)].Kind != UnitKind::PgsDisplaySet) break;
+    // A display set that shows nothing only ends the subtitle before it.
+    PgsDecoder pgs;
+    pgsStatus = pgs.AddSegments(unit.Data);
+    picture = pgs.Picture(request_.BitmapColors);
+    if (!picture.Empty) break;
+    from = unit.NextPosition;
+    result_.FilePosition = from;
+    if (stopped_) {
       result_.Stopped = true;
       return true;
-    case UnitRead::Failed:
-      result_.ReadFault = units_->Fault();
-      return true;
+    }
   }
   result_.StartPosition = unit.Position;
-  result_.FilePosition = unit.NextPosition;
   result_.HasUnitPts = unit.HasPts;
   result_.UnitPts = unit.Pts;
   if (unit.HasPts) result_.Time = PresentationTimeFromPts(unit.Pts);
   // Times are the file's own: it starts at the film's start.
   unitTitleTicks_ = static_cast<std::int64_t>(unit.Pts);
   hasUnitTitleTicks_ = true;
-  spuBuffer_ = std::move(unit.Data);
   if (DecodingStarted) DecodingStarted();
-  const UnitKind kind = units_->Tracks()[static_cast<std::size_t>(unit.Track)].Kind;
-  if (kind == UnitKind::DvdSubpicture) {
+  if (units_->Tracks()[static_cast<std::size_t>(unit.Track)].Kind == UnitKind::DvdSubpicture) {
+    spuBuffer_ = std::move(unit.Data);
     TryToMakeBitmap();
+    spuBuffer_.clear();
   } else {
-    result_.Decoded = false;
-    ui_.ShowMessage(MessageKind::Error, "PGS subtitles cannot be decoded by this build");
+    result_.SubTitle = std::move(picture.Roles);
+    result_.TrueColour = std::move(picture.TrueColour);
+    result_.Decoded = pgsStatus.Ok;
+    if (!pgsStatus)
+      ui_.ShowMessage(MessageKind::Warning, "The PGS display set at byte " +
+                                                std::to_string(unit.Position) + " is damaged: " +
+                                                pgsStatus.Message);
+    SubtitleTiming& timing = result_.Timing;
+    timing = SubtitleTiming();
+    timing.Known = unit.HasPts;
+    timing.Forced = picture.Forced;
+    timing.StartMs = TitleTimeline::TicksToMs(unitTitleTicks_);
+    // Whatever display set comes next replaces or clears this one.
+    SourceUnit next;
+    if (units_->Read(track, unit.NextPosition, next) == UnitRead::Found && next.HasPts) {
+      timing.HasEnd = true;
+      timing.EndMs = TitleTimeline::TicksToMs(static_cast<std::int64_t>(next.Pts));
+    }
   }
-  spuBuffer_.clear();
+  result_.FilePosition = unit.NextPosition;
   return false;
 }
 

@@ -59,6 +59,9 @@ struct SubpictureRequest {
 
 struct SubpictureResult {
   Bitmap SubTitle;
+  // The picture in the stream's own colours, for display, when it has more than the four that
+  // SubTitle is drawn in (PGS); empty otherwise.
+  Bitmap TrueColour;
   std::int64_t StartPosition = -1;
   std::int64_t FilePosition = 0;
   PresentationTime Time;

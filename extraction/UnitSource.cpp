@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "extraction/MatroskaSource.h"
+#include "extraction/SupSource.h"
 #include "platform/AsciiText.h"
 
 namespace quelm {
@@ -36,8 +37,7 @@ std::unique_ptr<UnitSource> OpenUnitSource(std::unique_ptr<SourceFile> file, Sou
     case SourceFormat::Matroska:
       return OpenMatroska(std::move(file), reason);
     case SourceFormat::PgsFile:
-      reason = "this build cannot read PGS files";
-      return nullptr;
+      return SupSource::Open(std::move(file), reason);
     case SourceFormat::PackStream:
       break;
   }

@@ -27,7 +27,7 @@ def files(*patterns):
 
 
 for t in ("vob", "ifo", "bmp", "ini", "dictionary", "template", "records", "language", "idx", "image",
-          "matroska"):
+          "matroska", "pgs"):
     shutil.rmtree(os.path.join(out, t), ignore_errors=True)
 
 # vob: windows of 16 packs starting at subpicture packets (reader), and whole units (decoder).
@@ -142,6 +142,19 @@ for path in files("tests/data/iso/*.iso"):
         seed.append(struct.pack(">H", n) + sector)
     put("image", os.path.basename(path), b"".join(seed))
 
-# matroska: the Matroska copies of the multifile title (ffmpeg's, and mkvmerge's with zlib).
-for path in files("tests/data/matroska/*.mks", "tests/data/matroska/malformed/*"):
+# matroska: the Matroska copies of the multifile title (ffmpeg's, and mkvmerge's with zlib), and
+# the PGS fixture as mkvmerge muxed it.
+for path in files("tests/data/matroska/*.mks", "tests/data/pgs/*.mks", "tests/data/matroska/malformed/*"):
     put("matroska", os.path.basename(path), open(path, "rb").read())
+
+# pgs: the .sup files as they are, and their display sets as Matroska blocks carry them (the
+# segments without their "PG" headers).
+for path in files("tests/data/pgs/*.sup", "tests/data/pgs/malformed/*.sup"):
+    data = open(path, "rb").read()
+    put("pgs", os.path.basename(path), b"\0" + data)
+    blocks, at = bytearray([0x80]), 0
+    while at + 13 <= len(data) and data[at:at + 2] == b"PG":
+        end = at + 13 + struct.unpack(">H", data[at + 11:at + 13])[0]
+        blocks += data[at + 10:end]
+        at = end
+    put("pgs", os.path.basename(path) + ".blocks", bytes(blocks))

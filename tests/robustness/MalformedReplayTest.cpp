@@ -37,6 +37,8 @@ const std::map<std::string, Replay>& Replays() {
       {".idx", {fuzz::IdxInput, ""}},
       {".imagefuzz", {fuzz::ImageInput, ""}},
       {".matroskafuzz", {fuzz::MatroskaInput, ""}},
+      {".pgsfuzz", {fuzz::PgsInput, ""}},
+      {".sup", {fuzz::PgsInput, std::string(1, '\0')}},
       {".vob", {fuzz::VobInput, std::string(4, '\0')}},
       {".ifo", {fuzz::IfoInput, ""}},
       {".bmp", {fuzz::BmpInput, ""}},

@@ -30,6 +30,8 @@ constexpr int IoBufferSize = 64 * 1024;
 constexpr int MaxReadPerCall = 256 * 1024;
 // Held units beyond this are dropped from the front; a position before them is read again.
 constexpr std::size_t MaxHeldBytes = 64u * 1024 * 1024;
+// An epoch carried in front of a PGS display set holds at most this many earlier sets.
+constexpr std::size_t MaxEpochSets = 64;
 
 std::string ErrorText(int code) {
   char text[AV_ERROR_MAX_STRING_SIZE] = {};
@@ -83,6 +85,13 @@ std::optional<std::int64_t> SegmentEnd(SourceFile& file) {
   return static_cast<std::int64_t>(offset + *segmentSize);
 }
 
+// Whether a PGS display set begins an epoch: its first segment is the presentation composition,
+//   type 0x16, size (2), width (2), height (2), frame rate, number (2), state (0x80: epoch start).
+bool EpochStart(const std::vector<std::uint8_t>& set) {
+  const ByteReader bytes(set.data(), set.size());
+  return bytes.U8(0) == 0x16 && (bytes.U8(3 + 7).value_or(0) & 0x80) != 0;
+}
+
 class MatroskaSource final : public UnitSource {
  public:
   explicit MatroskaSource(std::unique_ptr<SourceFile> file) : file_(std::move(file)) {
@@ -101,6 +110,7 @@ class MatroskaSource final : public UnitSource {
   void CloseDemuxer();
   bool Restart();
   void Hold(const SourceUnit& unit);
+  SourceUnit WithEpoch(SourceUnit unit) const;
   UnitRead Failure(std::string fault);
   static int ReadPacket(void* opaque, std::uint8_t* buffer, int size);
   static std::int64_t Seek(void* opaque, std::int64_t offset, int whence);
@@ -253,6 +263,28 @@ void MatroskaSource::Hold(const SourceUnit& unit) {
   }
 }
 
+// Objects and palettes hold through an epoch: a PGS display set that goes on one begun before
+// carries that epoch's earlier sets in front, so that it decodes alone, as a .sup file's do.
+SourceUnit MatroskaSource::WithEpoch(SourceUnit unit) const {
+  if (tracks_[static_cast<std::size_t>(unit.Track)].Kind != UnitKind::PgsDisplaySet ||
+      EpochStart(unit.Data))
+    return unit;
+  std::vector<const SourceUnit*> earlier;
+  auto it = held_.find(unit.Position);
+  while (it != held_.end() && it != held_.begin() && earlier.size() < MaxEpochSets) {
+    --it;
+    if (it->second.Track != unit.Track) continue;
+    earlier.push_back(&it->second);
+    if (EpochStart(it->second.Data)) break;
+  }
+  std::vector<std::uint8_t> data;
+  for (auto set = earlier.rbegin(); set != earlier.rend(); ++set)
+    data.insert(data.end(), (*set)->Data.begin(), (*set)->Data.end());
+  data.insert(data.end(), unit.Data.begin(), unit.Data.end());
+  unit.Data = std::move(data);
+  return unit;
+}
+
 UnitRead MatroskaSource::Failure(std::string fault) {
   fault_ = std::move(fault);
   ended_ = true;
@@ -266,7 +298,7 @@ UnitRead MatroskaSource::Read(int track, std::int64_t position, SourceUnit& unit
   }
   for (auto it = held_.lower_bound(position); it != held_.end(); ++it) {
     if (it->second.Track != track) continue;
-    unit = it->second;
+    unit = WithEpoch(it->second);
     return UnitRead::Found;
   }
   if (ended_) return fault_.empty() ? UnitRead::EndOfFile : UnitRead::Failed;
@@ -316,7 +348,7 @@ UnitRead MatroskaSource::Read(int track, std::int64_t position, SourceUnit& unit
     lastPosition_ = read.Position;
     Hold(read);
     if (unitTrack == track && read.Position >= position) {
-      unit = std::move(read);
+      unit = WithEpoch(std::move(read));
       return UnitRead::Found;
     }
   }

@@ -294,7 +294,13 @@ UnitRead MatroskaSource::Failure(std::string fault) {
 UnitRead MatroskaSource::Read(int track, std::int64_t position, SourceUnit& unit) {
   if (track < 0 || track >= static_cast<int>(tracks_.size())) return UnitRead::EndOfFile;
   if (format_ == nullptr || broken_ || position < heldFrom_) {
-    if (!Restart()) return UnitRead::Failed;
+    if (!Restart()) {
+      if (!stopRequested_) return UnitRead::Failed;
+      // Stopped while the header was read: opened again on the next read.
+      stopRequested_ = false;
+      fault_.clear();
+      return UnitRead::Stopped;
+    }
   }
   for (auto it = held_.lower_bound(position); it != held_.end(); ++it) {
     if (it->second.Track != track) continue;

@@ -171,7 +171,7 @@ VobInfo VobInfo::Compose(const VobInfoRequest& request, const std::vector<FileTr
     const VobSubIndex header = VobSubIndex::Parse(track.IndexHeader, name);
     if (header.HasSize)
       lines.push_back(StreamItem(static_cast<int>(i), "Frame : " + std::to_string(header.Width) +
-                                                           "x" + std::to_string(header.Height)));
+                                                          "x" + std::to_string(header.Height)));
   }
   info.SelectedStream =
       ChooseStream(request.LanguageSelection1, static_cast<int>(info.StreamItems.size()));

@@ -13,9 +13,13 @@ extern "C" {
 }
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <optional>
+
+#include "platform/ByteReader.h"
 
 namespace quelm {
 
@@ -26,6 +30,8 @@ constexpr int IoBufferSize = 64 * 1024;
 constexpr int MaxReadPerCall = 256 * 1024;
 // Held units beyond this are dropped from the front; a position before them is read again.
 constexpr std::size_t MaxHeldBytes = 64u * 1024 * 1024;
+// An epoch carried in front of a PGS display set holds at most this many earlier sets.
+constexpr std::size_t MaxEpochSets = 64;
 
 std::string ErrorText(int code) {
   char text[AV_ERROR_MAX_STRING_SIZE] = {};
@@ -38,11 +44,60 @@ std::string Tag(const AVDictionary* metadata, const char* key) {
   return entry != nullptr && entry->value != nullptr ? entry->value : "";
 }
 
+// An EBML size: the count of leading zero bits of its first byte is the count of bytes after it;
+// all value bits set means the size is unknown (nullopt then, as when the bytes are not there).
+std::optional<std::uint64_t> ReadSize(const ByteReader& bytes, std::size_t& offset) {
+  const auto first = bytes.U8(offset);
+  if (!first || *first == 0) return std::nullopt;
+  std::size_t length = 1;
+  while ((*first & (0x80 >> (length - 1))) == 0) ++length;
+  std::uint64_t value = *first & ((0x80u >> (length - 1)) - 1);
+  bool allOnes = value == ((0x80u >> (length - 1)) - 1);
+  for (std::size_t i = 1; i < length; ++i) {
+    const auto next = bytes.U8(offset + i);
+    if (!next) return std::nullopt;
+    value = (value << 8) | *next;
+    allOnes = allOnes && *next == 0xFF;
+  }
+  offset += length;
+  if (allOnes) return std::nullopt;
+  return value;
+}
+
+// Where the file's Segment ends as its header says:
+//   1A 45 DF A3, size, EBML header; 18 53 80 67, size, the Segment's elements.
+// Nothing when its size is left open (a live recording) or the header is not there.
+std::optional<std::int64_t> SegmentEnd(SourceFile& file) {
+  std::array<std::uint8_t, 4096> head{};
+  const std::int64_t got = file.ReadAt(0, head.data(), head.size());
+  if (got <= 0) return std::nullopt;
+  const ByteReader bytes(head.data(), static_cast<std::size_t>(got));
+  std::size_t offset = 0;
+  if (bytes.Be32(offset) != 0x1A45DFA3u) return std::nullopt;
+  offset += 4;
+  const auto headerSize = ReadSize(bytes, offset);
+  if (!headerSize || *headerSize > bytes.Size()) return std::nullopt;
+  offset += static_cast<std::size_t>(*headerSize);
+  if (bytes.Be32(offset) != 0x18538067u) return std::nullopt;
+  offset += 4;
+  const auto segmentSize = ReadSize(bytes, offset);
+  if (!segmentSize || *segmentSize > (std::uint64_t{1} << 56)) return std::nullopt;
+  return static_cast<std::int64_t>(offset + *segmentSize);
+}
+
+// Whether a PGS display set begins an epoch: its first segment is the presentation composition,
+//   type 0x16, size (2), width (2), height (2), frame rate, number (2), state (0x80: epoch start).
+bool EpochStart(const std::vector<std::uint8_t>& set) {
+  const ByteReader bytes(set.data(), set.size());
+  return bytes.U8(0) == 0x16 && (bytes.U8(3 + 7).value_or(0) & 0x80) != 0;
+}
+
 class MatroskaSource final : public UnitSource {
  public:
   explicit MatroskaSource(std::unique_ptr<SourceFile> file) : file_(std::move(file)) {
     size_ = file_->Size();
     identity_ = file_->Identity();
+    segmentEnd_ = SegmentEnd(*file_);
   }
   ~MatroskaSource() override { CloseDemuxer(); }
 
@@ -55,6 +110,7 @@ class MatroskaSource final : public UnitSource {
   void CloseDemuxer();
   bool Restart();
   void Hold(const SourceUnit& unit);
+  SourceUnit WithEpoch(SourceUnit unit) const;
   UnitRead Failure(std::string fault);
   static int ReadPacket(void* opaque, std::uint8_t* buffer, int size);
   static std::int64_t Seek(void* opaque, std::int64_t offset, int whence);
@@ -65,6 +121,7 @@ class MatroskaSource final : public UnitSource {
   AVPacket* packet_ = nullptr;
   std::int64_t ioPosition_ = 0;
   std::string ioFault_;
+  std::optional<std::int64_t> segmentEnd_;
   bool stopRequested_ = false;
 
   std::vector<SourceTrack> tracks_;
@@ -175,6 +232,7 @@ bool MatroskaSource::OpenDemuxer(std::string& reason) {
   lastPosition_ = -1;
   ended_ = false;
   broken_ = false;
+  fault_.clear();
   return true;
 }
 
@@ -205,6 +263,28 @@ void MatroskaSource::Hold(const SourceUnit& unit) {
   }
 }
 
+// Objects and palettes hold through an epoch: a PGS display set that goes on one begun before
+// carries that epoch's earlier sets in front, so that it decodes alone, as a .sup file's do.
+SourceUnit MatroskaSource::WithEpoch(SourceUnit unit) const {
+  if (tracks_[static_cast<std::size_t>(unit.Track)].Kind != UnitKind::PgsDisplaySet ||
+      EpochStart(unit.Data))
+    return unit;
+  std::vector<const SourceUnit*> earlier;
+  auto it = held_.find(unit.Position);
+  while (it != held_.end() && it != held_.begin() && earlier.size() < MaxEpochSets) {
+    --it;
+    if (it->second.Track != unit.Track) continue;
+    earlier.push_back(&it->second);
+    if (EpochStart(it->second.Data)) break;
+  }
+  std::vector<std::uint8_t> data;
+  for (auto set = earlier.rbegin(); set != earlier.rend(); ++set)
+    data.insert(data.end(), (*set)->Data.begin(), (*set)->Data.end());
+  data.insert(data.end(), unit.Data.begin(), unit.Data.end());
+  unit.Data = std::move(data);
+  return unit;
+}
+
 UnitRead MatroskaSource::Failure(std::string fault) {
   fault_ = std::move(fault);
   ended_ = true;
@@ -214,11 +294,17 @@ UnitRead MatroskaSource::Failure(std::string fault) {
 UnitRead MatroskaSource::Read(int track, std::int64_t position, SourceUnit& unit) {
   if (track < 0 || track >= static_cast<int>(tracks_.size())) return UnitRead::EndOfFile;
   if (format_ == nullptr || broken_ || position < heldFrom_) {
-    if (!Restart()) return UnitRead::Failed;
+    if (!Restart()) {
+      if (!stopRequested_) return UnitRead::Failed;
+      // Stopped while the header was read: opened again on the next read.
+      stopRequested_ = false;
+      fault_.clear();
+      return UnitRead::Stopped;
+    }
   }
   for (auto it = held_.lower_bound(position); it != held_.end(); ++it) {
     if (it->second.Track != track) continue;
-    unit = it->second;
+    unit = WithEpoch(it->second);
     return UnitRead::Found;
   }
   if (ended_) return fault_.empty() ? UnitRead::EndOfFile : UnitRead::Failed;
@@ -233,6 +319,9 @@ UnitRead MatroskaSource::Read(int track, std::int64_t position, SourceUnit& unit
     }
     if (!ioFault_.empty()) return Failure(ioFault_);
     if (got == AVERROR_EOF) {
+      if (segmentEnd_ && *segmentEnd_ > size_)
+        return Failure("the file is cut short: it ends at byte " + std::to_string(size_) +
+                       ", its Matroska segment at byte " + std::to_string(*segmentEnd_));
       ended_ = true;
       return UnitRead::EndOfFile;
     }
@@ -265,7 +354,7 @@ UnitRead MatroskaSource::Read(int track, std::int64_t position, SourceUnit& unit
     lastPosition_ = read.Position;
     Hold(read);
     if (unitTrack == track && read.Position >= position) {
-      unit = std::move(read);
+      unit = WithEpoch(std::move(read));
       return UnitRead::Found;
     }
   }

@@ -52,4 +52,12 @@ std::unique_ptr<UnitSource> OpenUnitSource(const std::string& path, SourceFormat
   return OpenUnitSource(std::move(file), format, reason);
 }
 
+std::vector<SourceTrack> ReadSourceTracks(const std::string& path, std::string& reason) {
+  std::unique_ptr<SourceFile> file = SourceFile::Open(path, reason);
+  if (!file) return {};
+  const SourceFormat format = DetectSourceFormat(*file, path);
+  const std::unique_ptr<UnitSource> source = OpenUnitSource(std::move(file), format, reason);
+  return source ? source->Tracks() : std::vector<SourceTrack>();
+}
+
 }  // namespace quelm

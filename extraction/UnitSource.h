@@ -90,6 +90,9 @@ std::unique_ptr<UnitSource> OpenUnitSource(std::unique_ptr<SourceFile> file, Sou
 std::unique_ptr<UnitSource> OpenUnitSource(const std::string& path, SourceFormat format,
                                            std::string& reason);
 
+// The tracks of `path`, a file read unit by unit; empty with `reason` when it cannot be read.
+std::vector<SourceTrack> ReadSourceTracks(const std::string& path, std::string& reason);
+
 // A unit source left open between runs over the same unchanged file, so that "next" goes on
 // from where the last run stopped instead of reading the file again. Every run object has one;
 // the window, whose run objects live for one subtitle each, hands one from run to run.

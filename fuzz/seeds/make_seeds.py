@@ -26,7 +26,8 @@ def files(*patterns):
     return found
 
 
-for t in ("vob", "ifo", "bmp", "ini", "dictionary", "template", "records", "language", "idx", "image", "pgs"):
+for t in ("vob", "ifo", "bmp", "ini", "dictionary", "template", "records", "language", "idx", "image",
+          "matroska", "pgs"):
     shutil.rmtree(os.path.join(out, t), ignore_errors=True)
 
 # vob: windows of 16 packs starting at subpicture packets (reader), and whole units (decoder).
@@ -140,6 +141,12 @@ for path in files("tests/data/iso/*.iso"):
                 continue
         seed.append(struct.pack(">H", n) + sector)
     put("image", os.path.basename(path), b"".join(seed))
+
+# matroska: the Matroska copies of the multifile title (ffmpeg's, and mkvmerge's with zlib), and
+# the PGS fixture as mkvmerge muxed it.
+for path in files("tests/data/matroska/*.mks", "tests/data/pgs/*.mks", "tests/data/matroska/malformed/*"):
+    put("matroska", os.path.basename(path), open(path, "rb").read())
+
 # pgs: each subtitle of the .sup files (the display set that shows it and the one that clears
 # it) as a .sup of its own, and the same as Matroska blocks carry it (segments without their "PG"
 # headers). Whole files would make every run ten times slower.

@@ -581,7 +581,8 @@ TEST_F(CliTest, EveryCopyOfATitleReadsAsTheFolderItWasMadeFrom) {
     fs::remove_all(dir_ / "folder");
   }
   std::size_t cues = 0;
-  for (const std::string& line : Lines(fromFolder["en"])) cues += line.find(" --> ") != std::string::npos;
+  for (const std::string& line : Lines(fromFolder["en"]))
+    cues += line.find(" --> ") != std::string::npos;
   EXPECT_EQ(cues, SrtTexts().size()) << fromFolder["en"];
 
   // Made from the folder by tests/data/make_images.sh and make_matroska.sh.
@@ -622,34 +623,61 @@ TEST_F(CliTest, EveryCopyOfATitleReadsAsTheFolderItWasMadeFrom) {
   EXPECT_EQ(info.Out, ReplacedAll(Run("info '" + TitleSet + "'").Out, TitleSet, Image + "/VIDEO_TS"));
 }
 
-TEST_F(CliTest, ACutOrEncryptedImageSaysWhereAndWhyReadingStops) {
-  if (!DiscImage::Supported()) GTEST_SKIP() << DiscImage::Unsupported;
-  std::string bytes = ReadText(Image);
-  WriteText(dir_ / "cut.iso", bytes.substr(0, 900000));
-  // The disc's encryption marks a pack by the scrambling bits of its first packet's header.
-  int scrambled = 0;
-  for (std::size_t at = 0; at + 2048 <= bytes.size(); at += 2048) {
-    const std::size_t packet = at + 14 + (bytes[at + 13] & 7);
-    if (bytes.compare(at, 4, std::string("\0\0\1\xBA", 4)) == 0 &&
-        bytes.compare(packet, 4, std::string("\0\0\1\xE0", 4)) == 0) {
-      bytes[packet + 6] = static_cast<char>(bytes[packet + 6] | 0x10);
-      ++scrambled;
-    }
-  }
-  ASSERT_GT(scrambled, 0);
-  WriteText(dir_ / "scrambled.iso", bytes);
-  WriteText(dir_ / "notes.iso", "not a disc\n");
-  const std::pair<std::string, std::string> cases[] = {
-      {"cut.iso", "cannot read 'cut.iso/VIDEO_TS/VTS_01_2.VOB' from byte 79872: the image or "
-                  "drive gives no block 39"},
-      {"scrambled.iso",
-       "cannot read 'scrambled.iso/VIDEO_TS/VTS_01_1.VOB' from byte 2048: the disc is encrypted"},
-      {"notes.iso", "cannot read 'notes.iso': it is no DVD image"},
+TEST_F(CliTest, ACutOrEncryptedCopySaysWhereAndWhyReadingStopsAndKeepsWhatWasRead) {
+  struct Case {
+    std::string File;
+    std::string Message;
+    std::size_t Subtitles;  // found before the fault, and in the script
   };
-  for (const auto& [image, message] : cases) {
-    const Outcome outcome = Run("convert --settings quelm.ini --dict d --learn skip " + image);
-    EXPECT_EQ(outcome.ExitCode, 1) << image;
-    EXPECT_NE(outcome.Err.find(message), std::string::npos) << outcome.Err;
+  std::vector<Case> cases;
+  if (DiscImage::Supported()) {
+    // Cut in the second title VOB, after the fourth subtitle (multifile/units_s0.txt).
+    std::string bytes = ReadText(Image);
+    WriteText(dir_ / "cut.iso", bytes.substr(0, 900000));
+    // The disc's encryption marks a pack by the scrambling bits of its first packet's header.
+    int scrambled = 0;
+    for (std::size_t at = 0; at + 2048 <= bytes.size(); at += 2048) {
+      const std::size_t packet = at + 14 + (bytes[at + 13] & 7);
+      if (bytes.compare(at, 4, std::string("\0\0\1\xBA", 4)) == 0 &&
+          bytes.compare(packet, 4, std::string("\0\0\1\xE0", 4)) == 0) {
+        bytes[packet + 6] = static_cast<char>(bytes[packet + 6] | 0x10);
+        ++scrambled;
+      }
+    }
+    ASSERT_GT(scrambled, 0);
+    WriteText(dir_ / "scrambled.iso", bytes);
+    WriteText(dir_ / "notes.iso", "not a disc\n");
+    cases.push_back({"cut.iso",
+                     "cannot read 'cut.iso/VIDEO_TS/VTS_01_2.VOB' from byte 79872: the image or "
+                     "drive gives no block 39",
+                     4});
+    cases.push_back(
+        {"scrambled.iso",
+         "cannot read 'scrambled.iso/VIDEO_TS/VTS_01_1.VOB' from byte 2048: the disc is encrypted",
+         0});
+    cases.push_back({"notes.iso", "cannot read 'notes.iso': it is no DVD image", 0});
+  }
+  if (Matroska::Supported()) {
+    // Cut after the fourth subtitle's packet (at byte 35057 as ffprobe lists it).
+    const std::string movie = ReadText(std::string(QUELM_TEST_DATA) + "/matroska/multifile.mks");
+    WriteText(dir_ / "cut.mks", movie.substr(0, 40000));
+    WriteText(dir_ / "notes.mkv", "not a film\n");
+    cases.push_back({"cut.mks",
+                     "cannot read 'cut.mks' from byte 40000: the file is cut short: it ends at "
+                     "byte 40000, its Matroska segment at byte 83765",
+                     4});
+    cases.push_back({"notes.mkv", "cannot read 'notes.mkv': no Matroska header", 0});
+  }
+  if (cases.empty()) GTEST_SKIP() << DiscImage::Unsupported << "; " << Matroska::Unsupported;
+  for (const Case& c : cases) {
+    const Outcome outcome = Run("convert --settings quelm.ini --dict d --learn skip --format '" +
+                                std::string(QUELM_BIN_DIR) + "/outputini/srt.ini' " + c.File);
+    EXPECT_EQ(outcome.ExitCode, 1) << c.File;
+    EXPECT_NE(outcome.Err.find(c.Message), std::string::npos) << outcome.Err;
+    std::size_t cues = 0;
+    for (const std::string& line : Lines(outcome.Out))
+      cues += line.find(" --> ") != std::string::npos;
+    EXPECT_EQ(cues, c.Subtitles) << c.File << "\n" << outcome.Out;
   }
 }
 

@@ -36,6 +36,7 @@ const std::map<std::string, Replay>& Replays() {
       {".idxfuzz", {fuzz::IdxInput, ""}},
       {".idx", {fuzz::IdxInput, ""}},
       {".imagefuzz", {fuzz::ImageInput, ""}},
+      {".matroskafuzz", {fuzz::MatroskaInput, ""}},
       {".pgsfuzz", {fuzz::PgsInput, ""}},
       {".sup", {fuzz::PgsInput, std::string(1, '\0')}},
       {".vob", {fuzz::VobInput, std::string(4, '\0')}},

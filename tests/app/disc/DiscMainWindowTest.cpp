@@ -13,10 +13,10 @@
 #include <QToolButton>
 
 #include "app/MainWindowFixture.h"
-#include "support/PeripheryTestFiles.h"
 #include "app/VobFileListWidget.h"
 #include "extraction/MatroskaSource.h"
 #include "platform/SourceFile.h"
+#include "support/PeripheryTestFiles.h"
 
 namespace quelm::test {
 namespace {
@@ -333,9 +333,9 @@ TEST_F(CacheWindowTest, AMatroskaFileShowsItsTracksAndReadsTheChosenOne) {
   if (!Matroska::Supported()) GTEST_SKIP() << Matroska::Unsupported;
   // The multifile title's copy (tests/data/make_matroska.sh): tracks eng, and fre named.
   const std::string movie = Root() + "movie.mks";
-  ASSERT_TRUE(QFile::copy(QString::fromStdString(std::string(QUELM_TEST_DATA) +
-                                                 "/matroska/multifile.mks"),
-                          QString::fromStdString(movie)));
+  ASSERT_TRUE(
+      QFile::copy(QString::fromStdString(std::string(QUELM_TEST_DATA) + "/matroska/multifile.mks"),
+                  QString::fromStdString(movie)));
   WriteSettings("[preferences]\nvobroot=" + Root() + "\nenable_position_caching=1\nenableocr=0\n");
   TMain& w = Start();
   w.OpenVobFile(movie);

@@ -181,11 +181,12 @@ bool ExtractionRun::GetNextUnit() {
         return true;
     }
     if (units_->Tracks()[static_cast<std::size_t>(unit.Track)].Kind != UnitKind::PgsDisplaySet) break;
-    // A display set that shows nothing only ends the subtitle before it.
+    // A display set that shows nothing only ends the subtitle before it; one cut off before
+    // its end segment is dropped, as a unit cut short is.
     PgsDecoder pgs;
     pgsStatus = pgs.AddSegments(unit.Data);
     picture = pgs.Picture(request_.BitmapColors);
-    if (!picture.Empty) break;
+    if (!picture.Empty && pgs.DisplaySetEnded()) break;
     from = unit.NextPosition;
     result_.FilePosition = from;
     if (stopped_) {

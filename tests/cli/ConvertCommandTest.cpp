@@ -668,7 +668,13 @@ TEST_F(CliTest, ACutOrEncryptedCopySaysWhereAndWhyReadingStopsAndKeepsWhatWasRea
                      4});
     cases.push_back({"notes.mkv", "cannot read 'notes.mkv': no Matroska header", 0});
   }
-  if (cases.empty()) GTEST_SKIP() << DiscImage::Unsupported << "; " << Matroska::Unsupported;
+  // Cut inside the third subtitle's picture, which is split over several segments.
+  const std::string sup = ReadText(std::string(QUELM_TEST_DATA) + "/pgs/basic.sup");
+  WriteText(dir_ / "cut.sup", sup.substr(0, 15000));
+  cases.push_back({"cut.sup",
+                   "cannot read 'cut.sup' from byte 14373: the file ends inside the segment at "
+                   "byte 14373",
+                   2});
   for (const Case& c : cases) {
     const Outcome outcome = Run("convert --settings quelm.ini --dict d --learn skip --format '" +
                                 std::string(QUELM_BIN_DIR) + "/outputini/srt.ini' " + c.File);
@@ -814,6 +820,12 @@ TEST_F(CliTest, APgsStreamConvertsLikeTheDvdTrackItWasMadeFrom) {
   ASSERT_EQ(sup.ExitCode, 0) << sup.Err;
   EXPECT_EQ(sup.Err, "");
   EXPECT_EQ(ReadText(dir_ / "sup.srt"), ReadText(dir_ / "title.srt"));
+  // ffmpeg's copy of it into Matroska.
+  if (!Matroska::Supported()) return;
+  const Outcome mks =
+      Run(convert + "--learn skip --out mks.srt '" + QUELM_TEST_DATA + "/pgs/basic.mks'");
+  ASSERT_EQ(mks.ExitCode, 0) << mks.Err;
+  EXPECT_EQ(ReadText(dir_ / "mks.srt"), ReadText(dir_ / "title.srt"));
 }
 
 }  // namespace

@@ -718,7 +718,9 @@ TEST_F(CliTest, BadOptionsAndUnreadableFilesGiveAMessageAndAnExitCode) {
       {"convert --dict d --lang xx" + title, 1, "no subtitle stream with language 'xx'"},
       {"convert --dict d notes.vob", 1,
        "cannot read 'notes.vob': not one MPEG program stream pack"},
-      {"convert --dict d film.mkv", 1, "cannot read 'film.mkv': not one MPEG program stream pack"},
+      {"convert --dict d film.mkv", 1,
+       std::string("cannot read 'film.mkv': ") +
+           (Matroska::Supported() ? "no Matroska header" : Matroska::Unsupported)},
       {"convert --dict d --stream 0x25 '" + ifo + "'", 1,
        "no subtitle stream 0x25 in " + ifo + "; it has en (0x20), fr (0x21)"},
       {"convert --dict d --stream 0x25 noifo", 1, "no subtitle of stream 0x25 in 'noifo/"},

@@ -42,6 +42,7 @@ class QAbstractButton;
 namespace quelm {
 
 class VobSubIndex;
+struct KeptUnitSource;
 
 class ColorPanel;
 class DictionaryCache;
@@ -64,9 +65,10 @@ class TMain : public QMainWindow {
  public:
   static constexpr const char* Caption = VersionCaption;  // "Quelm v1.01 (beta)"
   static constexpr const char* VobFileFilter = "DVD VOB Files (*.vob);;All files (*)";
-  // The file list also takes a disc image, standing for the title VOB files inside it.
+  // The file list also takes a disc image, standing for the title VOB files inside it, and a
+  // Blu-ray subtitle stream.
   static constexpr const char* VobOrImageFilter =
-      "DVD VOB Files (*.vob);;DVD images (*.iso);;All files (*)";
+      "DVD VOB Files (*.vob);;DVD images (*.iso);;Blu-ray subtitles (*.sup);;All files (*)";
   static constexpr const char* BitmapFilter = "Bitmaps (*.bmp)";
   static constexpr const char* LastFileReachedMessage = "Last file in list reached!";
 
@@ -387,6 +389,7 @@ class TMain : public QMainWindow {
   // False after a refused store: the file holds an older list than the panel.
   bool fileListStored_ = true;
   Bitmap subtitleBitmap_;
+  Bitmap subtitleTrueColour_;  // what the window shows instead when the stream has its own colours
   std::unique_ptr<IniPositionCache> positionCache_;
   std::unique_ptr<SubtitleNavigator> navigator_;
   const ExtractionRun* runningExtraction_ = nullptr;
@@ -439,6 +442,9 @@ class TMain : public QMainWindow {
   // The VobSub index whose streams the list shows, and its .sub, whose times its delay shifts.
   std::shared_ptr<const VobSubIndex> vobSubIndex_;
   std::string vobSubFile_;
+  // The Matroska file whose tracks the list shows; its demuxer stays open from step to step.
+  std::string trackFile_;
+  std::shared_ptr<KeptUnitSource> keptUnits_;
 };
 
 }  // namespace quelm

@@ -78,6 +78,7 @@ void TMain::ConnectNavigation() {
     LblBCDTimecode->setText(QString::fromStdString(TimecodeLabelText(navigator_->SubtitleTime())));
     LblChapter->setText(QString::fromStdString(ChapterLabelText(navigator_->ChapterIndex())));
     subtitleBitmap_ = result.SubTitle;
+    subtitleTrueColour_ = result.TrueColour;
     ScaleSubtitleInWindow();
     if (const Status recognised = OCROnSubTitle(); !recognised) return recognised;
     if (!SaveFoundBitmap()) return Status::Failure(std::string());
@@ -136,8 +137,10 @@ void TMain::BtnGetAllClick() { RunStep(static_cast<int>(NavigationStep::All)); }
 
 SubpictureResult TMain::RunExtraction(const SubpictureRequest& request) {
   ProgressTimer->start();
+  if (!keptUnits_) keptUnits_ = std::make_shared<KeptUnitSource>();
   SubpictureResult result = TVobSubToBmp::Extract(
-      ui_, request, this, [this](const ExtractionRun& run) { runningExtraction_ = &run; });
+      ui_, request, this, [this](const ExtractionRun& run) { runningExtraction_ = &run; },
+      keptUnits_);
   // The window and its run are gone by now: the timer must not read them again.
   ProgressTimer->stop();
   runningExtraction_ = nullptr;
@@ -171,7 +174,8 @@ void TMain::EditSubtitleNrChange() {
 
 void TMain::ScaleSubtitleInWindow() {
   stretched_ = NextStretchedMode(stretched_, subtitleBitmap_.Width(), subtitleBitmap_.Height());
-  QPixmap picture = QPixmap::fromImage(ToQImage(subtitleBitmap_));
+  QPixmap picture = QPixmap::fromImage(
+      ToQImage(subtitleTrueColour_.IsEmpty() ? subtitleBitmap_ : subtitleTrueColour_));
   // Stretched mode fits the whole area but keeps the picture's proportions: a 720 x 60 line
   // pulled to 350 x 259 is unreadable.
   if (stretched_ && !picture.isNull()) {

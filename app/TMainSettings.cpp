@@ -22,6 +22,7 @@
 #include "app/TMain.h"
 #include "app/VobFileListWidget.h"
 #include "disc/VobSubIndex.h"
+#include "extraction/UnitSource.h"
 #include "navigation/IniPositionCache.h"
 #include "navigation/SubtitleNavigator.h"
 #include "platform/SourceFile.h"
@@ -551,8 +552,10 @@ void TMain::OpenVobFile(const std::string& path) {
   SaveFileList();
   if (fileListFolded_) SetFileListFolded(false);
   FileListChanged();
-  // Another pair's .sub: the streams shown are its index's.
-  if (vobSubIndex_ && VobSubIndex::IsSubName(path) && path != vobSubFile_) RefreshVobInfo();
+  // Another pair's .sub, or a Matroska file: the streams shown are its index's, or its own.
+  if ((vobSubIndex_ && VobSubIndex::IsSubName(path) && path != vobSubFile_) ||
+      (path != trackFile_ && DetectSourceFormat(path) != SourceFormat::PackStream))
+    RefreshVobInfo();
 }
 
 void TMain::BtnDeleteVobFromListClick() {

@@ -2,11 +2,13 @@
 // the display state and bitmap saving, checked by reading the files back.
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 
 #include "app/VobFileListWidget.h"
 #include "MainWindowFixture.h"
@@ -112,6 +114,26 @@ TEST_F(NavigationWindowTest, AllWalksATitleCutIntoThreeFiles) {
   EXPECT_EQ(w.SubtitleNr(), 9);
   EXPECT_EQ(w.SubtitleBitmap().Width(), 370);
   EXPECT_EQ(ui_.MessageTexts(), std::vector<std::string>{"Last file in list reached!"});
+}
+
+TEST_F(NavigationWindowTest, APgsSubtitleIsShownInItsOwnColoursAndReadInTheFour) {
+  UseFiles({std::string(QUELM_TEST_DATA) + "/pgs/basic.sup"});
+  TMain& w = Start();
+  Click("BtnGoNext");
+  EXPECT_EQ(w.SubtitleNr(), 1);
+  EXPECT_EQ(w.SubtitleBitmap().Width(), 244);
+  const QImage shown =
+      Find<QLabel>("ImageSubTitle")->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(shown.width(), 244);
+  // tests/data/make_pgs.py: the fill is a warm white, none of the four display colours.
+  int fill = 0;
+  for (int y = 0; y < shown.height(); ++y)
+    for (int x = 0; x < shown.width(); ++x) fill += shown.pixel(x, y) == qRgb(255, 252, 238);
+  EXPECT_GT(fill, 100);
+  // Recognition gets the four: the fill in colour row 1.
+  const auto& pixels = w.SubtitleBitmap().Pixels();
+  EXPECT_EQ(std::count(pixels.begin(), pixels.end(), RgbToColor(255, 252, 238)), 0);
+  EXPECT_GT(std::count(pixels.begin(), pixels.end(), Color{0xC8C8C8}), 100);
 }
 
 TEST_F(NavigationWindowTest, AutomaticSavingWritesOneAndFourBitFiles) {

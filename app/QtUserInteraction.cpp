@@ -56,11 +56,15 @@ std::optional<std::string> QtUserInteraction::ChooseOpenFile(const std::string& 
 std::optional<std::string> QtUserInteraction::ChooseSaveFile(const std::string& title,
                                                              const std::string& directory,
                                                              const std::string& proposedName,
-                                                             const std::string& filter) {
+                                                             const std::string& filter,
+                                                             std::string* selectedFilter) {
   QString start = ToQt(proposedName);
   if (!directory.empty()) start = QDir(ToQt(directory)).filePath(QFileInfo(start).fileName());
-  const QString chosen = QFileDialog::getSaveFileName(parent_, ToQt(title), start, ToQt(filter));
+  QString selected = selectedFilter ? ToQt(*selectedFilter) : QString();
+  const QString chosen = QFileDialog::getSaveFileName(parent_, ToQt(title), start, ToQt(filter),
+                                                      selectedFilter ? &selected : nullptr);
   if (chosen.isEmpty()) return std::nullopt;
+  if (selectedFilter) *selectedFilter = selected.toStdString();
   return chosen.toStdString();
 }
 

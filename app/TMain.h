@@ -242,6 +242,10 @@ class TMain : public QMainWindow {
   void ShowCurrentFormat(const QString& caption);
   void BtnClearTextClick();
   bool BtnSaveToClick();
+  // The script view's lines, as the user sees them.
+  std::vector<std::string> ViewLines() const;
+  // Writes them as UTF-8 text, each line ended; false when it failed (and was said).
+  bool SavePlainScript(const std::string& path);
   void Editdictionary1Click();
   // The "Suggestion language" submenu, checked at "ocr_language".
   void BuildSuggestionLanguageMenu();

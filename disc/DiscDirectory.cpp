@@ -46,6 +46,26 @@ std::vector<DiscFile> OrdinaryFiles(const std::string& root) {
 
 }  // namespace
 
+std::string TitleName(const std::string& path) {
+  const auto startsWith = [](std::string_view text, std::string_view head) {
+    return text.size() >= head.size() && EqualNoCaseAscii(text.substr(0, head.size()), head);
+  };
+  fs::path file = fs::path(path).lexically_normal();
+  if (!file.has_filename()) file = file.parent_path();
+  const std::string name = file.filename().string();
+  const bool discFile = startsWith(name, "VTS_") || startsWith(name, "VIDEO_TS");
+  fs::path title = file;
+  if (discFile) {
+    title = file.parent_path();
+    if (EqualNoCaseAscii(name, "VIDEO_TS")) title = file;
+    if (EqualNoCaseAscii(title.filename().string(), "VIDEO_TS")) title = title.parent_path();
+  }
+  // A disc image's name without ".iso", a file's without its extension.
+  if (!discFile || EndsWithNoCaseAscii(title.filename().string(), ".iso"))
+    return title.stem().string();
+  return title.filename().string();
+}
+
 bool DiscDirectory::SameNameIgnoringCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
                                             [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });

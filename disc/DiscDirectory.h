@@ -16,6 +16,11 @@ struct DiscFile {
   std::uintmax_t Size = 0;
 };
 
+// The name a title's script file is proposed under: the disc's for a disc file
+// ("demo/VIDEO_TS/VTS_01_1.VOB", "movie.iso/VIDEO_TS/VTS_01_1.VOB", a VOB root "demo/VIDEO_TS/"),
+// else the file's own (a VobSub pair's "movie.sub"); empty when the path names none.
+std::string TitleName(const std::string& path);
+
 class DiscDirectory {
  public:
   // `root` is a root text ending in "/"; an empty root names no directory.

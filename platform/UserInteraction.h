@@ -27,10 +27,12 @@ class UserInteraction {
   virtual std::optional<std::string> ChooseOpenFile(const std::string& title,
                                                     const std::string& directory,
                                                     const std::string& filter) = 0;
+  // `selectedFilter`, when given, names the filter offered first and takes back the one chosen.
   virtual std::optional<std::string> ChooseSaveFile(const std::string& title,
                                                     const std::string& directory,
                                                     const std::string& proposedName,
-                                                    const std::string& filter) = 0;
+                                                    const std::string& filter,
+                                                    std::string* selectedFilter = nullptr) = 0;
   virtual std::optional<std::string> ChooseDirectory(const std::string& title,
                                                      const std::string& directory) = 0;
   // `customColors` are shown in the dialog and take back what the user left there.
@@ -50,7 +52,8 @@ class SilentInteraction : public UserInteraction {
     return std::nullopt;
   }
   std::optional<std::string> ChooseSaveFile(const std::string&, const std::string&,
-                                            const std::string&, const std::string&) override {
+                                            const std::string&, const std::string&,
+                                            std::string* = nullptr) override {
     return std::nullopt;
   }
   std::optional<std::string> ChooseDirectory(const std::string&, const std::string&) override {

@@ -333,13 +333,15 @@ TEST_F(ScriptWindowTest, AllOverTheDemoLearnsAndRendersItsSubtitleText) {
   EXPECT_EQ(ScriptLines(), expected);
   EXPECT_EQ(static_cast<int>(ui_.Messages.size()), before);
 
-  // Saving writes what the view shows as an RTF document; a real reader gives the lines back.
+  // Saving as a document writes what the view shows as RTF; a real reader gives the lines back.
   const std::string saved = outRoot_ + "script.rtf";
   ui_.SaveFiles.push_back(saved);
+  ui_.SaveFilters.push_back("Rich text (RTF) (*.rtf)");
   QTest::mouseClick(Find<QPushButton>("BtnSaveTo"), Qt::LeftButton);
   ASSERT_EQ(ui_.SaveRequests.size(), 1u);
   EXPECT_EQ(ui_.SaveRequests[0].Directory, outRoot_);
-  EXPECT_EQ(ui_.SaveRequests[0].ProposedName, "moviescript.txt");
+  EXPECT_EQ(ui_.SaveRequests[0].ProposedName, "demo.txt");
+  EXPECT_EQ(ui_.SaveRequests[0].SelectedFilter, "Plain text (UTF-8) (*.txt)");
   // unrtf's text mode folds runs of blanks into one, so the version line is compared so too;
   // the document itself keeps them.
   auto fold = [](std::vector<std::string> lines) {
@@ -352,6 +354,20 @@ TEST_F(ScriptWindowTest, AllOverTheDemoLearnsAndRendersItsSubtitleText) {
   const std::string document((std::istreambuf_iterator<char>(rtf)), {});
   EXPECT_EQ(document.rfind("{\\rtf1", 0), 0u);
   EXPECT_NE(document.find(Version), std::string::npos);
+
+  // A subtitle format is saved as the text a player reads, under the title's name.
+  FormatItem("SubRip (SRT) : srt.ini")->trigger();
+  ui_.SaveFiles.push_back(outRoot_ + "demo.srt");
+  Action("Savetextas1")->trigger();
+  ASSERT_EQ(ui_.SaveRequests.size(), 2u);
+  EXPECT_EQ(ui_.SaveRequests[1].ProposedName, "demo.srt");
+  EXPECT_EQ(ui_.SaveRequests[1].Filter,
+            "Plain text (UTF-8) (*.srt);;Rich text (RTF) (*.rtf)");
+  std::ifstream srt(outRoot_ + "demo.srt", std::ios::binary);
+  const std::string subRip((std::istreambuf_iterator<char>(srt)), {});
+  EXPECT_EQ(subRip.rfind("1\n00:00:01,", 0), 0u) << subRip.substr(0, 40);
+  EXPECT_EQ(subRip, Join(ScriptLines(), "\n") + "\n");
+  FormatItem("Time codes and chapters : timecodes.ini")->trigger();
 
   // A second pass over the disc asks nothing and appends the same records.
   questions_.clear();

@@ -33,7 +33,7 @@ class CliSettings {
   std::string VobRoot;
   std::string DictionaryRoot;
   int LanguageIndex = 0;  // sub-stream 0x20 + index
-  int OutputIni = 2;      // menu position of the format
+  int OutputIni = -1;     // menu position of the format; -1: none stored
   bool LearnAfterReading = false;
   bool LearnAutomatically = false;
   // "ocr_language": the suggestion engine's language, empty for the stream's.

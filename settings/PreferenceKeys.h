@@ -78,7 +78,8 @@ inline constexpr int LearnWhileReading = 0;
 inline constexpr int LearnAfterReading = 1;
 inline constexpr int LearnAutomatically = 2;
 inline constexpr int DefaultGuiLanguage = 0;
-inline constexpr int DefaultOutputIni = 2;
+// None stored: the format menu picks its default format by file name.
+inline constexpr int DefaultOutputIni = -1;
 inline constexpr bool DefaultForcedOnly = false;
 inline constexpr bool DefaultFixLookAlikes = true;
 

@@ -23,6 +23,8 @@ class QtUserInteraction : public UserInteraction {
                                             std::string* selectedFilter = nullptr) override;
   std::optional<std::string> ChooseDirectory(const std::string& title,
                                              const std::string& directory) override;
+  std::optional<std::string> ChooseTitle(const std::string& title,
+                                         const std::string& directory) override;
   std::optional<Color> ChooseColor(Color initial, std::array<Color, 4>& customColors) override;
   void ProcessEvents() override;
 

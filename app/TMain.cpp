@@ -162,7 +162,7 @@ void TMain::BuildControls() {
   columns->setContentsMargins(6, 4, 6, 6);
   columns->setSpacing(8);
   columns->addWidget(BuildRootsColumn(), 26);
-  columns->addWidget(BuildReadingColumn(), 0);
+  columns->addWidget(BuildReadingColumn(), 30);
   columns->addWidget(BuildSettingsColumn(), 36);
 
   // The file list panel folds out over the controls below it, as a drop-down does; it follows
@@ -271,19 +271,25 @@ QWidget* TMain::BuildReadingColumn() {
   auto* buttons = new QHBoxLayout;
   buttons->setSpacing(4);
   auto makeStep = [&](QToolButton*& button, const char* name, const QString& hint,
-                      QStyle::StandardPixmap icon) {
+                      QStyle::StandardPixmap icon, QKeySequence key = {}) {
     button = Named(new QToolButton, name);
     button->setText(hint);
-    button->setToolTip(hint);
+    button->setShortcut(key);
+    button->setToolTip(key.isEmpty() ? hint
+                                     : QStringLiteral("%1 (%2)").arg(
+                                           hint, key.toString(QKeySequence::NativeText)));
     button->setIcon(style()->standardIcon(icon));
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     buttons->addWidget(button);
   };
-  makeStep(BtnGotoFirst, "BtnGotoFirst", QStringLiteral("first"), QStyle::SP_MediaSkipBackward);
-  makeStep(BtnGoBack, "BtnGoBack", QStringLiteral("back"), QStyle::SP_MediaSeekBackward);
-  makeStep(BtnGoNext, "BtnGoNext", QStringLiteral("next"), QStyle::SP_MediaPlay);
-  makeStep(BtnGetAll, "BtnGetAll", QStringLiteral("all"), QStyle::SP_MediaSeekForward);
+  // Function keys: the script view, where the focus often is, takes every key with Ctrl.
+  makeStep(BtnGotoFirst, "BtnGotoFirst", tr("first"), QStyle::SP_MediaSkipBackward,
+           QKeySequence(Qt::Key_F5));
+  makeStep(BtnGoBack, "BtnGoBack", tr("back"), QStyle::SP_MediaSeekBackward);
+  makeStep(BtnGoNext, "BtnGoNext", tr("next"), QStyle::SP_MediaPlay, QKeySequence(Qt::Key_F6));
+  makeStep(BtnGetAll, "BtnGetAll", tr("all"), QStyle::SP_MediaSeekForward,
+           QKeySequence(Qt::Key_F7));
   layout->addLayout(buttons);
 
   // Progress labels.
@@ -309,20 +315,33 @@ QWidget* TMain::BuildReadingColumn() {
   keepPlace.setRetainSizeWhenHidden(true);
   LblSubtitleNr->setSizePolicy(keepPlace);
   layout->addWidget(LblSubtitleNr);
+  // The display grows with the window from the designed 350 x 259; the logo lies over it.
   auto* display = Named(new QFrame, "DisplayFrame");
-  display->setFixedSize(350, 259);
-  ImageSubTitle = Named(new QLabel(display), "ImageSubTitle");
-  ImageSubTitle->setGeometry(0, 0, 350, 259);
+  display->setMinimumSize(350, 259);
+  display->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  auto* stack = new QGridLayout(display);
+  stack->setContentsMargins(0, 0, 0, 0);
+  ImageSubTitle = Named(new QLabel, "ImageSubTitle");
   ImageSubTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // The picture is fitted to the area, never the area to the picture.
+  ImageSubTitle->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
   ImageSubTitle->setAutoFillBackground(true);
   QPalette dark = ImageSubTitle->palette();
   dark.setColor(QPalette::Window, Qt::black);
   ImageSubTitle->setPalette(dark);
-  ImageLogo = Named(new QLabel(display), "ImageLogo");
-  ImageLogo->setGeometry(0, 0, 350, 259);
+  ImageSubTitle->installEventFilter(this);
+  ImageLogo = Named(new QLabel, "ImageLogo");
   ImageLogo->setPixmap(DrawLogo(350, 259, 2.0));
+  ImageLogo->setAlignment(Qt::AlignCenter);
+  ImageLogo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+  ImageLogo->setAutoFillBackground(true);
+  QPalette logoBack = ImageLogo->palette();
+  logoBack.setColor(QPalette::Window, QColor(6, 10, 24));
+  ImageLogo->setPalette(logoBack);
+  stack->addWidget(ImageSubTitle, 0, 0);
+  stack->addWidget(ImageLogo, 0, 0);
   ImageLogo->raise();
-  layout->addWidget(display, 0, Qt::AlignHCenter);
+  layout->addWidget(display, 1);
 
   // Bitmap saving.
   auto* saving = new QHBoxLayout;
@@ -340,8 +359,7 @@ QWidget* TMain::BuildReadingColumn() {
   saving->addWidget(RadioBit1);
   saving->addWidget(RadioBit4);
   layout->addLayout(saving);
-  layout->addStretch(1);
-  column->setFixedWidth(362);
+  column->setMinimumWidth(362);
   return column;
 }
 
@@ -517,6 +535,9 @@ QWidget* TMain::BuildSettingsColumn() {
   auto* scriptBar = new QHBoxLayout;
   BtnClearText = Named(new QPushButton(QStringLiteral("clear")), "BtnClearText");
   BtnSaveTo = Named(new QPushButton(QStringLiteral("save to ...")), "BtnSaveTo");
+  BtnSaveTo->setToolTip(
+      tr("Save the script (%1)")
+          .arg(QKeySequence(QKeySequence::Save).toString(QKeySequence::NativeText)));
   EditIniXOutput = Named(new QLineEdit, "EditIniXOutput");
   EditIniXOutput->setReadOnly(true);
   scriptBar->addWidget(BtnClearText);
@@ -659,6 +680,8 @@ void TMain::BuildMenus() {
 
   QMenu* help = Named(bar->addMenu(QStringLiteral("&Help")), "Help1");
   About1 = MakeAction(help, "About1", QStringLiteral("&About..."));
+  Savetextas1->setShortcut(QKeySequence::Save);
+  BuildGuidance(file, help);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -666,7 +689,6 @@ void TMain::BuildMenus() {
 
 void TMain::FormCreate() {
   setWindowTitle(QString::fromLatin1(Caption));
-  resize(1009, 564);
   ReadIniFile();
   CreateLangMenu();
   CreateToolMenu();
@@ -676,10 +698,8 @@ void TMain::FormCreate() {
   EditSubtitleNr->setText(QStringLiteral("0"));
   EditSubtitleNrChange();
   SetFileListFolded(true);
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect available = screen->availableGeometry();
-    move(available.center() - rect().center());
-  }
+  UpdateReadingButtons();
+  RestoreGeometry();
 }
 
 void TMain::closeEvent(QCloseEvent* event) {
@@ -688,12 +708,15 @@ void TMain::closeEvent(QCloseEvent* event) {
     return;
   }
   SaveFileList();
+  StoreGeometry();
   event->accept();
 }
 
 void TMain::Exit1Click() { close(); }
 
 bool TMain::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == ImageSubTitle && event->type() == QEvent::Resize && !subtitleBitmap_.IsEmpty())
+    ScaleSubtitleInWindow();
   if ((watched == fileListSlot_ || watched == centralWidget()) &&
       (event->type() == QEvent::Resize || event->type() == QEvent::Move ||
        event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest)) {

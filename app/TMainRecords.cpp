@@ -14,8 +14,7 @@ namespace quelm {
 namespace {
 constexpr const char* RecordsFilter = "Quelm records (*.records);;All files (*)";
 constexpr const char* DefaultRecordsName = "moviescript.records";
-constexpr const char* UnsavedRecordsQuestion =
-    "The script holds records that have not been saved.\nSave them before closing?";
+constexpr const char* UnsavedRecordsQuestion = "Save your work so you can continue later?";
 constexpr const char* UnsavedRecordsBeforeOpen =
     "The script holds records that have not been saved.\nSave them before opening others?";
 }  // namespace
@@ -67,6 +66,7 @@ void TMain::Openrecords1Click() {
     if (nothingRead) return;
   }
   conversion_.Open(std::move(load.Script));
+  scriptStream_ = LanguageIndex();
   QStringList lines;
   for (const std::string& line : conversion_.Script().Lines()) lines << QString::fromStdString(line);
   UWScript->setPlainText(lines.join(QLatin1Char('\n')));

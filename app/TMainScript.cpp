@@ -164,6 +164,7 @@ void TMain::Updatetextoutput1Click() {
 }
 
 void TMain::BtnClearTextClick() {
+  scriptStream_ = -1;
   RichEdit1->clear();
   UWScript->clear();
   conversion_.StartNew();

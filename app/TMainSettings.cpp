@@ -564,6 +564,7 @@ void TMain::BtnDeleteVobFromListClick() {
 
 void TMain::FileListChanged() {
   if (navigator_) navigator_->SetFileList(VobFileListBox->Entries(), VobFileListBox->currentRow());
+  UpdateReadingButtons();
 }
 
 }  // namespace quelm

@@ -46,6 +46,35 @@ std::vector<DiscFile> OrdinaryFiles(const std::string& root) {
 
 }  // namespace
 
+bool IsTitleVobName(std::string_view name) {
+  return name.size() == 12 && EqualNoCaseAscii(name.substr(0, 4), "VTS_") && name[7] != '0' &&
+         IsAsciiDigit(name[7]) && EqualNoCaseAscii(name.substr(8), ".VOB");
+}
+
+std::vector<std::string> TitleVobFiles(const std::string& directory) {
+  std::string root = directory;
+  if (!root.empty() && root.back() != '/') root += '/';
+  std::vector<std::string> files;
+  for (const DiscFile& file : DiscDirectory(root).List({".vob"}))
+    if (IsTitleVobName(file.Name)) files.push_back(root + file.Name);
+  return files;
+}
+
+std::string TitleDirectory(const std::string& directory) {
+  if (!TitleVobFiles(directory).empty()) return directory;
+  std::string root = directory;
+  if (!root.empty() && root.back() != '/') root += '/';
+  // A disc image has its VIDEO_TS in it; a folder, as the disc names it.
+  if (DiscImage::IsImage(directory)) return root + "VIDEO_TS";
+  std::error_code error;
+  for (fs::directory_iterator it(root.empty() ? "." : root, error), end; !error && it != end;
+       it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    if (EqualNoCaseAscii(name, "VIDEO_TS") && !TitleVobFiles(root + name).empty()) return root + name;
+  }
+  return directory;
+}
+
 std::string TitleName(const std::string& path) {
   const auto startsWith = [](std::string_view text, std::string_view head) {
     return text.size() >= head.size() && EqualNoCaseAscii(text.substr(0, head.size()), head);

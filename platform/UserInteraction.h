@@ -35,6 +35,12 @@ class UserInteraction {
                                                     std::string* selectedFilter = nullptr) = 0;
   virtual std::optional<std::string> ChooseDirectory(const std::string& title,
                                                      const std::string& directory) = 0;
+  // A title: its directory, or a file of it (a VOB file, a disc image, a VobSub pair's file),
+  // starting at `directory`. Without a dialog that shows both, a directory is asked for.
+  virtual std::optional<std::string> ChooseTitle(const std::string& title,
+                                                 const std::string& directory) {
+    return ChooseDirectory(title, directory);
+  }
   // `customColors` are shown in the dialog and take back what the user left there.
   virtual std::optional<Color> ChooseColor(Color initial, std::array<Color, 4>& customColors) = 0;
 

@@ -68,18 +68,25 @@ TEST_F(NavigationWindowTest, NextAllAndFirstOverTheDemoTitle) {
   EXPECT_EQ(w.SubtitleBitmap().Width(), 470);
   EXPECT_EQ(w.SubtitleBitmap().Height(), 26);
   EXPECT_TRUE(w.StretchedMode());
-  EXPECT_EQ(Find<QLabel>("ImageSubTitle")->size(), QSize(350, 259));
-  // Fitted into the area with its proportions: 470 x 26 becomes 350 wide, 26 * 350 / 470 high.
-  EXPECT_EQ(Find<QLabel>("ImageSubTitle")->pixmap().size(), QSize(350, 19));
+  // Fitted whole into the area with its proportions, as large as the window lets it be.
+  const QLabel* area = Find<QLabel>("ImageSubTitle");
+  const QSize shown = area->pixmap().deviceIndependentSize().toSize();
+  EXPECT_EQ(shown.width(), area->width());
+  EXPECT_LE(shown.height(), area->height());
+  EXPECT_NEAR(shown.height(), 26 * area->width() / 470, 1);
+  w.resize(w.width() + 300, w.height() + 200);
+  QCoreApplication::processEvents();
+  EXPECT_GT(area->pixmap().deviceIndependentSize().toSize().width(), shown.width());
   EXPECT_EQ(Label("LblChapter"), ": 1");
 
+  // The end of "all" is news, with the count of this run, not an error.
   Click("BtnGetAll");
   EXPECT_EQ(w.SubtitleNr(), 12);
-  EXPECT_EQ(ui_.MessageTexts(), std::vector<std::string>{"Last file in list reached!"});
-  EXPECT_EQ(ui_.Messages[0].Kind, MessageKind::Error);
+  EXPECT_EQ(ui_.MessageTexts(), std::vector<std::string>{"All subtitles are read: 11 in this run."});
+  EXPECT_EQ(ui_.Messages[0].Kind, MessageKind::Information);
   Click("BtnGoNext");  // still at the end: the number stays
   EXPECT_EQ(w.SubtitleNr(), 12);
-  EXPECT_EQ(ui_.Messages.size(), 2u);
+  EXPECT_EQ(ui_.MessageTexts().back(), "Last file in list reached!");
 
   Click("BtnGotoFirst");
   EXPECT_EQ(w.SubtitleNr(), 1);
@@ -111,7 +118,7 @@ TEST_F(NavigationWindowTest, AllWalksATitleCutIntoThreeFiles) {
   Click("BtnGetAll");
   EXPECT_EQ(w.SubtitleNr(), 9);
   EXPECT_EQ(w.SubtitleBitmap().Width(), 370);
-  EXPECT_EQ(ui_.MessageTexts(), std::vector<std::string>{"Last file in list reached!"});
+  EXPECT_EQ(ui_.MessageTexts(), std::vector<std::string>{"All subtitles are read: 2 in this run."});
 }
 
 TEST_F(NavigationWindowTest, AutomaticSavingWritesOneAndFourBitFiles) {
@@ -167,6 +174,8 @@ TEST_F(NavigationWindowTest, AFailedAutomaticSaveEndsAll) {
 
 TEST_F(NavigationWindowTest, EmptyListDoesNothing) {
   TMain& w = Start();
+  EXPECT_FALSE(Find<QToolButton>("BtnGotoFirst")->isEnabled());
+  EXPECT_FALSE(Find<QToolButton>("BtnGetAll")->isEnabled());
   Click("BtnGoNext");
   Click("BtnGetAll");
   Click("BtnGotoFirst");

@@ -3,6 +3,7 @@
 // the format menu, saving as RTF read back by a real reader, and renderings that stop.
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -287,7 +288,7 @@ TEST_F(ScriptWindowTest, AllOverTheDemoLearnsAndRendersItsSubtitleText) {
 
   Click("BtnGetAll");
   EXPECT_EQ(w.SubtitleNr(), 12);
-  EXPECT_EQ(ui_.MessageTexts(), std::vector<std::string>{"Last file in list reached!"});
+  EXPECT_EQ(ui_.MessageTexts(), std::vector<std::string>{"All subtitles are read: 12 in this run."});
   EXPECT_GT(Questions(), 30);
   EXPECT_EQ(ScriptLines(), PlainDemoText());
   EXPECT_TRUE(QFile::exists(QString::fromStdString(dictRoot_ + "chardict.ocr")));
@@ -517,13 +518,36 @@ TEST_F(ScriptWindowTest, FailedRenderingShowsItsMessageAndKeepsTheLinesBefore) {
   Click("BtnGetAll");
   EXPECT_EQ(w.SubtitleNr(), 12);
   EXPECT_EQ(ui_.MessageTexts(), (std::vector<std::string>{"'abc' is not a valid integer value",
-                                                          "Last file in list reached!"}));
+                                                          "All subtitles are read: 11 in this run."}));
   const std::vector<std::string> records = w.RawScriptRecords().Lines();
   EXPECT_EQ(std::count(records.begin(), records.end(), "<SUB_START>"), 13);
   // A single step says it again.
   ui_.Messages.clear();
   Click("BtnGotoFirst");
   EXPECT_EQ(ui_.MessageTexts(), std::vector<std::string>{"'abc' is not a valid integer value"});
+}
+
+TEST_F(ScriptWindowTest, AnotherStreamAsksWhetherToStartANewScript) {
+  UseDemo("learn=1\n");  // after reading: nothing is asked but this
+  TMain& w = Start();
+  Click("BtnGoNext");
+  ASSERT_EQ(w.RawScriptRecords().Lines().size(), 10u);
+  Find<QComboBox>("ComboLanguages")->setCurrentIndex(1);
+  ui_.Answers = {Answer::Yes};
+  Click("BtnGotoFirst");
+  ASSERT_EQ(ui_.Questions.size(), 1u);
+  EXPECT_NE(ui_.Questions[0].find("another stream"), std::string::npos);
+  // The English record is gone; the German one follows the version record.
+  EXPECT_EQ(w.RawScriptRecords().Lines().size(), 10u);
+  Click("BtnGoNext");  // the same stream: nothing asked
+  EXPECT_EQ(ui_.Questions.size(), 1u);
+  // No keeps the records and appends.
+  const std::size_t german = w.RawScriptRecords().Lines().size();
+  Find<QComboBox>("ComboLanguages")->setCurrentIndex(0);
+  ui_.Answers = {Answer::No};
+  Click("BtnGotoFirst");
+  EXPECT_EQ(ui_.Questions.size(), 2u);
+  EXPECT_EQ(w.RawScriptRecords().Lines().size(), german + 5);
 }
 
 TEST_F(ScriptWindowTest, RecognitionOffOrWithoutDictionaryRootAddsNoRecord) {

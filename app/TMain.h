@@ -65,12 +65,12 @@ class TMain : public QMainWindow {
 
  public:
   static constexpr const char* Caption = VersionCaption;  // "Quelm v1.01 (beta)"
-  static constexpr const char* VobFileFilter = "DVD VOB Files (*.vob);;All files (*)";
+  static constexpr const char* VobFileFilter = QT_TR_NOOP("DVD VOB Files (*.vob);;All files (*)");
   // The file list also takes a disc image, standing for the title VOB files inside it.
   static constexpr const char* VobOrImageFilter =
-      "DVD VOB Files (*.vob);;DVD images (*.iso);;All files (*)";
-  static constexpr const char* BitmapFilter = "Bitmaps (*.bmp)";
-  static constexpr const char* LastFileReachedMessage = "Last file in list reached!";
+      QT_TR_NOOP("DVD VOB Files (*.vob);;DVD images (*.iso);;All files (*)");
+  static constexpr const char* BitmapFilter = QT_TR_NOOP("Bitmaps (*.bmp)");
+  static constexpr const char* LastFileReachedMessage = QT_TR_NOOP("Last file in list reached!");
 
   // Runs the start-up sequence: builds the window and restores every setting from `settings`.
   TMain(SettingsStore& settings, UserInteraction& ui, QWidget* parent = nullptr);

@@ -34,7 +34,7 @@ void TMain::BuildGuidance(QMenu* fileMenu, QMenu* helpMenu) {
   StatusText = Named(new QLabel, "StatusText");
   statusBar()->addWidget(StatusText, 1);
 
-  Opentitle1 = new QAction(tr("&Open title..."), fileMenu);
+  Opentitle1 = new QAction(tr("Open &title..."), fileMenu);
   Opentitle1->setObjectName(QStringLiteral("Opentitle1"));
   Opentitle1->setShortcut(QKeySequence::Open);
   const QList<QAction*> items = fileMenu->actions();
@@ -57,6 +57,8 @@ void TMain::ShowGuidance() {
   QString text;
   if (!HasVobFile())
     text = tr("Choose the folder of a title (File > Open title...), then press first");
+  else if (lastFileReached_)
+    text = tr("The last file is read. File > Save script as... saves the script");
   else if (SubtitleNr() == 0)
     text = tr("Press first to read the first subtitle, or all to read them all");
   else

@@ -207,7 +207,8 @@ void TMain::ScaleSubtitleInWindow() {
   // Stretched mode fits the whole area but keeps the picture's proportions: a 720 x 60 line
   // pulled to 350 x 259 is unreadable. A picture larger than the area is fitted as well, so
   // a long line is never cut at the edges.
-  const QSize area = ImageSubTitle->size();
+  // A few pixels kept free, so a letter at the picture's edge does not look cut by the frame.
+  const QSize area = ImageSubTitle->size().shrunkBy(QMargins(4, 4, 4, 4));
   const bool fitted = stretched_ || picture.width() > area.width() || picture.height() > area.height();
   if (fitted && !picture.isNull() && !area.isEmpty()) {
     const qreal ratio = devicePixelRatioF();

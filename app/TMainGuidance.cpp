@@ -2,12 +2,15 @@
 // "all" is, File > "Open title...", Help > "Getting started", and the window's place kept
 // between runs.
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -119,6 +122,16 @@ void TMain::OpenTitle(const std::string& path) {
   SaveFileList();
   FileListChanged();
   OpenVobRoot(root);
+  // A title whose streams are known is read by language, not by a number chosen by hand.
+  if (ComboLanguages->count() > 0 && CheckManualLanguage->isChecked())
+    CheckManualLanguage->setChecked(false);
+  // Without a dictionary root the first subtitle would end in a message; the user's data
+  // folder keeps what is learned whatever title comes next.
+  if (EditDictionaryRoot->text().isEmpty()) {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                         QStringLiteral("/dictionary");
+    if (QDir().mkpath(data)) ApplyRoot(RootKind::Dictionary, data.toStdString());
+  }
 }
 
 void TMain::Gettingstarted1Click() {

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -183,6 +184,20 @@ TEST_F(NavigationWindowTest, EmptyListDoesNothing) {
   EXPECT_EQ(w.SubtitleNr(), 0);
   EXPECT_TRUE(ui_.Messages.empty());
   EXPECT_TRUE(Find<QLabel>("ImageLogo")->isVisible());
+}
+
+TEST_F(NavigationWindowTest, OpenTitleTakesTheFolderAboveVideoTs) {
+  UseFiles({}, "dictionaryroot=" + dir_.path().toStdString() + "/\n");
+  TMain& w = Start();
+  const std::string demo = QDir::cleanPath(QString::fromStdString(DemoVob + "/../..")).toStdString();
+  ui_.Directories.push_back(demo);
+  Action("Opentitle1")->trigger();
+  EXPECT_EQ(Find<VobFileListWidget>("VobFileListBox")->Entries(),
+            std::vector<std::string>{demo + "/VIDEO_TS/VTS_01_1.VOB"});
+  EXPECT_EQ(Find<QLineEdit>("EditVobRoot")->text().toStdString(), demo + "/VIDEO_TS/");
+  Click("BtnGoNext");
+  EXPECT_EQ(w.SubtitleNr(), 1);
+  EXPECT_TRUE(ui_.Messages.empty());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // after a rebuild, and how a caption leads back to its file.
 #pragma once
 
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,8 +15,8 @@ namespace quelm {
 inline constexpr int FirstFormatMenuPosition = 2;
 inline constexpr int DefaultFormatMenuPosition = 2;
 // A settings file that stores no choice starts on this format, wherever the menu lists it;
-// without it, on the first item.
-inline constexpr int NoStoredFormatPosition = -1;
+// without it, on the first item. (A stored position that names no item selects nothing.)
+inline constexpr int NoStoredFormatPosition = std::numeric_limits<int>::min();
 inline constexpr const char* DefaultFormatFileName = "srt.ini";
 // What a rebuild remembers when no format item carried the check mark.
 inline constexpr const char* NoCheckedCaption = "NOTSET";

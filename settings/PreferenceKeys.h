@@ -1,6 +1,8 @@
 // Names and defaults of the keys of quelm.ini, in the order start-up reads them.
 #pragma once
 
+#include <limits>
+
 #include "platform/Color.h"
 
 namespace quelm::Preferences {
@@ -85,7 +87,7 @@ inline constexpr int LearnAfterReading = 1;
 inline constexpr int LearnAutomatically = 2;
 inline constexpr int DefaultGuiLanguage = 0;
 // None stored: the format menu picks its default format by file name.
-inline constexpr int DefaultOutputIni = -1;
+inline constexpr int DefaultOutputIni = std::numeric_limits<int>::min();
 inline constexpr bool DefaultForcedOnly = false;
 inline constexpr bool DefaultFixLookAlikes = true;
 

@@ -122,7 +122,9 @@ void TMain::BtnChangeDictionaryRootClick() {
 }
 
 void TMain::BtnManualVobFileClick() {
-  const auto chosen = ui_.ChooseOpenFile("Open", EditVobRoot->text().toStdString(), VobFileFilter);
+  const auto chosen = ui_.ChooseOpenFile(tr("Open").toStdString(),
+                                          EditVobRoot->text().toStdString(),
+                                          tr(VobFileFilter).toStdString());
   if (chosen) EditManualVobFile->setText(QString::fromStdString(*chosen));
 }
 

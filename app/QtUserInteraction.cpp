@@ -93,7 +93,7 @@ std::optional<std::string> QtUserInteraction::ChooseTitle(const std::string& tit
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setNameFilters({QCoreApplication::translate("QtUserInteraction",
-                                                     "Titles (*.vob *.VOB *.iso *.ISO *.idx *.sub)"),
+                                                     "Titles (*.vob *.VOB *.iso *.ISO *.idx *.sub *.mkv *.mks *.sup)"),
                          QCoreApplication::translate("QtUserInteraction", "All files (*)")});
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().first().toStdString();

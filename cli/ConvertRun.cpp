@@ -62,7 +62,7 @@ ConvertRun::ConvertRun(const CommandLine& cl, ConvertPlan plan, CharDictionary& 
                "on a terminal)";
       if (!why.empty() && (engine || SuggestionEngineBuilt() || plan_.Learn == LearnMode::Auto)) {
         progress_.Clear();
-        std::fprintf(stderr, "quelm-cli convert: %s\n", why.c_str());
+        PrintMessage("quelm-cli convert: " + why);
       }
       return engine;
     });
@@ -283,11 +283,12 @@ std::string ConvertRun::StatusLine() const {
 
 void ConvertRun::ReportLearning() const {
   if (asked_ == 0 && namedAutomatically_ == 0) return;
-  std::fprintf(stderr,
-               "quelm-cli convert: %d questions asked, %d with a suggestion, %d answered "
-               "otherwise; %d entries named automatically (unconfirmed: see 'dict list "
-               "--unconfirmed'); %d engine calls\n",
-               asked_, askedWithSuggestion_, answeredOtherwise_, namedAutomatically_, engineCalls_);
+  PrintMessage("quelm-cli convert: " + std::to_string(asked_) + " questions asked, " +
+               std::to_string(askedWithSuggestion_) + " with a suggestion, " +
+               std::to_string(answeredOtherwise_) + " answered otherwise; " +
+               std::to_string(namedAutomatically_) +
+               " entries named automatically (unconfirmed: see 'dict list --unconfirmed'); " +
+               std::to_string(engineCalls_) + " engine calls");
 }
 
 int ConvertRun::Finish() {
@@ -310,8 +311,8 @@ int ConvertRun::Finish() {
       if (found_ > 0) cl_.Fail("no script written" + outKept + "; " + recordsKept);
       return ExitFailure;
     }
-    std::fprintf(stderr, "quelm-cli convert: stopped after subtitle %d%s; %s\n", done_,
-                 outKept.c_str(), recordsKept.c_str());
+    PrintMessage("quelm-cli convert: stopped after subtitle " + std::to_string(done_) + outKept +
+                 "; " + recordsKept);
     return ExitStopped;
   }
 
@@ -334,12 +335,12 @@ int ConvertRun::Finish() {
   if (fatal_ || failed_ || !rendering.Result) return ExitFailure;
   if (!quit_) {
     const std::string where = plan_.Out.empty() ? "on standard output" : "in " + plan_.Out;
-    std::fprintf(stderr, "quelm-cli convert: %d subtitles read, %d characters learned; script %s\n",
-                 found_, learned_, where.c_str());
+    PrintMessage("quelm-cli convert: " + std::to_string(found_) + " subtitles read, " +
+                 std::to_string(learned_) + " characters learned; script " + where);
   }
   if (quit_) {
-    std::fprintf(stderr, "quelm-cli convert: stopped after subtitle %d; %s\n", done_,
-                 recordsKept.c_str());
+    PrintMessage("quelm-cli convert: stopped after subtitle " + std::to_string(done_) + "; " +
+                 recordsKept);
     return ExitStopped;
   }
   return ExitSuccess;

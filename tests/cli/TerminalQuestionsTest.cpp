@@ -2,6 +2,7 @@
 // framed character, and the progress line.
 #include <gtest/gtest.h>
 
+#include "cli/CommandLine.h"
 #include "cli/ProgressBar.h"
 #include "cli/TerminalQuestions.h"
 #include "cli/TextArt.h"
@@ -169,6 +170,15 @@ TEST(TerminalQuestionsTest, AQuestionFitsAnEightyByTwentyFourTerminal) {
   EXPECT_NE(rows.back().find("\\undo"), std::string::npos) << rows.back();
   std::fclose(in);
   std::fclose(out);
+
+  // The run's closing lines break between words, never inside one.
+  EXPECT_EQ(WrapAtWords("quelm-cli convert: stopped after subtitle 3; without --records the next "
+                        "run starts from the beginning",
+                        40),
+            "quelm-cli convert: stopped after\n  subtitle 3; without --records the next\n"
+            "  run starts from the beginning");
+  EXPECT_EQ(WrapAtWords("a " + std::string(50, 'x') + " b", 40),
+            "a\n  " + std::string(50, 'x') + "\n  b");
 }
 
 TEST(TextArtTest, CharacterIsFramedOnePixelPerCell) {

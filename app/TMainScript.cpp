@@ -185,7 +185,7 @@ bool TMain::BtnSaveToClick() {
 }
 
 void TMain::Editdictionary1Click() {
-  if (TEditDictionary::Edit(ui_, EditDictionaryRoot->text().toStdString(), this))
+  if (TEditDictionary::Edit(ui_, EditDictionaryRoot->text().toStdString(), this, &settings_))
     Updatetextoutput1Click();
 }
 

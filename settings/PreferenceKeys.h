@@ -47,6 +47,9 @@ inline constexpr const char* OutputIni = "outputini";
 inline constexpr const char* ForcedOnly = "forced_only";
 // Look-alike letters chosen anew when the script is rendered (check box beside the format).
 inline constexpr const char* FixLookAlikes = "fix_lookalikes";
+// The dictionary editor's size as the user left it.
+inline constexpr const char* DictionaryEditorWidth = "dictionary_editor_width";
+inline constexpr const char* DictionaryEditorHeight = "dictionary_editor_height";
 
 inline constexpr const char* ColorKeys[4] = {Color0, Color1, Color2, Color3};
 inline constexpr const char* ColorRowKeys[4] = {Color0x, Color1x, Color2x, Color3x};

@@ -1,16 +1,23 @@
 // Offscreen pictures of the main window (fresh, file list unfolded, after "next") and of the
-// extraction window during a run, for looking at the layout at 100 % and 200 % scaling.
-// Usage: quelm_screenshots OUTDIR LABEL   (run with QT_SCALE_FACTOR=2 for the 200 % set)
+// extraction window during a run, for looking at the layout at 100 % and 200 % scaling; given a
+// dictionary directory, also of the dictionary editor on it (top, scrolled to the end, and
+// showing the entries without text).
+// Usage: quelm_screenshots OUTDIR LABEL [DICTIONARY_DIR]
+// (run with QT_SCALE_FACTOR=2 for the 200 % set)
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <cstdio>
 
 #include "app/TMain.h"
+#include "app/ocr/TEditDictionary.h"
 #include "platform/UserInteraction.h"
 #include "settings/SettingsStore.h"
 
@@ -73,6 +80,21 @@ int main(int argc, char** argv) {
   window.findChild<QToolButton*>(QStringLiteral("BtnGoNext"))->click();
   window.findChild<QToolButton*>(QStringLiteral("BtnGoNext"))->click();
   ok = Save(window, outDir + "/main-next-" + label + ".png") && ok;
+  if (argc > 3) {
+    // On a copy: closing the editor rewrites the index.
+    QTemporaryDir copy;
+    const QDir source(QString::fromLocal8Bit(argv[3]));
+    for (const QString& name : source.entryList(QDir::Files))
+      QFile::copy(source.filePath(name), copy.filePath(name));
+    quelm::TEditDictionary editor(ui, copy.path().toStdString() + "/", &window);
+    editor.show();
+    ok = Save(editor, outDir + "/dictionary-" + label + ".png") && ok;
+    editor.ScrollBox1->verticalScrollBar()->setValue(editor.ScrollBox1->verticalScrollBar()->maximum());
+    ok = Save(editor, outDir + "/dictionary-end-" + label + ".png") && ok;
+    editor.ComboFilter->setCurrentIndex(static_cast<int>(quelm::TEditDictionary::Show::EmptyText));
+    ok = Save(editor, outDir + "/dictionary-empty-" + label + ".png") && ok;
+    editor.close();
+  }
   window.close();
   return ok ? 0 : 1;
 }

@@ -178,8 +178,9 @@ bool TEditDictionary::Edit(UserInteraction& ui, const std::string& dictionaryRoo
       window.resize(settings->ReadInteger(P::DictionaryEditorWidth, DefaultSize.width()),
                     settings->ReadInteger(P::DictionaryEditorHeight, DefaultSize.height()));
     window.exec();
-    if (settings != nullptr && window.size() != QSize(settings->ReadInteger(P::DictionaryEditorWidth, 0),
-                                                      settings->ReadInteger(P::DictionaryEditorHeight, 0)))
+    if (settings != nullptr &&
+        window.size() != QSize(settings->ReadInteger(P::DictionaryEditorWidth, 0),
+                               settings->ReadInteger(P::DictionaryEditorHeight, 0)))
       settings->Store({{P::DictionaryEditorWidth, std::to_string(window.width())},
                        {P::DictionaryEditorHeight, std::to_string(window.height())}});
   }
@@ -485,8 +486,8 @@ void TEditDictionary::UpdateCounts() {
                            tr("Unconfirmed (%1)").arg(unconfirmed));
   const bool filtered = !EditFilter->text().isEmpty() ||
                         ComboFilter->currentIndex() != static_cast<int>(Show::All);
-  LblCount->setText(filtered ? tr("%1 of %n entries match", "", total).arg(shown)
-                             : tr("%n entries", "", total));
+  LblCount->setText(filtered ? tr("Shown: %1 of %2").arg(shown).arg(total)
+                             : tr("Entries: %1").arg(total));
 }
 
 TDictionaryItem* TEditDictionary::ItemOf(QObject* control) {
@@ -513,8 +514,10 @@ void TEditDictionary::BtnDelete() {
   TDictionaryItem* item = ItemOf(sender());
   if (item == nullptr || !FileExists(CharDictionary::BitmapPath(dictionaryRoot_, item->FileName)))
     return;
-  const std::string question = "Do you really want to delete \"" + item->Text + "\" [" +
-                               WithoutDirectory(item->FileName) + "] ?";
+  const std::string question = tr("Do you really want to delete \"%1\" [%2] ?")
+                                 .arg(QString::fromStdString(item->Text),
+                                      QString::fromStdString(WithoutDirectory(item->FileName)))
+                                 .toStdString();
   if (ui_.Ask(question, Buttons::YesNo) != Answer::Yes) return;
   deleteTarget_ = item->DeleteButton;
   DeleteTimer->start();
@@ -548,7 +551,8 @@ bool TEditDictionary::FormClose() {
     }
     const Status saved = dictionary.Save(dictionaryRoot_);
     if (!saved.Ok &&
-        ui_.Ask(saved.Message + "\nClose without saving the changes?", Buttons::YesNo) != Answer::Yes)
+        ui_.Ask(saved.Message + "\n" + tr("Close without saving the changes?").toStdString(),
+                Buttons::YesNo) != Answer::Yes)
       return false;
     if (saved.Ok) RemoveDroppedFiles();
   }

@@ -357,7 +357,7 @@ TEST_F(TEditDictionaryTest, FilterByTextEmptyOrUnconfirmedAndEmptyEntriesAreMark
       if (item->Frame->isVisible()) texts += "[" + item->Text + "]";
     return texts;
   };
-  EXPECT_EQ(w.LblCount->text(), "5 entries");
+  EXPECT_EQ(w.LblCount->text(), "Entries: 5");
   EXPECT_FALSE(items[0]->EmptyMark->isVisible());
   EXPECT_TRUE(items[1]->EmptyMark->isVisible());
   EXPECT_TRUE(items[4]->EmptyMark->isVisible());
@@ -366,7 +366,7 @@ TEST_F(TEditDictionaryTest, FilterByTextEmptyOrUnconfirmedAndEmptyEntriesAreMark
   QTest::keyClicks(w.EditFilter, "a");
   EXPECT_EQ(shown(), "[a][ba]");
   EXPECT_EQ(items[2]->Frame->pos(), QPoint(155, 10));
-  EXPECT_EQ(w.LblCount->text(), "2 of 5 entries match");
+  EXPECT_EQ(w.LblCount->text(), "Shown: 2 of 5");
 
   w.EditFilter->clear();
   EXPECT_EQ(w.ComboFilter->itemText(1), "Empty text (2)");

@@ -1,0 +1,657 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>quelm::TAbout</name>
+    <message>
+        <source>picture subtitles of a DVD</source>
+        <translation>les sous-titres en images</translation>
+    </message>
+    <message>
+        <source>turned into a text script</source>
+        <translation>d&apos;un DVD changés en texte</translation>
+    </message>
+    <message>
+        <source>written by Vennor</source>
+        <translation>écrit par Vennor</translation>
+    </message>
+    <message>
+        <source>Quelm reads the subtitles</source>
+        <translation>Quelm lit les sous-titres</translation>
+    </message>
+    <message>
+        <source>of a DVD title set, learns</source>
+        <translation>d&apos;un titre de DVD, apprend</translation>
+    </message>
+    <message>
+        <source>every letter you show it</source>
+        <translation>chaque lettre que vous lui</translation>
+    </message>
+    <message>
+        <source>and writes the text in the</source>
+        <translation>montrez et écrit le texte</translation>
+    </message>
+    <message>
+        <source>format you choose.</source>
+        <translation>au format de votre choix.</translation>
+    </message>
+    <message>
+        <source>--- thanks ---</source>
+        <translation>--- merci ---</translation>
+    </message>
+    <message>
+        <source>to everyone who tried the</source>
+        <translation>à tous ceux qui ont testé</translation>
+    </message>
+    <message>
+        <source>early builds and told us</source>
+        <translation>les premières versions et</translation>
+    </message>
+    <message>
+        <source>where they went wrong,</source>
+        <translation>signalé leurs défauts,</translation>
+    </message>
+    <message>
+        <source>to the translators of the</source>
+        <translation>aux traducteurs des</translation>
+    </message>
+    <message>
+        <source>language files,</source>
+        <translation>fichiers de langue,</translation>
+    </message>
+    <message>
+        <source>to all who wrote their own</source>
+        <translation>à tous ceux qui ont écrit</translation>
+    </message>
+    <message>
+        <source>output formats and shared</source>
+        <translation>et partagé leurs propres</translation>
+    </message>
+    <message>
+        <source>them,</source>
+        <translation>formats de sortie,</translation>
+    </message>
+    <message>
+        <source>to the patient people who</source>
+        <translation>aux gens patients qui lui</translation>
+    </message>
+    <message>
+        <source>taught it a thousand</source>
+        <translation>ont appris mille lettres,</translation>
+    </message>
+    <message>
+        <source>letters, one by one,</source>
+        <translation>une par une,</translation>
+    </message>
+    <message>
+        <source>and to you, for reading</source>
+        <translation>et à vous, qui avez lu</translation>
+    </message>
+    <message>
+        <source>this far.</source>
+        <translation>jusqu&apos;ici.</translation>
+    </message>
+    <message>
+        <source>--- a word of advice ---</source>
+        <translation>--- un conseil ---</translation>
+    </message>
+    <message>
+        <source>keep your dictionary</source>
+        <translation>gardez votre dictionnaire</translation>
+    </message>
+    <message>
+        <source>safe: it is your work.</source>
+        <translation>à l&apos;abri : c&apos;est votre travail.</translation>
+    </message>
+    <message>
+        <source>Quelm is free to use.</source>
+        <translation>Quelm est gratuit.</translation>
+    </message>
+    <message>
+        <source>Enjoy your films!</source>
+        <translation>Bons films !</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>quelm::TChooseDir</name>
+    <message>
+        <source>Choose Directory</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>quelm::TEditDictionary</name>
+    <message>
+        <source>Named automatically, not yet confirmed</source>
+        <translation>Nommées automatiquement, pas encore confirmées</translation>
+    </message>
+    <message>
+        <source>Dictionary</source>
+        <translation>Dictionnaire</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Chercher :</translation>
+    </message>
+    <message>
+        <source>text of an entry</source>
+        <translation>texte d&apos;une entrée</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Update textoutput too?</source>
+        <translation>Mettre aussi à jour le texte de sortie ?</translation>
+    </message>
+    <message>
+        <source>unreadable file</source>
+        <translation>fichier illisible</translation>
+    </message>
+    <message>
+        <source>file missing</source>
+        <translation>fichier manquant</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Supprimer %1</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmer</translation>
+    </message>
+    <message>
+        <source>suggested: %1</source>
+        <translation>suggéré : %1</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(vide)</translation>
+    </message>
+    <message>
+        <source>No text: this shape is read as nothing</source>
+        <translation>Sans texte : cette forme est omise à la lecture</translation>
+    </message>
+    <message>
+        <source>All entries (%1)</source>
+        <translation>Toutes les entrées (%1)</translation>
+    </message>
+    <message>
+        <source>Empty text (%1)</source>
+        <translation>Sans texte (%1)</translation>
+    </message>
+    <message>
+        <source>Unconfirmed (%1)</source>
+        <translation>Non confirmées (%1)</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete &quot;%1&quot; [%2] ?</source>
+        <translation>Voulez-vous vraiment supprimer « %1 » [%2] ?</translation>
+    </message>
+    <message>
+        <source>Close without saving the changes?</source>
+        <translation>Fermer sans enregistrer les modifications ?</translation>
+    </message>
+    <message>
+        <source>Shown: %1 of %2</source>
+        <translation>Affichées : %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Entries: %1</source>
+        <translation>Entrées : %1</translation>
+    </message>
+</context>
+<context>
+    <name>quelm::TIFOInfo</name>
+    <message>
+        <source>reading ...</source>
+        <translation>lecture ...</translation>
+    </message>
+    <message>
+        <source>Retrieving language info from :</source>
+        <translation>Lecture des langues depuis :</translation>
+    </message>
+</context>
+<context>
+    <name>quelm::TOutputIniEditor</name>
+    <message>
+        <source>A tag is between the characters &lt; and &gt;. Use &lt;&lt; if you want to add a hard &lt; character and &gt;&gt; for a hard &gt; character.</source>
+        <translation>Une balise se place entre les caractères &lt; et &gt;. Écrivez &lt;&lt; pour un vrai caractère &lt; et &gt;&gt; pour un vrai caractère &gt;.</translation>
+    </message>
+    <message>
+        <source>You can use the following tags that will be filled with the data found in the subpictures:</source>
+        <translation>Vous pouvez employer les balises suivantes, remplies avec les données des sous-titres images :</translation>
+    </message>
+    <message>
+        <source>Only the body (the repeating subpicture structure) is filled; header and footer are copied as they stand.</source>
+        <translation>Seule la partie répétée est remplie ; l&apos;en-tête et le pied sont recopiés tels quels.</translation>
+    </message>
+    <message>
+        <source>Tag names may be written in any case. Characters after a name are ignored (&lt;CRX&gt; is &lt;CR&gt;); a blank after &lt; or a name not listed here writes nothing.</source>
+        <translation>Les noms de balises s&apos;écrivent en majuscules ou minuscules. Les caractères après un nom sont ignorés (&lt;CRX&gt; vaut &lt;CR&gt;) ; un espace après &lt; ou un nom absent de cette liste n&apos;écrit rien.</translation>
+    </message>
+    <message>
+        <source>Time code of the subpicture (hh:mm:ss):</source>
+        <translation>Code temporel du sous-titre (hh:mm:ss) :</translation>
+    </message>
+    <message>
+        <source>&lt;HH&gt;   hours, two digits. An offset may follow: &lt;HH+1&gt; or &lt;HH1&gt; adds an hour, &lt;HH-2&gt;</source>
+        <translation>&lt;HH&gt;   heures, deux chiffres. Un décalage peut suivre : &lt;HH+1&gt; ou &lt;HH1&gt; ajoute une heure,</translation>
+    </message>
+    <message>
+        <source>       subtracts two. There is no wrap at 24 or 60; hour 01 with &lt;HH-2&gt; gives 0-1.</source>
+        <translation>       &lt;HH-2&gt; en retire deux. Pas de retour à zéro à 24 ou 60 ; l&apos;heure 01 avec &lt;HH-2&gt; donne 0-1.</translation>
+    </message>
+    <message>
+        <source>&lt;H&gt;    the first digit of the hours only (0 for 05); takes no offset</source>
+        <translation>&lt;H&gt;    seulement le premier chiffre des heures (0 pour 05) ; sans décalage</translation>
+    </message>
+    <message>
+        <source>&lt;MM&gt;   minutes, two digits, offset as with &lt;HH&gt;</source>
+        <translation>&lt;MM&gt;   minutes, deux chiffres, décalage comme pour &lt;HH&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;M&gt;    the first digit of the minutes</source>
+        <translation>&lt;M&gt;    le premier chiffre des minutes</translation>
+    </message>
+    <message>
+        <source>&lt;SS&gt;   seconds, two digits, offset as with &lt;HH&gt;</source>
+        <translation>&lt;SS&gt;   secondes, deux chiffres, décalage comme pour &lt;HH&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;S&gt;    the first digit of the seconds</source>
+        <translation>&lt;S&gt;    le premier chiffre des secondes</translation>
+    </message>
+    <message>
+        <source>Chapter:</source>
+        <translation>Chapitre :</translation>
+    </message>
+    <message>
+        <source>&lt;CC&gt;   chapter, two digits (7 gives 07), offset as with &lt;HH&gt;: &lt;CC1&gt; in chapter 12 gives 13</source>
+        <translation>&lt;CC&gt;   chapitre, deux chiffres (7 donne 07), décalage comme pour &lt;HH&gt; : &lt;CC1&gt; au chapitre 12 donne 13</translation>
+    </message>
+    <message>
+        <source>&lt;C&gt;    the first character of the chapter number (the chapter itself below 10)</source>
+        <translation>&lt;C&gt;    le premier caractère du numéro de chapitre (le chapitre lui-même en dessous de 10)</translation>
+    </message>
+    <message>
+        <source>&lt;CR&gt;   ends the script line here; the rest of the body line starts a new one</source>
+        <translation>&lt;CR&gt;   termine ici la ligne du script ; la suite de la ligne en commence une nouvelle</translation>
+    </message>
+    <message>
+        <source>How the text lines of a subpicture are put together (without these tags they are joined</source>
+        <translation>Comment les lignes de texte d&apos;un sous-titre sont assemblées (sans ces balises, elles sont</translation>
+    </message>
+    <message>
+        <source>on one line with &quot; | &quot; between them):</source>
+        <translation>réunies sur une ligne, séparées par &quot; | &quot;) :</translation>
+    </message>
+    <message>
+        <source>&lt;SUBPIC_SPLT=text&gt;  all text lines on one script line with text between them;</source>
+        <translation>&lt;SUBPIC_SPLT=texte&gt; toutes les lignes sur une ligne du script, texte entre elles ;</translation>
+    </message>
+    <message>
+        <source>                    &lt;SUBPIC_SPLT=&gt; with nothing after = joins them with nothing</source>
+        <translation>                    &lt;SUBPIC_SPLT=&gt; sans rien après = les colle sans séparateur</translation>
+    </message>
+    <message>
+        <source>&lt;SUBPIC_BOLN=text&gt;  one script line per text line, text put before each line</source>
+        <translation>&lt;SUBPIC_BOLN=texte&gt; une ligne du script par ligne de texte, texte avant chaque ligne</translation>
+    </message>
+    <message>
+        <source>&lt;SUBPIC_EOLN=text&gt;  one script line per text line, text put after each line</source>
+        <translation>&lt;SUBPIC_EOLN=texte&gt; une ligne du script par ligne de texte, texte après chaque ligne</translation>
+    </message>
+    <message>
+        <source>Note: Use only SUBPIC_SPLT or use SUBPIC_BOLN with SUBPIC_EOLN. If you mix them the last tag counts! Use them before your SUBPIC tag!</source>
+        <translation>Remarque : employez soit SUBPIC_SPLT seul, soit SUBPIC_BOLN avec SUBPIC_EOLN. En cas de mélange, la dernière balise compte ! Placez-les avant la balise SUBPIC !</translation>
+    </message>
+    <message>
+        <source>&lt;SUBPIC&gt;  the recognised text lines. Text before it on the body line prefixes the first</source>
+        <translation>&lt;SUBPIC&gt;  les lignes de texte reconnues. Le texte placé avant précède la première</translation>
+    </message>
+    <message>
+        <source>          line, text after it follows the last. Example: &lt;SUBPIC_BOLN=- &gt;&lt;SUBPIC_EOLN=;&gt;</source>
+        <translation>          ligne, le texte placé après suit la dernière. Exemple : &lt;SUBPIC_BOLN=- &gt;&lt;SUBPIC_EOLN=;&gt;</translation>
+    </message>
+    <message>
+        <source>          [&lt;SUBPIC&gt;] gives [- line 1;  then  - line 2;  then  - line 3;]</source>
+        <translation>          [&lt;SUBPIC&gt;] donne [- ligne 1;  puis  - ligne 2;  puis  - ligne 3;]</translation>
+    </message>
+    <message>
+        <source>          A character missing from the dictionary shows as &lt;ERROR&gt;.</source>
+        <translation>          Un caractère absent du dictionnaire apparaît comme &lt;ERROR&gt;.</translation>
+    </message>
+    <message>
+        <source>&lt;SUB_NR&gt;  the subtitle number shown in the main window when the script is rendered</source>
+        <translation>&lt;SUB_NR&gt;  le numéro de sous-titre affiché dans la fenêtre principale au rendu du script</translation>
+    </message>
+    <message>
+        <source>          (every subtitle gets the same number)</source>
+        <translation>          (tous les sous-titres reçoivent le même numéro)</translation>
+    </message>
+    <message>
+        <source>Exact display times, in milliseconds counted from the first picture of the title:</source>
+        <translation>Temps d&apos;affichage exacts, en millisecondes depuis la première image du titre :</translation>
+    </message>
+    <message>
+        <source>&lt;START=fmt&gt;     when the subtitle appears</source>
+        <translation>&lt;START=fmt&gt;     quand le sous-titre apparaît</translation>
+    </message>
+    <message>
+        <source>&lt;END=fmt&gt;       when it disappears; a subtitle without an end of its own ends where the</source>
+        <translation>&lt;END=fmt&gt;       quand il disparaît ; un sous-titre sans fin propre s&apos;arrête où le</translation>
+    </message>
+    <message>
+        <source>                next one starts, the last one 5 seconds after it started</source>
+        <translation>                suivant commence, le dernier 5 secondes après son début</translation>
+    </message>
+    <message>
+        <source>&lt;DURATION=fmt&gt;  how long it is shown</source>
+        <translation>&lt;DURATION=fmt&gt;  combien de temps il est affiché</translation>
+    </message>
+    <message>
+        <source>  fmt is text in which h (hours), hh, mm, ss, zzz (milliseconds) and cc (hundredths)</source>
+        <translation>  fmt est un texte où h (heures), hh, mm, ss, zzz (millisecondes) et cc (centièmes)</translation>
+    </message>
+    <message>
+        <source>  are replaced: &lt;START=hh:mm:ss,zzz&gt; gives 00:01:23,456 and &lt;END=h:mm:ss.cc&gt; 0:01:26.04.</source>
+        <translation>  sont remplacés : &lt;START=hh:mm:ss,zzz&gt; donne 00:01:23,456 et &lt;END=h:mm:ss.cc&gt; 0:01:26.04.</translation>
+    </message>
+    <message>
+        <source>  With nothing after = the milliseconds are written as one number (for MATH_...).</source>
+        <translation>  Sans rien après =, les millisecondes sont écrites en un seul nombre (pour MATH_...).</translation>
+    </message>
+    <message>
+        <source>  Subtitles read before exact times were kept take their time code and no fraction.</source>
+        <translation>  Les sous-titres lus avant la conservation des temps exacts prennent leur code temporel, sans fraction.</translation>
+    </message>
+    <message>
+        <source>&lt;INDEX&gt;   the subtitle&apos;s number in the script, counting from 1 (0 for the version line)</source>
+        <translation>&lt;INDEX&gt;   le numéro du sous-titre dans le script, à partir de 1 (0 pour la ligne de version)</translation>
+    </message>
+    <message>
+        <source>&lt;FORCED&gt;  1 when the disc forces the subtitle on screen, else 0</source>
+        <translation>&lt;FORCED&gt;  1 quand le disque impose l&apos;affichage du sous-titre, sinon 0</translation>
+    </message>
+    <message>
+        <source>In the [ini_info] section, skip_version_record=1 leaves out the version line that begins</source>
+        <translation>Dans la section [ini_info], skip_version_record=1 omet la ligne de version qui ouvre</translation>
+    </message>
+    <message>
+        <source>every script, as subtitle files need. With &quot;forced only&quot; checked (or quelm-cli convert</source>
+        <translation>chaque script, comme l&apos;exigent les fichiers de sous-titres. Avec &quot;forced only&quot; coché (ou quelm-cli convert</translation>
+    </message>
+    <message>
+        <source>--forced-only) only forced subtitles are written.</source>
+        <translation>--forced-only), seuls les sous-titres imposés sont écrits.</translation>
+    </message>
+    <message>
+        <source>Date and time at which the script is rendered (examples for the date 08-05-2000 05:06:07;</source>
+        <translation>Date et heure du rendu du script (exemples pour le 08-05-2000 05:06:07 ;</translation>
+    </message>
+    <message>
+        <source>names of days and months in your language):</source>
+        <translation>noms des jours et des mois dans votre langue) :</translation>
+    </message>
+    <message>
+        <source>&lt;DATE_DDDD&gt;  full name of the weekday     Monday</source>
+        <translation>&lt;DATE_DDDD&gt;  nom du jour de la semaine     lundi</translation>
+    </message>
+    <message>
+        <source>&lt;DATE_DD&gt;    day of the month             08</source>
+        <translation>&lt;DATE_DD&gt;    jour du mois                 08</translation>
+    </message>
+    <message>
+        <source>&lt;DATE_MMMM&gt;  full name of the month       May</source>
+        <translation>&lt;DATE_MMMM&gt;  nom du mois                  mai</translation>
+    </message>
+    <message>
+        <source>&lt;DATE_MM&gt;    month                        05</source>
+        <translation>&lt;DATE_MM&gt;    mois                         05</translation>
+    </message>
+    <message>
+        <source>&lt;DATE_YYYY&gt;  year                         2000</source>
+        <translation>&lt;DATE_YYYY&gt;  année                        2000</translation>
+    </message>
+    <message>
+        <source>&lt;DATE_YY&gt;    year, two digits             00</source>
+        <translation>&lt;DATE_YY&gt;    année, deux chiffres         00</translation>
+    </message>
+    <message>
+        <source>&lt;DATE_HH&gt;    hour (24-hour clock)         05</source>
+        <translation>&lt;DATE_HH&gt;    heure (sur 24 heures)        05</translation>
+    </message>
+    <message>
+        <source>&lt;DATE_H&gt;     hour without leading zero    5</source>
+        <translation>&lt;DATE_H&gt;     heure sans zéro initial      5</translation>
+    </message>
+    <message>
+        <source>&lt;DATE_NN&gt;    minute                       06</source>
+        <translation>&lt;DATE_NN&gt;    minute                       06</translation>
+    </message>
+    <message>
+        <source>&lt;DATE_N&gt;     minute without leading zero  6</source>
+        <translation>&lt;DATE_N&gt;     minute sans zéro initial     6</translation>
+    </message>
+    <message>
+        <source>&lt;DATE_SS&gt;    second                       07</source>
+        <translation>&lt;DATE_SS&gt;    seconde                      07</translation>
+    </message>
+    <message>
+        <source>&lt;DATE_S&gt;     second without leading zero  7</source>
+        <translation>&lt;DATE_S&gt;     seconde sans zéro initial    7</translation>
+    </message>
+    <message>
+        <source>Colours of the four palette panels, as numbers 0 to 255 without leading zeros:</source>
+        <translation>Couleurs des quatre cases de la palette, en nombres de 0 à 255 sans zéros initiaux :</translation>
+    </message>
+    <message>
+        <source>&lt;C1R&gt; &lt;C1G&gt; &lt;C1B&gt;  colour 1; &lt;C2R&gt; ... &lt;C4B&gt; likewise for colours 2 to 4.</source>
+        <translation>&lt;C1R&gt; &lt;C1G&gt; &lt;C1B&gt;  couleur 1 ; &lt;C2R&gt; ... &lt;C4B&gt; de même pour les couleurs 2 à 4.</translation>
+    </message>
+    <message>
+        <source>  The R tag gives the byte in which the colour value keeps blue, and the B tag the byte</source>
+        <translation>  La balise R donne l&apos;octet où la valeur de couleur garde le bleu, et la balise B l&apos;octet</translation>
+    </message>
+    <message>
+        <source>  that keeps red; G is green. For grey colours all three are the same.</source>
+        <translation>  qui garde le rouge ; G est le vert. Pour les gris, les trois sont égaux.</translation>
+    </message>
+    <message>
+        <source>Arithmetic, whole numbers, worked strictly from left to right (2 ADD 3 MUL 4 gives 20):</source>
+        <translation>Calcul en nombres entiers, strictement de gauche à droite (2 ADD 3 MUL 4 donne 20) :</translation>
+    </message>
+    <message>
+        <source>&lt;MATH_START&gt;     starts a calculation; the value tags that follow (time, chapter, date,</source>
+        <translation>&lt;MATH_START&gt;     commence un calcul ; les balises de valeur qui suivent (temps, chapitre, date,</translation>
+    </message>
+    <message>
+        <source>                 colour, SUB_NR, START= and the others) feed it instead of being written</source>
+        <translation>                 couleur, SUB_NR, START= et les autres) l&apos;alimentent au lieu d&apos;être écrites</translation>
+    </message>
+    <message>
+        <source>&lt;MATH_VALUE=n&gt;   the number n</source>
+        <translation>&lt;MATH_VALUE=n&gt;   le nombre n</translation>
+    </message>
+    <message>
+        <source>&lt;MATH_ADD&gt; &lt;MATH_SUB&gt; &lt;MATH_MUL&gt; &lt;MATH_DIV&gt;   add, subtract, multiply, divide (the</source>
+        <translation>&lt;MATH_ADD&gt; &lt;MATH_SUB&gt; &lt;MATH_MUL&gt; &lt;MATH_DIV&gt;   additionner, soustraire, multiplier, diviser</translation>
+    </message>
+    <message>
+        <source>                 division drops the fraction)</source>
+        <translation>                 (la division abandonne la partie fractionnaire)</translation>
+    </message>
+    <message>
+        <source>&lt;MATH_WIDTH=n&gt;   pads the result with leading zeros to n characters; place it after</source>
+        <translation>&lt;MATH_WIDTH=n&gt;   complète le résultat par des zéros initiaux sur n caractères ; à placer</translation>
+    </message>
+    <message>
+        <source>                 MATH_START (MATH_START clears it)</source>
+        <translation>                 après MATH_START (MATH_START l&apos;annule)</translation>
+    </message>
+    <message>
+        <source>&lt;MATH_RESULT&gt;    writes the result and ends the calculation</source>
+        <translation>&lt;MATH_RESULT&gt;    écrit le résultat et termine le calcul</translation>
+    </message>
+    <message>
+        <source>Example: &lt;MATH_START&gt;&lt;CC&gt;&lt;MATH_MUL&gt;&lt;MATH_VALUE=10&gt;&lt;MATH_ADD&gt;&lt;SS&gt;</source>
+        <translation>Exemple : &lt;MATH_START&gt;&lt;CC&gt;&lt;MATH_MUL&gt;&lt;MATH_VALUE=10&gt;&lt;MATH_ADD&gt;&lt;SS&gt;</translation>
+    </message>
+    <message>
+        <source>followed by &lt;MATH_RESULT&gt; writes 37 in chapter 3 at second 07.</source>
+        <translation>suivi de &lt;MATH_RESULT&gt; écrit 37 au chapitre 3 à la seconde 07.</translation>
+    </message>
+    <message>
+        <source>A calculation left without MATH_RESULT takes in the values of the following subtitles</source>
+        <translation>Un calcul laissé sans MATH_RESULT reprend les valeurs des sous-titres suivants</translation>
+    </message>
+    <message>
+        <source>until the next MATH_START or MATH_RESULT. A text that is no number (a day name, say) or a</source>
+        <translation>jusqu&apos;au prochain MATH_START ou MATH_RESULT. Un texte qui n&apos;est pas un nombre (un nom de jour, par exemple) ou une</translation>
+    </message>
+    <message>
+        <source>division by zero stops the rendering with a message.</source>
+        <translation>division par zéro arrête le rendu avec un message.</translation>
+    </message>
+    <message>
+        <source>E&amp;xit without saving     </source>
+        <translation>&amp;Quitter sans enregistrer     </translation>
+    </message>
+    <message>
+        <source>Exit and &amp;save     </source>
+        <translation>Quitter et &amp;enregistrer     </translation>
+    </message>
+    <message>
+        <source>Open existing ini     </source>
+        <translation>Ouvrir un ini existant     </translation>
+    </message>
+    <message>
+        <source>&amp;Clear all     </source>
+        <translation>Tout &amp;effacer     </translation>
+    </message>
+    <message>
+        <source>INI Name :</source>
+        <translation>Nom INI :</translation>
+    </message>
+    <message>
+        <source> Header (once)</source>
+        <translation> En-tête (une fois)</translation>
+    </message>
+    <message>
+        <source> Repeating subpicture structure </source>
+        <translation> Partie répétée pour chaque sous-titre </translation>
+    </message>
+    <message>
+        <source> Footer (once) </source>
+        <translation> Pied (une fois) </translation>
+    </message>
+    <message>
+        <source>Open existing ini</source>
+        <translation>Ouvrir un ini existant</translation>
+    </message>
+    <message>
+        <source>Save output format</source>
+        <translation>Enregistrer le format de sortie</translation>
+    </message>
+    <message>
+        <source> Header (once) (%1 lines)</source>
+        <translation> En-tête (une fois) (%1 lignes)</translation>
+    </message>
+    <message>
+        <source> Repeating subpicture structure (%1 lines)</source>
+        <translation> Partie répétée pour chaque sous-titre (%1 lignes)</translation>
+    </message>
+    <message>
+        <source> Footer (once) (%1 lines)</source>
+        <translation> Pied (une fois) (%1 lignes)</translation>
+    </message>
+    <message>
+        <source>Output INI Editor</source>
+        <translation>Éditeur de formats de sortie</translation>
+    </message>
+    <message>
+        <source>ini (*.ini);;all files (*)</source>
+        <translation>ini (*.ini);;tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>quelm::TToolList</name>
+    <message>
+        <source>Tools</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Nouveau...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Choose a program</source>
+        <translation>Choisir un programme</translation>
+    </message>
+    <message>
+        <source>%1 is not an executable program</source>
+        <translation>%1 n&apos;est pas un programme exécutable</translation>
+    </message>
+    <message>
+        <source>Edit tools</source>
+        <translation>Modifier les outils</translation>
+    </message>
+    <message>
+        <source>Programs (*);;Scripts (*.sh *.py *.pl);;All files (*)</source>
+        <translation>Programmes (*);;Scripts (*.sh *.py *.pl);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>quelm::TVobSubToBmp</name>
+    <message>
+        <source>reading...</source>
+        <translation>lecture...</translation>
+    </message>
+    <message>
+        <source>Retrieving subpicture from :</source>
+        <translation>Lecture du sous-titre depuis :</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>decoding...</source>
+        <translation>décodage...</translation>
+    </message>
+</context>
+</TS>

@@ -363,17 +363,21 @@ void TOutputIniEditor::Clearall1Click() {
   for (QPlainTextEdit* memo : {MemoHeader, MemoBody, MemoFooter}) SetTemplateLines(*memo, {});
 }
 
+// The English captions keep "(1 lines)"; translations choose their plural forms.
 void TOutputIniEditor::MemoHeaderChange() {
-  GroupBox1->setTitle(tr(" Header (once) (%1 lines)").arg(MemoLines(*MemoHeader).size()));
+  GroupBox1->setTitle(tr(" Header (once) (%n lines)", "", LineCount(*MemoHeader)));
 }
 
 void TOutputIniEditor::MemoBodyChange() {
-  GroupBox2->setTitle(
-      tr(" Repeating subpicture structure (%1 lines)").arg(MemoLines(*MemoBody).size()));
+  GroupBox2->setTitle(tr(" Repeating subpicture structure (%n lines)", "", LineCount(*MemoBody)));
 }
 
 void TOutputIniEditor::MemoFooterChange() {
-  GroupBox3->setTitle(tr(" Footer (once) (%1 lines)").arg(MemoLines(*MemoFooter).size()));
+  GroupBox3->setTitle(tr(" Footer (once) (%n lines)", "", LineCount(*MemoFooter)));
+}
+
+int TOutputIniEditor::LineCount(const QPlainTextEdit& memo) const {
+  return static_cast<int>(MemoLines(memo).size());
 }
 
 void TOutputIniEditor::Panel1Resize() {

@@ -76,6 +76,7 @@ class TOutputIniEditor : public QDialog {
   void FormActivate();
   void LoadFormat(const std::string& path);
   void SetTemplateLines(QPlainTextEdit& memo, const std::vector<std::string>& lines);
+  int LineCount(const QPlainTextEdit& memo) const;
   void MemoHeaderChange();
   void MemoBodyChange();
   void MemoFooterChange();

@@ -572,24 +572,33 @@
         <translation>Ausgabeformat speichern</translation>
     </message>
     <message>
-        <source> Header (once) (%1 lines)</source>
-        <translation> Kopfteil (einmal) (%1 Zeilen)</translation>
-    </message>
-    <message>
-        <source> Repeating subpicture structure (%1 lines)</source>
-        <translation> Wiederholter Teil je Untertitel (%1 Zeilen)</translation>
-    </message>
-    <message>
-        <source> Footer (once) (%1 lines)</source>
-        <translation> Fußteil (einmal) (%1 Zeilen)</translation>
-    </message>
-    <message>
         <source>Output INI Editor</source>
         <translation>Editor für Ausgabeformate</translation>
     </message>
     <message>
         <source>ini (*.ini);;all files (*)</source>
         <translation>ini (*.ini);;alle Dateien (*)</translation>
+    </message>
+    <message numerus="yes">
+        <source> Header (once) (%n lines)</source>
+        <translation>
+            <numerusform> Kopfteil (einmal) (%n Zeile)</numerusform>
+            <numerusform> Kopfteil (einmal) (%n Zeilen)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> Repeating subpicture structure (%n lines)</source>
+        <translation>
+            <numerusform> Wiederholter Teil je Untertitel (%n Zeile)</numerusform>
+            <numerusform> Wiederholter Teil je Untertitel (%n Zeilen)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> Footer (once) (%n lines)</source>
+        <translation>
+            <numerusform> Fußteil (einmal) (%n Zeile)</numerusform>
+            <numerusform> Fußteil (einmal) (%n Zeilen)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -572,24 +572,33 @@
         <translation>Enregistrer le format de sortie</translation>
     </message>
     <message>
-        <source> Header (once) (%1 lines)</source>
-        <translation> En-tête (une fois) (%1 lignes)</translation>
-    </message>
-    <message>
-        <source> Repeating subpicture structure (%1 lines)</source>
-        <translation> Partie répétée pour chaque sous-titre (%1 lignes)</translation>
-    </message>
-    <message>
-        <source> Footer (once) (%1 lines)</source>
-        <translation> Pied (une fois) (%1 lignes)</translation>
-    </message>
-    <message>
         <source>Output INI Editor</source>
         <translation>Éditeur de formats de sortie</translation>
     </message>
     <message>
         <source>ini (*.ini);;all files (*)</source>
         <translation>ini (*.ini);;tous les fichiers (*)</translation>
+    </message>
+    <message numerus="yes">
+        <source> Header (once) (%n lines)</source>
+        <translation>
+            <numerusform> En-tête (une fois) (%n ligne)</numerusform>
+            <numerusform> En-tête (une fois) (%n lignes)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> Repeating subpicture structure (%n lines)</source>
+        <translation>
+            <numerusform> Partie répétée pour chaque sous-titre (%n ligne)</numerusform>
+            <numerusform> Partie répétée pour chaque sous-titre (%n lignes)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> Footer (once) (%n lines)</source>
+        <translation>
+            <numerusform> Pied (une fois) (%n ligne)</numerusform>
+            <numerusform> Pied (une fois) (%n lignes)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

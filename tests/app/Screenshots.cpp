@@ -3,12 +3,13 @@
 // dictionary directory, also of the dictionary editor on it (top, scrolled to the end, and
 // showing the entries without text).
 // Usage: quelm_screenshots OUTDIR LABEL [DICTIONARY_DIR]
-// (run with QT_SCALE_FACTOR=2 for the 200 % set)
+// (run with QT_SCALE_FACTOR=2 for the 200 % set; the language follows LANG, as at a first start)
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -16,8 +17,10 @@
 #include <QToolButton>
 #include <cstdio>
 
+#include "app/QtTranslation.h"
 #include "app/TMain.h"
 #include "app/ocr/TEditDictionary.h"
+#include "platform/DataPaths.h"
 #include "platform/UserInteraction.h"
 #include "settings/SettingsStore.h"
 
@@ -72,6 +75,10 @@ int main(int argc, char** argv) {
   GrabbingInteraction ui;
   ui.Target = outDir + "/extraction-" + label + ".png";
   quelm::SettingsStore settings(file.fileName().toStdString(), ui);
+  quelm::StartTranslation(
+      settings, QLocale::system().name().toStdString(),
+      quelm::FindDataDirectory(QCoreApplication::applicationDirPath().toStdString() + "/",
+                               "languages"));
   quelm::TMain window(settings, ui);
   window.show();
   bool ok = Save(window, outDir + "/main-" + label + ".png");

@@ -37,8 +37,9 @@ void QtUserInteraction::ShowMessage(MessageKind kind, const std::string& text) {
 Answer QtUserInteraction::Ask(const std::string& text, Buttons buttons) {
   QMessageBox::StandardButtons shown = QMessageBox::Yes | QMessageBox::No;
   if (buttons == Buttons::YesNoCancel) shown |= QMessageBox::Cancel;
-  const auto chosen =
-      QMessageBox::question(parent_, QApplication::applicationName(), ToQt(text), shown);
+  const auto chosen = QMessageBox::question(
+      parent_, QApplication::applicationName(), ToQt(text), shown,
+      buttons == Buttons::YesNoDefaultNo ? QMessageBox::No : QMessageBox::NoButton);
   if (chosen == QMessageBox::Yes) return Answer::Yes;
   if (chosen == QMessageBox::No) return Answer::No;
   return Answer::Cancel;

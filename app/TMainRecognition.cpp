@@ -134,6 +134,7 @@ Status TMain::OCROnSubTitle() {
   if (gettingAll_) session.AutoCloseMs = 0;
   if (!dictionaryCache_) dictionaryCache_ = std::make_unique<DictionaryCache>();
   session.Dictionary = dictionaryCache_.get();
+  session.Settings = &settings_;
   const SubtitlePlace place{LabelValue(LblBCDTimecode), LabelValue(LblChapter),
                             navigator_ ? FactsFromTiming(navigator_->LastTiming()) : RecordFacts()};
   const std::size_t before = conversion_.Script().Lines().size();

@@ -104,6 +104,7 @@ int ConvertRun::Run() {
   // Nothing continued: a new script.
   conversion_.Open(std::move(resume_.Script));
   done_ = resume_.Skip;
+  dictionaryAtStart_ = dictionary_.Size();
 
   InstallInterruptHandler();
   StepEnded(navigator_.GotoFirst());
@@ -166,11 +167,7 @@ Status ConvertRun::SubtitleFound(const SubpictureResult& result) {
     }
     resume_.AfterMs.reset();
   }
-  const std::string fileName =
-      fs::path(plan_.Vobs[static_cast<std::size_t>(std::max(0, navigator_.SelectedIndex()))])
-          .filename()
-          .string();
-  where_ = "subtitle " + std::to_string(number) + " (" + fileName + ")";
+  where_ = "subtitle " + std::to_string(number);
 
   RecognitionSettings recognition;
   recognition.Colors = plan_.Colors;
@@ -195,6 +192,7 @@ Status ConvertRun::SubtitleFound(const SubpictureResult& result) {
   answeredOtherwise_ += step.AnsweredOtherwise;
   namedAutomatically_ += step.NamedAutomatically;
   engineCalls_ += step.EngineCalls;
+  learned_ += step.Learned;
   if (step.End == RecognitionEnd::Failed) {
     // A user who quit stops the run; that is no failure.
     if (!quit_) fatal_ = true;
@@ -224,7 +222,7 @@ RecognitionResult ConvertRun::Recognise(const Bitmap& subpicture,
   if (plan_.Learn == LearnMode::Ask || (plan_.Learn == LearnMode::Auto && ::isatty(0) == 1)) {
     recogniser.Ask = [this](const CharacterQuestion& question) {
       // The run picks the next colour and reports it through OnCharColorChanged.
-      return questions_.Ask(question, ink_, where_);
+      return questions_.Ask(question, ink_, where_, StatusLine());
     };
   }
   RecognitionResult result = recogniser(subpicture, settings);
@@ -259,6 +257,28 @@ bool ConvertRun::SaveProgress() {
     return false;
   }
   return true;
+}
+
+std::string ConvertRun::StatusLine() const {
+  const std::size_t index = static_cast<std::size_t>(std::max(0, navigator_.SelectedIndex()));
+  std::int64_t total = 0;
+  std::int64_t read = extraction_.FilePosition();
+  for (std::size_t i = 0; i < plan_.Sizes.size(); ++i) {
+    total += plan_.Sizes[i];
+    if (i < index) read += plan_.Sizes[i];
+  }
+  const int number = navigator_.SubtitleNr();
+  std::string line = "  subtitle " + std::to_string(number);
+  // Guessed from how much of the title is read, once that says something.
+  if (total > 0 && read * 50 > total) {
+    const auto estimate = static_cast<int>((static_cast<double>(number) * total) / read + 0.5);
+    line += " of about " + std::to_string(std::max(number, estimate));
+  }
+  // What this run has taught, the current subtitle's answers included.
+  const std::size_t now = dictionary_.Size();
+  line += ", " + std::to_string(now > dictionaryAtStart_ ? now - dictionaryAtStart_ : 0) +
+          " learned (" + fs::path(plan_.Vobs[index]).filename().string() + ")";
+  return line;
 }
 
 void ConvertRun::ReportLearning() const {
@@ -312,6 +332,11 @@ int ConvertRun::Finish() {
     return ExitFailure;
   }
   if (fatal_ || failed_ || !rendering.Result) return ExitFailure;
+  if (!quit_) {
+    const std::string where = plan_.Out.empty() ? "on standard output" : "in " + plan_.Out;
+    std::fprintf(stderr, "quelm-cli convert: %d subtitles read, %d characters learned; script %s\n",
+                 found_, learned_, where.c_str());
+  }
   if (quit_) {
     std::fprintf(stderr, "quelm-cli convert: stopped after subtitle %d; %s\n", done_,
                  recordsKept.c_str());

@@ -85,6 +85,8 @@ class ConvertRun {
   bool SaveProgress();
   // One line on what was asked and named, when anything was.
   void ReportLearning() const;
+  // Above a question: "subtitle 4 of about 12, 3 learned (VTS_01_1.VOB)".
+  std::string StatusLine() const;
   // Renders and writes the script of a run that has ended; the exit code.
   int Finish();
 
@@ -120,6 +122,8 @@ class ConvertRun {
   int answeredOtherwise_ = 0;
   int namedAutomatically_ = 0;
   int engineCalls_ = 0;
+  int learned_ = 0;
+  std::size_t dictionaryAtStart_ = 0;
   int done_ = 0;
   bool lastFileReached_ = false;
   bool failed_ = false;

@@ -87,6 +87,9 @@ std::optional<int> ContinueRecords(const CommandLine& cl, const std::string& rec
       return ExitBadOptions;
     }
     point.Skip = state->Subtitles;
+    if (point.Skip > 0)
+      std::fprintf(stderr, "quelm-cli convert: going on after subtitle %d (records in %s)\n",
+                   point.Skip, recordsPath.c_str());
     // Records saved after the count was last written belong to subtitles read again now.
     if (recorded > state->Records)
       loaded.Script = RecordsFile::KeepSubtitleRecords(loaded.Script, state->Records);

@@ -1,6 +1,11 @@
 // Asking about unknown characters on a terminal or from a file of answers.
 #include "cli/TerminalQuestions.h"
 
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 #include "cli/TextArt.h"
@@ -9,10 +14,58 @@ namespace quelm {
 
 namespace {
 
-constexpr int LineColumns = 100;
+constexpr int DefaultColumns = 80;
+constexpr int DefaultRows = 24;
 
-void PrintRows(std::FILE* out, const std::vector<std::string>& rows, const char* indent) {
-  for (const std::string& row : rows) std::fprintf(out, "%s%s\n", indent, row.c_str());
+// Characters as a terminal counts them: UTF-8 continuation bytes take no column.
+std::size_t CodePoints(const std::string& text) {
+  std::size_t n = 0;
+  for (unsigned char c : text) n += (c & 0xC0) != 0x80;
+  return n;
+}
+
+// The first `columns` characters of `text`, "..." ending a text that was longer.
+std::string Cut(const std::string& text, int columns) {
+  if (columns < 4 || CodePoints(text) <= static_cast<std::size_t>(columns)) return text;
+  std::size_t kept = 0;
+  std::size_t i = 0;
+  for (; i < text.size(); ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+    if (kept == static_cast<std::size_t>(columns - 3)) break;
+    ++kept;
+  }
+  return text.substr(0, i) + "...";
+}
+
+// The last characters of `text` that fit, "..." before them: the text so far ends where the
+// question is.
+std::string CutFront(const std::string& text, int columns) {
+  const std::size_t length = CodePoints(text);
+  if (columns < 4 || length <= static_cast<std::size_t>(columns)) return text;
+  std::size_t drop = length - static_cast<std::size_t>(columns - 3);
+  std::size_t i = 0;
+  for (; i < text.size(); ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+    if (drop == 0) break;
+    --drop;
+  }
+  return "..." + text.substr(i);
+}
+
+void TerminalSize(std::FILE* out, int& columns, int& rows) {
+  winsize size{};
+  if (::ioctl(::fileno(out), TIOCGWINSZ, &size) == 0 && size.ws_col > 0 && size.ws_row > 0) {
+    columns = size.ws_col;
+    rows = size.ws_row;
+    return;
+  }
+  const auto fromEnvironment = [](const char* name, int fallback) {
+    const char* value = std::getenv(name);
+    const int n = value ? std::atoi(value) : 0;
+    return n > 0 ? n : fallback;
+  };
+  columns = fromEnvironment("COLUMNS", DefaultColumns);
+  rows = fromEnvironment("LINES", DefaultRows);
 }
 
 }  // namespace
@@ -25,6 +78,7 @@ AnswerLine TerminalQuestions::ParseAnswer(const std::string& line) {
   if (line == LineWord) return {AnswerLineKind::SkipTextline, {}};
   if (line == ColorWord) return {AnswerLineKind::ChangeColor, {}};
   if (line == KeepWord) return {AnswerLineKind::KeepColors, {}};
+  if (line == UndoWord) return {AnswerLineKind::Undo, {}};
   if (line == AbortWord) return {AnswerLineKind::Abort, {}};
   if (line == QuitWord) return {AnswerLineKind::Quit, {}};
   return {AnswerLineKind::Unknown, line};
@@ -46,46 +100,85 @@ bool TerminalQuestions::ReadLine(std::string& line) {
   return true;
 }
 
+void TerminalQuestions::Print(const std::string& text, int columns) {
+  std::fprintf(out_, "%s\n", Cut(text, columns).c_str());
+}
+
 CharacterAnswer TerminalQuestions::Ask(const CharacterQuestion& question, Color charColor,
-                                       const std::string& where) {
+                                       const std::string& where, const std::string& status) {
   if (BeforeQuestion) BeforeQuestion();
-  std::fprintf(out_,
-               question.Disputed ? "\n%s, text line %d, character %d was read in more than one way "
-                                   "(entry %s):\n"
-                                 : "\n%s, text line %d, character %d is unknown (new entry %s):\n",
-               where.c_str(), question.LineIndex + 1, question.CharacterIndex + 1,
-               std::filesystem::path(question.FileName).filename().c_str());
-  PrintRows(out_, TextArt::Line(question.Line, charColor, question.CharacterBox, LineColumns), "  ");
-  PrintRows(out_, TextArt::Character(question.Character), "  ");
-  std::fprintf(out_, "  text so far:\n");
-  for (const std::string& visible : question.VisibleLines)
-    std::fprintf(out_, "  | %s\n", visible.c_str());
+  int columns = Columns;
+  int rows = Rows;
+  if (columns <= 0 || rows <= 0) TerminalSize(out_, columns, rows);
+  // The whole question stays on screen: the line's picture gets the rows the words leave.
+  const std::size_t shownLines = std::min<std::size_t>(question.VisibleLines.size(), 3);
+  const int wordRows = 2 + static_cast<int>(shownLines) + (question.HasSuggestion ? 1 : 0) +
+                       (status.empty() ? 0 : 1) + 2;
+  const int pictureRows = std::max(3, rows - wordRows);
+
+  std::fprintf(out_, "\n");
+  const std::string entry = std::filesystem::path(question.FileName).filename().string();
+  Print(where + ", line " + std::to_string(question.LineIndex + 1) + ", character " +
+            std::to_string(question.CharacterIndex + 1) +
+            (question.Disputed ? " was read two ways (entry " + entry + "):"
+                               : " is unknown (new entry " + entry + "):"),
+        columns);
+  const std::vector<std::string> line =
+      TextArt::Line(question.Line, charColor, question.CharacterBox, columns - 2, pictureRows);
+  for (const std::string& row : line) Print("  " + row, columns);
+  // The character alone, pixel for pixel, where the terminal has room for it.
+  const std::vector<std::string> character = TextArt::Character(question.Character);
+  if (static_cast<int>(line.size() + character.size()) <= pictureRows &&
+      static_cast<int>(character.front().size()) + 2 <= columns)
+    for (const std::string& row : character) Print("  " + row, columns);
+  const std::size_t firstShown = question.VisibleLines.size() - shownLines;
+  const std::string label = "  text so far | ";
+  for (std::size_t i = firstShown; i < question.VisibleLines.size(); ++i)
+    Print((i == firstShown ? label : std::string(label.size() - 2, ' ') + "| ") +
+              CutFront(question.VisibleLines[i], columns - static_cast<int>(label.size())),
+          columns);
   if (question.HasSuggestion) {
     const std::string word =
         question.SuggestedWord.empty() ? "" : " (word \"" + question.SuggestedWord + "\")";
-    std::fprintf(out_, "  suggested: \"%s\"%s; Enter accepts, %s for no text\n",
-                 question.Suggestion.c_str(), word.c_str(), NoneWord);
+    Print("  suggested: \"" + question.Suggestion + "\"" + word + "; Enter accepts, " + NoneWord +
+              " for no text",
+          columns);
   }
 
   bool keep = false;
+  const auto inputEnded = [&]() -> CharacterAnswer {
+    std::fprintf(out_, "\n");
+    inputEnded_ = true;
+    quit_ = true;
+    return {AnswerKind::Abort, {}, keep};
+  };
   for (;;) {
-    std::fprintf(out_, "  its text (%s %s %s%s %s %s, \\\\ for a leading \\)? ", SkipWord,
-                 LineWord, question.ChangeColorAllowed && !keep ? ColorWord : "",
-                 question.ChangeColorAllowed && !keep ? (std::string(" ") + KeepWord).c_str() : "",
-                 AbortWord, QuitWord);
+    if (!status.empty()) Print(status, columns);
+    const bool colours = question.ChangeColorAllowed && !keep;
+    std::string words = std::string(SkipWord) + " " + LineWord;
+    if (colours) words += std::string(" ") + ColorWord + " " + KeepWord;
+    if (question.UndoAllowed) words += std::string(" ") + UndoWord;
+    words += std::string(" ") + AbortWord + " " + QuitWord;
+    std::fprintf(out_, "  text? (%s; \\\\x for \\x) ", words.c_str());
     std::fflush(out_);
-    std::string line;
-    if (!ReadLine(line)) {
-      std::fprintf(out_, "\n");
-      inputEnded_ = true;
-      quit_ = true;
-      return {AnswerKind::Abort, {}, keep};
-    }
-    const AnswerLine answer = ParseAnswer(line);
+    std::string typed;
+    if (!ReadLine(typed)) return inputEnded();
+    const AnswerLine answer = ParseAnswer(typed);
     switch (answer.Kind) {
       case AnswerLineKind::Text:
-        if (line.empty() && question.HasSuggestion)
+        if (typed.empty() && question.HasSuggestion)
           return {AnswerKind::Text, question.Suggestion, keep};
+        if (typed.empty()) {
+          // A shape that stands for nothing vanishes from every subtitle: only on a clear yes.
+          Print("  Nothing typed. Ignore this shape from now on? It is learned as nothing and",
+                columns);
+          std::fprintf(out_, "  left out wherever it occurs (for a speck of dust). [y/N] ");
+          std::fflush(out_);
+          std::string yes;
+          if (!ReadLine(yes)) return inputEnded();
+          if (yes == "y" || yes == "Y" || yes == "yes") return {AnswerKind::Text, {}, keep};
+          break;
+        }
         return {AnswerKind::Text, answer.Text, keep};
       case AnswerLineKind::NoText: return {AnswerKind::Text, {}, keep};
       case AnswerLineKind::SkipCharacter: return {AnswerKind::SkipCharacter, {}, keep};
@@ -94,17 +187,21 @@ CharacterAnswer TerminalQuestions::Ask(const CharacterQuestion& question, Color 
       case AnswerLineKind::Quit:
         quit_ = true;
         return {AnswerKind::Abort, {}, keep};
+      case AnswerLineKind::Undo:
+        if (question.UndoAllowed) return {AnswerKind::Undo, {}, keep};
+        Print("  nothing answered in this subtitle yet; answer again", columns);
+        break;
       case AnswerLineKind::ChangeColor:
-        if (question.ChangeColorAllowed && !keep) return {AnswerKind::ChangeColor, {}, false};
-        std::fprintf(out_, "  the colours are kept for this subtitle; answer again\n");
+        if (colours) return {AnswerKind::ChangeColor, {}, false};
+        Print("  the colours are kept for this subtitle; answer again", columns);
         break;
       case AnswerLineKind::KeepColors:
         if (question.ChangeColorAllowed) keep = true;
-        std::fprintf(out_, "  these colours are kept; now the character's text\n");
+        Print("  these colours are kept; now the character's text", columns);
         break;
       case AnswerLineKind::Unknown:
-        std::fprintf(out_, "  unknown control word '%s' (a text beginning with \\ is written \\\\)\n",
-                     answer.Text.c_str());
+        Print("  unknown control word '" + answer.Text + "' (a text beginning with \\ is written \\\\)",
+              columns);
         break;
     }
   }

@@ -20,21 +20,37 @@ std::vector<std::string> TextArt::Character(const Bitmap& character) {
 }
 
 std::vector<std::string> TextArt::Line(const Bitmap& line, Color ink, const CutBox& box,
-                                       int maxColumns) {
+                                       int maxColumns, int maxRows) {
+  // Two frame rows and at least one of ink.
+  const int rowsForInk = std::max(1, maxRows - 2);
+  int k = 1;
+  while ((line.Height() + 2 * k - 1) / (2 * k) > rowsForInk && k < line.Height()) ++k;
+  const int lineWidth = (line.Width() + k - 1) / k;
+  const int lineHeight = (line.Height() + k - 1) / k;
+  const auto inked = [&](int x, int y) {
+    int count = 0;
+    for (int py = y * k; py < (y + 1) * k; ++py)
+      for (int px = x * k; px < (x + 1) * k; ++px)
+        if (line.Contains(px, py) && line.Pixel(px, py) == ink) ++count;
+    return count > 0 && 3 * count >= k * k;
+  };
+
   // One column of margin on each side leaves room for the frame at the edges.
-  const int width = line.Width() + 2;
+  const int width = lineWidth + 2;
   const int columns = std::max(8, maxColumns);
+  const int boxLeft = box.Left / k;
+  const int boxRight = box.Right / k;
   int first = 0;
   if (width > columns) {
-    const int middle = (box.Left + box.Right) / 2 + 1;
+    const int middle = (boxLeft + boxRight) / 2 + 1;
     first = std::clamp(middle - columns / 2, 0, width - columns);
   }
   const int last = std::min(width, first + columns);  // exclusive
-  const int left = box.Left;       // frame columns in margin coordinates: Left and Right + 2
-  const int right = box.Right + 2;
-  const int topRow = box.Top / 2;  // frame rows in text rows, one above and one below
-  const int bottomRow = box.Bottom / 2 + 2;
-  const int textRows = (line.Height() + 1) / 2 + 2;
+  const int left = boxLeft;       // frame columns in margin coordinates: Left and Right + 2
+  const int right = boxRight + 2;
+  const int topRow = box.Top / k / 2;  // frame rows in text rows, one above and one below
+  const int bottomRow = box.Bottom / k / 2 + 2;
+  const int textRows = (lineHeight + 1) / 2 + 2;
 
   std::vector<std::string> rows;
   for (int r = 0; r < textRows; ++r) {
@@ -51,8 +67,8 @@ std::vector<std::string> TextArt::Line(const Bitmap& line, Color ink, const CutB
       } else {
         const int x = c - 1;
         const int y = (r - 1) * 2;
-        const bool top = r >= 1 && line.Contains(x, y) && line.Pixel(x, y) == ink;
-        const bool bottom = r >= 1 && line.Contains(x, y + 1) && line.Pixel(x, y + 1) == ink;
+        const bool top = r >= 1 && inked(x, y);
+        const bool bottom = r >= 1 && inked(x, y + 1);
         row += top && bottom ? '#' : top ? '\'' : bottom ? '.' : ' ';
       }
     }

@@ -17,9 +17,11 @@ class TextArt {
 
   // `line` in its subpicture colours; pixels of `ink` are drawn. Two pixel rows make one text
   // row ("#" both, "'" top, "." bottom). The character at `box` is framed; a line wider than
-  // `maxColumns` is shown as the window of that width around the character.
+  // `maxColumns` is shown as the window of that width around the character. A line that would
+  // take more than `maxRows` rows is drawn scaled down, k by k pixels to a half cell (inked
+  // where a third of them are).
   static std::vector<std::string> Line(const Bitmap& line, Color ink, const CutBox& box,
-                                       int maxColumns);
+                                       int maxColumns, int maxRows = 1 << 20);
 };
 
 }  // namespace quelm

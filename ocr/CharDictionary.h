@@ -85,6 +85,13 @@ class CharDictionary {
   std::uint64_t Revision() const { return revision_; }
   std::size_t Size() const { return charList_.size(); }
   void Clear();
+  // Back to an earlier copy of itself; the revision still moves on, so that nobody takes the
+  // result for a state already seen.
+  void Restore(const CharDictionary& earlier) {
+    const std::uint64_t revision = revision_;
+    *this = earlier;
+    revision_ = revision + 1;
+  }
 
  private:
   struct Key {

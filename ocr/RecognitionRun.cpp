@@ -4,6 +4,7 @@
 #include "ocr/RecognitionRun.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
@@ -80,6 +81,10 @@ std::vector<int> Gaps(const LineCut& cut) {
   return gaps;
 }
 
+bool SameBox(const CutBox& a, const CutBox& b) {
+  return a.Left == b.Left && a.Top == b.Top && a.Right == b.Right && a.Bottom == b.Bottom;
+}
+
 // A line of the subtitle cut in one ink, with the gap rule its own gaps give. A line the space
 // rule cuts before the run reaches it keeps its cut for the run, so no line is cut twice.
 struct SeenLine {
@@ -87,10 +92,7 @@ struct SeenLine {
   Color Ink;
   SpaceRule Rule;
   std::optional<LineCut> Cut;
-  bool Is(const CutBox& box, Color ink) const {
-    return Ink == ink && Box.Left == box.Left && Box.Top == box.Top && Box.Right == box.Right &&
-           Box.Bottom == box.Bottom;
-  }
+  bool Is(const CutBox& box, Color ink) const { return Ink == ink && SameBox(Box, box); }
 };
 
 // The gap rule of the first line of the subpicture whose own gaps tell letters from words.
@@ -196,6 +198,56 @@ std::vector<std::string> RecognitionRun::MakeRecord(const std::string& timeCode,
 }
 
 RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
+  answers_.clear();
+  before_.reset();
+  written_.clear();
+  readings_.clear();
+  int engineCalls = 0;
+  for (;;) {
+    replayed_ = 0;
+    undoRequested_ = false;
+    RecognitionResult result = Read(subpicture);
+    engineCalls += result.EngineCalls;
+    if (!undoRequested_) {
+      result.EngineCalls = engineCalls;
+      return result;
+    }
+    // Read again from the dictionary the subtitle began with, the answers before the last one
+    // given again: the shape it named is unknown again and asked about.
+    answers_.pop_back();
+    PutBack();
+    if (OnCharColorChanged) OnCharColorChanged(settings_.CharColor);
+  }
+}
+
+CharacterAnswer RecognitionRun::Ask(CharacterQuestion& question) {
+  if (replayed_ < answers_.size()) return answers_[replayed_++];
+  question.UndoAllowed = !answers_.empty();
+  CharacterAnswer answer = AskCharacter(question);
+  while (answer.Kind == AnswerKind::Undo && answers_.empty()) answer = AskCharacter(question);
+  if (answer.Kind == AnswerKind::Undo) {
+    undoRequested_ = true;
+    return {AnswerKind::Abort, {}, false};
+  }
+  answers_.push_back(answer);
+  replayed_ = answers_.size();
+  return answer;
+}
+
+void RecognitionRun::Changing() {
+  if (!before_ && AskCharacter && !settings_.LearnAfterReading) before_ = dictionary_;
+}
+
+void RecognitionRun::PutBack() {
+  for (const std::string& name : written_) {
+    std::error_code ignored;
+    std::filesystem::remove(name, ignored);
+  }
+  written_.clear();
+  if (before_) dictionary_.Restore(*before_);
+}
+
+RecognitionResult RecognitionRun::Read(const Bitmap& subpicture) {
   RecognitionResult result;
   Color charColor = settings_.CharColor;
   int nextCharFileNumber = static_cast<int>(dictionary_.Size());
@@ -274,9 +326,17 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
     // Read by the engine at the line's first unknown character, once.
     std::optional<std::vector<PieceSuggestion>> suggestions;
     const auto read = [&] {
+      const auto known = std::find_if(readings_.begin(), readings_.end(), [&](const Reading& r) {
+        return r.Ink == flat.Ink && SameBox(r.Line, lineBox);
+      });
+      if (known != readings_.end()) {
+        suggestions = known->Pieces;
+        return;
+      }
       const EngineImage image = MakeEngineImage(flat, cut);
       ++result.EngineCalls;
       suggestions = AlignToPieces(settings_.Suggestions->ReadLine(image), cut, image);
+      readings_.push_back({lineBox, flat.Ink, *suggestions});
     };
     const auto suggestionAt = [&](int pieceIndex) -> const PieceSuggestion* {
       if (!suggesting) return nullptr;
@@ -376,7 +436,7 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
           question.Suggestion = AnswerText(suggestion->Text);
           question.SuggestedWord = suggestion->Word;
         }
-        const CharacterAnswer answer = AskCharacter(question);
+        const CharacterAnswer answer = Ask(question);
         if (answer.KeepColors) keepColors_ = true;
         switch (answer.Kind) {
           case AnswerKind::Text:
@@ -385,7 +445,10 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
             break;
           case AnswerKind::SkipCharacter: skipCharacter = true; break;
           case AnswerKind::SkipTextline: skipTextline = true; break;
-          case AnswerKind::Abort: aborted = true; break;
+          case AnswerKind::Abort:
+          case AnswerKind::Undo:  // Ask has taken it: this reading ends
+            aborted = true;
+            break;
           case AnswerKind::ChangeColor:
             // Refused once the colours are kept (the window disables the button then).
             if (keepColors_) {
@@ -399,15 +462,18 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
             break;
         }
         if (abortRequested_) aborted = true;
+        if (skipCharacter || skipTextline) Append(result.VisibleLines, lineIndex, SkippedMark);
       }
       if (skipCharacter || skipTextline || changeColor || aborted) continue;
       // The file first: an entry whose bitmap was never written would be a dangling reference.
+      Changing();
       const Status written = WriteBmp(name, character, 1);
       if (!written.Ok) {
         result.Outcome = written;
         aborted = true;
         continue;
       }
+      if (before_) written_.push_back(name);
       dictionary_.AddCurrentCharacterToList(character, name, text);
       if (unconfirmed) {
         const std::size_t position = dictionary_.Size() - 1;
@@ -432,6 +498,7 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
     // Every reading of a shape named without the user's word is a vote on its text.
     if (readForVotes && !suggestions && !aborted && !changeColor) read();
     if (suggestions) {
+      if (!unconfirmedPieces.empty()) Changing();
       for (const auto& [pieceIndex, position] : unconfirmedPieces) {
         const int left = dictionary_.CharList()[position].ReadingsLeft;
         if (left > 0) dictionary_.SetReadingsLeft(position, left - 1);
@@ -458,6 +525,7 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
     bool clear = false;
     const std::string winner = CharDictionary::Winner(entry.Votes, &clear);
     if (winner != entry.Text) {
+      Changing();
       dictionary_.SetText(t.Position, winner);
       renamed = true;
     }
@@ -470,12 +538,13 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
     question.HasSuggestion = true;
     question.Suggestion = winner;
     question.SuggestedWord = t.Word;
-    const CharacterAnswer answer = AskCharacter(question);
+    const CharacterAnswer answer = Ask(question);
     if (answer.Kind == AnswerKind::Abort || abortRequested_) {
       aborted = true;
     } else if (answer.Kind == AnswerKind::Text) {
       const std::string text = AnswerText(answer.Text);
       if (text != winner) ++result.AnsweredOtherwise;
+      Changing();
       dictionary_.SetText(t.Position, text);
       dictionary_.SetUnconfirmed(t.Position, false);
       renamed = true;

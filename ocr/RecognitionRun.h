@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,9 +52,13 @@ struct CharacterQuestion {
   std::string SuggestedWord;  // the engine's word it belongs to
   // The entry exists, named automatically, and its readings disagree.
   bool Disputed = false;
+  // An earlier answer in this subtitle can be taken back.
+  bool UndoAllowed = false;
 };
 
-enum class AnswerKind { Text, SkipCharacter, SkipTextline, ChangeColor, Abort };
+// Undo takes back the last answer of the subtitle: what it taught is forgotten and its
+// question comes again.
+enum class AnswerKind { Text, SkipCharacter, SkipTextline, ChangeColor, Abort, Undo };
 
 struct CharacterAnswer {
   AnswerKind Kind = AnswerKind::Text;
@@ -106,6 +111,8 @@ class RecognitionRun {
   // In a reference line, a run of italic characters lies between these two (never file keys).
   static constexpr const char* ItalicStart = "<{i}>";
   static constexpr const char* ItalicEnd = "<{/i}>";
+  // Where a character was skipped, in the text shown while asking (never in the reference).
+  static constexpr const char* SkippedMark = "\u25A1";
 
   // The script record of a recognised subtitle: "<SUB_START>", time code, chapter, the
   // reference lines, "<SUB_END>".
@@ -117,10 +124,32 @@ class RecognitionRun {
   static Color NextCharColor(Color current, const std::array<Color, 4>& colors);
 
  private:
+  // One reading of the subpicture; ends early when an answer is taken back.
+  RecognitionResult Read(const Bitmap& subpicture);
+  // The asker's answer, or while reading again after an undo the one given before.
+  CharacterAnswer Ask(CharacterQuestion& question);
+  // Called before the run changes the dictionary, which an undo must be able to put back.
+  void Changing();
+  // The dictionary and the bitmap files as the subtitle found them.
+  void PutBack();
+
   CharDictionary& dictionary_;
   RecognitionSettings settings_;
   bool abortRequested_ = false;
   bool keepColors_ = false;
+  // This subtitle's answers in order; the first replayed_ of them have been given again.
+  std::vector<CharacterAnswer> answers_;
+  std::size_t replayed_ = 0;
+  bool undoRequested_ = false;
+  std::optional<CharDictionary> before_;
+  std::vector<std::string> written_;
+  // The engine's readings by line and ink: a line read again after an undo is not read twice.
+  struct Reading {
+    CutBox Line;
+    Color Ink;
+    std::vector<PieceSuggestion> Pieces;
+  };
+  std::vector<Reading> readings_;
 };
 
 }  // namespace quelm

@@ -12,7 +12,8 @@
 namespace quelm {
 
 enum class MessageKind { Information, Warning, Error };
-enum class Buttons { YesNo, YesNoCancel };
+// YesNoDefaultNo: Enter answers No, where a reflex Yes would be hard to take back.
+enum class Buttons { YesNo, YesNoCancel, YesNoDefaultNo };
 enum class Answer { Yes, No, Cancel };
 
 class UserInteraction {

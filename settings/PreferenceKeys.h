@@ -39,6 +39,8 @@ inline constexpr const char* Color1x = "color1x";
 inline constexpr const char* Color2x = "color2x";
 inline constexpr const char* Color3x = "color3x";
 inline constexpr const char* Learn = "learn";
+// Where the user put the learning dialogue ("x,y"); missing: beside the subtitle preview.
+inline constexpr const char* OcrWindowPosition = "ocr_window_position";
 // The OCR engine's language for suggestions ("eng"); empty: from the stream's language code.
 inline constexpr const char* OcrLanguage = "ocr_language";
 inline constexpr const char* GuiLanguage = "gui_language";

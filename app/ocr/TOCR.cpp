@@ -5,11 +5,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <sstream>
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,13 +24,17 @@
 #include "app/FrameMark.h"
 #include "app/Named.h"
 #include "ocr/Segmentation.h"
+#include "settings/PreferenceKeys.h"
+#include "settings/SettingsStore.h"
 
 namespace quelm {
 
 namespace {
 
 constexpr int ClientWidth = 703;
-constexpr int ClientHeight = 318;
+constexpr int ClientHeight = 346;
+// Between the window and the preview it keeps clear of.
+constexpr int PlacementGap = 8;
 constexpr QRect LineArea(176, 40, 500, 105);
 constexpr int CharacterArea = 105;
 // Small glyphs are enlarged by a whole factor, up to this, so the user can tell them apart.
@@ -49,13 +55,13 @@ QColor SilverColor() { return QColor(ColorRed(Silver), ColorGreen(Silver), Color
 
 TOCR::TOCR(UserInteraction& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
   setObjectName("OCR");
-  setWindowTitle("OCR");
+  setWindowTitle(tr("OCR"));
   setModal(true);
   // No title-bar buttons: the window closes through "Close", Escape or by itself.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setFixedSize(ClientWidth, ClientHeight);
 
-  Label1 = Named(new QLabel("Found character:", this), "Label1");
+  Label1 = Named(new QLabel(tr("Found character:"), this), "Label1");
   Label1->move(24, 16);
   Panel1 = Named(new QFrame(this), "Panel1");
   Panel1->setGeometry(24, 32, 121, 121);
@@ -80,11 +86,19 @@ TOCR::TOCR(UserInteraction& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
   }
 
   LblSuggestion = Named(new QLabel(this), "LblSuggestion");
-  LblSuggestion->setGeometry(24, 280, 652, 22);
+  LblSuggestion->setGeometry(24, 316, 652, 22);
   LblSuggestion->setTextFormat(Qt::PlainText);
   LblSuggestion->hide();
+  LblInstruction = Named(new QLabel(tr("Type the character(s) in the red frame, then Enter"), this),
+                         "LblInstruction");
+  LblInstruction->setWordWrap(true);
+  LblInstruction->setTextFormat(Qt::PlainText);
+  QFont bold = LblInstruction->font();
+  bold.setBold(true);
+  LblInstruction->setFont(bold);
+  LblInstruction->hide();
 
-  Label2 = Named(new QLabel("Textline in subpicture", this), "Label2");
+  Label2 = Named(new QLabel(tr("Textline in subpicture"), this), "Label2");
   Label2->move(176, 16);
   TextLineImage = Named(new QLabel(this), "TextLineImage");
   TextLineImage->setGeometry(LineArea);
@@ -109,20 +123,30 @@ TOCR::TOCR(UserInteraction& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
   Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
   Shape1->hide();
 
-  BtnSkipChar = Named(new QPushButton("Skip character", this), "BtnSkipChar");
+  BtnSkipChar = Named(new QPushButton(tr("Skip character"), this), "BtnSkipChar");
   BtnSkipChar->setGeometry(24, 200, 121, 30);
-  BtnSkipTextline = Named(new QPushButton("Skip textline", this), "BtnSkipTextline");
+  BtnSkipTextline = Named(new QPushButton(tr("Skip textline"), this), "BtnSkipTextline");
   BtnSkipTextline->setGeometry(24, 240, 121, 30);
-  BtnChangeCharColor = Named(new QPushButton("Change color", this), "BtnChangeCharColor");
+  BtnChangeCharColor = Named(new QPushButton(tr("Change color"), this), "BtnChangeCharColor");
   BtnChangeCharColor->setGeometry(176, 240, 113, 30);
-  CheckKeepColors = Named(new QCheckBox("Keep these colors", this), "CheckKeepColors");
+  CheckKeepColors = Named(new QCheckBox(tr("Keep these colors"), this), "CheckKeepColors");
   CheckKeepColors->move(296, 246);
   CheckKeepColors->adjustSize();
-  BtnAbort = Named(new QPushButton("Abort", this), "BtnAbort");
+  BtnAbort = Named(new QPushButton(tr("Abort"), this), "BtnAbort");
   BtnAbort->setGeometry(464, 240, 97, 30);
-  BtnClose = Named(new QPushButton("Close", this), "BtnClose");
+  BtnClose = Named(new QPushButton(tr("Close"), this), "BtnClose");
   BtnClose->setGeometry(576, 240, 97, 30);
-  for (QPushButton* b : {BtnSkipChar, BtnSkipTextline, BtnChangeCharColor, BtnAbort, BtnClose}) {
+  BtnUndo = Named(new QPushButton(tr("Undo last answer"), this), "BtnUndo");
+  // As wide as its caption needs, which a translation may lengthen.
+  BtnUndo->setGeometry(24, 280, std::max(121, BtnUndo->sizeHint().width()), 30);
+  const int instructionLeft = std::max(176, BtnUndo->geometry().right() + 12);
+  LblInstruction->setGeometry(instructionLeft, 280, ClientWidth - 24 - instructionLeft, 30);
+  // Ctrl+Z anywhere in the window; the character edit would keep it, eventFilter passes it on.
+  BtnUndo->setShortcut(QKeySequence::Undo);
+  BtnUndo->setToolTip(tr("Forget the last answer in this subtitle and ask about its character "
+                         "again (Ctrl+Z)"));
+  for (QPushButton* b :
+       {BtnSkipChar, BtnSkipTextline, BtnChangeCharColor, BtnAbort, BtnClose, BtnUndo}) {
     // Enter belongs to the character edit, never to a default button.
     b->setAutoDefault(false);
     b->setDefault(false);
@@ -146,6 +170,7 @@ TOCR::TOCR(UserInteraction& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
   connect(CheckKeepColors, &QCheckBox::toggled, this, &TOCR::CheckKeepColorsClick);
   connect(BtnAbort, &QPushButton::clicked, this, &TOCR::BtnAbortClick);
   connect(BtnClose, &QPushButton::clicked, this, &TOCR::BtnCloseClick);
+  connect(BtnUndo, &QPushButton::clicked, this, &TOCR::BtnUndoClick);
   connect(TimerAutoClose, &QTimer::timeout, this, &TOCR::TimerAutoCloseTimer);
 }
 
@@ -167,6 +192,7 @@ OcrOutcome TOCR::Recognize(UserInteraction& ui, const Bitmap& subpicture,
   window.SetSettings(settings, autoClose);
   window.SetAutoCloseInterval(session.AutoCloseMs);
   window.SetDictionaryCache(session.Dictionary);
+  window.RememberPlaceIn(session.Settings);
   window.exec();
   return window.Outcome();
 }
@@ -204,11 +230,7 @@ void TOCR::showEvent(QShowEvent* event) {
   if (hasRun_) return;
   hasRun_ = true;
   running_ = true;
-  if (const QScreen* screen = this->screen()) {
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
-  }
+  Place();
   // After the show has been handled, so the window is on screen while the run goes.
   QTimer::singleShot(0, this, &TOCR::FormActivate);
 }
@@ -261,6 +283,49 @@ void TOCR::FormActivate() {
     BtnClose->setEnabled(true);
 }
 
+void TOCR::Place() {
+  QRect frame = frameGeometry();
+  if (settingsStore_) {
+    int x = 0;
+    int y = 0;
+    char comma = 0;
+    std::istringstream stored(settingsStore_->ReadString(Preferences::OcrWindowPosition, ""));
+    // Kept only while it still lies on a screen (a monitor may have gone).
+    if (stored >> x >> comma >> y && comma == ',' &&
+        QGuiApplication::screenAt(QPoint(x, y) + QPoint(frame.width() / 2, 20))) {
+      placed_ = QPoint(x, y);
+      move(placed_);
+      return;
+    }
+  }
+  const QScreen* screen = this->screen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  frame.moveCenter(area.center());
+  // Beside the preview, so that the subtitle stays in sight: right, left, below, above.
+  const QWidget* preview = parentWidget() ? parentWidget()->window()->findChild<QWidget*>(
+                                                "ImageSubTitle")
+                                          : nullptr;
+  if (preview && preview->isVisible()) {
+    const QRect shown(preview->mapToGlobal(QPoint(0, 0)), preview->size());
+    const int top = std::clamp(shown.top(), area.top(), area.bottom() - frame.height());
+    const int left = std::clamp(shown.left(), area.left(), area.right() - frame.width());
+    for (const QPoint corner :
+         {QPoint(shown.right() + PlacementGap, top),
+          QPoint(shown.left() - PlacementGap - frame.width(), top),
+          QPoint(left, shown.bottom() + PlacementGap),
+          QPoint(left, shown.top() - PlacementGap - frame.height())}) {
+      const QRect candidate(corner, frame.size());
+      if (area.contains(candidate)) {
+        frame = candidate;
+        break;
+      }
+    }
+  }
+  placed_ = frame.topLeft();
+  move(placed_);
+}
+
 bool TOCR::ClosingAtOnce() const {
   return autoClose_ && TimerAutoClose->interval() == 0;
 }
@@ -291,7 +356,8 @@ CharacterAnswer TOCR::GetAsciiCharacter(const CharacterQuestion& question) {
   ShowLines(MemoTextLines, question.VisibleLines);
   UWEditAscii->setText(QString::fromStdString("<" + question.FileName + ">"));
   EditAscii->clear();
-  SetQuestionControls(true, question.ChangeColorAllowed);
+  asked_ = true;
+  SetQuestionControls(true, question.ChangeColorAllowed, question.UndoAllowed);
   if (question.HasSuggestion) {
     // Selected, so that Enter takes it and typing replaces it.
     EditAscii->setText(QString::fromStdString(question.Suggestion));
@@ -299,22 +365,26 @@ CharacterAnswer TOCR::GetAsciiCharacter(const CharacterQuestion& question) {
   }
   if (question.HasSuggestion && !question.SuggestedWord.empty()) {
     const QString word = QString::fromStdString(question.SuggestedWord);
-    LblSuggestion->setText(QStringLiteral("Suggested from the word: %1")
+    LblSuggestion->setText(tr("Suggested from the word: %1")
                                .arg(LblSuggestion->fontMetrics().elidedText(
                                    word, Qt::ElideRight, LblSuggestion->width() / 2)));
     LblSuggestion->show();
   }
 
-  waitingForInput_ = true;
-  skipCharacter_ = skipTextline_ = changeColorRequested_ = aborted_ = false;
+  skipCharacter_ = skipTextline_ = changeColorRequested_ = aborted_ = undoRequested_ = false;
+  const auto byButton = [this] {
+    return skipCharacter_ || skipTextline_ || changeColorRequested_ || aborted_ || undoRequested_;
+  };
   wakeTimer_->start();
-  while (waitingForInput_ && !skipCharacter_ && !skipTextline_ && !changeColorRequested_ &&
-         !aborted_) {
-    ui_.ProcessEvents();
-    if (!isVisible()) aborted_ = true;  // taken away from the user: nobody can answer
-    if (!waitingForInput_ || skipCharacter_ || skipTextline_ || changeColorRequested_ || aborted_)
-      break;
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  for (;;) {
+    waitingForInput_ = true;
+    while (waitingForInput_ && !byButton()) {
+      ui_.ProcessEvents();
+      if (!isVisible()) aborted_ = true;  // taken away from the user: nobody can answer
+      if (!waitingForInput_ || byButton()) break;
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    if (byButton() || !EditAscii->text().isEmpty() || IgnoreShapeConfirmed()) break;
   }
   wakeTimer_->stop();
   waitingForInput_ = false;
@@ -323,6 +393,8 @@ CharacterAnswer TOCR::GetAsciiCharacter(const CharacterQuestion& question) {
   answer.KeepColors = CheckKeepColors->isChecked();
   if (aborted_)
     answer.Kind = AnswerKind::Abort;
+  else if (undoRequested_)
+    answer.Kind = AnswerKind::Undo;
   else if (changeColorRequested_)
     answer.Kind = AnswerKind::ChangeColor;
   else if (skipTextline_)
@@ -333,13 +405,28 @@ CharacterAnswer TOCR::GetAsciiCharacter(const CharacterQuestion& question) {
     answer.Text = EditAscii->text().toStdString();
   if (answer.Kind == AnswerKind::Text)
     EditAscii->setText(answer.Text == "<" ? "<<" : QString::fromStdString(answer.Text));
-  SetQuestionControls(false, false);
+  SetQuestionControls(false, false, false);
   LblSuggestion->hide();
   setCursor(Qt::WaitCursor);
   return answer;
 }
 
-void TOCR::SetQuestionControls(bool asking, bool changeColorAllowed) {
+bool TOCR::IgnoreShapeConfirmed() {
+  const Answer a = ui_.Ask(
+      tr("Nothing was typed for the character in the red frame.\n\n"
+         "Ignore this shape from now on? It is then learned as standing for nothing and left "
+         "out wherever it occurs, which is right for a speck of dust.\n\n"
+         "No: back to the question.")
+          .toStdString(),
+      Buttons::YesNoDefaultNo);
+  if (a == Answer::Yes) return true;
+  EditAscii->setFocus(Qt::OtherFocusReason);
+  return false;
+}
+
+void TOCR::SetQuestionControls(bool asking, bool changeColorAllowed, bool undoAllowed) {
+  BtnUndo->setEnabled(asking && undoAllowed);
+  LblInstruction->setVisible(asking);
   BtnSkipChar->setEnabled(asking);
   BtnSkipTextline->setEnabled(asking);
   BtnAbort->setEnabled(asking);
@@ -431,6 +518,10 @@ void TOCR::BtnAbortClick() {
   if (run_) run_->RequestAbort();
 }
 
+void TOCR::BtnUndoClick() {
+  if (BtnUndo->isEnabled()) undoRequested_ = true;
+}
+
 void TOCR::BtnCloseClick() { accept(); }
 
 void TOCR::TimerAutoCloseTimer() {
@@ -443,6 +534,11 @@ bool TOCR::eventFilter(QObject* watched, QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
       waitingForInput_ = false;
+      return true;
+    }
+    // The edit would take Ctrl+Z for its own text.
+    if (key->matches(QKeySequence::Undo)) {
+      BtnUndoClick();
       return true;
     }
   }
@@ -471,6 +567,12 @@ void TOCR::done(int result) {
 }
 
 void TOCR::FormClose() {
+  // Only a window that asked was on screen long enough to be moved.
+  if (settingsStore_ && asked_ && pos() != placed_) {
+    placed_ = pos();
+    settingsStore_->StoreString(Preferences::OcrWindowPosition,
+                                std::to_string(placed_.x()) + "," + std::to_string(placed_.y()));
+  }
   if (saved_ || !hasRun_ || !dictionaryLoaded_) return;
   saved_ = true;
   const Status s = dictionary_->Save(settings_.DictionaryRoot);

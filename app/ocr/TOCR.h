@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPoint>
 #include <chrono>
 #include <memory>
 #include <optional>
@@ -26,6 +27,8 @@ class QPushButton;
 class QTimer;
 
 namespace quelm {
+
+class SettingsStore;
 
 // What the main window takes back from one recognition window.
 struct OcrOutcome {
@@ -52,6 +55,8 @@ struct OcrSession {
   int AutoCloseMs = DefaultAutoCloseMs;
   // The dictionary kept from window to window; none: the window reads its own.
   DictionaryCache* Dictionary = nullptr;
+  // Keeps where the user put the window; none: it opens beside the preview each time.
+  SettingsStore* Settings = nullptr;
 };
 
 class TOCR : public QDialog {
@@ -66,6 +71,7 @@ class TOCR : public QDialog {
   void SetAutoCloseInterval(int ms);
   // Use `cache` instead of a dictionary of the window's own; set before the window is shown.
   void SetDictionaryCache(DictionaryCache* cache) { dictionary_ = cache ? cache : &ownDictionary_; }
+  void RememberPlaceIn(SettingsStore* settings) { settingsStore_ = settings; }
 
   // One recognition the way the main window performs it: create the window, hand it the
   // subpicture and the settings, show it modally, read the outcome back, destroy it.
@@ -90,6 +96,8 @@ class TOCR : public QDialog {
   QLineEdit* UWEditAscii = nullptr;
   // Where the suggested text came from; shown only while a question has a suggestion.
   QLabel* LblSuggestion = nullptr;
+  // What to do, shown while a question waits.
+  QLabel* LblInstruction = nullptr;
   QLabel* Label2 = nullptr;
   QLabel* TextLineImage = nullptr;
   QWidget* Shape1 = nullptr;
@@ -103,6 +111,8 @@ class TOCR : public QDialog {
   QCheckBox* CheckKeepColors = nullptr;
   QPushButton* BtnAbort = nullptr;
   QPushButton* BtnClose = nullptr;
+  // Takes back the subtitle's last answer (also Ctrl+Z); enabled while one can be.
+  QPushButton* BtnUndo = nullptr;
   QTimer* TimerAutoClose = nullptr;
 
  public slots:
@@ -121,12 +131,17 @@ class TOCR : public QDialog {
   void BtnChangeCharColorClick();
   void CheckKeepColorsClick(bool checked);
   void BtnAbortClick();
+  void BtnUndoClick();
   void BtnCloseClick();
   void TimerAutoCloseTimer();
 
  private:
   CharacterAnswer GetAsciiCharacter(const CharacterQuestion& question);
-  void SetQuestionControls(bool asking, bool changeColorAllowed);
+  void SetQuestionControls(bool asking, bool changeColorAllowed, bool undoAllowed);
+  // Where the user put the window before, else beside the main window's preview.
+  void Place();
+  // An empty answer teaches a shape that stands for nothing: only when the user says so.
+  bool IgnoreShapeConfirmed();
   void ShowTextLine(const Bitmap& line, bool flatten);
   void ShowCharacter(const Bitmap& character, const CutBox& box);
   void ShowLines(QPlainTextEdit* memo, const std::vector<std::string>& lines);
@@ -137,6 +152,9 @@ class TOCR : public QDialog {
   bool ClosingAtOnce() const;
 
   UserInteraction& ui_;
+  SettingsStore* settingsStore_ = nullptr;
+  QPoint placed_;
+  bool asked_ = false;
   Bitmap subpicture_;
   RecognitionSettings settings_;
   bool autoClose_ = true;
@@ -164,6 +182,7 @@ class TOCR : public QDialog {
   bool skipTextline_ = false;
   bool changeColorRequested_ = false;
   bool aborted_ = false;
+  bool undoRequested_ = false;
 };
 
 }  // namespace quelm

@@ -24,6 +24,7 @@ TEST(TerminalQuestionsTest, ControlWordsStandAloneAndABackslashIsWrittenTwice) {
       {"\\line", AnswerLineKind::SkipTextline, ""},
       {"\\color", AnswerLineKind::ChangeColor, ""},
       {"\\keep", AnswerLineKind::KeepColors, ""},
+      {"\\undo", AnswerLineKind::Undo, ""},
       {"\\abort", AnswerLineKind::Abort, ""},
       {"\\quit", AnswerLineKind::Quit, ""},
       {"\\none", AnswerLineKind::NoText, ""},
@@ -73,10 +74,10 @@ TEST(TerminalQuestionsTest, AnswersComeFromAStreamAndItsEndMeansQuit) {
   std::rewind(out);
   std::string shown;
   for (int c; (c = std::fgetc(out)) != EOF;) shown.push_back(static_cast<char>(c));
-  EXPECT_NE(shown.find("subtitle 1, text line 1, character 3 is unknown (new entry char_4.bmp)"),
+  EXPECT_NE(shown.find("subtitle 1, line 1, character 3 is unknown (new entry char_4.bmp)"),
             std::string::npos)
       << shown;
-  EXPECT_NE(shown.find("  | ab\n"), std::string::npos);
+  EXPECT_NE(shown.find("  text so far | ab\n"), std::string::npos);
   EXPECT_NE(shown.find("unknown control word '\\nonsense'"), std::string::npos);
   EXPECT_NE(shown.find("the colours are kept"), std::string::npos);
   std::fclose(in);
@@ -94,7 +95,7 @@ TEST(TerminalQuestionsTest, AnEmptyLineAcceptsTheSuggestionAndNoneAnswersNoText)
   std::FILE* in = std::tmpfile();
   std::FILE* out = std::tmpfile();
   ASSERT_NE(in, nullptr);
-  std::fputs("\n\\none\ne\n\n", in);
+  std::fputs("\n\\none\ne\n\nn\n\ny\n", in);
   std::rewind(in);
   TerminalQuestions questions(in, out);
   EXPECT_EQ(questions.Ask(suggested, ColorWhite, "subtitle 2").Text, "a");
@@ -102,10 +103,12 @@ TEST(TerminalQuestionsTest, AnEmptyLineAcceptsTheSuggestionAndNoneAnswersNoText)
   EXPECT_EQ(none.Kind, AnswerKind::Text);
   EXPECT_EQ(none.Text, "");
   EXPECT_EQ(questions.Ask(suggested, ColorWhite, "subtitle 2").Text, "e");
-  // Without a suggestion an empty line is a character that stands for nothing.
+  // Without a suggestion an empty line asks whether the shape stands for nothing: "n" goes
+  // back to the question, "y" takes it.
   const CharacterAnswer empty = questions.Ask(plain, ColorWhite, "subtitle 2");
   EXPECT_EQ(empty.Kind, AnswerKind::Text);
   EXPECT_EQ(empty.Text, "");
+  EXPECT_FALSE(questions.InputEnded());
 
   std::rewind(out);
   std::string shown;
@@ -115,9 +118,55 @@ TEST(TerminalQuestionsTest, AnEmptyLineAcceptsTheSuggestionAndNoneAnswersNoText)
   for (std::size_t at = shown.find(offer); at != std::string::npos; at = shown.find(offer, at + 1))
     ++offers;
   EXPECT_EQ(offers, 3u) << shown;
+  const std::string ignore = "Ignore this shape from now on?";
+  const std::size_t firstIgnore = shown.find(ignore);
+  ASSERT_NE(firstIgnore, std::string::npos) << shown;
+  EXPECT_NE(shown.find(ignore, firstIgnore + 1), std::string::npos) << shown;
   // An entry read two ways is no new one.
-  EXPECT_NE(shown.find("character 3 was read in more than one way (entry char_4.bmp)"),
+  EXPECT_NE(shown.find("character 3 was read two ways (entry char_4.bmp)"),
             std::string::npos);
+  std::fclose(in);
+  std::fclose(out);
+}
+
+TEST(TerminalQuestionsTest, AQuestionFitsAnEightyByTwentyFourTerminal) {
+  // A subtitle line as wide and tall as a film's, inked all over, and a long text so far.
+  Bitmap character(30, 44, ColorWhite);
+  Bitmap line(620, 44, ColorBlack);
+  for (int y = 0; y < line.Height(); ++y)
+    for (int x = y % 3; x < line.Width(); x += 3) line.SetPixel(x, y, ColorWhite);
+  const std::vector<std::string> visible{std::string(120, 'w'), "\u25A1 second line"};
+  CharacterQuestion question{character, line, {300, 0, 329, 43}, {0, 0, 619, 43},
+                             "/d/char_12.bmp", visible, true, 1, 9, false, {}, {}, false};
+  question.UndoAllowed = true;
+  std::FILE* in = std::tmpfile();
+  std::FILE* out = std::tmpfile();
+  ASSERT_NE(in, nullptr);
+  std::fputs("\\undo\n", in);
+  std::rewind(in);
+  TerminalQuestions questions(in, out);
+  questions.Columns = 80;
+  questions.Rows = 24;
+  EXPECT_EQ(questions.Ask(question, ColorWhite, "subtitle 4", "  subtitle 4 of about 12, 3 learned")
+                .Kind,
+            AnswerKind::Undo);
+
+  std::rewind(out);
+  std::vector<std::string> rows(1);
+  for (int c; (c = std::fgetc(out)) != EOF;) {
+    if (c == '\n') rows.emplace_back();
+    else rows.back().push_back(static_cast<char>(c));
+  }
+  for (const std::string& row : rows) {
+    std::size_t columns = 0;
+    for (unsigned char c : row) columns += (c & 0xC0) != 0x80;
+    EXPECT_LE(columns, 80u) << row;
+  }
+  // Nothing scrolls away while the prompt waits, and the status line stands above it.
+  EXPECT_LE(rows.size(), 23u);
+  ASSERT_GE(rows.size(), 2u);
+  EXPECT_EQ(rows[rows.size() - 2], "  subtitle 4 of about 12, 3 learned");
+  EXPECT_NE(rows.back().find("\\undo"), std::string::npos) << rows.back();
   std::fclose(in);
   std::fclose(out);
 }

@@ -170,10 +170,30 @@ TEST_F(RecognitionRunTest, SkipCharacterSkipTextlineAndALoneLessThan) {
   // its line dropped from there on (the spaces too); line 2 reads normally.
   run.AskCharacter = Scripted({Do(AnswerKind::SkipCharacter), Do(AnswerKind::SkipTextline)});
   const RecognitionResult r = run.UpdateDictionary(Render({"dab", "c e  ab", "ba"}));
-  EXPECT_EQ(r.VisibleLines, (std::vector<std::string>{"A<<", "C ", "<<A"}));
+  EXPECT_EQ(r.VisibleLines, (std::vector<std::string>{"\u25A1A<<", "C \u25A1", "<<A"}));
   EXPECT_EQ(asked_, (std::vector<std::pair<int, int>>{{0, 0}, {1, 1}}));
   EXPECT_EQ(d.Size(), 3u);
   EXPECT_FALSE(std::filesystem::exists(root_ + "char_3.bmp"));
+}
+
+TEST_F(RecognitionRunTest, UndoForgetsTheLastAnswerAndAsksAboutItsShapeAgain) {
+  CharDictionary d;
+  RecognitionRun run(d, Settings());
+  std::vector<bool> undoAllowed;
+  const auto scripted =
+      Scripted({Text("A"), Text("X"), Do(AnswerKind::Undo), Text("B"), Text("C")});
+  run.AskCharacter = [&](const CharacterQuestion& q) {
+    undoAllowed.push_back(q.UndoAllowed);
+    return scripted(q);
+  };
+  const RecognitionResult r = run.UpdateDictionary(Render({"abc", "b"}));
+  // Undone at c: a keeps its answer without a question, b is asked again.
+  EXPECT_EQ(asked_, (std::vector<std::pair<int, int>>{{0, 0}, {0, 1}, {0, 2}, {0, 1}, {0, 2}}));
+  EXPECT_EQ(undoAllowed, (std::vector<bool>{false, true, true, true, true}));
+  EXPECT_EQ(r.VisibleLines, (std::vector<std::string>{"ABC", "B"}));
+  ASSERT_EQ(d.Size(), 3u);
+  EXPECT_EQ(d.CharList()[1].Text, "B");
+  EXPECT_EQ(ReadBmp(root_ + "char_1.bmp").Image, test::Flat({"#.#", "###", "#.#", "###"}));
 }
 
 TEST_F(RecognitionRunTest, TouchingPiecesAreReadAsKnownCharactersWhereTheyAllMatch) {
@@ -243,7 +263,7 @@ TEST_F(RecognitionRunTest, KeptColoursForbidFurtherChanges) {
   EXPECT_EQ(changeAllowed_, (std::vector<bool>{true, false}));
   EXPECT_TRUE(r.KeepColors);
   EXPECT_EQ(r.FinalCharColor, Ink);
-  EXPECT_EQ(r.VisibleLines, (std::vector<std::string>{"A"}));  // the refused change skipped b
+  EXPECT_EQ(r.VisibleLines, (std::vector<std::string>{"A\u25A1"}));  // the refused change skipped b
 }
 
 TEST_F(RecognitionRunTest, AbortKeepsWhatWasLearnedAndStopsTheRun) {

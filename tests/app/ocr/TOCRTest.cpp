@@ -158,7 +158,7 @@ class TOCRTest : public test::TempDirTest {
 TEST_F(TOCRTest, ControlsAsDesigned) {
   TOCR w(ui_);
   EXPECT_EQ(w.windowTitle(), "OCR");
-  EXPECT_EQ(w.size(), QSize(703, 318));
+  EXPECT_EQ(w.size(), QSize(703, 346));
   EXPECT_EQ(w.Label1->text(), "Found character:");
   EXPECT_EQ(w.Label2->text(), "Textline in subpicture");
   EXPECT_EQ(w.BtnSkipChar->text(), "Skip character");
@@ -172,18 +172,19 @@ TEST_F(TOCRTest, ControlsAsDesigned) {
   EXPECT_FALSE(w.CheckKeepColors->isChecked());
   for (QWidget* c : std::initializer_list<QWidget*>{w.BtnSkipChar, w.BtnSkipTextline,
                                                     w.BtnChangeCharColor, w.CheckKeepColors,
-                                                    w.BtnAbort, w.BtnClose, w.EditAscii,
-                                                    w.UWEditAscii})
+                                                    w.BtnAbort, w.BtnClose, w.BtnUndo,
+                                                    w.EditAscii, w.UWEditAscii})
     EXPECT_FALSE(c->isEnabled()) << c->objectName().toStdString();
   EXPECT_TRUE(w.MemoTextLines->isReadOnly());
   EXPECT_TRUE(w.UWMemoTextLines->isHidden());
   EXPECT_TRUE(w.LblSuggestion->isHidden());
+  EXPECT_TRUE(w.LblInstruction->isHidden());
   EXPECT_FALSE(w.windowFlags() & Qt::WindowCloseButtonHint);
   for (const char* name : {"Label1", "Panel1", "CharacterImage", "EditAscii", "UWEditAscii",
                            "Label2", "TextLineImage", "Shape1", "MemoTextLines", "UWMemoTextLines",
                            "CurrentImage", "TempImage", "LblSuggestion", "BtnSkipChar", "BtnSkipTextline",
                            "BtnChangeCharColor", "CheckKeepColors", "BtnAbort", "BtnClose",
-                           "TimerAutoClose"})
+                           "BtnUndo", "LblInstruction", "TimerAutoClose"})
     EXPECT_NE(w.findChild<QObject*>(name), nullptr) << name;
 }
 
@@ -295,8 +296,65 @@ TEST_F(TOCRTest, SkipCharacterDropsOnlyThatCharacter) {
   };
   const OcrOutcome o = TOCR::Recognize(ui_, Fixture(0), Settings(), true);
   EXPECT_FALSE(o.Aborted);
-  EXPECT_EQ(o.VisibleLines, std::vector<std::string>{"Good morning Sam."});
+  EXPECT_EQ(o.VisibleLines, std::vector<std::string>{"Good morning\u25A1 Sam."});
   EXPECT_EQ(IndexLines(root_ + "chardict.ocr").size(), 22u);  // eleven learned
+}
+
+TEST_F(TOCRTest, AnEmptyAnswerIsTakenOnlyWhenTheUserSaysToIgnoreTheShape) {
+  // At the comma: Enter on nothing, "No" (back to the question), Enter again, "Yes".
+  ui_.Answers = {Answer::No, Answer::Yes};
+  const std::vector<std::string> glyphs{"G", "o", "d", "m", "r", "n", "i", "g",
+                                        "", "", "S", "a", "."};
+  TypeAnswers(glyphs);
+  const OcrOutcome o = TOCR::Recognize(ui_, Fixture(0), Settings(), true);
+  EXPECT_EQ(questions_, 13);
+  ASSERT_EQ(ui_.Questions.size(), 2u);
+  EXPECT_NE(ui_.Questions[0].find("Ignore this shape from now on?"), std::string::npos);
+  EXPECT_EQ(o.VisibleLines, std::vector<std::string>{"Good morning Sam."});
+  const auto index = IndexLines(root_ + "chardict.ocr");
+  ASSERT_EQ(index.size(), 24u);
+  EXPECT_EQ(index[17], "\r");  // the comma, learned as nothing
+}
+
+TEST_F(TOCRTest, UndoByButtonOrCtrlZForgetsTheLastAnswerAndAsksAgain) {
+  const auto asksAbout = [this](TOCR& w, int entry) {
+    EXPECT_TRUE(w.UWEditAscii->text().endsWith(
+        QString::fromStdString("char_" + std::to_string(entry) + ".bmp>")))
+        << w.UWEditAscii->text().toStdString();
+  };
+  std::vector<std::function<void(TOCR&)>> steps{
+      [](TOCR& w) {
+        EXPECT_FALSE(w.BtnUndo->isEnabled());  // nothing answered yet
+        EXPECT_TRUE(w.LblInstruction->isVisible());
+        Type(w, "G");
+      },
+      [](TOCR& w) { Type(w, "0"); },  // o mistyped
+      [](TOCR& w) {
+        ASSERT_TRUE(w.BtnUndo->isEnabled());
+        QTest::mouseClick(w.BtnUndo, Qt::LeftButton);
+      },
+      [&](TOCR& w) { asksAbout(w, 1), Type(w, "o"); },
+      [](TOCR& w) { Type(w, "d"); },
+      [](TOCR& w) { Type(w, "m"); },
+      [](TOCR& w) { Type(w, "x"); },  // r mistyped
+      [](TOCR& w) { QTest::keyClick(w.EditAscii, Qt::Key_Z, Qt::ControlModifier); },
+      [&](TOCR& w) { asksAbout(w, 4), Type(w, "r"); },
+  };
+  for (const char* glyph : {"n", "i", "g", ",", "S", "a", "."})
+    steps.push_back([glyph](TOCR& w) { Type(w, glyph); });
+  onQuestion_ = [&](TOCR& w) {
+    const std::size_t n = static_cast<std::size_t>(questions_ - 1);
+    ASSERT_LT(n, steps.size()) << "more questions than expected";
+    steps[n](w);
+  };
+  const OcrOutcome o = TOCR::Recognize(ui_, Fixture(0), Settings(), true);
+  EXPECT_EQ(questions_, 16);
+  EXPECT_FALSE(o.Aborted);
+  EXPECT_EQ(o.VisibleLines, std::vector<std::string>{"Good morning, Sam."});
+  const auto index = IndexLines(root_ + "chardict.ocr");
+  ASSERT_EQ(index.size(), 24u);
+  EXPECT_EQ(index[3], "o\r");
+  EXPECT_EQ(index[9], "r\r");
 }
 
 TEST_F(TOCRTest, SkipTextlineDropsTheRestOfItsLineOnly) {
@@ -312,7 +370,7 @@ TEST_F(TOCRTest, SkipTextlineDropsTheRestOfItsLineOnly) {
   const OcrOutcome o = TOCR::Recognize(ui_, Fixture(1), Settings(), true);
   EXPECT_FALSE(o.Aborted);
   // The skipped "r" was not learned: "harbour" asks about it again.
-  EXPECT_EQ(o.VisibleLines, (std::vector<std::string>{"Whe", "To the harbour."}));
+  EXPECT_EQ(o.VisibleLines, (std::vector<std::string>{"Whe\u25A1", "To the harbour."}));
 }
 
 TEST_F(TOCRTest, AbortEndsTheRunButKeepsWhatWasLearned) {

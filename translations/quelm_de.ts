@@ -230,6 +230,73 @@
     </message>
 </context>
 <context>
+    <name>quelm::TOCR</name>
+    <message>
+        <source>OCR</source>
+        <translation>Texterkennung</translation>
+    </message>
+    <message>
+        <source>Found character:</source>
+        <translation>Gefundenes Zeichen:</translation>
+    </message>
+    <message>
+        <source>Type the character(s) in the red frame, then Enter</source>
+        <translation>Geben Sie die Zeichen im roten Rahmen ein, dann Enter</translation>
+    </message>
+    <message>
+        <source>Textline in subpicture</source>
+        <translation>Textzeile im Untertitelbild</translation>
+    </message>
+    <message>
+        <source>Skip character</source>
+        <translation>Zeichen auslassen</translation>
+    </message>
+    <message>
+        <source>Skip textline</source>
+        <translation>Zeile auslassen</translation>
+    </message>
+    <message>
+        <source>Change color</source>
+        <translation>Farbe ändern</translation>
+    </message>
+    <message>
+        <source>Keep these colors</source>
+        <translation>Diese Farben behalten</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Undo last answer</source>
+        <translation>Letzte Antwort zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Forget the last answer in this subtitle and ask about its character again (Ctrl+Z)</source>
+        <translation>Die letzte Antwort in diesem Untertitel vergessen und erneut nach dem Zeichen fragen (Strg+Z)</translation>
+    </message>
+    <message>
+        <source>Suggested from the word: %1</source>
+        <translation>Vorschlag aus dem Wort: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was typed for the character in the red frame.
+
+Ignore this shape from now on? It is then learned as standing for nothing and left out wherever it occurs, which is right for a speck of dust.
+
+No: back to the question.</source>
+        <translation>Für das Zeichen im roten Rahmen wurde nichts eingegeben.
+
+Diese Form ab jetzt übergehen? Sie wird dann als „nichts“ gelernt und überall weggelassen, wo sie vorkommt – richtig für ein Staubkorn.
+
+Nein: zurück zur Frage.</translation>
+    </message>
+</context>
+<context>
     <name>quelm::TOutputIniEditor</name>
     <message>
         <source>A tag is between the characters &lt; and &gt;. Use &lt;&lt; if you want to add a hard &lt; character and &gt;&gt; for a hard &gt; character.</source>

@@ -230,6 +230,73 @@
     </message>
 </context>
 <context>
+    <name>quelm::TOCR</name>
+    <message>
+        <source>OCR</source>
+        <translation>Reconnaissance</translation>
+    </message>
+    <message>
+        <source>Found character:</source>
+        <translation>Caractère trouvé :</translation>
+    </message>
+    <message>
+        <source>Type the character(s) in the red frame, then Enter</source>
+        <translation>Tapez le ou les caractères du cadre rouge, puis Entrée</translation>
+    </message>
+    <message>
+        <source>Textline in subpicture</source>
+        <translation>Ligne de texte du sous-titre</translation>
+    </message>
+    <message>
+        <source>Skip character</source>
+        <translation>Passer le caractère</translation>
+    </message>
+    <message>
+        <source>Skip textline</source>
+        <translation>Passer la ligne</translation>
+    </message>
+    <message>
+        <source>Change color</source>
+        <translation>Changer la couleur</translation>
+    </message>
+    <message>
+        <source>Keep these colors</source>
+        <translation>Garder ces couleurs</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Interrompre</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Undo last answer</source>
+        <translation>Annuler la dernière réponse</translation>
+    </message>
+    <message>
+        <source>Forget the last answer in this subtitle and ask about its character again (Ctrl+Z)</source>
+        <translation>Oublier la dernière réponse de ce sous-titre et redemander son caractère (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Suggested from the word: %1</source>
+        <translation>Suggéré d&apos;après le mot : %1</translation>
+    </message>
+    <message>
+        <source>Nothing was typed for the character in the red frame.
+
+Ignore this shape from now on? It is then learned as standing for nothing and left out wherever it occurs, which is right for a speck of dust.
+
+No: back to the question.</source>
+        <translation>Rien n&apos;a été tapé pour le caractère du cadre rouge.
+
+Ignorer désormais cette forme ? Elle est alors apprise comme ne valant rien et omise partout où elle apparaît, ce qui convient à une poussière.
+
+Non : retour à la question.</translation>
+    </message>
+</context>
+<context>
     <name>quelm::TOutputIniEditor</name>
     <message>
         <source>A tag is between the characters &lt; and &gt;. Use &lt;&lt; if you want to add a hard &lt; character and &gt;&gt; for a hard &gt; character.</source>

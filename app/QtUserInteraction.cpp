@@ -3,6 +3,7 @@
 
 #include "app/BitmapImage.h"
 #include "app/disc/TChooseDir.h"
+#include "disc/DiscDirectory.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -15,7 +16,23 @@ namespace quelm {
 namespace {
 QString ToQt(const std::string& text) { return QString::fromStdString(text); }
 
+// The file dialog takes a file, and a folder that holds a title (its VOB files, or a VIDEO_TS
+// with them) instead of opening it.
+class TitleDialog : public QFileDialog {
+ public:
+  using QFileDialog::QFileDialog;
 
+ protected:
+  void accept() override {
+    const QStringList chosen = selectedFiles();
+    if (chosen.size() == 1 && QFileInfo(chosen.first()).isDir() &&
+        !TitleVobFiles(TitleDirectory(chosen.first().toStdString())).empty()) {
+      QDialog::accept();
+      return;
+    }
+    QFileDialog::accept();
+  }
+};
 
 }  // namespace
 
@@ -57,12 +74,29 @@ std::optional<std::string> QtUserInteraction::ChooseOpenFile(const std::string& 
 std::optional<std::string> QtUserInteraction::ChooseSaveFile(const std::string& title,
                                                              const std::string& directory,
                                                              const std::string& proposedName,
-                                                             const std::string& filter) {
+                                                             const std::string& filter,
+                                                             std::string* selectedFilter) {
   QString start = ToQt(proposedName);
   if (!directory.empty()) start = QDir(ToQt(directory)).filePath(QFileInfo(start).fileName());
-  const QString chosen = QFileDialog::getSaveFileName(parent_, ToQt(title), start, ToQt(filter));
+  QString selected = selectedFilter ? ToQt(*selectedFilter) : QString();
+  const QString chosen = QFileDialog::getSaveFileName(parent_, ToQt(title), start, ToQt(filter),
+                                                      selectedFilter ? &selected : nullptr);
   if (chosen.isEmpty()) return std::nullopt;
+  if (selectedFilter) *selectedFilter = selected.toStdString();
   return chosen.toStdString();
+}
+
+std::optional<std::string> QtUserInteraction::ChooseTitle(const std::string& title,
+                                                          const std::string& directory) {
+  TitleDialog dialog(parent_, ToQt(title), ToQt(directory));
+  // The system's dialog would open a folder instead of taking it.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilters({QCoreApplication::translate("QtUserInteraction",
+                                                     "Titles (*.vob *.VOB *.iso *.ISO *.idx *.sub *.mkv *.mks *.sup)"),
+                         QCoreApplication::translate("QtUserInteraction", "All files (*)")});
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first().toStdString();
 }
 
 std::optional<std::string> QtUserInteraction::ChooseDirectory(const std::string& title,

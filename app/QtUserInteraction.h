@@ -19,9 +19,12 @@ class QtUserInteraction : public UserInteraction {
                                             const std::string& filter) override;
   std::optional<std::string> ChooseSaveFile(const std::string& title, const std::string& directory,
                                             const std::string& proposedName,
-                                            const std::string& filter) override;
+                                            const std::string& filter,
+                                            std::string* selectedFilter = nullptr) override;
   std::optional<std::string> ChooseDirectory(const std::string& title,
                                              const std::string& directory) override;
+  std::optional<std::string> ChooseTitle(const std::string& title,
+                                         const std::string& directory) override;
   std::optional<Color> ChooseColor(Color initial, std::array<Color, 4>& customColors) override;
   void ProcessEvents() override;
 

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QString>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -70,6 +71,9 @@ void ScriptView::SetCoalescing(bool on) {
 
 void ScriptView::ShowNow(const std::vector<std::string>& lines) {
   QTextDocument* document = view_->document();
+  // A view left at its end follows the newest subtitle; one scrolled up stays where it is.
+  const QScrollBar* scroll = view_->verticalScrollBar();
+  const bool atEnd = scroll->value() >= scroll->maximum();
   // One block per shown line, untouched since: only then do block numbers name lines.
   const bool intact = !shown_.empty() && document->revision() == revision_ &&
                       static_cast<std::size_t>(document->blockCount()) == shown_.size();
@@ -107,6 +111,7 @@ void ScriptView::ShowNow(const std::vector<std::string>& lines) {
   shown_.resize(same);
   shown_.insert(shown_.end(), lines.begin() + static_cast<std::ptrdiff_t>(same), lines.end());
   revision_ = document->revision();
+  if (atEnd) view_->verticalScrollBar()->setValue(view_->verticalScrollBar()->maximum());
 }
 
 void ScriptView::Rewrite(const std::vector<std::string>& lines) {

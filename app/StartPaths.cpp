@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "disc/VobSubIndex.h"
+#include "extraction/UnitSource.h"
 #include "platform/AsciiText.h"
 #include "platform/SourceFile.h"
 
@@ -51,7 +52,9 @@ StartPaths StartPaths::Sort(const std::vector<std::string>& arguments,
           file = sub;
           paths.VobRoot = path.parent_path().string();
         }
-      } else if (VobSubIndex::IsSubName(name) && !VobSubIndex::IndexBeside(file).empty()) {
+      } else if ((VobSubIndex::IsSubName(name) && !VobSubIndex::IndexBeside(file).empty()) ||
+                 DetectSourceFormat(file) != SourceFormat::PackStream) {
+        // A Matroska file likewise: the info shows its tracks.
         paths.VobRoot = path.parent_path().string();
       }
       if (std::find(paths.VobFiles.begin(), paths.VobFiles.end(), file) == paths.VobFiles.end())

@@ -93,7 +93,7 @@ QPixmap DrawLogo(int width, int height, qreal ratio) {
   painter.setFont(small);
   painter.setPen(QColor(200, 200, 200));
   painter.drawText(QRect(0, height - 44, width, 20), Qt::AlignCenter,
-                   QStringLiteral("subtitles to text"));
+                   QCoreApplication::translate("quelm::TMain", "subtitles to text"));
   return pixmap;
 }
 
@@ -162,7 +162,7 @@ void TMain::BuildControls() {
   columns->setContentsMargins(6, 4, 6, 6);
   columns->setSpacing(8);
   columns->addWidget(BuildRootsColumn(), 26);
-  columns->addWidget(BuildReadingColumn(), 0);
+  columns->addWidget(BuildReadingColumn(), 30);
   columns->addWidget(BuildSettingsColumn(), 36);
 
   // The file list panel folds out over the controls below it, as a drop-down does; it follows
@@ -186,24 +186,24 @@ QWidget* TMain::BuildRootsColumn() {
     row->setSpacing(4);
     edit = Named(new QLineEdit, editName);
     edit->setReadOnly(true);
-    button = Named(new QPushButton(QStringLiteral("change...")), buttonName);
+    button = Named(new QPushButton(tr("change...")), buttonName);
     row->addWidget(edit, 1);
     row->addWidget(button);
     layout->addLayout(row);
   };
-  addRoot("Label1", QStringLiteral("Vob/Ifo root"), EditVobRoot, "EditVobRoot", BtnChangeVobRoot,
+  addRoot("Label1", tr("Vob/Ifo root"), EditVobRoot, "EditVobRoot", BtnChangeVobRoot,
           "BtnChangeVobRoot");
-  addRoot("Label3", QStringLiteral("Output root"), EditOutputRoot, "EditOutputRoot",
+  addRoot("Label3", tr("Output root"), EditOutputRoot, "EditOutputRoot",
           BtnChangeOutputRoot, "BtnChangeOutputRoot");
-  CheckOutputRoot = Named(new QCheckBox(QStringLiteral("same as vob root")), "CheckOutputRoot");
+  CheckOutputRoot = Named(new QCheckBox(tr("same as vob root")), "CheckOutputRoot");
   layout->addWidget(CheckOutputRoot);
-  addRoot("Label5", QStringLiteral("Dictionary root"), EditDictionaryRoot, "EditDictionaryRoot",
+  addRoot("Label5", tr("Dictionary root"), EditDictionaryRoot, "EditDictionaryRoot",
           BtnChangeDictionaryRoot, "BtnChangeDictionaryRoot");
-  CheckDictionaryRoot = Named(new QCheckBox(QStringLiteral("same as vob root (not recommended)")),
+  CheckDictionaryRoot = Named(new QCheckBox(tr("same as vob root (not recommended)")),
                               "CheckDictionaryRoot");
   layout->addWidget(CheckDictionaryRoot);
   layout->addSpacing(6);
-  layout->addWidget(MakeLabel("Label2", QStringLiteral("VOB root info")));
+  layout->addWidget(MakeLabel("Label2", tr("VOB root info")));
   ListBoxVobInfo = Named(new QListWidget, "ListBoxVobInfo");
   ListBoxVobInfo->setSelectionMode(QAbstractItemView::NoSelection);
   ListBoxVobInfo->setFocusPolicy(Qt::NoFocus);
@@ -223,12 +223,12 @@ QWidget* TMain::BuildReadingColumn() {
   layout->setSpacing(3);
 
   // Stream choice.
-  layout->addWidget(MakeLabel("Label6", QStringLiteral("Subtitle language")));
+  layout->addWidget(MakeLabel("Label6", tr("Subtitle language")));
   auto* streams = new QHBoxLayout;
   ComboLanguages = Named(new QComboBox, "ComboLanguages");
   ComboLanguages->setMaxVisibleItems(16);
   ComboLanguages->setMinimumContentsLength(14);
-  CheckManualLanguage = Named(new QCheckBox(QStringLiteral("Manual")), "CheckManualLanguage");
+  CheckManualLanguage = Named(new QCheckBox(tr("Manual")), "CheckManualLanguage");
   ComboManualLanguage = Named(new QComboBox, "ComboManualLanguage");
   ComboManualLanguage->setMaxVisibleItems(16);
   for (int i = 0; i < 32; ++i) {
@@ -241,7 +241,7 @@ QWidget* TMain::BuildReadingColumn() {
   layout->addLayout(streams);
 
   // VOB file list: the slot keeps the folded height in the layout; the panel itself floats.
-  layout->addWidget(MakeLabel("Label10", QStringLiteral("Select vobfile")));
+  layout->addWidget(MakeLabel("Label10", tr("Select vobfile")));
   fileListSlot_ = Named(new QWidget, "FileListSlot");
   layout->addWidget(fileListSlot_);
   Panel9 = Named(new QFrame, "Panel9");
@@ -250,7 +250,7 @@ QWidget* TMain::BuildReadingColumn() {
   auto* panelLayout = new QGridLayout(Panel9);
   panelLayout->setContentsMargins(2, 1, 2, 2);
   panelLayout->setSpacing(2);
-  panelLayout->addWidget(MakeLabel("Label4", QStringLiteral("List of vobfiles")), 0, 0);
+  panelLayout->addWidget(MakeLabel("Label4", tr("List of vobfiles")), 0, 0);
   BitBtn1 = Named(new QPushButton(QStringLiteral("\\/")), "BitBtn1");
   BitBtn1->setFixedWidth(BitBtn1->fontMetrics().horizontalAdvance(QStringLiteral("/\\")) + 22);
   panelLayout->addWidget(BitBtn1, 0, 1);
@@ -258,10 +258,10 @@ QWidget* TMain::BuildReadingColumn() {
   panelLayout->addWidget(VobFileListBox, 1, 0, 2, 1);
   BtnAddVobToList = Named(new QToolButton, "BtnAddVobToList");
   BtnAddVobToList->setIcon(DrawSignIcon(true));
-  BtnAddVobToList->setToolTip(QStringLiteral("add"));
+  BtnAddVobToList->setToolTip(tr("add"));
   BtnDeleteVobFromList = Named(new QToolButton, "BtnDeleteVobFromList");
   BtnDeleteVobFromList->setIcon(DrawSignIcon(false));
-  BtnDeleteVobFromList->setToolTip(QStringLiteral("delete"));
+  BtnDeleteVobFromList->setToolTip(tr("delete"));
   panelLayout->addWidget(BtnAddVobToList, 1, 1, Qt::AlignTop);
   panelLayout->addWidget(BtnDeleteVobFromList, 2, 1, Qt::AlignTop);
   panelLayout->setRowStretch(2, 1);
@@ -271,32 +271,38 @@ QWidget* TMain::BuildReadingColumn() {
   auto* buttons = new QHBoxLayout;
   buttons->setSpacing(4);
   auto makeStep = [&](QToolButton*& button, const char* name, const QString& hint,
-                      QStyle::StandardPixmap icon) {
+                      QStyle::StandardPixmap icon, QKeySequence key = {}) {
     button = Named(new QToolButton, name);
     button->setText(hint);
-    button->setToolTip(hint);
+    button->setShortcut(key);
+    button->setToolTip(key.isEmpty() ? hint
+                                     : QStringLiteral("%1 (%2)").arg(
+                                           hint, key.toString(QKeySequence::NativeText)));
     button->setIcon(style()->standardIcon(icon));
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     buttons->addWidget(button);
   };
-  makeStep(BtnGotoFirst, "BtnGotoFirst", QStringLiteral("first"), QStyle::SP_MediaSkipBackward);
-  makeStep(BtnGoBack, "BtnGoBack", QStringLiteral("back"), QStyle::SP_MediaSeekBackward);
-  makeStep(BtnGoNext, "BtnGoNext", QStringLiteral("next"), QStyle::SP_MediaPlay);
-  makeStep(BtnGetAll, "BtnGetAll", QStringLiteral("all"), QStyle::SP_MediaSeekForward);
+  // Function keys: the script view, where the focus often is, takes every key with Ctrl.
+  makeStep(BtnGotoFirst, "BtnGotoFirst", tr("first"), QStyle::SP_MediaSkipBackward,
+           QKeySequence(Qt::Key_F5));
+  makeStep(BtnGoBack, "BtnGoBack", tr("back"), QStyle::SP_MediaSeekBackward);
+  makeStep(BtnGoNext, "BtnGoNext", tr("next"), QStyle::SP_MediaPlay, QKeySequence(Qt::Key_F6));
+  makeStep(BtnGetAll, "BtnGetAll", tr("all"), QStyle::SP_MediaSeekForward,
+           QKeySequence(Qt::Key_F7));
   layout->addLayout(buttons);
 
   // Progress labels.
   auto* progress = new QGridLayout;
   progress->setHorizontalSpacing(4);
   progress->setVerticalSpacing(0);
-  progress->addWidget(MakeLabel("Label7", QStringLiteral("File position")), 0, 0);
+  progress->addWidget(MakeLabel("Label7", tr("File position")), 0, 0);
   LblFilePosition = MakeLabel("LblFilePosition", QStringLiteral(": 0/0  (0,00%)"));
   progress->addWidget(LblFilePosition, 0, 1, 1, 3);
-  progress->addWidget(MakeLabel("Label16", QStringLiteral("Time")), 1, 0);
+  progress->addWidget(MakeLabel("Label16", tr("Time")), 1, 0);
   LblBCDTimecode = MakeLabel("LblBCDTimecode", QStringLiteral(": 00:00:00"));
   progress->addWidget(LblBCDTimecode, 1, 1);
-  progress->addWidget(MakeLabel("Label9", QStringLiteral("Chapter")), 1, 2);
+  progress->addWidget(MakeLabel("Label9", tr("Chapter")), 1, 2);
   LblChapter = MakeLabel("LblChapter", QStringLiteral(": 0"));
   progress->addWidget(LblChapter, 1, 3);
   progress->setColumnStretch(1, 1);
@@ -309,27 +315,37 @@ QWidget* TMain::BuildReadingColumn() {
   keepPlace.setRetainSizeWhenHidden(true);
   LblSubtitleNr->setSizePolicy(keepPlace);
   layout->addWidget(LblSubtitleNr);
+  // The display grows with the window from the designed 350 x 259; the logo lies over it.
   auto* display = Named(new QFrame, "DisplayFrame");
-  display->setFixedSize(350, 259);
-  ImageSubTitle = Named(new QLabel(display), "ImageSubTitle");
-  ImageSubTitle->setGeometry(0, 0, 350, 259);
+  display->setMinimumSize(350, 259);
+  display->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  auto* stack = new QGridLayout(display);
+  stack->setContentsMargins(0, 0, 0, 0);
+  ImageSubTitle = Named(new QLabel, "ImageSubTitle");
   ImageSubTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // The picture is fitted to the area, never the area to the picture.
+  ImageSubTitle->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
   ImageSubTitle->setAutoFillBackground(true);
   QPalette dark = ImageSubTitle->palette();
   dark.setColor(QPalette::Window, Qt::black);
   ImageSubTitle->setPalette(dark);
-  ImageLogo = Named(new QLabel(display), "ImageLogo");
-  ImageLogo->setGeometry(0, 0, 350, 259);
+  ImageSubTitle->installEventFilter(this);
+  ImageLogo = Named(new QLabel, "ImageLogo");
   ImageLogo->setPixmap(DrawLogo(350, 259, 2.0));
+  ImageLogo->setAlignment(Qt::AlignCenter);
+  ImageLogo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+  ImageLogo->installEventFilter(this);
+  stack->addWidget(ImageSubTitle, 0, 0);
+  stack->addWidget(ImageLogo, 0, 0);
   ImageLogo->raise();
-  layout->addWidget(display, 0, Qt::AlignHCenter);
+  layout->addWidget(display, 1);
 
   // Bitmap saving.
   auto* saving = new QHBoxLayout;
-  BtnSaveBitmap = Named(new QPushButton(QStringLiteral("save bitmap as...")), "BtnSaveBitmap");
-  CheckAutoSave = Named(new QCheckBox(QStringLiteral("auto save")), "CheckAutoSave");
-  RadioBit1 = Named(new QRadioButton(QStringLiteral("1 bit")), "RadioBit1");
-  RadioBit4 = Named(new QRadioButton(QStringLiteral("4 bit")), "RadioBit4");
+  BtnSaveBitmap = Named(new QPushButton(tr("save bitmap as...")), "BtnSaveBitmap");
+  CheckAutoSave = Named(new QCheckBox(tr("auto save")), "CheckAutoSave");
+  RadioBit1 = Named(new QRadioButton(tr("1 bit")), "RadioBit1");
+  RadioBit4 = Named(new QRadioButton(tr("4 bit")), "RadioBit4");
   bitsGroup_ = new QButtonGroup(this);
   bitsGroup_->addButton(RadioBit1);
   bitsGroup_->addButton(RadioBit4);
@@ -340,13 +356,12 @@ QWidget* TMain::BuildReadingColumn() {
   saving->addWidget(RadioBit1);
   saving->addWidget(RadioBit4);
   layout->addLayout(saving);
-  layout->addStretch(1);
-  column->setFixedWidth(362);
+  column->setMinimumWidth(362);
   return column;
 }
 
 QWidget* TMain::BuildColorsBlock() {
-  auto* block = Named(new QGroupBox(QStringLiteral("Colors")), "GroupColors");
+  auto* block = Named(new QGroupBox(tr("Colors")), "GroupColors");
   auto* grid = new QGridLayout(block);
   grid->setContentsMargins(6, 4, 6, 4);
   grid->setHorizontalSpacing(2);
@@ -361,18 +376,18 @@ QWidget* TMain::BuildColorsBlock() {
     PanelCol[j] = Named(new ColorPanel, ("PanelCol" + std::to_string(j)).c_str());
     PanelCol[j]->setFixedSize(cell, rowHeight);
     PanelCol[j]->SetPanelColor(Preferences::DefaultColors[j]);
-    PanelCol[j]->setToolTip(QStringLiteral("double click to change"));
+    PanelCol[j]->setToolTip(tr("double click to change"));
     panels->addWidget(PanelCol[j]);
   }
   grid->addLayout(panels, 0, 1);
   auto* image1 = Named(new QLabel, "Image1");
   image1->setPixmap(DrawRoleImage(true));
-  image1->setToolTip(QStringLiteral("foregroundcolor"));
+  image1->setToolTip(tr("foregroundcolor"));
   image1->setAlignment(Qt::AlignCenter);
   image1->setFixedWidth(cell);
   auto* image2 = Named(new QLabel, "Image2");
   image2->setPixmap(DrawRoleImage(false));
-  image2->setToolTip(QStringLiteral("backgroundcolor"));
+  image2->setToolTip(tr("backgroundcolor"));
   image2->setAlignment(Qt::AlignCenter);
   image2->setFixedWidth(cell);
   grid->addWidget(image1, 0, 2);
@@ -428,9 +443,9 @@ QWidget* TMain::BuildColorsBlock() {
   grid->addWidget(Panel4, 1, 3, 4, 1);
 
   CheckAutoColorDetect =
-      Named(new QCheckBox(QStringLiteral("Auto colordetection")), "CheckAutoColorDetect");
+      Named(new QCheckBox(tr("Auto colordetection")), "CheckAutoColorDetect");
   CheckAutoColorDetect->setToolTip(
-      QStringLiteral("if checked colorsettimgs are done by autodetection"));
+      tr("if checked colorsettimgs are done by autodetection"));
   CheckAutoColorDetect->setChecked(Preferences::DefaultAutoColorDetection);
   grid->addWidget(CheckAutoColorDetect, 0, 5, 2, 1, Qt::AlignLeft | Qt::AlignVCenter);
   grid->setColumnMinimumWidth(4, 10);
@@ -445,11 +460,11 @@ QWidget* TMain::BuildSettingsColumn() {
   layout->setSpacing(4);
   layout->addWidget(BuildColorsBlock());
 
-  auto* ocr = Named(new QGroupBox(QStringLiteral("OCR")), "GroupOCR");
+  auto* ocr = Named(new QGroupBox(tr("OCR")), "GroupOCR");
   auto* ocrLayout = new QGridLayout(ocr);
   ocrLayout->setContentsMargins(6, 4, 6, 4);
   ocrLayout->setVerticalSpacing(2);
-  ocrLayout->addWidget(MakeLabel("Label8", QStringLiteral("Width of space character (pixels) :")),
+  ocrLayout->addWidget(MakeLabel("Label8", tr("Width of space character (pixels) :")),
                        0, 0, 1, 2);
   TrackBar1 = Named(new QSlider(Qt::Horizontal), "TrackBar1");
   TrackBar1->setRange(Preferences::MinSpaceWidth, Preferences::MaxSpaceWidth);
@@ -458,7 +473,7 @@ QWidget* TMain::BuildSettingsColumn() {
   EditSpaceWidth = Named(new QLineEdit(QString::number(Preferences::DefaultSpaceWidth)),
                          "EditSpaceWidth");
   EditSpaceWidth->setFixedWidth(EditSpaceWidth->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
-  CheckAutoSpaceWidth = Named(new QCheckBox(QStringLiteral("automatic")), "CheckAutoSpaceWidth");
+  CheckAutoSpaceWidth = Named(new QCheckBox(tr("automatic")), "CheckAutoSpaceWidth");
   CheckAutoSpaceWidth->setChecked(Preferences::DefaultAutoSpaceWidth);
   TrackBar1->setEnabled(!Preferences::DefaultAutoSpaceWidth);
   EditSpaceWidth->setEnabled(!Preferences::DefaultAutoSpaceWidth);
@@ -467,7 +482,7 @@ QWidget* TMain::BuildSettingsColumn() {
   spaceWidthRow->addWidget(CheckAutoSpaceWidth);
   ocrLayout->addLayout(spaceWidthRow, 1, 0);
   ocrLayout->addWidget(EditSpaceWidth, 1, 1);
-  ocrLayout->addWidget(MakeLabel("Label20", QStringLiteral("Interlace")), 2, 0, 1, 2);
+  ocrLayout->addWidget(MakeLabel("Label20", tr("Interlace")), 2, 0, 1, 2);
   TrackBar2 = Named(new QSlider(Qt::Horizontal), "TrackBar2");
   TrackBar2->setRange(Preferences::MinInterlace, Preferences::MaxInterlace);
   TrackBar2->setValue(Preferences::DefaultInterlace);
@@ -478,26 +493,26 @@ QWidget* TMain::BuildSettingsColumn() {
   ocrLayout->addWidget(TrackBar2, 3, 0);
   ocrLayout->addWidget(EditInterlace, 3, 1);
   CheckOCREnable =
-      Named(new QCheckBox(QStringLiteral("Enable OCR on found subtitle")), "CheckOCREnable");
+      Named(new QCheckBox(tr("Enable OCR on found subtitle")), "CheckOCREnable");
   CheckOCREnable->setChecked(Preferences::DefaultEnableOcr);
   CheckAutocloseOCR =
-      Named(new QCheckBox(QStringLiteral("Automatic close OCR window")), "CheckAutocloseOCR");
+      Named(new QCheckBox(tr("Automatic close OCR window")), "CheckAutocloseOCR");
   CheckAutocloseOCR->setChecked(Preferences::DefaultAutoCloseOcr);
   auto* checks = new QVBoxLayout;
   checks->setSpacing(0);
   checks->addWidget(CheckOCREnable);
   checks->addWidget(CheckAutocloseOCR);
   checks->addStretch(1);
-  LearnRadioGroup1 = Named(new QGroupBox(QStringLiteral(" Learn ")), "LearnRadioGroup1");
+  LearnRadioGroup1 = Named(new QGroupBox(tr(" Learn ")), "LearnRadioGroup1");
   auto* learnLayout = new QVBoxLayout(LearnRadioGroup1);
   learnLayout->setContentsMargins(6, 2, 6, 2);
   learnLayout->setSpacing(0);
   learnGroup_ = new QButtonGroup(this);
   const char* learnNames[3] = {"LearnRadioGroup1Item0", "LearnRadioGroup1Item1",
                                "LearnRadioGroup1Item2"};
-  const QString learnCaptions[3] = {QStringLiteral("while reading"),
-                                    QStringLiteral("after reading"),
-                                    QStringLiteral("automatically")};
+  const QString learnCaptions[3] = {tr("while reading"),
+                                    tr("after reading"),
+                                    tr("automatically")};
   for (int i = 0; i < 3; ++i) {
     learnItems_[i] = Named(new QRadioButton(learnCaptions[i]), learnNames[i]);
     learnGroup_->addButton(learnItems_[i], i);
@@ -510,13 +525,16 @@ QWidget* TMain::BuildSettingsColumn() {
   ocrLayout->addLayout(flags, 4, 0, 1, 2);
   layout->addWidget(ocr);
 
-  auto* script = Named(new QGroupBox(QStringLiteral("Script")), "GroupScript");
+  auto* script = Named(new QGroupBox(tr("Script")), "GroupScript");
   auto* scriptLayout = new QVBoxLayout(script);
   scriptLayout->setContentsMargins(6, 4, 6, 6);
   scriptLayout->setSpacing(3);
   auto* scriptBar = new QHBoxLayout;
-  BtnClearText = Named(new QPushButton(QStringLiteral("clear")), "BtnClearText");
-  BtnSaveTo = Named(new QPushButton(QStringLiteral("save to ...")), "BtnSaveTo");
+  BtnClearText = Named(new QPushButton(tr("clear")), "BtnClearText");
+  BtnSaveTo = Named(new QPushButton(tr("save to ...")), "BtnSaveTo");
+  BtnSaveTo->setToolTip(
+      tr("Save the script (%1)")
+          .arg(QKeySequence(QKeySequence::Save).toString(QKeySequence::NativeText)));
   EditIniXOutput = Named(new QLineEdit, "EditIniXOutput");
   EditIniXOutput->setReadOnly(true);
   scriptBar->addWidget(BtnClearText);
@@ -569,28 +587,28 @@ void TMain::BuildMenus() {
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("MainMenu1"));
 
-  QMenu* file = Named(bar->addMenu(QStringLiteral("&File")), "File1");
-  Savetextas1 = MakeAction(file, "Savetextas1", QStringLiteral("&Save script as..."));
-  Savebitmapas1 = MakeAction(file, "Savebitmapas1", QStringLiteral("S&ave bitmap as..."));
+  QMenu* file = Named(bar->addMenu(tr("&File")), "File1");
+  Savetextas1 = MakeAction(file, "Savetextas1", tr("&Save script as..."));
+  Savebitmapas1 = MakeAction(file, "Savebitmapas1", tr("S&ave bitmap as..."));
   Savebitmapas1->setEnabled(false);
   file->addSeparator();
-  Exit1 = MakeAction(file, "Exit1", QStringLiteral("E&xit"));
+  Exit1 = MakeAction(file, "Exit1", tr("E&xit"));
   ConnectRecordsHandlers(file, Savetextas1);
 
-  QMenu* settings = Named(bar->addMenu(QStringLiteral("&Settings")), "Settings1");
-  QMenu* directories = Named(settings->addMenu(QStringLiteral("&Directories")), "Directories1");
-  vobroot1 = MakeAction(directories, "vobroot1", QStringLiteral("&VOB/IFO root..."));
-  outputroot1 = MakeAction(directories, "outputroot1", QStringLiteral("&Output root..."));
-  dictionaryroot1 = MakeAction(directories, "dictionaryroot1", QStringLiteral("&Dictionary root..."));
+  QMenu* settings = Named(bar->addMenu(tr("&Settings")), "Settings1");
+  QMenu* directories = Named(settings->addMenu(tr("&Directories")), "Directories1");
+  vobroot1 = MakeAction(directories, "vobroot1", tr("&VOB/IFO root..."));
+  outputroot1 = MakeAction(directories, "outputroot1", tr("&Output root..."));
+  dictionaryroot1 = MakeAction(directories, "dictionaryroot1", tr("&Dictionary root..."));
 
-  QMenu* colors = Named(settings->addMenu(QStringLiteral("&Colors")), "Colors1");
+  QMenu* colors = Named(settings->addMenu(tr("&Colors")), "Colors1");
   for (int i = 0; i < 4; ++i) {
     bitmapcolor[i] = MakeAction(colors, ("bitmapcolor" + std::to_string(i) + "1").c_str(),
-                                QStringLiteral("&%1. Color %1...").arg(i));
+                                tr("&%1. Color %1...").arg(i));
   }
   colors->addSeparator();
-  QMenu* charRole = Named(colors->addMenu(QStringLiteral("Character color")), "Recognisioncolor1");
-  QMenu* backRole = Named(colors->addMenu(QStringLiteral("Background color")), "Backgroundcolor1");
+  QMenu* charRole = Named(colors->addMenu(tr("Character color")), "Recognisioncolor1");
+  QMenu* backRole = Named(colors->addMenu(tr("Background color")), "Backgroundcolor1");
   for (int i = 0; i < 4; ++i) {
     NCharRole[i] = MakeAction(charRole, ("N" + std::to_string(i) + "1").c_str(),
                               QStringLiteral("&%1").arg(i), true);
@@ -600,13 +618,13 @@ void TMain::BuildMenus() {
   NCharRole[Preferences::DefaultCharColor]->setChecked(true);
   NBackgroundRole[Preferences::DefaultBackgroundColor]->setChecked(true);
   colors->addSeparator();
-  SelectAutoColorDetect = MakeAction(colors, "SelectAutoColorDetect", QStringLiteral("&Autodetect"), true);
+  SelectAutoColorDetect = MakeAction(colors, "SelectAutoColorDetect", tr("&Autodetect"), true);
   SelectAutoColorDetect->setChecked(Preferences::DefaultAutoColorDetection);
 
-  QMenu* manual = Named(settings->addMenu(QStringLiteral("&Manual selections")), "Manualselections1");
-  selectmanuallanuage1 = MakeAction(manual, "selectmanuallanuage1", QStringLiteral("Manual &language"), true);
-  selectmanualvob1 = MakeAction(manual, "selectmanualvob1", QStringLiteral("Manual &vob"), true);
-  subtitlelanguage1 = Named(manual->addMenu(QStringLiteral("&Subtitle language")), "subtitlelanguage1");
+  QMenu* manual = Named(settings->addMenu(tr("&Manual selections")), "Manualselections1");
+  selectmanuallanuage1 = MakeAction(manual, "selectmanuallanuage1", tr("Manual &language"), true);
+  selectmanualvob1 = MakeAction(manual, "selectmanualvob1", tr("Manual &vob"), true);
+  subtitlelanguage1 = Named(manual->addMenu(tr("&Subtitle language")), "subtitlelanguage1");
   auto* streamGroup = new QActionGroup(this);
   streamGroup->setExclusive(true);
   for (int i = 0; i < 32; ++i) {
@@ -617,48 +635,50 @@ void TMain::BuildMenus() {
   }
   NX[0]->setChecked(true);
   subtitlelanguage1->setEnabled(false);
-  vobfileselection1 = MakeAction(manual, "vobfileselection1", QStringLiteral("&Vob file selection..."));
+  vobfileselection1 = MakeAction(manual, "vobfileselection1", tr("&Vob file selection..."));
   vobfileselection1->setEnabled(false);
 
-  QMenu* caching = Named(settings->addMenu(QStringLiteral("Position caching")), "PositionCaching1");
-  PCEnabled1 = MakeAction(caching, "PCEnabled1", QStringLiteral("Enabled"), true);
-  PCDisabled1 = MakeAction(caching, "PCDisabled1", QStringLiteral("Disabled"), true);
+  QMenu* caching = Named(settings->addMenu(tr("Position caching")), "PositionCaching1");
+  PCEnabled1 = MakeAction(caching, "PCEnabled1", tr("Enabled"), true);
+  PCDisabled1 = MakeAction(caching, "PCDisabled1", tr("Disabled"), true);
   PCDisabled1->setChecked(true);
 
-  QMenu* ocr = Named(settings->addMenu(QStringLiteral("&OCR")), "OCR1");
-  EnabledOCR1 = MakeAction(ocr, "EnabledOCR1", QStringLiteral("&Enable OCR recognision"), true);
+  QMenu* ocr = Named(settings->addMenu(tr("&OCR")), "OCR1");
+  EnabledOCR1 = MakeAction(ocr, "EnabledOCR1", tr("&Enable OCR recognision"), true);
   EnabledOCR1->setChecked(Preferences::DefaultEnableOcr);
   AutomaticcloseOCRwindow1 = MakeAction(ocr, "AutomaticcloseOCRwindow1",
-                                        QStringLiteral("&Automatic close OCR window"), true);
+                                        tr("&Automatic close OCR window"), true);
   AutomaticcloseOCRwindow1->setChecked(Preferences::DefaultAutoCloseOcr);
-  Suggestionlanguage1 = Named(ocr->addMenu(QStringLiteral("Suggestion language")),
+  Suggestionlanguage1 = Named(ocr->addMenu(tr("Suggestion language")),
                               "Suggestionlanguage1");
-  GUI1 = Named(settings->addMenu(QStringLiteral("GUI &Language")), "GUI1");
+  GUI1 = Named(settings->addMenu(tr("GUI &Language")), "GUI1");
 
-  QMenu* dictionary = Named(bar->addMenu(QStringLiteral("&Dictionary")), "Dictionary1");
-  Editdictionary1 = MakeAction(dictionary, "Editdictionary1", QStringLiteral("&Edit entries..."));
-  Updatetextoutput1 = MakeAction(dictionary, "Updatetextoutput1", QStringLiteral("&Update textoutput..."));
+  QMenu* dictionary = Named(bar->addMenu(tr("&Dictionary")), "Dictionary1");
+  Editdictionary1 = MakeAction(dictionary, "Editdictionary1", tr("&Edit entries..."));
+  Updatetextoutput1 = MakeAction(dictionary, "Updatetextoutput1", tr("&Update textoutput..."));
   dictionary->addSeparator();
   Learnwhilereadingvob1 = MakeAction(dictionary, "Learnwhilereadingvob1",
-                                     QStringLiteral("Learn &while reading VOB"), true);
+                                     tr("Learn &while reading VOB"), true);
   Learnafterreadingvob1 = MakeAction(dictionary, "Learnafterreadingvob1",
-                                     QStringLiteral("Learn &after reading VOB"), true);
+                                     tr("Learn &after reading VOB"), true);
   Learnautomatically1 = MakeAction(dictionary, "Learnautomatically1",
-                                   QStringLiteral("Learn a&utomatically"), true);
+                                   tr("Learn a&utomatically"), true);
   Learnwhilereadingvob1->setChecked(true);
 
-  Output1 = Named(bar->addMenu(QStringLiteral("&Output")), "Output1");
-  EditCustomIni1 = MakeAction(Output1, "EditCustomIni1", QStringLiteral("&Edit (new) format..."));
+  Output1 = Named(bar->addMenu(tr("&Output")), "Output1");
+  EditCustomIni1 = MakeAction(Output1, "EditCustomIni1", tr("&Edit (new) format..."));
   HBar = Output1->addSeparator();
   HBar->setObjectName(QStringLiteral("HBar"));
 
-  QMenu* tools = Named(bar->addMenu(QStringLiteral("&Tools")), "Tools1");
-  Edittoollist1 = MakeAction(tools, "Edittoollist1", QStringLiteral("&Edit tools..."));
+  QMenu* tools = Named(bar->addMenu(tr("&Tools")), "Tools1");
+  Edittoollist1 = MakeAction(tools, "Edittoollist1", tr("&Edit tools..."));
   HBarTools = tools->addSeparator();
   HBarTools->setObjectName(QStringLiteral("HBarTools"));
 
-  QMenu* help = Named(bar->addMenu(QStringLiteral("&Help")), "Help1");
-  About1 = MakeAction(help, "About1", QStringLiteral("&About..."));
+  QMenu* help = Named(bar->addMenu(tr("&Help")), "Help1");
+  About1 = MakeAction(help, "About1", tr("&About..."));
+  Savetextas1->setShortcut(QKeySequence::Save);
+  BuildGuidance(file, help);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -666,7 +686,6 @@ void TMain::BuildMenus() {
 
 void TMain::FormCreate() {
   setWindowTitle(QString::fromLatin1(Caption));
-  resize(1009, 564);
   ReadIniFile();
   CreateLangMenu();
   CreateToolMenu();
@@ -676,10 +695,8 @@ void TMain::FormCreate() {
   EditSubtitleNr->setText(QStringLiteral("0"));
   EditSubtitleNrChange();
   SetFileListFolded(true);
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect available = screen->availableGeometry();
-    move(available.center() - rect().center());
-  }
+  UpdateReadingButtons();
+  RestoreGeometry();
 }
 
 void TMain::closeEvent(QCloseEvent* event) {
@@ -688,12 +705,17 @@ void TMain::closeEvent(QCloseEvent* event) {
     return;
   }
   SaveFileList();
+  StoreGeometry();
   event->accept();
 }
 
 void TMain::Exit1Click() { close(); }
 
 bool TMain::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == ImageSubTitle && event->type() == QEvent::Resize && !subtitleBitmap_.IsEmpty())
+    ScaleSubtitleInWindow();
+  if (watched == ImageLogo && event->type() == QEvent::Resize && !ImageLogo->size().isEmpty())
+    ImageLogo->setPixmap(DrawLogo(ImageLogo->width(), ImageLogo->height(), devicePixelRatioF()));
   if ((watched == fileListSlot_ || watched == centralWidget()) &&
       (event->type() == QEvent::Resize || event->type() == QEvent::Move ||
        event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest)) {

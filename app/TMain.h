@@ -3,7 +3,9 @@
 // quelm.ini the moment its control changes.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
+#include <QRect>
 #include <array>
 #include <chrono>
 #include <functional>
@@ -42,6 +44,7 @@ class QAbstractButton;
 namespace quelm {
 
 class VobSubIndex;
+struct KeptUnitSource;
 
 class ColorPanel;
 class DictionaryCache;
@@ -63,12 +66,13 @@ class TMain : public QMainWindow {
 
  public:
   static constexpr const char* Caption = VersionCaption;  // "Quelm v1.01 (beta)"
-  static constexpr const char* VobFileFilter = "DVD VOB Files (*.vob);;All files (*)";
-  // The file list also takes a disc image, standing for the title VOB files inside it.
-  static constexpr const char* VobOrImageFilter =
-      "DVD VOB Files (*.vob);;DVD images (*.iso);;All files (*)";
-  static constexpr const char* BitmapFilter = "Bitmaps (*.bmp)";
-  static constexpr const char* LastFileReachedMessage = "Last file in list reached!";
+  static constexpr const char* VobFileFilter = QT_TR_NOOP("DVD VOB Files (*.vob);;All files (*)");
+  // The file list also takes a disc image, standing for the title VOB files inside it, and a
+  // Blu-ray subtitle stream.
+  static constexpr const char* VobOrImageFilter = QT_TR_NOOP(
+      "DVD VOB Files (*.vob);;DVD images (*.iso);;Blu-ray subtitles (*.sup);;All files (*)");
+  static constexpr const char* BitmapFilter = QT_TR_NOOP("Bitmaps (*.bmp)");
+  static constexpr const char* LastFileReachedMessage = QT_TR_NOOP("Last file in list reached!");
 
   // Runs the start-up sequence: builds the window and restores every setting from `settings`.
   TMain(SettingsStore& settings, UserInteraction& ui, QWidget* parent = nullptr);
@@ -80,6 +84,10 @@ class TMain : public QMainWindow {
   void OpenVobFile(const std::string& path);
   // Makes `directory` the VOB/IFO root as "change..." would, with the roots that follow it.
   void OpenVobRoot(const std::string& directory);
+  // File > "Open title...": a title's directory (or the disc's folder above its VIDEO_TS), a
+  // VOB file, a disc image or a VobSub pair; its VOB files replace the list, its directory
+  // becomes the VOB/IFO root.
+  void OpenTitle(const std::string& path);
 
   // --- What later parts of the program and the tests read ---
   int SubtitleNr() const;
@@ -143,6 +151,7 @@ class TMain : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -156,6 +165,21 @@ class TMain : public QMainWindow {
   QWidget* BuildColorsBlock();
   void ConnectHandlers();
   void ConnectNavigation();
+
+  // Guidance for a new user and the window's place (TMainGuidance.cpp).
+  void BuildGuidance(QMenu* fileMenu, QMenu* helpMenu);
+  bool HasVobFile() const;
+  // The status bar's next step; during "all" ShowAllProgress says how far it is.
+  void ShowGuidance();
+  void ShowAllProgress();
+  // The reading buttons are of no use without a VOB file.
+  void UpdateReadingButtons();
+  void Opentitle1Click();
+  void Gettingstarted1Click();
+  void RestoreGeometry();
+  void StoreGeometry();
+  // Before a step over another stream than the script's records: asks whether to start anew.
+  void AskNewScriptForStream();
 
   // Start-up (settings).
   void FormCreate();
@@ -242,6 +266,10 @@ class TMain : public QMainWindow {
   void ShowCurrentFormat(const QString& caption);
   void BtnClearTextClick();
   bool BtnSaveToClick();
+  // The script view's lines, as the user sees them.
+  std::vector<std::string> ViewLines() const;
+  // Writes them as UTF-8 text, each line ended; false when it failed (and was said).
+  bool SavePlainScript(const std::string& path);
   void Editdictionary1Click();
   // The "Suggestion language" submenu, checked at "ocr_language".
   void BuildSuggestionLanguageMenu();
@@ -339,7 +367,11 @@ class TMain : public QMainWindow {
   QListWidget* MathListBox = nullptr;
   QTimer* ProgressTimer = nullptr;
 
+  QLabel* StatusText = nullptr;
+
   // Menu items.
+  QAction* Opentitle1 = nullptr;
+  QAction* Gettingstarted1 = nullptr;
   QAction* Savetextas1 = nullptr;
   QAction* Savebitmapas1 = nullptr;
   QAction* Exit1 = nullptr;
@@ -387,11 +419,21 @@ class TMain : public QMainWindow {
   // False after a refused store: the file holds an older list than the panel.
   bool fileListStored_ = true;
   Bitmap subtitleBitmap_;
+  Bitmap subtitleTrueColour_;  // what the window shows instead when the stream has its own colours
   std::unique_ptr<IniPositionCache> positionCache_;
   std::unique_ptr<SubtitleNavigator> navigator_;
   const ExtractionRun* runningExtraction_ = nullptr;
   bool stepRunning_ = false;
   bool lastFileReached_ = false;
+  // The last extraction of the step was stopped by the user.
+  bool lastRunStopped_ = false;
+  // Subtitles found in the step in progress, and how long "all" has been reading.
+  int foundInStep_ = 0;
+  QElapsedTimer allTimer_;
+  // The stream whose records the script holds; -1: none since the last "clear".
+  int scriptStream_ = -1;
+  QRect restoredGeometry_;
+  bool restoredMaximized_ = false;
   // "all" is reading: recognition windows close as soon as their run is over, and the script
   // view catches up a few times a second instead of after every subtitle.
   bool gettingAll_ = false;
@@ -439,6 +481,9 @@ class TMain : public QMainWindow {
   // The VobSub index whose streams the list shows, and its .sub, whose times its delay shifts.
   std::shared_ptr<const VobSubIndex> vobSubIndex_;
   std::string vobSubFile_;
+  // The Matroska file whose tracks the list shows; its demuxer stays open from step to step.
+  std::string trackFile_;
+  std::shared_ptr<KeptUnitSource> keptUnits_;
 };
 
 }  // namespace quelm

@@ -14,6 +14,7 @@
 #include "disc/RootDirectories.h"
 #include "disc/VobInfo.h"
 #include "disc/VobSubIndex.h"
+#include "extraction/UnitSource.h"
 #include "navigation/SubtitleNavigator.h"
 #include "platform/UserInteraction.h"
 #include "settings/PreferenceKeys.h"
@@ -30,13 +31,30 @@ void TMain::RefreshVobInfo() {
   VobInfo info;
   vobSubIndex_.reset();
   vobSubFile_.clear();
-  const std::string ifo = VobInfo::FindIfo(request.VobRoot);
+  trackFile_.clear();
   const QListWidgetItem* selected = VobFileListBox->currentItem();
-  const std::string indexPath =
-      ifo.empty() ? VobInfo::FindVobSubIndex(
-                        request.VobRoot, selected ? selected->text().toStdString() : std::string())
-                  : std::string();
-  if (!indexPath.empty()) {
+  const std::string selectedFile = selected ? selected->text().toStdString() : std::string();
+  // A Matroska file chosen names its own streams, whatever lies beside it.
+  const bool ownTracks =
+      !selectedFile.empty() && DetectSourceFormat(selectedFile) != SourceFormat::PackStream;
+  const std::string ifo = ownTracks ? std::string() : VobInfo::FindIfo(request.VobRoot);
+  const std::string indexPath = ifo.empty() && !ownTracks
+                                    ? VobInfo::FindVobSubIndex(request.VobRoot, selectedFile)
+                                    : std::string();
+  // Else a root of Matroska files shows the first one's.
+  const std::string trackFile = ownTracks ? selectedFile
+                                : ifo.empty() && indexPath.empty()
+                                    ? VobInfo::FindMatroska(request.VobRoot)
+                                    : std::string();
+  if (!trackFile.empty()) {
+    std::string reason;
+    std::vector<FileTrack> tracks;
+    for (const SourceTrack& track : ReadSourceTracks(trackFile, reason))
+      tracks.push_back({track.LanguageCode, track.Title, track.IndexHeader,
+                        track.Kind == UnitKind::PgsDisplaySet});
+    trackFile_ = trackFile;
+    info = VobInfo::Compose(request, tracks, trackFile, reason);
+  } else if (!indexPath.empty()) {
     vobSubIndex_ = std::make_shared<const VobSubIndex>(VobSubIndex::Read(indexPath));
     vobSubFile_ = VobSubIndex::SubBeside(indexPath);
     info = VobInfo::Compose(request, *vobSubIndex_, indexPath);
@@ -104,7 +122,9 @@ void TMain::BtnChangeDictionaryRootClick() {
 }
 
 void TMain::BtnManualVobFileClick() {
-  const auto chosen = ui_.ChooseOpenFile("Open", EditVobRoot->text().toStdString(), VobFileFilter);
+  const auto chosen = ui_.ChooseOpenFile(tr("Open").toStdString(),
+                                          EditVobRoot->text().toStdString(),
+                                          tr(VobFileFilter).toStdString());
   if (chosen) EditManualVobFile->setText(QString::fromStdString(*chosen));
 }
 

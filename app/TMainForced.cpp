@@ -33,10 +33,10 @@ QBoxLayout* BoxLayoutHolding(QWidget* widget) {
 }  // namespace
 
 void TMain::ConnectForcedHandlers() {
-  CheckForcedOnly = new QCheckBox(QStringLiteral("forced only"), this);
+  CheckForcedOnly = new QCheckBox(tr("forced only"), this);
   CheckForcedOnly->setObjectName(QStringLiteral("CheckForcedOnly"));
   CheckForcedOnly->setToolTip(
-      QStringLiteral("only the subtitles the disc forces on screen go into the script"));
+      tr("only the subtitles the disc forces on screen go into the script"));
   if (QBoxLayout* bar = BoxLayoutHolding(EditIniXOutput)) {
     bar->insertWidget(bar->indexOf(EditIniXOutput) + 1, CheckForcedOnly);
   }
@@ -45,11 +45,11 @@ void TMain::ConnectForcedHandlers() {
       settings_.ReadBool(Preferences::ForcedOnly, Preferences::DefaultForcedOnly));
   connect(CheckForcedOnly, &QCheckBox::toggled, this, &TMain::CheckForcedOnlyClick);
 
-  CheckFixLookAlikes = new QCheckBox(QStringLiteral("fix look-alikes"), this);
+  CheckFixLookAlikes = new QCheckBox(tr("fix look-alikes"), this);
   CheckFixLookAlikes->setObjectName(QStringLiteral("CheckFixLookAlikes"));
-  CheckFixLookAlikes->setToolTip(QStringLiteral(
-      "letters one shape stands for (I l |, O 0) are chosen by the stream language's words; "
-      "the records and the dictionary keep what was recognised"));
+  CheckFixLookAlikes->setToolTip(
+      tr("letters one shape stands for (I l |, O 0) are chosen by the stream language's words; "
+         "the records and the dictionary keep what was recognised"));
   // A row of its own under the format: the bar beside it has no width to spare.
   if (QBoxLayout* bar = BoxLayoutHolding(EditIniXOutput)) {
     if (auto* column = qobject_cast<QBoxLayout*>(bar->parent())) {

@@ -78,6 +78,8 @@ void TMain::ConnectNavigation() {
     LblBCDTimecode->setText(QString::fromStdString(TimecodeLabelText(navigator_->SubtitleTime())));
     LblChapter->setText(QString::fromStdString(ChapterLabelText(navigator_->ChapterIndex())));
     subtitleBitmap_ = result.SubTitle;
+    subtitleTrueColour_ = result.TrueColour;
+    ++foundInStep_;
     ScaleSubtitleInWindow();
     if (const Status recognised = OCROnSubTitle(); !recognised) return recognised;
     if (!SaveFoundBitmap()) return Status::Failure(std::string());
@@ -117,16 +119,44 @@ void TMain::RunStep(int step) {
   // The extraction window is modal, but a step must never start inside another one.
   if (stepRunning_) return;
   stepRunning_ = true;
+  AskNewScriptForStream();
+  const std::size_t scriptLines = conversion_.Script().Lines().size();
   gettingAll_ = static_cast<NavigationStep>(step) == NavigationStep::All;
+  foundInStep_ = 0;
+  lastRunStopped_ = false;
+  allTimer_.start();
   reportedDuringAll_.clear();
   scriptView_->SetCoalescing(gettingAll_);
   NavigationOpening();
   const StepOutcome outcome = navigator_->Step(static_cast<NavigationStep>(step));
+  if (conversion_.Script().Lines().size() != scriptLines) scriptStream_ = LanguageIndex();
   lastFileReached_ = outcome.End == StepEnd::LastFileReached;
-  if (lastFileReached_) ui_.ShowMessage(MessageKind::Error, LastFileReachedMessage);
+  const bool all = gettingAll_;
   gettingAll_ = false;
   scriptView_->SetCoalescing(false);
+  ShowGuidance();
+  // The normal end of reading: said as news, with what this run brought. A stop is the user's
+  // own doing and needs no box.
+  if (lastFileReached_ && !lastRunStopped_) {
+    ui_.ShowMessage(MessageKind::Information,
+                    all ? tr("All subtitles are read: %n in this run.", nullptr, foundInStep_)
+                              .toStdString()
+                        : tr(LastFileReachedMessage).toStdString());
+  } else if (all && outcome.End == StepEnd::FileEnded) {
+    StatusText->setText(tr("The file is read: %n subtitle(s) in this run. Press all to read the "
+                           "next file.", nullptr, foundInStep_));
+  }
   stepRunning_ = false;
+}
+
+void TMain::AskNewScriptForStream() {
+  if (scriptStream_ < 0 || scriptStream_ == LanguageIndex()) return;
+  // Another language's subtitles after these would make a script nobody can use.
+  if (ui_.Ask(tr("The script holds subtitles of another stream.\nStart a new script for this "
+                 "one?").toStdString(),
+              Buttons::YesNo) == Answer::Yes)
+    BtnClearTextClick();
+  scriptStream_ = -1;
 }
 
 void TMain::BtnGotoFirstClick() { RunStep(static_cast<int>(NavigationStep::First)); }
@@ -136,8 +166,11 @@ void TMain::BtnGetAllClick() { RunStep(static_cast<int>(NavigationStep::All)); }
 
 SubpictureResult TMain::RunExtraction(const SubpictureRequest& request) {
   ProgressTimer->start();
+  if (!keptUnits_) keptUnits_ = std::make_shared<KeptUnitSource>();
   SubpictureResult result = TVobSubToBmp::Extract(
-      ui_, request, this, [this](const ExtractionRun& run) { runningExtraction_ = &run; });
+      ui_, request, this, [this](const ExtractionRun& run) { runningExtraction_ = &run; },
+      keptUnits_);
+  lastRunStopped_ = result.Stopped;
   // The window and its run are gone by now: the timer must not read them again.
   ProgressTimer->stop();
   runningExtraction_ = nullptr;
@@ -156,6 +189,7 @@ void TMain::ProgressTimerTimer() {
     navigator_->SetSubtitleTime(display.SubtitleTime);
     LblBCDTimecode->setText(QString::fromStdString(display.TimecodeText));
   }
+  if (gettingAll_) ShowAllProgress();
 }
 
 void TMain::EditSubtitleNrChange() {
@@ -167,17 +201,25 @@ void TMain::EditSubtitleNrChange() {
   BtnSaveBitmap->setEnabled(state.SaveBitmapEnabled);
   Savebitmapas1->setEnabled(state.SaveBitmapEnabled);
   LblSubtitleNr->setText(QString::fromStdString(state.SubtitleNrText));
+  ShowGuidance();
 }
 
 void TMain::ScaleSubtitleInWindow() {
   stretched_ = NextStretchedMode(stretched_, subtitleBitmap_.Width(), subtitleBitmap_.Height());
-  QPixmap picture = QPixmap::fromImage(ToQImage(subtitleBitmap_));
+  QPixmap picture = QPixmap::fromImage(
+      ToQImage(subtitleTrueColour_.IsEmpty() ? subtitleBitmap_ : subtitleTrueColour_));
   // Stretched mode fits the whole area but keeps the picture's proportions: a 720 x 60 line
-  // pulled to 350 x 259 is unreadable.
-  if (stretched_ && !picture.isNull()) {
-    picture = picture.scaled(ImageSubTitle->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  // pulled to 350 x 259 is unreadable. A picture larger than the area is fitted as well, so
+  // a long line is never cut at the edges.
+  // A few pixels kept free, so a letter at the picture's edge does not look cut by the frame.
+  const QSize area = ImageSubTitle->size().shrunkBy(QMargins(4, 4, 4, 4));
+  const bool fitted = stretched_ || picture.width() > area.width() || picture.height() > area.height();
+  if (fitted && !picture.isNull() && !area.isEmpty()) {
+    const qreal ratio = devicePixelRatioF();
+    picture = picture.scaled(area * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(ratio);
   }
-  ImageSubTitle->setAlignment(stretched_ ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
+  ImageSubTitle->setAlignment(fitted ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
   ImageSubTitle->setPixmap(picture);
   ImageSubTitle->update();
 }

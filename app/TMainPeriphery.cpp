@@ -90,7 +90,8 @@ bool TMain::ToolXClick(QAction* item) {
   if (!program) return false;
   // The stored value names the program as a whole, blanks included; no arguments are added.
   if (!QProcess::startDetached(QString::fromStdString(*program), QStringList())) {
-    ui_.ShowMessage(MessageKind::Error, "Cannot start " + *program);
+    ui_.ShowMessage(MessageKind::Error,
+                    tr("Cannot start %1").arg(QString::fromStdString(*program)).toStdString());
     return false;
   }
   return true;

@@ -34,10 +34,10 @@ std::string LabelValue(const QLabel* label) {
 
 // The choices of the "Suggestion language" submenu; empty: from the stream.
 constexpr std::pair<const char*, const char*> SuggestionLanguages[] = {
-    {"", "From the subtitle stream"},
-    {"eng", "English (eng)"},
-    {"deu", "German (deu)"},
-    {"fra", "French (fra)"},
+    {"", QT_TRANSLATE_NOOP("quelm::TMain", "From the subtitle stream")},
+    {"eng", QT_TRANSLATE_NOOP("quelm::TMain", "English (eng)")},
+    {"deu", QT_TRANSLATE_NOOP("quelm::TMain", "German (deu)")},
+    {"fra", QT_TRANSLATE_NOOP("quelm::TMain", "French (fra)")},
 };
 }  // namespace
 
@@ -70,7 +70,8 @@ SuggestionEngine* TMain::Suggestions() {
   // A failed engine is not tried again for every subtitle, so this comes once per language.
   if (!message.empty() && engineBuilt_)
     ui_.ShowMessage(MessageKind::Warning,
-                    suggestionEngine_ ? message : message + ": nothing is suggested");
+                    suggestionEngine_ ? message
+                                      : message + tr(": nothing is suggested").toStdString());
   return suggestionEngine_.get();
 }
 
@@ -81,7 +82,7 @@ void TMain::BuildSuggestionLanguageMenu() {
   if (group == nullptr) group = new QActionGroup(Suggestionlanguage1);
   std::vector<std::pair<std::string, QString>> items;
   for (const auto& [language, caption] : SuggestionLanguages)
-    items.emplace_back(language, QString::fromLatin1(caption));
+    items.emplace_back(language, tr(caption));
   // A language set in the file by hand stays choosable.
   if (std::none_of(items.begin(), items.end(), [&](const auto& i) { return i.first == ocrLanguage_; }))
     items.emplace_back(ocrLanguage_, QString::fromStdString(ocrLanguage_));
@@ -108,7 +109,8 @@ Status TMain::OCROnSubTitle() {
   if (dictionaryRoot.empty()) {
     // Learned characters would land in whatever directory the program was started from.
     return Status::Failure(
-        "No dictionary root is set: choose one under Settings, Directories, Dictionary root.");
+        tr("No dictionary root is set: choose one under Settings, Directories, Dictionary root.")
+            .toStdString());
   }
 
   RecognitionSettings settings;

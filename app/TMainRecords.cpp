@@ -12,18 +12,20 @@
 namespace quelm {
 
 namespace {
-constexpr const char* RecordsFilter = "Quelm records (*.records);;All files (*)";
+constexpr const char* RecordsFilter =
+    QT_TRANSLATE_NOOP("quelm::TMain", "Quelm records (*.records);;All files (*)");
 constexpr const char* DefaultRecordsName = "moviescript.records";
 constexpr const char* UnsavedRecordsQuestion =
-    "The script holds records that have not been saved.\nSave them before closing?";
-constexpr const char* UnsavedRecordsBeforeOpen =
-    "The script holds records that have not been saved.\nSave them before opening others?";
+    QT_TRANSLATE_NOOP("quelm::TMain", "Save your work so you can continue later?");
+constexpr const char* UnsavedRecordsBeforeOpen = QT_TRANSLATE_NOOP(
+    "quelm::TMain",
+    "The script holds records that have not been saved.\nSave them before opening others?");
 }  // namespace
 
 void TMain::ConnectRecordsHandlers(QMenu* fileMenu, QAction* before) {
-  Saverecords1 = new QAction(QStringLiteral("Save &records as..."), fileMenu);
+  Saverecords1 = new QAction(tr("Save &records as..."), fileMenu);
   Saverecords1->setObjectName(QStringLiteral("Saverecords1"));
-  Openrecords1 = new QAction(QStringLiteral("&Open records..."), fileMenu);
+  Openrecords1 = new QAction(tr("&Open records..."), fileMenu);
   Openrecords1->setObjectName(QStringLiteral("Openrecords1"));
   fileMenu->insertAction(before, Openrecords1);
   fileMenu->insertAction(before, Saverecords1);
@@ -35,7 +37,8 @@ bool TMain::RecordsUnsaved() const { return conversion_.Unsaved(); }
 
 bool TMain::Saverecords1Click() {
   const std::optional<std::string> path = ui_.ChooseSaveFile(
-      "Save records as", EditOutputRoot->text().toStdString(), DefaultRecordsName, RecordsFilter);
+      tr("Save records as").toStdString(), EditOutputRoot->text().toStdString(),
+      DefaultRecordsName, tr(RecordsFilter).toStdString());
   if (!path) return false;
   const Status saved = conversion_.SaveRecords(*path);
   if (!saved) ui_.ShowMessage(MessageKind::Error, saved.Message);
@@ -45,7 +48,8 @@ bool TMain::Saverecords1Click() {
 void TMain::Openrecords1Click() {
   if (!RecordsMaySafelyGo(UnsavedRecordsBeforeOpen)) return;
   const std::optional<std::string> path =
-      ui_.ChooseOpenFile("Open records", EditOutputRoot->text().toStdString(), RecordsFilter);
+      ui_.ChooseOpenFile(tr("Open records").toStdString(), EditOutputRoot->text().toStdString(),
+                         tr(RecordsFilter).toStdString());
   if (!path) return;
   RecordsLoad load = RecordsFile::Load(*path);
   if (!load.Outcome) {
@@ -55,18 +59,22 @@ void TMain::Openrecords1Click() {
   if (!load.Damaged.empty()) {
     // One message for them all; a file with nothing readable leaves the records as they were.
     const bool nothingRead = load.Script.Lines().empty();
-    std::string text = nothingRead ? "No record could be read:"
-                                   : "These damaged lines and their records were left out:";
+    std::string text = (nothingRead ? tr("No record could be read:")
+                                    : tr("These damaged lines and their records were left out:"))
+                           .toStdString();
     // A box taller than the screen would hide its button.
     constexpr std::size_t MaxListed = 20;
     for (std::size_t i = 0; i < load.Damaged.size() && i < MaxListed; ++i)
       text += "\n" + load.Damaged[i];
     if (load.Damaged.size() > MaxListed)
-      text += "\n... and " + std::to_string(load.Damaged.size() - MaxListed) + " more";
+      text += "\n" + tr("... and %1 more")
+                         .arg(static_cast<qulonglong>(load.Damaged.size() - MaxListed))
+                         .toStdString();
     ui_.ShowMessage(nothingRead ? MessageKind::Error : MessageKind::Warning, text);
     if (nothingRead) return;
   }
   conversion_.Open(std::move(load.Script));
+  scriptStream_ = LanguageIndex();
   QStringList lines;
   for (const std::string& line : conversion_.Script().Lines()) lines << QString::fromStdString(line);
   UWScript->setPlainText(lines.join(QLatin1Char('\n')));
@@ -75,7 +83,7 @@ void TMain::Openrecords1Click() {
 
 bool TMain::RecordsMaySafelyGo(const char* question) {
   if (!RecordsUnsaved()) return true;
-  switch (ui_.Ask(question, Buttons::YesNoCancel)) {
+  switch (ui_.Ask(tr(question).toStdString(), Buttons::YesNoCancel)) {
     case Answer::Yes: return Saverecords1Click();
     case Answer::No: return true;
     case Answer::Cancel: return false;

@@ -1,5 +1,5 @@
 // The main window's script: the "&Output" format menu, the raw records and their rendering into
-// the script view, "clear", saving as RTF, and the dictionary editor that feeds the rendering.
+// the script view, "clear", saving as text or RTF, and the dictionary editor that feeds the rendering.
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,10 +17,13 @@
 
 #include "app/ScriptView.h"
 #include "app/TMain.h"
+#include "app/VobFileListWidget.h"
 #include "app/ocr/TEditDictionary.h"
+#include "disc/DiscDirectory.h"
 #include "output/OutputFormat.h"
 #include "output/TextLines.h"
 #include "platform/DataPaths.h"
+#include "platform/FileIo.h"
 #include "platform/RtfWriter.h"
 #include "platform/UserInteraction.h"
 #include "settings/PreferenceKeys.h"
@@ -31,7 +34,8 @@ namespace quelm {
 namespace {
 
 constexpr const char* DefaultScriptName = "moviescript.txt";
-constexpr const char* SaveScriptTitle = "Save script as";
+// The name proposed when neither the file list nor the root names a title.
+constexpr const char* DefaultScriptTitle = "moviescript";
 
 // outputini/ beside the program, else the installed copy.
 std::string DefaultFormatDirectory() {
@@ -160,6 +164,7 @@ void TMain::Updatetextoutput1Click() {
 }
 
 void TMain::BtnClearTextClick() {
+  scriptStream_ = -1;
   RichEdit1->clear();
   UWScript->clear();
   conversion_.StartNew();
@@ -169,19 +174,54 @@ void TMain::BtnClearTextClick() {
 }
 
 bool TMain::BtnSaveToClick() {
-  const std::optional<std::string> path = ui_.ChooseSaveFile(
-      SaveScriptTitle, EditOutputRoot->text().toStdString(), DefaultScriptName, std::string());
+  // A format that names its file type is a file for players and editors: plain text unless
+  // the user asks for a document.
+  const std::string extension = ReadFormatExtension(conversion_.FormatPath());
+  std::optional<std::string> path;
+  std::string chosenFilter;
+  if (extension.empty()) {
+    path = ui_.ChooseSaveFile(tr("Save script as").toStdString(),
+                              EditOutputRoot->text().toStdString(), DefaultScriptName,
+                              std::string());
+  } else {
+    const QListWidgetItem* vob = VobFileListBox->currentItem();
+    std::string title = TitleName(vob ? vob->text().toStdString() : EditVobRoot->text().toStdString());
+    if (title.empty()) title = DefaultScriptTitle;
+    const QString plain =
+        tr("Plain text (UTF-8)") + QStringLiteral(" (*.%1)").arg(QString::fromStdString(extension));
+    const QString rich = tr("Rich text (RTF)") + QStringLiteral(" (*.rtf)");
+    chosenFilter = plain.toStdString();
+    path = ui_.ChooseSaveFile(tr("Save script as").toStdString(),
+                              EditOutputRoot->text().toStdString(), title + "." + extension,
+                              (plain + QStringLiteral(";;") + rich).toStdString(), &chosenFilter);
+    if (path && chosenFilter != rich.toStdString()) return SavePlainScript(*path);
+  }
   if (!path) return false;
-  // What the view holds is saved, edits included, as the user sees it.
-  std::vector<std::string> lines;
-  for (const QString& line : RichEdit1->toPlainText().split(QLatin1Char('\n')))
-    lines.push_back(line.toStdString());
-  const Status written = RtfWriter::Write(*path, lines);
+  const Status written = RtfWriter::Write(*path, ViewLines());
   if (!written) {
     ui_.ShowMessage(MessageKind::Error, written.Message);
     return false;
   }
   return true;
+}
+
+std::vector<std::string> TMain::ViewLines() const {
+  // What the view holds is saved, edits included, as the user sees it.
+  std::vector<std::string> lines;
+  for (const QString& line : RichEdit1->toPlainText().split(QLatin1Char('\n')))
+    lines.push_back(line.toStdString());
+  return lines;
+}
+
+bool TMain::SavePlainScript(const std::string& path) {
+  std::string text;
+  for (const std::string& line : ViewLines()) text += line + "\n";
+  std::string error;
+  if (WriteFileAtomically(path, text, false, &error)) return true;
+  ui_.ShowMessage(MessageKind::Error,
+                  tr("Cannot create file %1").arg(QString::fromStdString(path)).toStdString() +
+                      (error.empty() ? "" : ": " + error));
+  return false;
 }
 
 void TMain::Editdictionary1Click() {

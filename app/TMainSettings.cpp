@@ -22,6 +22,7 @@
 #include "app/TMain.h"
 #include "app/VobFileListWidget.h"
 #include "disc/VobSubIndex.h"
+#include "extraction/UnitSource.h"
 #include "navigation/IniPositionCache.h"
 #include "navigation/SubtitleNavigator.h"
 #include "platform/SourceFile.h"
@@ -286,8 +287,9 @@ void TMain::CheckAutoColorDetectClick() {
   SelectAutoColorDetect->setChecked(CheckAutoColorDetect->isChecked());
   if (CheckAutoColorDetect->isChecked() && !HasFourUniqueColors(PanelColors(), RowColumns())) {
     const Answer answer = ui_.Ask(
-        "Auto colordetection needs four unique colors!\rReset colors to default settings and "
-        "proceed?",
+        tr("Auto colordetection needs four unique colors!\rReset colors to default settings and "
+           "proceed?")
+            .toStdString(),
         Buttons::YesNo);
     if (answer == Answer::Yes) {
       for (int i = 0; i < 4; ++i) {
@@ -519,7 +521,8 @@ void TMain::BitBtn1Click() {
 
 void TMain::BtnAddVobToListClick() {
   const auto chosen =
-      ui_.ChooseOpenFile("Open", EditVobRoot->text().toStdString(), VobOrImageFilter);
+      ui_.ChooseOpenFile(tr("Open").toStdString(), EditVobRoot->text().toStdString(),
+                         tr(VobOrImageFilter).toStdString());
   if (!chosen) return;
   if (!DiscImage::IsImage(*chosen)) {
     VobFileListBox->addItem(QString::fromStdString(*chosen));
@@ -527,8 +530,10 @@ void TMain::BtnAddVobToListClick() {
     std::vector<DiscImage::Entry> inside;
     const Status listed = DiscImage::List(*chosen, inside);
     if (!listed) {
-      ui_.ShowMessage(MessageKind::Warning,
-                      "Cannot open file " + *chosen + " (" + listed.Message + ")");
+      ui_.ShowMessage(MessageKind::Warning, tr("Cannot open file %1 (%2)")
+                                                .arg(QString::fromStdString(*chosen),
+                                                     QString::fromStdString(listed.Message))
+                                                .toStdString());
       return;
     }
     // The title VOB files VTS_nn_1..9.VOB; the menus (VIDEO_TS.VOB, VTS_nn_0.VOB) hold no film.
@@ -551,8 +556,10 @@ void TMain::OpenVobFile(const std::string& path) {
   SaveFileList();
   if (fileListFolded_) SetFileListFolded(false);
   FileListChanged();
-  // Another pair's .sub: the streams shown are its index's.
-  if (vobSubIndex_ && VobSubIndex::IsSubName(path) && path != vobSubFile_) RefreshVobInfo();
+  // Another pair's .sub, or a Matroska file: the streams shown are its index's, or its own.
+  if ((vobSubIndex_ && VobSubIndex::IsSubName(path) && path != vobSubFile_) ||
+      (path != trackFile_ && DetectSourceFormat(path) != SourceFormat::PackStream))
+    RefreshVobInfo();
 }
 
 void TMain::BtnDeleteVobFromListClick() {
@@ -564,6 +571,7 @@ void TMain::BtnDeleteVobFromListClick() {
 
 void TMain::FileListChanged() {
   if (navigator_) navigator_->SetFileList(VobFileListBox->Entries(), VobFileListBox->currentRow());
+  UpdateReadingButtons();
 }
 
 }  // namespace quelm

@@ -8,13 +8,14 @@ cd "$(dirname "$0")/.."
 seconds=${1:-600}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(vob ifo bmp ini dictionary template records language idx image)
+[ ${#targets[@]} -gt 0 ] || targets=(vob ifo bmp ini dictionary template records language idx image matroska pgs)
 build=build-fuzz
 # Scratch files on tmpfs: the atomic writers flush every file, which a disk makes slow.
 [ -w /dev/shm ] && export TMPDIR=/dev/shm
 
 declare -A maxlen=([vob]=40000 [ifo]=16384 [bmp]=65536 [ini]=16384 [dictionary]=32768
-                   [template]=8192 [records]=16384 [language]=16384 [idx]=16384 [image]=262144)
+                   [template]=8192 [records]=16384 [language]=16384 [idx]=16384 [image]=262144
+                   [matroska]=131072 [pgs]=65536)
 
 if [ ! -f $build/CMakeCache.txt ]; then
   CC=clang-14 CXX=clang++-14 cmake -S . -B $build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -15,7 +15,9 @@
 #include "cli/ScriptOutput.h"
 #include "cli/TitleSet.h"
 #include "disc/IfoReader.h"
+#include "disc/LanguageTable.h"
 #include "disc/VobSubIndex.h"
+#include "extraction/UnitSource.h"
 #include "ocr/CharDictionary.h"
 #include "platform/AsciiText.h"
 #include "platform/SourceFile.h"
@@ -38,14 +40,19 @@ constexpr const char* Usage =
     "pair is read by its .idx or its .sub (or a directory holding the one pair): the index\n"
     "gives the streams and their languages, its delay shifts the times. A DVD image (.iso) or\n"
     "a drive's device (/dev/sr0) stands for its VIDEO_TS, read without decrypting; a file in\n"
-    "it is named IMAGE/VIDEO_TS/NAME. Without PATH the VOB/IFO root of the settings is read.\n"
+    "it is named IMAGE/VIDEO_TS/NAME. A Matroska file (.mkv, .mks) is read through its VobSub\n"
+    "and PGS tracks, in file order from 0x20, with their languages (\"fre\" is --lang fr).\n"
+    "Without PATH the VOB/IFO root of the settings is read.\n"
+    "A Blu-ray subtitle stream saved as a .sup file (PGS) is read like a VOB file: its\n"
+    "colours are read as background (colour row 0), fill (row 1), outline (row 2) and\n"
+    "anti-aliasing (row 3).\n"
     "\n"
     "  --settings FILE     quelm.ini to take colours, roles, space width, interlace, roots,\n"
     "                      stream, learning mode and format from (default: $QUELM_SETTINGS,\n"
     "                      else $XDG_CONFIG_HOME/quelm/quelm.ini, else ~/.config/quelm/quelm.ini)\n"
     "  --stream ID         sub-stream 0x20..0x3F\n"
-    "  --lang CODE         the stream whose language code in the IFO (or the VobSub index)\n"
-    "                      is CODE (\"en\")\n"
+    "  --lang CODE         the stream whose language code in the IFO (or the VobSub index,\n"
+    "                      or the Matroska file) is CODE (\"en\")\n"
     "  --title N           title set N of a directory holding several\n"
     "  --dict DIR          dictionary directory (chardict.ocr, char_N.bmp); made if missing\n"
     "  --format FILE.ini   output format file (default: the format chosen in the settings);\n"
@@ -234,6 +241,44 @@ std::optional<int> ChooseIndexStream(const CommandLine& cl, const ConvertOptions
   return std::nullopt;
 }
 
+// The same for a file with its own tracks (Matroska), whose languages are mostly written in
+// three letters ("fre" is --lang fr). `language` becomes the track's two-letter code.
+std::optional<int> ChooseTrack(const CommandLine& cl, const ConvertOptions& options,
+                               const std::string& path, int& stream, std::string& language) {
+  std::string reason;
+  const std::vector<SourceTrack> tracks = ReadSourceTracks(path, reason);
+  if (!reason.empty()) {
+    cl.Fail("cannot read '" + path + "': " + reason);
+    return ExitFailure;
+  }
+  std::string known;
+  int found = -1;
+  for (std::size_t i = 0; i < tracks.size() && i < 0x20; ++i) {
+    const std::string& code = tracks[i].LanguageCode;
+    known += (known.empty() ? "" : ", ") + (code.empty() ? std::string("--") : code) + " (" +
+             StreamHex(0x20 + static_cast<int>(i)) + ")";
+    const std::string twoLetters = TwoLetterLanguage(code);
+    if (found < 0 && !options.Lang.empty() &&
+        (EqualNoCaseAscii(code, options.Lang) ||
+         (!twoLetters.empty() && EqualNoCaseAscii(twoLetters, options.Lang))))
+      found = static_cast<int>(i);
+  }
+  const std::string lists =
+      known.empty() ? std::string(" (it has no VobSub or PGS track)") : "; it has " + known;
+  if (!options.Lang.empty()) {
+    if (found < 0) {
+      cl.Fail("no subtitle stream with language '" + options.Lang + "' in " + path + lists);
+      return ExitFailure;
+    }
+    stream = 0x20 + found;
+  } else if (stream - 0x20 >= static_cast<int>(tracks.size())) {
+    cl.Fail("no subtitle stream " + StreamHex(stream) + " in " + path + lists);
+    return ExitFailure;
+  }
+  language = TwoLetterLanguage(tracks[static_cast<std::size_t>(stream - 0x20)].LanguageCode);
+  return std::nullopt;
+}
+
 // The stream to read: --stream, --lang through the IFO's languages, else the settings' one,
 // checked against the streams the IFO lists. Exit code when there is none such.
 std::optional<int> ChooseStream(const CommandLine& cl, const ConvertOptions& options,
@@ -392,9 +437,17 @@ int RunConvertCommand(const std::vector<std::string>& args,
   }
 
   plan.Stream = 0x20 + settings.LanguageIndex;
-  if (const auto code = ChooseStream(cl, options, title, plan.Stream)) return *code;
+  const bool ownTracks = title.IfoPath.empty() && title.IdxPath.empty() &&
+                         DetectSourceFormat(title.Vobs.front()) != SourceFormat::PackStream;
+  if (ownTracks) {
+    if (options.Stream) plan.Stream = *options.Stream;
+    const auto code = ChooseTrack(cl, options, title.Vobs.front(), plan.Stream, plan.Language);
+    if (code) return *code;
+  } else {
+    if (const auto code = ChooseStream(cl, options, title, plan.Stream)) return *code;
+    plan.Language = IfoReader::StreamLanguageCode(title.IfoPath, plan.Stream - 0x20);
+  }
   plan.ChapterTable = ChapterTable(cl, title.IfoPath);
-  plan.Language = IfoReader::StreamLanguageCode(title.IfoPath, plan.Stream - 0x20);
   if (title.IfoPath.empty() && !title.IdxPath.empty()) {
     auto index = std::make_shared<const VobSubIndex>(VobSubIndex::Read(title.IdxPath));
     plan.Language = index->StreamLanguageCode(plan.Stream - 0x20);

@@ -29,22 +29,28 @@ namespace {
 
 constexpr const char* Usage =
     "usage: quelm-cli extract [--stream 0x20..0x3F] [--interlace 1..4] [--from OFFSET]\n"
-    "                         [--bitmaps DIR [--bits 1|4]] VOB...\n"
+    "                         [--title N] [--bitmaps DIR [--bits 1|4]] VOB...\n"
     "\n"
     "A VOB may be the .sub of a VobSub pair, or its .idx for the .sub beside it; the times\n"
-    "shown are then shifted by the index's delay.\n"
+    "shown are then shifted by the index's delay. It may be a Matroska file (.mkv, .mks):\n"
+    "its VobSub and PGS tracks are the streams from 0x20 on, and the offsets are those of\n"
+    "their packets (--from takes any of them).\n"
+    "A .sup file (a Blu-ray PGS stream) is read likewise; its offsets are those of its\n"
+    "display sets.\n"
     "\n"
     "Walks every subtitle of the VOB files in order, carrying a subtitle that one file ends\n"
     "in the middle of into the next, and prints one line per subtitle:\n"
     "  number  start offset  offset reached  time hh:mm:ss  width x height\n"
     "A subtitle begun in the previous file shows that file's start offset. With several files,\n"
-    "a line '# file NAME' marks where each file begins. A DVD image (.iso) or a drive's device\n"
-    "stands for the title VOB files of its one title set (else name them: IMAGE/VIDEO_TS/NAME).\n"
+    "a line '# file NAME' marks where each file begins. A title-set directory, a DVD image\n"
+    "(.iso) or a drive's device stands for the title VOB files of its one title set, or of the\n"
+    "one --title names.\n"
     "\n"
     "  --stream ID     sub-stream id, 0x20 to 0x3F (default 0x20)\n"
     "  --interlace N   row step of the decoder, 1 to 4 (default 1)\n"
     "  --from OFFSET   byte offset in the first file to start at (default 0); inside a pack,\n"
     "                  reading starts at that pack\n"
+    "  --title N       title set N of a directory or image holding several\n"
     "  --bitmaps DIR   save each bitmap as DIR/<VOB name minus extension letters>_NNNNN.bmp\n"
     "  --bits 1|4      bits per pixel of the saved bitmaps (default 4)\n";
 
@@ -52,6 +58,7 @@ struct ExtractOptions {
   int Stream = 0x20;
   int Interlace = 1;
   std::int64_t From = 0;
+  int Title = 0;  // 0: the one title set there is
   std::string BitmapDir;
   int Bits = 4;
   bool BitsGiven = false;
@@ -110,6 +117,12 @@ bool ParseArguments(const std::vector<std::string>& args, ExtractOptions& option
         return Fail("--from must be a byte offset of 0 or more, not '" + text + "'");
       }
       options.From = *offset;
+    } else if (arg == "--title") {
+      if (!value(text)) return false;
+      const auto title = CommandLine::ParseInteger(text);
+      if (!title || *title < 1 || *title > 99)
+        return Fail("--title must be a title set number from 1 to 99, not '" + text + "'");
+      options.Title = static_cast<int>(*title);
     } else if (arg == "--bitmaps") {
       if (!value(text)) return false;
       if (text.empty()) return Fail("--bitmaps needs a directory");
@@ -140,18 +153,23 @@ bool CheckReadable(const std::string& path) {
   return true;
 }
 
-// A disc image or drive stands for the title VOB files of its one title set.
-bool ExpandImages(std::vector<std::string>& files) {
+// A directory, disc image or drive stands for the title VOB files of its one title set, or of
+// title set `title` when that is not 0.
+bool ExpandTitleSets(std::vector<std::string>& files, int title) {
   std::vector<std::string> expanded;
+  bool any = false;
   for (const std::string& file : files) {
-    if (!DiscImage::IsImage(file)) {
+    std::error_code error;
+    if (!DiscImage::IsImage(file) && !std::filesystem::is_directory(file, error)) {
       expanded.push_back(file);
       continue;
     }
-    const TitleSetFiles title = TitleSet::Resolve({file}, 0);
-    if (!title.Outcome) return Fail(title.Outcome.Message);
-    expanded.insert(expanded.end(), title.Vobs.begin(), title.Vobs.end());
+    any = true;
+    const TitleSetFiles set = TitleSet::Resolve({file}, title);
+    if (!set.Outcome) return Fail(set.Outcome.Message);
+    expanded.insert(expanded.end(), set.Vobs.begin(), set.Vobs.end());
   }
+  if (title != 0 && !any) return Fail("--title needs a directory or disc image of title sets");
   files = std::move(expanded);
   return true;
 }
@@ -211,7 +229,7 @@ int RunExtractCommand(const std::vector<std::string>& args) {
     std::fputs(Usage, stdout);
     return 0;
   }
-  if (!ExpandImages(options.Files)) return 1;
+  if (!ExpandTitleSets(options.Files, options.Title)) return 1;
   std::vector<std::shared_ptr<const VobSubIndex>> indexes;
   if (!TakeIndexes(options.Files, indexes)) return 1;
   for (const std::string& file : options.Files) {
@@ -225,8 +243,10 @@ int RunExtractCommand(const std::vector<std::string>& args) {
          options.Files.front() + "' (" + std::to_string(firstSize) + " bytes)");
     return 2;
   }
-  // Packs are read whole: a block from the middle of one would be no pack at all.
-  options.From -= options.From % ExtractionRun::PackSize;
+  // Packs are read whole: a block from the middle of one would be no pack at all. A file read
+  // unit by unit (Matroska) takes any byte offset.
+  if (DetectSourceFormat(options.Files.front()) == SourceFormat::PackStream)
+    options.From -= options.From % ExtractionRun::PackSize;
   std::filesystem::path bitmapDir;
   if (!options.BitmapDir.empty()) {
     bitmapDir = options.BitmapDir;

@@ -8,6 +8,7 @@
 #include "disc/IfoReader.h"
 #include "disc/LanguageTable.h"
 #include "disc/VobSubIndex.h"
+#include "extraction/UnitSource.h"
 #include "platform/SourceFile.h"
 
 namespace quelm {
@@ -22,12 +23,14 @@ constexpr const char* Usage =
     "lengths, and the title VOB files in reading order with their sizes. PATH is a VOB file or\n"
     "a title-set directory, a title set's IFO or a DVD image or drive, as for convert. For a\n"
     "VobSub pair (movie.idx or movie.sub) the index tells it: its frame size, palette,\n"
-    "streams and delay; it has no chapters.\n"
+    "streams and delay; it has no chapters. For a Matroska file its VobSub and PGS tracks\n"
+    "are the streams, with their languages as the file writes them, their names and what a\n"
+    "VobSub track's header tells (frame size, palette).\n"
     "\n"
     "  --title N           title set N of a directory holding several\n"
     "\n"
     "Exit status: 0 done; 1 no title VOB, no IFO (or VobSub index) or one that cannot be\n"
-    "read; 2 bad options.\n";
+    "read, or a Matroska file that cannot be read; 2 bad options.\n";
 
 void PrintStream(int index, std::uint16_t code, const std::string& name) {
   const char letters[3] = {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF), 0};
@@ -76,6 +79,44 @@ int ShowIndex(const CommandLine& cl, const TitleSetFiles& title) {
   return ExitSuccess;
 }
 
+// A file with its own tracks (Matroska): each with its language as the file writes it, its
+// name, and what its VobSub header tells.
+int ShowTracks(const CommandLine& cl, const TitleSetFiles& title) {
+  const std::string& path = title.Vobs.front();
+  std::string reason;
+  const std::vector<SourceTrack> tracks = ReadSourceTracks(path, reason);
+  if (!reason.empty()) {
+    cl.Fail("cannot read '" + path + "': " + reason);
+    return ExitFailure;
+  }
+  std::printf("file: %s\n", path.c_str());
+  std::printf("subtitle streams: %zu\n", tracks.size());
+  for (std::size_t i = 0; i < tracks.size() && i < 0x20; ++i) {
+    const SourceTrack& track = tracks[i];
+    const std::string code = TwoLetterLanguage(track.LanguageCode);
+    const std::string name = code.empty()
+                                 ? std::string()
+                                 : LanguageName(static_cast<std::uint16_t>(code[0] << 8 | code[1]));
+    std::printf("  0x%02zX  %s  %s%s%s%s\n", 0x20 + i,
+                track.LanguageCode.empty() ? "--" : track.LanguageCode.c_str(),
+                name.empty() ? "(unknown language)" : name.c_str(),
+                track.Title.empty() ? "" : "  \"", track.Title.c_str(),
+                track.Title.empty() ? "" : "\"");
+    if (track.Kind == UnitKind::PgsDisplaySet) std::printf("        PGS\n");
+    if (track.IndexHeader.empty()) continue;
+    const VobSubIndex header = VobSubIndex::Parse(track.IndexHeader, path);
+    if (header.HasSize) std::printf("        frame %dx%d\n", header.Width, header.Height);
+    if (header.HasPalette) {
+      std::printf("        palette");
+      for (const std::uint32_t colour : header.Palette) std::printf(" %06x", colour);
+      std::printf("\n");
+    }
+  }
+  std::printf("chapters: 0\n");
+  PrintFiles("subtitle files", title.Vobs);
+  return ExitSuccess;
+}
+
 }  // namespace
 
 int RunInfoCommand(const std::vector<std::string>& args) {
@@ -105,6 +146,8 @@ int RunInfoCommand(const std::vector<std::string>& args) {
     return ExitFailure;
   }
   if (title.IfoPath.empty() && !title.IdxPath.empty()) return ShowIndex(cl, title);
+  if (title.IfoPath.empty() && DetectSourceFormat(title.Vobs.front()) != SourceFormat::PackStream)
+    return ShowTracks(cl, title);
   if (title.IfoPath.empty()) {
     cl.Fail("no IFO (VTS_nn_0.IFO) or VobSub index (.idx) beside " + title.Vobs.front());
     return ExitFailure;

@@ -18,6 +18,8 @@ bool VobFileCheck::RunEnded(const std::string& file, const SubpictureResult& res
   packs_ += result.Packs;
   if (!result.EndOfFile || result.Stopped) return true;
   file_.clear();
+  // The run has said why it could not open the file.
+  if (result.OpeningFailed) return false;
   if (!result.ReadFault.empty()) {
     cl_.Fail("cannot read '" + file + "' from byte " + std::to_string(result.FilePosition) + ": " +
              result.ReadFault);

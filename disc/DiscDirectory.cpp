@@ -46,6 +46,55 @@ std::vector<DiscFile> OrdinaryFiles(const std::string& root) {
 
 }  // namespace
 
+bool IsTitleVobName(std::string_view name) {
+  return name.size() == 12 && EqualNoCaseAscii(name.substr(0, 4), "VTS_") && name[7] != '0' &&
+         IsAsciiDigit(name[7]) && EqualNoCaseAscii(name.substr(8), ".VOB");
+}
+
+std::vector<std::string> TitleVobFiles(const std::string& directory) {
+  std::string root = directory;
+  if (!root.empty() && root.back() != '/') root += '/';
+  std::vector<std::string> files;
+  for (const DiscFile& file : DiscDirectory(root).List({".vob"}))
+    if (IsTitleVobName(file.Name)) files.push_back(root + file.Name);
+  return files;
+}
+
+std::string TitleDirectory(const std::string& directory) {
+  if (!TitleVobFiles(directory).empty()) return directory;
+  std::string root = directory;
+  if (!root.empty() && root.back() != '/') root += '/';
+  // A disc image has its VIDEO_TS in it; a folder, as the disc names it.
+  if (DiscImage::IsImage(directory)) return root + "VIDEO_TS";
+  std::error_code error;
+  for (fs::directory_iterator it(root.empty() ? "." : root, error), end; !error && it != end;
+       it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    if (EqualNoCaseAscii(name, "VIDEO_TS") && !TitleVobFiles(root + name).empty()) return root + name;
+  }
+  return directory;
+}
+
+std::string TitleName(const std::string& path) {
+  const auto startsWith = [](std::string_view text, std::string_view head) {
+    return text.size() >= head.size() && EqualNoCaseAscii(text.substr(0, head.size()), head);
+  };
+  fs::path file = fs::path(path).lexically_normal();
+  if (!file.has_filename()) file = file.parent_path();
+  const std::string name = file.filename().string();
+  const bool discFile = startsWith(name, "VTS_") || startsWith(name, "VIDEO_TS");
+  fs::path title = file;
+  if (discFile) {
+    title = file.parent_path();
+    if (EqualNoCaseAscii(name, "VIDEO_TS")) title = file;
+    if (EqualNoCaseAscii(title.filename().string(), "VIDEO_TS")) title = title.parent_path();
+  }
+  // A disc image's name without ".iso", a file's without its extension.
+  if (!discFile || EndsWithNoCaseAscii(title.filename().string(), ".iso"))
+    return title.stem().string();
+  return title.filename().string();
+}
+
 bool DiscDirectory::SameNameIgnoringCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
                                             [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });

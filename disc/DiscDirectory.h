@@ -16,6 +16,20 @@ struct DiscFile {
   std::uintmax_t Size = 0;
 };
 
+// The name a title's script file is proposed under: the disc's for a disc file
+// ("demo/VIDEO_TS/VTS_01_1.VOB", "movie.iso/VIDEO_TS/VTS_01_1.VOB", a VOB root "demo/VIDEO_TS/"),
+// else the file's own (a VobSub pair's "movie.sub"); empty when the path names none.
+std::string TitleName(const std::string& path);
+
+// A title VOB file's name, VTS_nn_1..9.VOB in any case; the menus (VIDEO_TS.VOB, VTS_nn_0.VOB)
+// hold no film.
+bool IsTitleVobName(std::string_view name);
+// The directory a title's files lie in: `directory` itself, or its VIDEO_TS when it holds no
+// title VOB file and that one does (a user picks the disc's folder, not the one inside).
+std::string TitleDirectory(const std::string& directory);
+// The title VOB files of a directory (a disc image's VIDEO_TS too), full paths in name order.
+std::vector<std::string> TitleVobFiles(const std::string& directory);
+
 class DiscDirectory {
  public:
   // `root` is a root text ending in "/"; an empty root names no directory.

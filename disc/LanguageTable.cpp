@@ -2,6 +2,8 @@
 // used.
 #include "disc/LanguageTable.h"
 
+#include "platform/AsciiText.h"
+
 namespace quelm {
 
 using namespace std::string_view_literals;
@@ -158,6 +160,55 @@ std::string LanguageName(std::uint16_t languageCode) {
   const char second = static_cast<char>(languageCode & 0xFF);
   for (const std::string_view entry : LanguageTable) {
     if (entry[0] == first && entry[1] == second) return std::string(entry.substr(2));
+  }
+  return {};
+}
+
+std::string TwoLetterLanguage(std::string_view code) {
+  // ISO 639-2 for the table's languages: the terminology code, then the bibliographic one where
+  // it differs. The table's old codes stand for the languages that have no other in it.
+  static constexpr const char* Codes[][3] = {
+      {"aa", "aar", ""},    {"ab", "abk", ""},    {"af", "afr", ""},    {"am", "amh", ""},
+      {"ar", "ara", ""},    {"as", "asm", ""},    {"ay", "aym", ""},    {"az", "aze", ""},
+      {"ba", "bak", ""},    {"be", "bel", ""},    {"bg", "bul", ""},    {"bh", "bih", ""},
+      {"bi", "bis", ""},    {"bn", "ben", ""},    {"bo", "bod", "tib"}, {"br", "bre", ""},
+      {"ca", "cat", ""},    {"co", "cos", ""},    {"cs", "ces", "cze"}, {"cy", "cym", "wel"},
+      {"da", "dan", ""},    {"de", "deu", "ger"}, {"dz", "dzo", ""},    {"el", "ell", "gre"},
+      {"en", "eng", ""},    {"eo", "epo", ""},    {"es", "spa", ""},    {"et", "est", ""},
+      {"eu", "eus", "baq"}, {"fa", "fas", "per"}, {"fi", "fin", ""},    {"fj", "fij", ""},
+      {"fo", "fao", ""},    {"fr", "fra", "fre"}, {"fy", "fry", ""},    {"ga", "gle", ""},
+      {"gd", "gla", ""},    {"gl", "glg", ""},    {"gn", "grn", ""},    {"gu", "guj", ""},
+      {"ha", "hau", ""},    {"he", "heb", ""},    {"hi", "hin", ""},    {"hr", "hrv", "scr"},
+      {"hu", "hun", ""},    {"hy", "hye", "arm"}, {"ia", "ina", ""},    {"id", "ind", ""},
+      {"ie", "ile", ""},    {"ik", "ipk", ""},    {"is", "isl", "ice"}, {"it", "ita", ""},
+      {"iu", "iku", ""},    {"ja", "jpn", ""},    {"jw", "jav", ""},    {"ka", "kat", "geo"},
+      {"kk", "kaz", ""},    {"kl", "kal", ""},    {"km", "khm", ""},    {"kn", "kan", ""},
+      {"ko", "kor", ""},    {"ks", "kas", ""},    {"ku", "kur", ""},    {"ky", "kir", ""},
+      {"la", "lat", ""},    {"ln", "lin", ""},    {"lo", "lao", ""},    {"lt", "lit", ""},
+      {"lv", "lav", ""},    {"mg", "mlg", ""},    {"mi", "mri", "mao"}, {"mk", "mkd", "mac"},
+      {"ml", "mal", ""},    {"mn", "mon", ""},    {"mo", "mol", ""},    {"mr", "mar", ""},
+      {"ms", "msa", "may"}, {"mt", "mlt", ""},    {"my", "mya", "bur"}, {"na", "nau", ""},
+      {"ne", "nep", ""},    {"nl", "nld", "dut"}, {"no", "nor", "nob"}, {"no", "nno", ""},
+      {"oc", "oci", ""},    {"om", "orm", ""},    {"or", "ori", ""},    {"pa", "pan", ""},
+      {"pl", "pol", ""},    {"ps", "pus", ""},    {"pt", "por", ""},    {"qu", "que", ""},
+      {"rm", "roh", ""},    {"rn", "run", ""},    {"ro", "ron", "rum"}, {"ru", "rus", ""},
+      {"rw", "kin", ""},    {"sa", "san", ""},    {"sd", "snd", ""},    {"sg", "sag", ""},
+      {"sh", "hbs", ""},    {"si", "sin", ""},    {"sk", "slk", "slo"}, {"sl", "slv", ""},
+      {"sm", "smo", ""},    {"sn", "sna", ""},    {"so", "som", ""},    {"sq", "sqi", "alb"},
+      {"sr", "srp", "scc"}, {"ss", "ssw", ""},    {"st", "sot", ""},    {"su", "sun", ""},
+      {"sv", "swe", ""},    {"sw", "swa", ""},    {"ta", "tam", ""},    {"te", "tel", ""},
+      {"tg", "tgk", ""},    {"th", "tha", ""},    {"ti", "tir", ""},    {"tk", "tuk", ""},
+      {"tl", "tgl", ""},    {"tn", "tsn", ""},    {"to", "ton", ""},    {"tr", "tur", ""},
+      {"ts", "tso", ""},    {"tt", "tat", ""},    {"tw", "twi", ""},    {"ug", "uig", ""},
+      {"uk", "ukr", ""},    {"ur", "urd", ""},    {"uz", "uzb", ""},    {"vi", "vie", ""},
+      {"vo", "vol", ""},    {"wo", "wol", ""},    {"xh", "xho", ""},    {"yi", "yid", ""},
+      {"yo", "yor", ""},    {"za", "zha", ""},    {"zh", "zho", "chi"}, {"zu", "zul", ""},
+  };
+  const std::string lower = LowerAscii(code.substr(0, code.find_first_of("-_")));
+  if (lower.size() == 2 && IsLowerAscii(lower[0]) && IsLowerAscii(lower[1])) return lower;
+  if (lower.size() != 3) return {};
+  for (const auto& row : Codes) {
+    if (lower == row[1] || lower == row[2]) return row[0];
   }
   return {};
 }

@@ -16,4 +16,9 @@ extern const std::array<std::string_view, 144> LanguageTable;
 // Letters are compared exactly, so "EN" finds nothing.
 std::string LanguageName(std::uint16_t languageCode);
 
+// The two-letter code of a language as a Matroska track names it: ISO 639-2 in either form
+// ("ger", "deu"), or two letters, either followed by a region ("en-US"); in small letters.
+// Empty for "und" and for three letters of a language the table does not hold.
+std::string TwoLetterLanguage(std::string_view code);
+
 }  // namespace quelm

@@ -32,6 +32,33 @@ std::vector<std::string> Subdirectories(const std::string& dir) {
   return names;
 }
 
+// The optical drives among the devices of `dir`: "sr" and a number, and "cdrom" when it is not
+// a link to one of those.
+std::vector<std::string> Drives(const std::string& dir) {
+  std::vector<std::string> drives;
+  std::error_code error;
+  fs::directory_iterator it(dir, error);
+  if (error) return drives;
+  for (const fs::directory_iterator end; it != end; it.increment(error)) {
+    if (error) break;
+    const std::string name = it->path().filename().string();
+    if (name.size() > 2 && name.compare(0, 2, "sr") == 0 &&
+        std::all_of(name.begin() + 2, name.end(), [](char c) { return c >= '0' && c <= '9'; }))
+      drives.push_back(it->path().string());
+  }
+  std::sort(drives.begin(), drives.end(), [](const std::string& a, const std::string& b) {
+    return a.size() != b.size() ? a.size() < b.size() : a < b;
+  });
+  const fs::path cdrom = fs::path(dir) / "cdrom";
+  if (fs::exists(cdrom, error)) {
+    const fs::path target = fs::canonical(cdrom, error);
+    if (std::none_of(drives.begin(), drives.end(),
+                     [&](const std::string& d) { return fs::path(d) == target; }))
+      drives.push_back(cdrom.string());
+  }
+  return drives;
+}
+
 // Nothing is written into a disc image: a root written to that would lie inside one is the
 // directory holding the image instead, and stays as it was for a drive.
 std::string WritableFollower(const std::string& root, const std::string& before) {
@@ -84,7 +111,8 @@ RootDirectories::Keys RootDirectories::Change(RootSettings& roots, RootKind kind
 }
 
 std::vector<std::string> RootDirectories::Places(const std::string& home, const std::string& user,
-                                                 const std::vector<std::string>& mountBases) {
+                                                 const std::vector<std::string>& mountBases,
+                                                 const std::string& deviceDir) {
   std::vector<std::string> places;
   std::error_code error;
   if (!home.empty() && fs::is_directory(home, error)) places.push_back(RootText(home));
@@ -100,6 +128,8 @@ std::vector<std::string> RootDirectories::Places(const std::string& home, const 
       }
     }
   }
+  if (!deviceDir.empty())
+    for (std::string& drive : Drives(deviceDir)) places.push_back(std::move(drive));
   places.push_back("/");
   return places;
 }
@@ -108,7 +138,7 @@ std::vector<std::string> RootDirectories::Places() {
   const char* home = std::getenv("HOME");
   const char* user = std::getenv("USER");
   return Places(home != nullptr ? home : "", user != nullptr ? user : "",
-                {"/media", "/run/media", "/mnt"});
+                {"/media", "/run/media", "/mnt"}, "/dev");
 }
 
 }  // namespace quelm

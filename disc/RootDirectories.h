@@ -38,11 +38,15 @@ class RootDirectories {
 
   // Places beside the chooser's tree: `home`, then the mounted media under `mountBases`
   // (a directory named `user` there is a per-user folder whose entries are the mounts), then
-  // the file system root. Only existing directories, each as a root text.
+  // the optical drives of `deviceDir` ("sr0", "sr1", ... and "cdrom" unless it is one of those),
+  // then the file system root. Only existing ones; directories as root texts, drives as their
+  // device path (no "/" at the end: IsDrivePlace).
   static std::vector<std::string> Places(const std::string& home, const std::string& user,
-                                         const std::vector<std::string>& mountBases);
-  // The same for this user and the usual mount folders.
+                                         const std::vector<std::string>& mountBases,
+                                         const std::string& deviceDir = "");
+  // The same for this user, the usual mount folders and /dev.
   static std::vector<std::string> Places();
+  static bool IsDrivePlace(const std::string& place) { return !place.empty() && place.back() != '/'; }
 };
 
 }  // namespace quelm

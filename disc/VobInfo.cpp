@@ -15,6 +15,7 @@ namespace quelm {
 namespace {
 
 const char* const Rule = "-------------------";  // 19 hyphens
+const std::vector<std::string_view> MatroskaEndings = {".mkv", ".mks", ".mka", ".webm"};
 
 std::string StreamItem(int index, const std::string& language) {
   char id[3];
@@ -58,6 +59,15 @@ std::string VobInfo::FindVobSubIndex(const std::string& vobRoot, const std::stri
     }
   }
   return pairs.front();
+}
+
+std::string VobInfo::FindMatroska(const std::string& vobRoot) {
+  const DiscDirectory directory(vobRoot);
+  const std::vector<DiscFile> files = directory.List(MatroskaEndings);
+  if (files.empty()) return {};
+  std::string path = vobRoot;
+  if (!path.empty() && path.back() != '/') path += '/';
+  return path + files.front().Name;
 }
 
 std::string VobInfo::FindIfo(const std::string& vobRoot) {
@@ -131,6 +141,43 @@ VobInfo VobInfo::Compose(const VobInfoRequest& request, const VobSubIndex& index
   info.SelectedStream =
       ChooseStream(request.LanguageSelection1, static_cast<int>(info.StreamItems.size()));
   AddFilesFound(request.VobRoot, {".ifo", ".bup", ".vob", ".idx", ".sub"}, lines);
+  return info;
+}
+
+VobInfo VobInfo::Compose(const VobInfoRequest& request, const std::vector<FileTrack>& tracks,
+                         const std::string& file, const std::string& fault) {
+  VobInfo info;
+  info.IfoFound = fault.empty();
+  info.TrackFile = file;
+  info.Timecodes.push_back("00:00:00");
+  std::vector<std::string>& lines = info.Lines;
+  lines = HeadLines(request);
+  const std::string name = std::filesystem::path(file).filename().string();
+  lines.push_back("File : " + name);
+  if (!fault.empty()) lines.push_back(name + ": " + fault);
+  lines.push_back("Streams : " + std::to_string(tracks.size()));
+  for (std::size_t i = 0; i < tracks.size() && i < 0x20; ++i) {
+    const FileTrack& track = tracks[i];
+    const std::string code = TwoLetterLanguage(track.LanguageCode);
+    const std::uint16_t code16 =
+        code.empty() ? 0 : static_cast<std::uint16_t>((code[0] << 8) | code[1]);
+    std::string label = code16 != 0 ? LanguageName(code16) : std::string();
+    if (label.empty()) label = track.LanguageCode;
+    if (!track.Title.empty()) label += (label.empty() ? "(" : " (") + track.Title + ")";
+    if (track.Pgs) label += " PGS";
+    info.StreamItems.push_back(StreamItem(static_cast<int>(i), label));
+    info.StreamCodes.push_back(code);
+    if (track.IndexHeader.empty()) continue;
+    const VobSubIndex header = VobSubIndex::Parse(track.IndexHeader, name);
+    if (header.HasSize)
+      lines.push_back(StreamItem(static_cast<int>(i), "Frame : " + std::to_string(header.Width) +
+                                                          "x" + std::to_string(header.Height)));
+  }
+  info.SelectedStream =
+      ChooseStream(request.LanguageSelection1, static_cast<int>(info.StreamItems.size()));
+  std::vector<std::string_view> endings = {".ifo", ".bup", ".vob", ".idx", ".sub"};
+  endings.insert(endings.end(), MatroskaEndings.begin(), MatroskaEndings.end());
+  AddFilesFound(request.VobRoot, endings, lines);
   return info;
 }
 

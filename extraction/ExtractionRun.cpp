@@ -2,9 +2,11 @@
 // sub-stream, keeps the presentation time current, and decodes the unit once it is complete.
 #include "extraction/ExtractionRun.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "extraction/DisplayControl.h"
+#include "extraction/PgsDecoder.h"
 
 namespace quelm {
 
@@ -27,7 +29,8 @@ bool UnitStartsInRest(PackWalker rest, int subStreamId) {
 
 }  // namespace
 
-ExtractionRun::ExtractionRun(UserInteraction& ui) : ui_(ui) {
+ExtractionRun::ExtractionRun(UserInteraction& ui, std::shared_ptr<KeptUnitSource> kept)
+    : ui_(ui), kept_(kept ? std::move(kept) : std::make_shared<KeptUnitSource>()) {
   decoder_.EventPump = [this] { LetEventsRun(); };
   decoder_.Progress = [this](int position, int maximum) {
     if (Progress) Progress(position, maximum);
@@ -84,6 +87,10 @@ bool ExtractionRun::OpenVobFile(const std::string& fileName) {
   std::string reason;
   // Reads go straight into our own buffer, by offset: an ordinary file or one inside an image.
   file_ = SourceFile::Open(fileName, reason);
+  if (file_ != nullptr && position >= 0) {
+    const SourceFormat format = DetectSourceFormat(*file_, fileName);
+    if (format != SourceFormat::PackStream) return OpenUnitFile(fileName, format);
+  }
   const bool ok = file_ != nullptr && position >= 0;
   if (ok) {
     const SourceIdentity& identity = file_->Identity();
@@ -111,8 +118,116 @@ bool ExtractionRun::OpenVobFile(const std::string& fileName) {
   return true;
 }
 
+bool ExtractionRun::OpenUnitFile(const std::string& fileName, SourceFormat format) {
+  KeptUnitSource& kept = *kept_;
+  if (kept.Source == nullptr || kept.FileName != fileName ||
+      !(kept.Source->Identity() == file_->Identity())) {
+    kept.Source.reset();
+    kept.FileName.clear();
+    std::string reason;
+    kept.Source = OpenUnitSource(std::move(file_), format, reason);
+    if (kept.Source == nullptr) {
+      ui_.ShowMessage(MessageKind::Warning, "Cannot read " + fileName + ": " + reason);
+      return false;
+    }
+    kept.FileName = fileName;
+  }
+  file_.reset();
+  units_ = kept.Source.get();
+  units_->Reading = [this](std::int64_t offset) {
+    result_.FilePosition = offset;
+    if (std::chrono::steady_clock::now() - lastPump_ >= PumpInterval) LetEventsRun();
+    return !stopped_;
+  };
+  return true;
+}
+
 void ExtractionRun::CloseVobFile() {
   file_.reset();
+  if (units_ != nullptr) units_->Reading = nullptr;
+  units_ = nullptr;
+}
+
+bool ExtractionRun::GetNextUnit() {
+  stopped_ = false;
+  lastPump_ = std::chrono::steady_clock::now();
+  LetEventsRun();
+  // Units come whole: nothing is carried into or out of such a file.
+  spuBuffer_.clear();
+  result_.StartPosition = -1;
+  result_.StartedInPreviousFile = false;
+  result_.HasUnitPts = false;
+  result_.UnitPts = 0;
+  // The file opened as what it is: it is no stray file without a single pack.
+  result_.Packs = 1;
+
+  SourceUnit unit;
+  std::int64_t from = std::max<std::int64_t>(result_.FilePosition, 0);
+  const int track = request_.SubStreamId - 0x20;
+  PgsPicture picture;
+  Status pgsStatus;
+  for (;;) {
+    switch (units_->Read(track, from, unit)) {
+      case UnitRead::Found:
+        break;
+      case UnitRead::EndOfFile:
+        result_.FilePosition = std::max(from, units_->Size());
+        return true;
+      case UnitRead::Stopped:
+        result_.Stopped = true;
+        return true;
+      case UnitRead::Failed:
+        result_.ReadFault = units_->Fault();
+        return true;
+    }
+    if (units_->Tracks()[static_cast<std::size_t>(unit.Track)].Kind != UnitKind::PgsDisplaySet) break;
+    // A display set that shows nothing only ends the subtitle before it; one cut off before
+    // its end segment is dropped, as a unit cut short is.
+    PgsDecoder pgs;
+    pgsStatus = pgs.AddSegments(unit.Data);
+    picture = pgs.Picture(request_.BitmapColors);
+    if (!picture.Empty && pgs.DisplaySetEnded()) break;
+    from = unit.NextPosition;
+    result_.FilePosition = from;
+    if (stopped_) {
+      result_.Stopped = true;
+      return true;
+    }
+  }
+  result_.StartPosition = unit.Position;
+  result_.HasUnitPts = unit.HasPts;
+  result_.UnitPts = unit.Pts;
+  if (unit.HasPts) result_.Time = PresentationTimeFromPts(unit.Pts);
+  // Times are the file's own: it starts at the film's start.
+  unitTitleTicks_ = static_cast<std::int64_t>(unit.Pts);
+  hasUnitTitleTicks_ = true;
+  if (DecodingStarted) DecodingStarted();
+  if (units_->Tracks()[static_cast<std::size_t>(unit.Track)].Kind == UnitKind::DvdSubpicture) {
+    spuBuffer_ = std::move(unit.Data);
+    TryToMakeBitmap();
+    spuBuffer_.clear();
+  } else {
+    result_.SubTitle = std::move(picture.Roles);
+    result_.TrueColour = std::move(picture.TrueColour);
+    result_.Decoded = pgsStatus.Ok;
+    if (!pgsStatus)
+      ui_.ShowMessage(MessageKind::Warning, "The PGS display set at byte " +
+                                                std::to_string(unit.Position) + " is damaged: " +
+                                                pgsStatus.Message);
+    SubtitleTiming& timing = result_.Timing;
+    timing = SubtitleTiming();
+    timing.Known = unit.HasPts;
+    timing.Forced = picture.Forced;
+    timing.StartMs = TitleTimeline::TicksToMs(unitTitleTicks_);
+    // Whatever display set comes next replaces or clears this one.
+    SourceUnit next;
+    if (units_->Read(track, unit.NextPosition, next) == UnitRead::Found && next.HasPts) {
+      timing.HasEnd = true;
+      timing.EndMs = TitleTimeline::TicksToMs(static_cast<std::int64_t>(next.Pts));
+    }
+  }
+  result_.FilePosition = unit.NextPosition;
+  return false;
 }
 
 bool ExtractionRun::EnsurePack() {
@@ -146,6 +261,7 @@ bool ExtractionRun::EnsurePack() {
 }
 
 bool ExtractionRun::GetNextSubtitle() {
+  if (units_ != nullptr) return GetNextUnit();
   stopped_ = false;
   packsSinceClockCheck_ = 0;
   lastPump_ = std::chrono::steady_clock::now();

@@ -13,6 +13,7 @@
 #include "extraction/PackWalker.h"
 #include "extraction/Subpicture.h"
 #include "extraction/SubpictureDecoder.h"
+#include "extraction/UnitSource.h"
 #include "platform/SourceFile.h"
 #include "platform/UserInteraction.h"
 
@@ -26,7 +27,8 @@ class ExtractionRun {
   static constexpr const char* InvalidSequenceMessage =
       "DEBUGMODE: invalid sequence in control header ... ";
 
-  explicit ExtractionRun(UserInteraction& ui);
+  // `kept` carries an open unit source from run object to run object; each has its own without.
+  explicit ExtractionRun(UserInteraction& ui, std::shared_ptr<KeptUnitSource> kept = nullptr);
   ~ExtractionRun();
   ExtractionRun(const ExtractionRun&) = delete;
   ExtractionRun& operator=(const ExtractionRun&) = delete;
@@ -54,7 +56,8 @@ class ExtractionRun {
   std::int64_t FilePosition() const { return result_.FilePosition; }
   PresentationTime CurrentTime() const { return result_.Time; }
 
-  // The steps of Run, exposed for the window that drives them one by one.
+  // The steps of Run, exposed for the window that drives them one by one. A file read unit by
+  // unit (Matroska, .sup) is opened as such and GetNextSubtitle takes its next unit.
   bool OpenVobFile(const std::string& fileName);
   void CloseVobFile();
   bool GetNextSubtitle();  // returns the end-of-file flag
@@ -69,6 +72,8 @@ class ExtractionRun {
   static constexpr std::size_t ReadChunkSize = 1 << 20;
 
  private:
+  bool OpenUnitFile(const std::string& fileName, SourceFormat format);
+  bool GetNextUnit();
   bool EnsurePack();
   void LetEventsRun();
   void EndOfData();
@@ -79,6 +84,9 @@ class ExtractionRun {
   SubpictureRequest request_;
   SubpictureResult result_;
   std::unique_ptr<SourceFile> file_;
+  // Set while the open file is read unit by unit.
+  std::shared_ptr<KeptUnitSource> kept_;
+  UnitSource* units_ = nullptr;
   std::vector<std::uint8_t> spuBuffer_;
   std::atomic<bool> stopped_ = false;
   // The unit's first packet on the title's timeline, taken when that packet was read.

@@ -59,6 +59,9 @@ struct SubpictureRequest {
 
 struct SubpictureResult {
   Bitmap SubTitle;
+  // The picture in the stream's own colours, for display, when it has more than the four that
+  // SubTitle is drawn in (PGS); empty otherwise.
+  Bitmap TrueColour;
   std::int64_t StartPosition = -1;
   std::int64_t FilePosition = 0;
   PresentationTime Time;
@@ -68,6 +71,7 @@ struct SubpictureResult {
   bool OpeningFailed = false;  // the file could not be opened; nothing of it was read
   // Packs this run read that began with a pack header. A file that is no program stream ends
   // its first run with none; a run ended short of the file's end met a block without one.
+  // A file read unit by unit (Matroska) counts 1 once it opened as what it is.
   std::int64_t Packs = 0;
   // Why reading stopped before the end when the file could not be read further (an encrypted
   // disc, a cut image, a read error); empty otherwise.

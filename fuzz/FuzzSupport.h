@@ -29,6 +29,8 @@ void RecordsInput(const std::uint8_t* data, std::size_t size);
 void LanguageInput(const std::uint8_t* data, std::size_t size);
 void IdxInput(const std::uint8_t* data, std::size_t size);
 void ImageInput(const std::uint8_t* data, std::size_t size);
+void MatroskaInput(const std::uint8_t* data, std::size_t size);
+void PgsInput(const std::uint8_t* data, std::size_t size);
 
 // Stops the process with a message when a reader breaks a promise the fuzzer checks.
 [[noreturn]] void Broken(const std::string& what);

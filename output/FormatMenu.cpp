@@ -7,6 +7,7 @@
 
 #include "output/OutputFormat.h"
 #include "output/TextLines.h"
+#include "platform/AsciiText.h"
 
 namespace quelm {
 
@@ -110,7 +111,12 @@ FormatMenuBuild BuildFormatMenu(const std::vector<std::string>& sortedFileNames,
       build.Selected = build.Items.size();
     build.Items.push_back(std::move(item));
   }
-  if (checkedCaption == NoCheckedCaption) {
+  if (checkedCaption == NoCheckedCaption && storedPosition == NoStoredFormatPosition) {
+    for (std::size_t i = 0; i < build.Items.size() && !build.Selected; ++i)
+      if (EqualNoCaseAscii(build.Items[i].FileName, DefaultFormatFileName)) build.Selected = i;
+    if (!build.Selected) build.Selected = ItemAtMenuPosition(DefaultFormatMenuPosition, build.Items.size());
+    build.StorePosition = build.Selected.has_value();
+  } else if (checkedCaption == NoCheckedCaption) {
     build.Selected = ItemAtMenuPosition(storedPosition, build.Items.size());
     build.StorePosition = build.Selected.has_value();
   }

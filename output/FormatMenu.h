@@ -2,6 +2,7 @@
 // after a rebuild, and how a caption leads back to its file.
 #pragma once
 
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,10 @@ namespace quelm {
 // a position.
 inline constexpr int FirstFormatMenuPosition = 2;
 inline constexpr int DefaultFormatMenuPosition = 2;
+// A settings file that stores no choice starts on this format, wherever the menu lists it;
+// without it, on the first item. (A stored position that names no item selects nothing.)
+inline constexpr int NoStoredFormatPosition = std::numeric_limits<int>::min();
+inline constexpr const char* DefaultFormatFileName = "srt.ini";
 // What a rebuild remembers when no format item carried the check mark.
 inline constexpr const char* NoCheckedCaption = "NOTSET";
 
@@ -52,7 +57,8 @@ int MenuPosition(std::size_t itemIndex);
 std::optional<std::size_t> ItemAtMenuPosition(int position, std::size_t itemCount);
 
 // Rebuilds the format items. `checkedCaption` is the caption of the item that carried the check
-// mark before, or NoCheckedCaption; only then is `storedPosition` used to choose the format.
+// mark before, or NoCheckedCaption; only then is `storedPosition` (or NoStoredFormatPosition)
+// used to choose the format.
 FormatMenuBuild BuildFormatMenu(const std::string& formatDirectory,
                                 const std::string& checkedCaption, int storedPosition);
 // The same over a listing already made, with the display names given beside the file names.

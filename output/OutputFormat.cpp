@@ -43,6 +43,15 @@ std::string ReadFormatDisplayName(const std::string& path, const std::string& fa
   return IniFile(path, IniFile::Quotes::DoubleOrSingle).ReadString("ini_info", "name", fallback);
 }
 
+std::string ReadFormatExtension(const std::string& path) {
+  std::string extension =
+      IniFile(path, IniFile::Quotes::DoubleOrSingle).ReadString("ini_info", ExtensionKey, "");
+  extension.erase(0, extension.find_first_not_of('.'));
+  for (const char c : extension)
+    if (!IsAsciiLetter(c) && !IsAsciiDigit(c)) return {};
+  return extension;
+}
+
 OutputFormat OutputFormat::Read(const std::string& path) {
   const IniFile file(path, IniFile::Quotes::DoubleOrSingle);
   OutputFormat format;

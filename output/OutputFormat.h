@@ -39,9 +39,14 @@ inline constexpr const char* EditorDefaultFormatName = "Custom name";
 inline constexpr const char* SkipVersionRecordKey = "skip_version_record";
 inline constexpr const char* ItalicStartKey = "italic_start";
 inline constexpr const char* ItalicEndKey = "italic_end";
+inline constexpr const char* ExtensionKey = "extension";
 
 // The lines of "header", "body" or "footer" (any other section reads with the body marker).
 std::vector<std::string> ReadFormatTemplate(const IniFile& file, const std::string& section);
 std::string ReadFormatDisplayName(const std::string& path, const std::string& fallback);
+// "ini_info" key "extension" ("srt"): the file type the rendered script is, saved as plain
+// text; empty (also for a value that is not letters and digits alone, as it becomes part of a
+// file name): a script to read, saved as a rich text document.
+std::string ReadFormatExtension(const std::string& path);
 
 }  // namespace quelm

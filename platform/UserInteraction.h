@@ -28,12 +28,20 @@ class UserInteraction {
   virtual std::optional<std::string> ChooseOpenFile(const std::string& title,
                                                     const std::string& directory,
                                                     const std::string& filter) = 0;
+  // `selectedFilter`, when given, names the filter offered first and takes back the one chosen.
   virtual std::optional<std::string> ChooseSaveFile(const std::string& title,
                                                     const std::string& directory,
                                                     const std::string& proposedName,
-                                                    const std::string& filter) = 0;
+                                                    const std::string& filter,
+                                                    std::string* selectedFilter = nullptr) = 0;
   virtual std::optional<std::string> ChooseDirectory(const std::string& title,
                                                      const std::string& directory) = 0;
+  // A title: its directory, or a file of it (a VOB file, a disc image, a VobSub pair's file),
+  // starting at `directory`. Without a dialog that shows both, a directory is asked for.
+  virtual std::optional<std::string> ChooseTitle(const std::string& title,
+                                                 const std::string& directory) {
+    return ChooseDirectory(title, directory);
+  }
   // `customColors` are shown in the dialog and take back what the user left there.
   virtual std::optional<Color> ChooseColor(Color initial, std::array<Color, 4>& customColors) = 0;
 
@@ -51,7 +59,8 @@ class SilentInteraction : public UserInteraction {
     return std::nullopt;
   }
   std::optional<std::string> ChooseSaveFile(const std::string&, const std::string&,
-                                            const std::string&, const std::string&) override {
+                                            const std::string&, const std::string&,
+                                            std::string* = nullptr) override {
     return std::nullopt;
   }
   std::optional<std::string> ChooseDirectory(const std::string&, const std::string&) override {

@@ -34,3 +34,6 @@ $SUDO apt-get install -y -qq --no-install-recommends \
 # DVD images and drives are read through libdvdread (optional: without it an image gets a message;
 # the sanitizer build leaves it out).
 $SUDO apt-get install -y -qq --no-install-recommends libdvdread-dev >/dev/null
+# Matroska files are read through libavformat (optional: without it a Matroska file gets a
+# message; the sanitizer build leaves it out).
+$SUDO apt-get install -y -qq --no-install-recommends libavformat-dev libavcodec-dev >/dev/null

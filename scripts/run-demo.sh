@@ -27,11 +27,6 @@ if ! grep -qxF "vobroot=$demo" "$settings" 2>/dev/null; then
   echo "dictionaryroot=$settings_dir/"
   # The demo's letters stand up to 11 pixels apart (before "!"), its words 14 or more.
   echo "spacewidth=12"
-  # Open on the format with time codes. The format menu holds the editor item and a separator,
-  # then the formats by file name, so the position is 2 + the format's place in that order.
-  position=$(ls -1 "$root/build/bin/outputini" | LC_ALL=C sort -f |
-               awk '$0 == "timecodes.ini" { print NR + 1 }')
-  if [ -n "$position" ]; then echo "outputini=$position"; fi
   echo "[vobfilelist]"
   for i in "${!vobs[@]}"; do
     echo "$i=\"${vobs[$i]}\""

@@ -90,6 +90,8 @@ std::string ProgramFormatDirectory() {
   return FindDataDirectory(ProgramDirectory(), "outputini");
 }
 
+static_assert(Preferences::DefaultOutputIni == NoStoredFormatPosition);
+
 std::string SelectedFormatPath(const std::string& formatDirectory, int outputIni) {
   const FormatMenuBuild build = BuildFormatMenu(formatDirectory, NoCheckedCaption, outputIni);
   if (!build.DirectoryFound || !build.Selected) return std::string();

@@ -8,6 +8,7 @@
 
 #include "platform/Color.h"
 #include "platform/Status.h"
+#include "settings/PreferenceKeys.h"
 
 namespace quelm {
 
@@ -33,7 +34,7 @@ class CliSettings {
   std::string VobRoot;
   std::string DictionaryRoot;
   int LanguageIndex = 0;  // sub-stream 0x20 + index
-  int OutputIni = 2;      // menu position of the format
+  int OutputIni = Preferences::DefaultOutputIni;  // menu position of the format
   bool LearnAfterReading = false;
   bool LearnAutomatically = false;
   // "ocr_language": the suggestion engine's language, empty for the stream's.

@@ -1,6 +1,8 @@
 // Names and defaults of the keys of quelm.ini, in the order start-up reads them.
 #pragma once
 
+#include <limits>
+
 #include "platform/Color.h"
 
 namespace quelm::Preferences {
@@ -49,6 +51,12 @@ inline constexpr const char* OutputIni = "outputini";
 inline constexpr const char* ForcedOnly = "forced_only";
 // Look-alike letters chosen anew when the script is rendered (check box beside the format).
 inline constexpr const char* FixLookAlikes = "fix_lookalikes";
+// Where the main window was when it was closed (its normal geometry), and whether maximised.
+inline constexpr const char* WindowLeft = "window_left";
+inline constexpr const char* WindowTop = "window_top";
+inline constexpr const char* WindowWidth = "window_width";
+inline constexpr const char* WindowHeight = "window_height";
+inline constexpr const char* WindowMaximized = "window_maximized";
 // The dictionary editor's size as the user left it.
 inline constexpr const char* DictionaryEditorWidth = "dictionary_editor_width";
 inline constexpr const char* DictionaryEditorHeight = "dictionary_editor_height";
@@ -83,7 +91,8 @@ inline constexpr int LearnWhileReading = 0;
 inline constexpr int LearnAfterReading = 1;
 inline constexpr int LearnAutomatically = 2;
 inline constexpr int DefaultGuiLanguage = 0;
-inline constexpr int DefaultOutputIni = 2;
+// None stored: the format menu picks its default format by file name.
+inline constexpr int DefaultOutputIni = std::numeric_limits<int>::min();
 inline constexpr bool DefaultForcedOnly = false;
 inline constexpr bool DefaultFixLookAlikes = true;
 

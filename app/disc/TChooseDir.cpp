@@ -40,11 +40,16 @@ TChooseDir::TChooseDir(QWidget* parent, std::vector<std::string> places)
   Label1->setObjectName(QStringLiteral("Label1"));
   DriveComboBox1 = new QComboBox(this);
   DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
-  for (const std::string& place : places_) DriveComboBox1->addItem(QString::fromStdString(place));
+  QStringList shown{QStringLiteral("*.iso"), QStringLiteral("*.ISO")};
+  for (const std::string& place : places_) {
+    DriveComboBox1->addItem(QString::fromStdString(place));
+    if (RootDirectories::IsDrivePlace(place)) shown << QFileInfo(QString::fromStdString(place)).fileName();
+  }
   model_ = new QFileSystemModel(this);
-  // Disc images stand among the directories: a root may be one.
-  model_->setFilter(QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot);
-  model_->setNameFilters({QStringLiteral("*.iso"), QStringLiteral("*.ISO")});
+  // Disc images and drives stand among the directories: a root may be one. Drives are device
+  // files, which only System lists.
+  model_->setFilter(QDir::AllDirs | QDir::Files | QDir::System | QDir::NoDotAndDotDot);
+  model_->setNameFilters(shown);
   model_->setNameFilterDisables(false);
   model_->setRootPath(QStringLiteral("/"));
   DirectoryListBox1 = new QTreeView(this);
@@ -131,7 +136,10 @@ void TChooseDir::DriveComboBox1Change(int index) {
 }
 
 void TChooseDir::ShowDirectory(const QString& place, const QString& directory) {
-  const QString root = place == QStringLiteral("/") ? place : QDir::cleanPath(place);
+  // A drive is shown in the folder of its device.
+  const QString root = place == QStringLiteral("/")                       ? place
+                       : RootDirectories::IsDrivePlace(place.toStdString()) ? QFileInfo(place).path()
+                                                                            : QDir::cleanPath(place);
   DirectoryListBox1->setRootIndex(model_->index(root));
   const QModelIndex current = model_->index(QDir::cleanPath(directory));
   followed_ = current;

@@ -1,5 +1,5 @@
-// The directory chooser for the three roots. Linux has no drives: the selector offers the
-// places a user has (home, mounted media, the file system root) above the directory tree.
+// The directory chooser for the three roots. The selector offers the places a user has (home,
+// mounted media, optical drives, the file system root) above the directory tree.
 #pragma once
 
 #include <QDialog>

@@ -24,8 +24,9 @@ constexpr int ClientHeight = 114;
 
 }  // namespace
 
-TVobSubToBmp::TVobSubToBmp(UserInteraction& ui, QWidget* parent)
-    : QDialog(parent), ui_(ui), run_(std::make_unique<ExtractionRun>(ui)) {
+TVobSubToBmp::TVobSubToBmp(UserInteraction& ui, QWidget* parent,
+                           std::shared_ptr<KeptUnitSource> kept)
+    : QDialog(parent), ui_(ui), run_(std::make_unique<ExtractionRun>(ui, std::move(kept))) {
   setObjectName("VobSubToBmp");
   setWindowTitle(tr("reading..."));
   setModal(true);
@@ -142,8 +143,9 @@ void TVobSubToBmp::closeEvent(QCloseEvent* event) {
 }
 
 SubpictureResult TVobSubToBmp::Extract(UserInteraction& ui, const SubpictureRequest& request,
-                                       QWidget* parent, ProgressHook hook) {
-  TVobSubToBmp window(ui, parent);
+                                       QWidget* parent, ProgressHook hook,
+                                       std::shared_ptr<KeptUnitSource> kept) {
+  TVobSubToBmp window(ui, parent, std::move(kept));
   window.SetRequest(request);
   window.SetProgressHook(std::move(hook));
   window.exec();

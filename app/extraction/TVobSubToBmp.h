@@ -25,7 +25,9 @@ class TVobSubToBmp : public QDialog {
   // read FilePosition and CurrentTime of the run in progress.
   using ProgressHook = std::function<void(const ExtractionRun& run)>;
 
-  explicit TVobSubToBmp(UserInteraction& ui, QWidget* parent = nullptr);
+  // `kept` carries a file read unit by unit (Matroska) open from window to window.
+  explicit TVobSubToBmp(UserInteraction& ui, QWidget* parent = nullptr,
+                        std::shared_ptr<KeptUnitSource> kept = nullptr);
   ~TVobSubToBmp() override;
 
   void SetRequest(const SubpictureRequest& request) { request_ = request; }
@@ -39,7 +41,8 @@ class TVobSubToBmp : public QDialog {
   // One extraction the way the main window performs it: create the window, set the request,
   // show it modally, read the result back, destroy the window.
   static SubpictureResult Extract(UserInteraction& ui, const SubpictureRequest& request,
-                                  QWidget* parent = nullptr, ProgressHook hook = {});
+                                  QWidget* parent = nullptr, ProgressHook hook = {},
+                                  std::shared_ptr<KeptUnitSource> kept = nullptr);
 
   QLabel* Label1 = nullptr;
   QLabel* LblFilename = nullptr;

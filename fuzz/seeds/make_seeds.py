@@ -26,7 +26,8 @@ def files(*patterns):
     return found
 
 
-for t in ("vob", "ifo", "bmp", "ini", "dictionary", "template", "records", "language", "idx", "image"):
+for t in ("vob", "ifo", "bmp", "ini", "dictionary", "template", "records", "language", "idx", "image",
+          "matroska", "pgs"):
     shutil.rmtree(os.path.join(out, t), ignore_errors=True)
 
 # vob: windows of 16 packs starting at subpicture packets (reader), and whole units (decoder).
@@ -140,3 +141,32 @@ for path in files("tests/data/iso/*.iso"):
                 continue
         seed.append(struct.pack(">H", n) + sector)
     put("image", os.path.basename(path), b"".join(seed))
+
+# matroska: the Matroska copies of the multifile title (ffmpeg's, and mkvmerge's with zlib), and
+# the PGS fixture as mkvmerge muxed it.
+for path in files("tests/data/matroska/*.mks", "tests/data/pgs/*.mks", "tests/data/matroska/malformed/*"):
+    put("matroska", os.path.basename(path), open(path, "rb").read())
+
+# pgs: each subtitle of the .sup files (the display set that shows it and the one that clears
+# it) as a .sup of its own, and the same as Matroska blocks carry it (segments without their "PG"
+# headers). Whole files would make every run ten times slower.
+for path in files("tests/data/pgs/*.sup", "tests/data/pgs/malformed/*.sup"):
+    data = open(path, "rb").read()
+    segments, at = [], 0
+    while at + 13 <= len(data) and data[at:at + 2] == b"PG":
+        end = at + 13 + struct.unpack(">H", data[at + 11:at + 13])[0]
+        segments.append(data[at:end])
+        at = end
+    sets, current = [], []
+    for segment in segments:
+        if segment[10] == 0x16 and current:
+            sets.append(current)
+            current = []
+        current.append(segment)
+    if current:
+        sets.append(current)
+    name = os.path.splitext(os.path.basename(path))[0]
+    for n in range(0, len(sets) - 1, 2):
+        pair = sets[n] + sets[n + 1]
+        put("pgs", "%s_%02d.sup" % (name, n // 2), b"\0" + b"".join(pair))
+        put("pgs", "%s_%02d.blocks" % (name, n // 2), b"\x80" + b"".join(s[10:] for s in pair))

@@ -2,11 +2,14 @@
 // the display state and bitmap saving, checked by reading the files back.
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 
 #include "app/VobFileListWidget.h"
 #include "MainWindowFixture.h"
@@ -68,18 +71,26 @@ TEST_F(NavigationWindowTest, NextAllAndFirstOverTheDemoTitle) {
   EXPECT_EQ(w.SubtitleBitmap().Width(), 470);
   EXPECT_EQ(w.SubtitleBitmap().Height(), 26);
   EXPECT_TRUE(w.StretchedMode());
-  EXPECT_EQ(Find<QLabel>("ImageSubTitle")->size(), QSize(350, 259));
-  // Fitted into the area with its proportions: 470 x 26 becomes 350 wide, 26 * 350 / 470 high.
-  EXPECT_EQ(Find<QLabel>("ImageSubTitle")->pixmap().size(), QSize(350, 19));
+  // Fitted whole into the area with its proportions, as large as the window lets it be.
+  const QLabel* area = Find<QLabel>("ImageSubTitle");
+  const QSize shown = area->pixmap().deviceIndependentSize().toSize();
+  EXPECT_LE(shown.width(), area->width());
+  EXPECT_GE(shown.width(), area->width() - 8);
+  EXPECT_LE(shown.height(), area->height());
+  EXPECT_NEAR(shown.height(), 26 * shown.width() / 470, 1);
+  w.resize(w.width() + 300, w.height() + 200);
+  QCoreApplication::processEvents();
+  EXPECT_GT(area->pixmap().deviceIndependentSize().toSize().width(), shown.width());
   EXPECT_EQ(Label("LblChapter"), ": 1");
 
+  // The end of "all" is news, with the count of this run, not an error.
   Click("BtnGetAll");
   EXPECT_EQ(w.SubtitleNr(), 12);
-  EXPECT_EQ(ui_.MessageTexts(), std::vector<std::string>{"Last file in list reached!"});
-  EXPECT_EQ(ui_.Messages[0].Kind, MessageKind::Error);
+  EXPECT_EQ(ui_.MessageTexts(), std::vector<std::string>{"All subtitles are read: 11 in this run."});
+  EXPECT_EQ(ui_.Messages[0].Kind, MessageKind::Information);
   Click("BtnGoNext");  // still at the end: the number stays
   EXPECT_EQ(w.SubtitleNr(), 12);
-  EXPECT_EQ(ui_.Messages.size(), 2u);
+  EXPECT_EQ(ui_.MessageTexts().back(), "Last file in list reached!");
 
   Click("BtnGotoFirst");
   EXPECT_EQ(w.SubtitleNr(), 1);
@@ -111,7 +122,27 @@ TEST_F(NavigationWindowTest, AllWalksATitleCutIntoThreeFiles) {
   Click("BtnGetAll");
   EXPECT_EQ(w.SubtitleNr(), 9);
   EXPECT_EQ(w.SubtitleBitmap().Width(), 370);
-  EXPECT_EQ(ui_.MessageTexts(), std::vector<std::string>{"Last file in list reached!"});
+  EXPECT_EQ(ui_.MessageTexts(), std::vector<std::string>{"All subtitles are read: 2 in this run."});
+}
+
+TEST_F(NavigationWindowTest, APgsSubtitleIsShownInItsOwnColoursAndReadInTheFour) {
+  UseFiles({std::string(QUELM_TEST_DATA) + "/pgs/basic.sup"});
+  TMain& w = Start();
+  Click("BtnGoNext");
+  EXPECT_EQ(w.SubtitleNr(), 1);
+  EXPECT_EQ(w.SubtitleBitmap().Width(), 244);
+  const QImage shown =
+      Find<QLabel>("ImageSubTitle")->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(shown.width(), 244);
+  // tests/data/make_pgs.py: the fill is a warm white, none of the four display colours.
+  int fill = 0;
+  for (int y = 0; y < shown.height(); ++y)
+    for (int x = 0; x < shown.width(); ++x) fill += shown.pixel(x, y) == qRgb(255, 252, 238);
+  EXPECT_GT(fill, 100);
+  // Recognition gets the four: the fill in colour row 1.
+  const auto& pixels = w.SubtitleBitmap().Pixels();
+  EXPECT_EQ(std::count(pixels.begin(), pixels.end(), RgbToColor(255, 252, 238)), 0);
+  EXPECT_GT(std::count(pixels.begin(), pixels.end(), Color{0xC8C8C8}), 100);
 }
 
 TEST_F(NavigationWindowTest, AutomaticSavingWritesOneAndFourBitFiles) {
@@ -167,12 +198,28 @@ TEST_F(NavigationWindowTest, AFailedAutomaticSaveEndsAll) {
 
 TEST_F(NavigationWindowTest, EmptyListDoesNothing) {
   TMain& w = Start();
+  EXPECT_FALSE(Find<QToolButton>("BtnGotoFirst")->isEnabled());
+  EXPECT_FALSE(Find<QToolButton>("BtnGetAll")->isEnabled());
   Click("BtnGoNext");
   Click("BtnGetAll");
   Click("BtnGotoFirst");
   EXPECT_EQ(w.SubtitleNr(), 0);
   EXPECT_TRUE(ui_.Messages.empty());
   EXPECT_TRUE(Find<QLabel>("ImageLogo")->isVisible());
+}
+
+TEST_F(NavigationWindowTest, OpenTitleTakesTheFolderAboveVideoTs) {
+  UseFiles({}, "dictionaryroot=" + dir_.path().toStdString() + "/\n");
+  TMain& w = Start();
+  const std::string demo = QDir::cleanPath(QString::fromStdString(DemoVob + "/../..")).toStdString();
+  ui_.Directories.push_back(demo);
+  Action("Opentitle1")->trigger();
+  EXPECT_EQ(Find<VobFileListWidget>("VobFileListBox")->Entries(),
+            std::vector<std::string>{demo + "/VIDEO_TS/VTS_01_1.VOB"});
+  EXPECT_EQ(Find<QLineEdit>("EditVobRoot")->text().toStdString(), demo + "/VIDEO_TS/");
+  Click("BtnGoNext");
+  EXPECT_EQ(w.SubtitleNr(), 1);
+  EXPECT_TRUE(ui_.Messages.empty());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // the format menu, saving as RTF read back by a real reader, and renderings that stop.
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -287,7 +288,7 @@ TEST_F(ScriptWindowTest, AllOverTheDemoLearnsAndRendersItsSubtitleText) {
 
   Click("BtnGetAll");
   EXPECT_EQ(w.SubtitleNr(), 12);
-  EXPECT_EQ(ui_.MessageTexts(), std::vector<std::string>{"Last file in list reached!"});
+  EXPECT_EQ(ui_.MessageTexts(), std::vector<std::string>{"All subtitles are read: 12 in this run."});
   EXPECT_GT(Questions(), 30);
   EXPECT_EQ(ScriptLines(), PlainDemoText());
   EXPECT_TRUE(QFile::exists(QString::fromStdString(dictRoot_ + "chardict.ocr")));
@@ -333,13 +334,15 @@ TEST_F(ScriptWindowTest, AllOverTheDemoLearnsAndRendersItsSubtitleText) {
   EXPECT_EQ(ScriptLines(), expected);
   EXPECT_EQ(static_cast<int>(ui_.Messages.size()), before);
 
-  // Saving writes what the view shows as an RTF document; a real reader gives the lines back.
+  // Saving as a document writes what the view shows as RTF; a real reader gives the lines back.
   const std::string saved = outRoot_ + "script.rtf";
   ui_.SaveFiles.push_back(saved);
+  ui_.SaveFilters.push_back("Rich text (RTF) (*.rtf)");
   QTest::mouseClick(Find<QPushButton>("BtnSaveTo"), Qt::LeftButton);
   ASSERT_EQ(ui_.SaveRequests.size(), 1u);
   EXPECT_EQ(ui_.SaveRequests[0].Directory, outRoot_);
-  EXPECT_EQ(ui_.SaveRequests[0].ProposedName, "moviescript.txt");
+  EXPECT_EQ(ui_.SaveRequests[0].ProposedName, "demo.txt");
+  EXPECT_EQ(ui_.SaveRequests[0].SelectedFilter, "Plain text (UTF-8) (*.txt)");
   // unrtf's text mode folds runs of blanks into one, so the version line is compared so too;
   // the document itself keeps them.
   auto fold = [](std::vector<std::string> lines) {
@@ -352,6 +355,20 @@ TEST_F(ScriptWindowTest, AllOverTheDemoLearnsAndRendersItsSubtitleText) {
   const std::string document((std::istreambuf_iterator<char>(rtf)), {});
   EXPECT_EQ(document.rfind("{\\rtf1", 0), 0u);
   EXPECT_NE(document.find(Version), std::string::npos);
+
+  // A subtitle format is saved as the text a player reads, under the title's name.
+  FormatItem("SubRip (SRT) : srt.ini")->trigger();
+  ui_.SaveFiles.push_back(outRoot_ + "demo.srt");
+  Action("Savetextas1")->trigger();
+  ASSERT_EQ(ui_.SaveRequests.size(), 2u);
+  EXPECT_EQ(ui_.SaveRequests[1].ProposedName, "demo.srt");
+  EXPECT_EQ(ui_.SaveRequests[1].Filter,
+            "Plain text (UTF-8) (*.srt);;Rich text (RTF) (*.rtf)");
+  std::ifstream srt(outRoot_ + "demo.srt", std::ios::binary);
+  const std::string subRip((std::istreambuf_iterator<char>(srt)), {});
+  EXPECT_EQ(subRip.rfind("1\n00:00:01,", 0), 0u) << subRip.substr(0, 40);
+  EXPECT_EQ(subRip, Join(ScriptLines(), "\n") + "\n");
+  FormatItem("Time codes and chapters : timecodes.ini")->trigger();
 
   // A second pass over the disc asks nothing and appends the same records.
   questions_.clear();
@@ -501,13 +518,36 @@ TEST_F(ScriptWindowTest, FailedRenderingShowsItsMessageAndKeepsTheLinesBefore) {
   Click("BtnGetAll");
   EXPECT_EQ(w.SubtitleNr(), 12);
   EXPECT_EQ(ui_.MessageTexts(), (std::vector<std::string>{"'abc' is not a valid integer value",
-                                                          "Last file in list reached!"}));
+                                                          "All subtitles are read: 11 in this run."}));
   const std::vector<std::string> records = w.RawScriptRecords().Lines();
   EXPECT_EQ(std::count(records.begin(), records.end(), "<SUB_START>"), 13);
   // A single step says it again.
   ui_.Messages.clear();
   Click("BtnGotoFirst");
   EXPECT_EQ(ui_.MessageTexts(), std::vector<std::string>{"'abc' is not a valid integer value"});
+}
+
+TEST_F(ScriptWindowTest, AnotherStreamAsksWhetherToStartANewScript) {
+  UseDemo("learn=1\n");  // after reading: nothing is asked but this
+  TMain& w = Start();
+  Click("BtnGoNext");
+  ASSERT_EQ(w.RawScriptRecords().Lines().size(), 10u);
+  Find<QComboBox>("ComboLanguages")->setCurrentIndex(1);
+  ui_.Answers = {Answer::Yes};
+  Click("BtnGotoFirst");
+  ASSERT_EQ(ui_.Questions.size(), 1u);
+  EXPECT_NE(ui_.Questions[0].find("another stream"), std::string::npos);
+  // The English record is gone; the German one follows the version record.
+  EXPECT_EQ(w.RawScriptRecords().Lines().size(), 10u);
+  Click("BtnGoNext");  // the same stream: nothing asked
+  EXPECT_EQ(ui_.Questions.size(), 1u);
+  // No keeps the records and appends.
+  const std::size_t german = w.RawScriptRecords().Lines().size();
+  Find<QComboBox>("ComboLanguages")->setCurrentIndex(0);
+  ui_.Answers = {Answer::No};
+  Click("BtnGotoFirst");
+  EXPECT_EQ(ui_.Questions.size(), 2u);
+  EXPECT_EQ(w.RawScriptRecords().Lines().size(), german + 5);
 }
 
 TEST_F(ScriptWindowTest, RecognitionOffOrWithoutDictionaryRootAddsNoRecord) {

@@ -49,7 +49,8 @@ TEST_F(VobFileListPanelTest, AddThroughTheDialogAndStoreOnFolding) {
   QTest::mouseClick(Find<QToolButton>("BtnAddVobToList"), Qt::LeftButton);  // cancelled
   ASSERT_EQ(ui_.OpenRequests.size(), 4u);
   EXPECT_EQ(ui_.OpenRequests[0].Directory, "/media/dvd/VIDEO_TS/");
-  EXPECT_EQ(ui_.OpenRequests[0].Filter, "DVD VOB Files (*.vob);;DVD images (*.iso);;All files (*)");
+  EXPECT_EQ(ui_.OpenRequests[0].Filter,
+            "DVD VOB Files (*.vob);;DVD images (*.iso);;Blu-ray subtitles (*.sup);;All files (*)");
   EXPECT_EQ(Entries().size(), 3u);
   // Not stored until folded.
   EXPECT_TRUE(Section("vobfilelist").empty());

@@ -9,11 +9,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "LearnedGlyphs.h"
 #include "cli/ConvertCommand.h"
+#include "extraction/MatroskaSource.h"
 #include "ocr/Suggestions.h"
 #include "platform/SourceFile.h"
 #include "support/SrtFile.h"
@@ -70,8 +72,8 @@ class CliTest : public ::testing::Test {
     const fs::path err = dir_ / "stderr.txt";
     const std::string command = "cd '" + dir_.string() + "' && QUELM_SETTINGS='" +
                                 (dir_ / "none.ini").string() + "' '" + QUELM_BIN_DIR +
-                                "/quelm-cli' " + arguments + " <'" + input + "' >'" +
-                                out.string() + "' 2>'" + err.string() + "'";
+                                "/quelm-cli' " + arguments + " <'" + input + "' >'" + out.string() +
+                                "' 2>'" + err.string() + "'";
     const int status = std::system(command.c_str());
     Outcome outcome;
     outcome.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -144,8 +146,8 @@ TEST_F(CliTest, ScriptedDialogueOverThreeFilesGivesTheSrtTextAndCanStopAndContin
 
   // The whole dialogue from a file.
   WriteText(dir_ / "answers.txt", Joined(answers, 0, answers.size()));
-  const Outcome whole = Run(ConvertArguments("ask", "taught") + " --out script.txt",
-                            (dir_ / "answers.txt").string());
+  const Outcome whole =
+      Run(ConvertArguments("ask", "taught") + " --out script.txt", (dir_ / "answers.txt").string());
   ASSERT_EQ(whole.ExitCode, 0) << whole.Err;
   EXPECT_EQ(ReadText(dir_ / "script.txt"), ExpectedScript());
   EXPECT_NE(whole.Err.find("text so far"), std::string::npos);
@@ -260,10 +262,14 @@ class ColumnRunEngine : public SuggestionEngine {
 };
 
 TEST_F(CliTest, LearningAutomaticallyReportsWhatWasNamedAndHowOftenTheEngineRead) {
-  const std::vector<std::string> arguments{
-      "--settings", (dir_ / "quelm.ini").string(), "--lang", "en", "--space-width", "14",
-      "--format", PlainFormat, "--dict", (dir_ / "dict").string(), "--learn", "auto",
-      "--out", (dir_ / "script.txt").string(), TitleSet};
+  const std::vector<std::string> arguments{"--settings",    (dir_ / "quelm.ini").string(),
+                                           "--lang",        "en",
+                                           "--space-width", "14",
+                                           "--format",      PlainFormat,
+                                           "--dict",        (dir_ / "dict").string(),
+                                           "--learn",       "auto",
+                                           "--out",         (dir_ / "script.txt").string(),
+                                           TitleSet};
   int calls = 0;
   const Outcome named = RunWithEngine(arguments, std::make_unique<ColumnRunEngine>(calls));
   ASSERT_EQ(named.ExitCode, 0) << named.Err;
@@ -274,9 +280,11 @@ TEST_F(CliTest, LearningAutomaticallyReportsWhatWasNamedAndHowOftenTheEngineRead
   ASSERT_GT(unconfirmed, 0);
   ASSERT_GT(calls, 0);
   EXPECT_NE(named.Err.find("quelm-cli convert: 0 questions asked, 0 with a suggestion, 0 answered "
-                           "otherwise; " + std::to_string(unconfirmed) +
+                           "otherwise; " +
+                           std::to_string(unconfirmed) +
                            " entries named automatically (unconfirmed: see 'dict list "
-                           "--unconfirmed'); " + std::to_string(calls) + " engine calls\n"),
+                           "--unconfirmed'); " +
+                           std::to_string(calls) + " engine calls\n"),
             std::string::npos)
       << named.Err;
 
@@ -352,9 +360,9 @@ TEST_F(CliTest, UnconfirmedEntriesAreListedWithTheirVotesUntilNamedOrConfirmed) 
   EXPECT_EQ(Run("dict confirm d char_0.bmp").ExitCode, 0);
   // Naming is the user's word; the other entries keep their votes.
   EXPECT_EQ(Run("dict name d 2 m").ExitCode, 0);
-  EXPECT_EQ(unconfirmed(), (std::vector<std::string>{
-                               "3\td/char_2.bmp\tmissing\t<d/char_2.bmp>\tunconfirmed\t",
-                               "5\td/char_4.bmp\tmissing\to\tunconfirmed\t\"o\" 1"}));
+  EXPECT_EQ(unconfirmed(),
+            (std::vector<std::string>{"3\td/char_2.bmp\tmissing\t<d/char_2.bmp>\tunconfirmed\t",
+                                      "5\td/char_4.bmp\tmissing\to\tunconfirmed\t\"o\" 1"}));
   EXPECT_EQ(Lines(Run("dict list d").Out)[1], "2\td/char_1.bmp\tmissing\tm");
   // An entry without a text cannot be confirmed as it reads; --all leaves it.
   const Outcome refused = Run("dict confirm d 3");
@@ -543,8 +551,8 @@ TEST_F(CliTest, AVobSubPairReadsAsItsTitleWithTheLanguagesAndDelayOfItsIndex) {
   }
 
   // A damaged index names its lines and still gives its stream.
-  fs::copy_file(std::string(QUELM_TEST_DATA) + "/vobsub/malformed/damaged.idx",
-                dir_ / "movie.idx", fs::copy_options::overwrite_existing);
+  fs::copy_file(std::string(QUELM_TEST_DATA) + "/vobsub/malformed/damaged.idx", dir_ / "movie.idx",
+                fs::copy_options::overwrite_existing);
   const Outcome damaged = Run("info movie.idx");
   EXPECT_EQ(damaged.ExitCode, 0);
   EXPECT_EQ(Lines(damaged.Err),
@@ -564,66 +572,127 @@ TEST_F(CliTest, AVobSubPairReadsAsItsTitleWithTheLanguagesAndDelayOfItsIndex) {
 const std::string Image = std::string(QUELM_TEST_DATA) + "/iso/multifile.iso";
 
 std::string ReplacedAll(std::string text, const std::string& from, const std::string& to) {
-  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+  for (std::size_t at = text.find(from); at != std::string::npos;
+       at = text.find(from, at + to.size()))
     text.replace(at, from.size(), to);
   return text;
 }
 
-TEST_F(CliTest, ADiscImageReadsAsTheFolderItWasMadeFrom) {
-  const std::string srt = " --format '" + std::string(QUELM_BIN_DIR) + "/outputini/srt.ini'";
-  const Outcome fromImage =
-      Run("convert --settings quelm.ini --dict image --learn after" + srt + " '" + Image + "'");
-  if (!DiscImage::Supported()) {
-    EXPECT_EQ(fromImage.ExitCode, 1);
-    EXPECT_NE(fromImage.Err.find("cannot read '" + Image + "': this build cannot read disc images"),
-              std::string::npos)
-        << fromImage.Err;
-    return;
+TEST_F(CliTest, EveryCopyOfATitleReadsAsTheFolderItWasMadeFrom) {
+  const std::string convert = "convert --settings quelm.ini --learn after --format '" +
+                              std::string(QUELM_BIN_DIR) + "/outputini/srt.ini' --lang ";
+  std::map<std::string, std::string> fromFolder;
+  for (const char* lang : {"en", "fr"}) {
+    const Outcome read = Run(convert + lang + " --dict folder '" + TitleSet + "'");
+    ASSERT_EQ(read.ExitCode, 0) << read.Err;
+    fromFolder[lang] = read.Out;
+    fs::remove_all(dir_ / "folder");
   }
-  ASSERT_EQ(fromImage.ExitCode, 0) << fromImage.Err;
-  const Outcome fromFolder =
-      Run("convert --settings quelm.ini --dict folder --learn after" + srt + " '" + TitleSet + "'");
-  ASSERT_EQ(fromFolder.ExitCode, 0) << fromFolder.Err;
-  // The same subtitles, times and glyphs; only the dictionaries' names differ.
-  EXPECT_EQ(ReplacedAll(fromImage.Out, "image/", "folder/"), fromFolder.Out);
   std::size_t cues = 0;
-  for (const std::string& line : Lines(fromFolder.Out)) cues += line.find(" --> ") != std::string::npos;
-  EXPECT_EQ(cues, SrtTexts().size()) << fromFolder.Out;
+  for (const std::string& line : Lines(fromFolder["en"]))
+    cues += line.find(" --> ") != std::string::npos;
+  EXPECT_EQ(cues, SrtTexts().size()) << fromFolder["en"];
 
+  // Made from the folder by tests/data/make_images.sh and make_matroska.sh.
+  const std::string data = QUELM_TEST_DATA;
+  const struct {
+    std::string Path;
+    std::string Lang;
+    bool Supported;
+    std::string Unsupported;
+  } copies[] = {
+      {Image, "en", DiscImage::Supported(), DiscImage::Unsupported},
+      // The tracks say "eng" and "fre".
+      {data + "/matroska/multifile.mks", "en", Matroska::Supported(), Matroska::Unsupported},
+      {data + "/matroska/multifile.mks", "fr", Matroska::Supported(), Matroska::Unsupported},
+      // mkvmerge's copy: zlib-compressed blocks and a VobSub header of its own.
+      {data + "/matroska/multifile-zlib.mks", "fr", Matroska::Supported(), Matroska::Unsupported},
+      {data + "/vobsub/multifile.idx", "en", true, ""},
+  };
+  for (const auto& copy : copies) {
+    fs::remove_all(dir_ / "folder");
+    const Outcome read = Run(convert + copy.Lang + " --dict folder '" + copy.Path + "'");
+    if (!copy.Supported) {
+      EXPECT_EQ(read.ExitCode, 1) << copy.Path;
+      EXPECT_NE(read.Err.find("cannot read '" + copy.Path + "': " + copy.Unsupported),
+                std::string::npos)
+          << read.Err;
+      continue;
+    }
+    ASSERT_EQ(read.ExitCode, 0) << copy.Path << "\n" << read.Err;
+    // The same subtitles, times and glyphs.
+    EXPECT_EQ(read.Out, fromFolder[copy.Lang]) << copy.Path << " --lang " << copy.Lang;
+  }
+
+  if (!DiscImage::Supported()) return;
   // info names the files inside the image by the image's path.
   const Outcome info = Run("info '" + Image + "'");
   ASSERT_EQ(info.ExitCode, 0) << info.Err;
-  EXPECT_EQ(info.Out, ReplacedAll(Run("info '" + TitleSet + "'").Out, TitleSet, Image + "/VIDEO_TS"));
+  EXPECT_EQ(info.Out,
+            ReplacedAll(Run("info '" + TitleSet + "'").Out, TitleSet, Image + "/VIDEO_TS"));
 }
 
-TEST_F(CliTest, ACutOrEncryptedImageSaysWhereAndWhyReadingStops) {
-  if (!DiscImage::Supported()) GTEST_SKIP() << DiscImage::Unsupported;
-  std::string bytes = ReadText(Image);
-  WriteText(dir_ / "cut.iso", bytes.substr(0, 900000));
-  // The disc's encryption marks a pack by the scrambling bits of its first packet's header.
-  int scrambled = 0;
-  for (std::size_t at = 0; at + 2048 <= bytes.size(); at += 2048) {
-    const std::size_t packet = at + 14 + (bytes[at + 13] & 7);
-    if (bytes.compare(at, 4, std::string("\0\0\1\xBA", 4)) == 0 &&
-        bytes.compare(packet, 4, std::string("\0\0\1\xE0", 4)) == 0) {
-      bytes[packet + 6] = static_cast<char>(bytes[packet + 6] | 0x10);
-      ++scrambled;
-    }
-  }
-  ASSERT_GT(scrambled, 0);
-  WriteText(dir_ / "scrambled.iso", bytes);
-  WriteText(dir_ / "notes.iso", "not a disc\n");
-  const std::pair<std::string, std::string> cases[] = {
-      {"cut.iso", "cannot read 'cut.iso/VIDEO_TS/VTS_01_2.VOB' from byte 79872: the image or "
-                  "drive gives no block 39"},
-      {"scrambled.iso",
-       "cannot read 'scrambled.iso/VIDEO_TS/VTS_01_1.VOB' from byte 2048: the disc is encrypted"},
-      {"notes.iso", "cannot read 'notes.iso': it is no DVD image"},
+TEST_F(CliTest, ACutOrEncryptedCopySaysWhereAndWhyReadingStopsAndKeepsWhatWasRead) {
+  struct Case {
+    std::string File;
+    std::string Message;
+    std::size_t Subtitles;  // found before the fault, and in the script
   };
-  for (const auto& [image, message] : cases) {
-    const Outcome outcome = Run("convert --settings quelm.ini --dict d --learn skip " + image);
-    EXPECT_EQ(outcome.ExitCode, 1) << image;
-    EXPECT_NE(outcome.Err.find(message), std::string::npos) << outcome.Err;
+  std::vector<Case> cases;
+  if (DiscImage::Supported()) {
+    // Cut in the second title VOB, after the fourth subtitle (multifile/units_s0.txt).
+    std::string bytes = ReadText(Image);
+    WriteText(dir_ / "cut.iso", bytes.substr(0, 900000));
+    // The disc's encryption marks a pack by the scrambling bits of its first packet's header.
+    int scrambled = 0;
+    for (std::size_t at = 0; at + 2048 <= bytes.size(); at += 2048) {
+      const std::size_t packet = at + 14 + (bytes[at + 13] & 7);
+      if (bytes.compare(at, 4, std::string("\0\0\1\xBA", 4)) == 0 &&
+          bytes.compare(packet, 4, std::string("\0\0\1\xE0", 4)) == 0) {
+        bytes[packet + 6] = static_cast<char>(bytes[packet + 6] | 0x10);
+        ++scrambled;
+      }
+    }
+    ASSERT_GT(scrambled, 0);
+    WriteText(dir_ / "scrambled.iso", bytes);
+    WriteText(dir_ / "notes.iso", "not a disc\n");
+    cases.push_back({"cut.iso",
+                     "cannot read 'cut.iso/VIDEO_TS/VTS_01_2.VOB' from byte 79872: the image or "
+                     "drive gives no block 39",
+                     4});
+    cases.push_back(
+        {"scrambled.iso",
+         "cannot read 'scrambled.iso/VIDEO_TS/VTS_01_1.VOB' from byte 2048: the disc is encrypted",
+         0});
+    cases.push_back({"notes.iso", "cannot read 'notes.iso': it is no DVD image", 0});
+  }
+  if (Matroska::Supported()) {
+    // Cut after the fourth subtitle's packet (at byte 35057 as ffprobe lists it).
+    const std::string movie = ReadText(std::string(QUELM_TEST_DATA) + "/matroska/multifile.mks");
+    WriteText(dir_ / "cut.mks", movie.substr(0, 40000));
+    WriteText(dir_ / "notes.mkv", "not a film\n");
+    cases.push_back({"cut.mks",
+                     "cannot read 'cut.mks' from byte 40000: the file is cut short: it ends at "
+                     "byte 40000, its Matroska segment at byte 83765",
+                     4});
+    cases.push_back({"notes.mkv", "cannot read 'notes.mkv': no Matroska header", 0});
+  }
+  // Cut inside the third subtitle's picture, which is split over several segments.
+  const std::string sup = ReadText(std::string(QUELM_TEST_DATA) + "/pgs/basic.sup");
+  WriteText(dir_ / "cut.sup", sup.substr(0, 15000));
+  cases.push_back({"cut.sup",
+                   "cannot read 'cut.sup' from byte 14373: the file ends inside the segment at "
+                   "byte 14373",
+                   2});
+  for (const Case& c : cases) {
+    const Outcome outcome = Run("convert --settings quelm.ini --dict d --learn skip --format '" +
+                                std::string(QUELM_BIN_DIR) + "/outputini/srt.ini' " + c.File);
+    EXPECT_EQ(outcome.ExitCode, 1) << c.File;
+    EXPECT_NE(outcome.Err.find(c.Message), std::string::npos) << outcome.Err;
+    std::size_t cues = 0;
+    for (const std::string& line : Lines(outcome.Out))
+      cues += line.find(" --> ") != std::string::npos;
+    EXPECT_EQ(cues, c.Subtitles) << c.File << "\n" << outcome.Out;
   }
 }
 
@@ -658,7 +727,9 @@ TEST_F(CliTest, BadOptionsAndUnreadableFilesGiveAMessageAndAnExitCode) {
       {"convert --dict d --lang xx" + title, 1, "no subtitle stream with language 'xx'"},
       {"convert --dict d notes.vob", 1,
        "cannot read 'notes.vob': not one MPEG program stream pack"},
-      {"convert --dict d film.mkv", 1, "cannot read 'film.mkv': not one MPEG program stream pack"},
+      {"convert --dict d film.mkv", 1,
+       std::string("cannot read 'film.mkv': ") +
+           (Matroska::Supported() ? "no Matroska header" : Matroska::Unsupported)},
       {"convert --dict d --stream 0x25 '" + ifo + "'", 1,
        "no subtitle stream 0x25 in " + ifo + "; it has en (0x20), fr (0x21)"},
       {"convert --dict d --stream 0x25 noifo", 1, "no subtitle of stream 0x25 in 'noifo/"},
@@ -743,6 +814,31 @@ TEST_F(CliTest, RenderFixesLookAlikesByTheLanguageUnlessToldNot) {
   EXPECT_EQ(Lines(Run(render + " --lang de").Out).back(), "l know \"lt\"");
   WriteText(dir_ / "off.ini", "[preferences]\nfix_lookalikes=0\n");
   EXPECT_EQ(Lines(Run(render + " --settings off.ini").Out).back(), "l know ''lt''");
+}
+
+TEST_F(CliTest, APgsStreamConvertsLikeTheDvdTrackItWasMadeFrom) {
+  // The basic title's English subtitles drawn anew with an anti-aliased palette of eight
+  // entries, as Blu-ray subtitles are (tests/data/make_pgs.py). Its letters must be read with
+  // the glyphs the DVD track taught.
+  const std::string convert = "convert --settings quelm.ini --dict d --format '" +
+                              std::string(QUELM_BIN_DIR) + "/outputini/srt.ini' ";
+  const Outcome title = Run(convert + "--learn after --lang en --out title.srt '" +
+                            QUELM_TEST_DATA + "/vob/basic/VIDEO_TS'");
+  ASSERT_EQ(title.ExitCode, 0) << title.Err;
+  ASSERT_EQ(test::ReadSrt((dir_ / "title.srt").string()).size(), 8u);
+  const Outcome sup =
+      Run(convert + "--learn skip --out sup.srt '" + QUELM_TEST_DATA + "/pgs/basic.sup'");
+  ASSERT_EQ(sup.ExitCode, 0) << sup.Err;
+  // Nothing but the summary: a .sup has no IFO to miss.
+  EXPECT_EQ(sup.Err,
+            "quelm-cli convert: 8 subtitles read, 0 characters learned; script in sup.srt\n");
+  EXPECT_EQ(ReadText(dir_ / "sup.srt"), ReadText(dir_ / "title.srt"));
+  // ffmpeg's copy of it into Matroska.
+  if (!Matroska::Supported()) return;
+  const Outcome mks =
+      Run(convert + "--learn skip --out mks.srt '" + QUELM_TEST_DATA + "/pgs/basic.mks'");
+  ASSERT_EQ(mks.ExitCode, 0) << mks.Err;
+  EXPECT_EQ(ReadText(dir_ / "mks.srt"), ReadText(dir_ / "title.srt"));
 }
 
 }  // namespace

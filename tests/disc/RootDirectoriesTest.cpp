@@ -63,11 +63,24 @@ TEST(RootDirectoriesTest, PlacesAreHomeMountsAndTheRoot) {
   fs::create_directories(base / "media/cdrom");
   fs::create_directories(base / "mnt/Backup");
   std::ofstream(base / "mnt/file") << "x";
+  // Drives: sr and a number; cdrom only when it is no link to one of them.
+  fs::create_directories(base / "dev");
+  for (const char* device : {"sr10", "sr1", "sda", "srx", "sr"}) std::ofstream(base / "dev" / device);
+  fs::create_symlink("sr1", base / "dev/cdrom");
   const std::string b = base.string();
-  EXPECT_EQ(RootDirectories::Places(b + "/home", "alice", {b + "/media", b + "/mnt", b + "/none"}),
+  EXPECT_EQ(RootDirectories::Places(b + "/home", "alice", {b + "/media", b + "/mnt", b + "/none"},
+                                    b + "/dev"),
             (std::vector<std::string>{b + "/home/", b + "/media/alice/DVD_VIDEO/",
                                       b + "/media/alice/usb/", b + "/media/cdrom/",
-                                      b + "/mnt/Backup/", "/"}));
+                                      b + "/mnt/Backup/", b + "/dev/sr1", b + "/dev/sr10", "/"}));
+  fs::remove(base / "dev/sr1");
+  fs::remove(base / "dev/sr10");
+  EXPECT_EQ(RootDirectories::Places(b + "/nohome", "", {}, b + "/dev"),
+            (std::vector<std::string>{"/"}));
+  fs::remove(base / "dev/cdrom");
+  std::ofstream(base / "dev/cdrom");
+  EXPECT_EQ(RootDirectories::Places(b + "/nohome", "", {}, b + "/dev"),
+            (std::vector<std::string>{b + "/dev/cdrom", "/"}));
   EXPECT_EQ(RootDirectories::Places(b + "/nohome", "", {}), (std::vector<std::string>{"/"}));
   fs::remove_all(base);
 }

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <random>
+#include <sstream>
 
 #include "support/PeripheryTestFiles.h"
 #include "support/TempDirTest.h"
@@ -116,6 +117,35 @@ TEST_F(ExtractCommandTest, AVobSubIndexStandsForItsSubAndItsDelayShiftsTheTimes)
   ASSERT_EQ(delayed.ExitCode, 0);
   EXPECT_EQ(test::TextLines(delayed.Out)[1], "2 2048 4096 00:01:03 500x30");
   EXPECT_EQ(RunCli("extract " + (dir_ / "alone.idx").string()).ExitCode, 1);
+}
+
+TEST_F(ExtractCommandTest, TitlePicksATitleSetOfAFolderHoldingSeveral) {
+  // Title set 1 is the basic title, title set 2 the multifile one.
+  const fs::path vob = fs::path(QUELM_TEST_DATA) / "vob";
+  const fs::path disc = dir_ / "disc";
+  fs::create_directories(disc);
+  for (const char* name : {"VTS_01_0.IFO", "VTS_01_1.VOB"})
+    fs::create_symlink(vob / "basic/VIDEO_TS" / name, disc / name);
+  for (const char* name : {"VTS_01_0.IFO", "VTS_01_1.VOB", "VTS_01_2.VOB", "VTS_01_3.VOB"})
+    fs::create_symlink(vob / "multifile/VIDEO_TS" / name,
+                       disc / (std::string("VTS_02") + (name + 6)));
+  const CommandOutcome second = RunCli("extract --title 2 " + disc.string());
+  EXPECT_EQ(second.ExitCode, 0);
+  int subtitles = 0;
+  std::vector<std::string> files;
+  std::istringstream lines(second.Out);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("# file ", 0) == 0)
+      files.push_back(fs::path(line.substr(7)).filename().string());
+    else
+      ++subtitles;
+  }
+  EXPECT_EQ(files, (std::vector<std::string>{"VTS_02_1.VOB", "VTS_02_2.VOB", "VTS_02_3.VOB"}));
+  EXPECT_EQ(subtitles, 9);
+  EXPECT_EQ(RunCli("extract " + disc.string()).ExitCode, 1);  // which one?
+  EXPECT_EQ(RunCli("extract --title 3 " + disc.string()).ExitCode, 1);
+  EXPECT_EQ(RunCli("extract --title 2 " + (disc / "VTS_02_1.VOB").string()).ExitCode, 1);
+  EXPECT_EQ(RunCli("extract --title 100 " + disc.string()).ExitCode, 2);
 }
 
 TEST_F(ExtractCommandTest, BadArgumentsAndUnreadableFilesFail) {

@@ -32,6 +32,13 @@ const std::vector<std::int64_t> BasicStarts = {28672,  77824,  137216, 210944,
 const std::vector<std::pair<int, int>> BasicSizes = {{244, 30}, {500, 30}, {404, 52}, {442, 30},
                                                      {410, 30}, {462, 28}, {410, 30}, {372, 30}};
 
+// matroska/multifile.mks, the multifile title's Matroska copy: where ffprobe -show_packets puts
+// the first five packets of its first track.
+inline std::string MultifileMatroska() {
+  return std::string(QUELM_TEST_DATA) + "/matroska/multifile.mks";
+}
+const std::vector<std::int64_t> MatroskaStarts = {588, 13472, 19999, 35057, 39154};
+
 struct UnitPlace {
   int File;
   std::int64_t Start;  // in the file of its first packet

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "extraction/ExtractionRun.h"
+#include "extraction/MatroskaSource.h"
 #include "navigation/BitmapSaving.h"
 #include "navigation/IniPositionCache.h"
 #include "navigation/NavigationFixture.h"
@@ -324,43 +325,62 @@ TEST_F(NavigatorTest, SubtitleTimesCountFromTheTitleStartAcrossFilesAndAfterBack
 }
 
 TEST_F(NavigatorTest, CacheRecordsStartsAndBackReturnsToThem) {
-  const std::string vob = CopyOf(BasicVob(), "VTS_01_1.VOB");
-  IniPositionCache cache(dir_.string() + "/", true);
-  Wire(cache);
-  navigator_->SetFileList({vob}, 0);
-  for (int i = 0; i < 5; ++i) navigator_->GoNext();
-  ASSERT_EQ(navigator_->SubtitleNr(), 5);
+  // A VOB file, and a Matroska file, whose units are reached by the demuxer from the file's
+  // start when a step's run object opens it afresh.
+  const struct {
+    std::string File;
+    std::string Name;
+    std::vector<std::int64_t> Starts;
+  } files[] = {
+      {BasicVob(), "VTS_01_1.VOB", BasicStarts},
+      {test::MultifileMatroska(), "movie.mks", test::MatroskaStarts},
+  };
+  for (const auto& file : files) {
+    if (file.Name == "movie.mks" && !Matroska::Supported()) continue;
+    SCOPED_TRACE(file.Name);
+    const std::vector<std::int64_t>& starts = file.Starts;
+    const std::string vob = CopyOf(file.File, file.Name);
+    fs::remove(dir_ / "subtitles.ini");
+    IniPositionCache cache(dir_.string() + "/", true);
+    Wire(cache);
+    shown_.clear();
+    navigator_->SetFileList({vob}, 0);
+    for (int i = 0; i < 5; ++i) navigator_->GoNext();
+    ASSERT_EQ(navigator_->SubtitleNr(), 5);
 
-  // subtitles.ini, read with the INI service and by hand.
-  IniFile ini((dir_ / "subtitles.ini").string());
-  const std::string section = "0" + vob;
-  EXPECT_EQ(ini.ReadSectionKeys(section), (std::vector<std::string>{"1", "2", "3", "4", "5"}));
-  EXPECT_EQ(ini.ReadString(section, "1", ""), "28672");
-  EXPECT_EQ(ini.ReadString(section, "4", ""), "210944");
-  std::ifstream raw(dir_ / "subtitles.ini");
-  std::string firstLine;
-  std::getline(raw, firstLine);
-  EXPECT_EQ(firstLine.substr(0, section.size() + 2), "[" + section + "]");
+    // subtitles.ini, read with the INI service and by hand.
+    IniFile ini((dir_ / "subtitles.ini").string());
+    const std::string section = "0" + vob;
+    EXPECT_EQ(ini.ReadSectionKeys(section), (std::vector<std::string>{"1", "2", "3", "4", "5"}));
+    EXPECT_EQ(ini.ReadString(section, "1", ""), std::to_string(starts[0]));
+    EXPECT_EQ(ini.ReadString(section, "4", ""), std::to_string(starts[3]));
+    std::ifstream raw(dir_ / "subtitles.ini");
+    std::string firstLine;
+    std::getline(raw, firstLine);
+    EXPECT_EQ(firstLine.substr(0, section.size() + 2), "[" + section + "]");
 
-  EXPECT_TRUE(navigator_->CanGoBack());
-  navigator_->GoBack();
-  EXPECT_EQ(navigator_->SubtitleNr(), 4);
-  EXPECT_EQ(requests_.back().FilePosition, 210944);
-  EXPECT_EQ(shown_.back().Result.StartPosition, 210944);
-  EXPECT_EQ(shown_.back().Number, 4);
+    EXPECT_TRUE(navigator_->CanGoBack());
+    navigator_->GoBack();
+    EXPECT_EQ(navigator_->SubtitleNr(), 4);
+    EXPECT_EQ(requests_.back().FilePosition, starts[3]);
+    EXPECT_EQ(shown_.back().Result.StartPosition, starts[3]);
+    EXPECT_EQ(shown_.back().Number, 4);
+    EXPECT_EQ(shown_.back().Result.SubTitle, shown_[3].Result.SubTitle);
 
-  // "next" now finds subtitle 5 again through its cached start.
-  navigator_->GoNext();
-  EXPECT_EQ(requests_.back().FilePosition, 266240);
-  EXPECT_EQ(navigator_->SubtitleNr(), 5);
+    // "next" now finds subtitle 5 again through its cached start.
+    navigator_->GoNext();
+    EXPECT_EQ(requests_.back().FilePosition, starts[4]);
+    EXPECT_EQ(navigator_->SubtitleNr(), 5);
+    EXPECT_EQ(shown_.back().Result.SubTitle, shown_[4].Result.SubTitle);
 
-  // A cached -1 counts as absent; another language is another section.
-  ASSERT_TRUE(ini.WriteString(section, "4", "-1"));
-  EXPECT_EQ(cache.GetSubtitleCachePosition(0, vob, 4, 777), 777);
-  EXPECT_EQ(cache.GetSubtitleCachePosition(1, vob, 3, 777), 777);
-  EXPECT_EQ(cache.GetSubtitleCachePosition(0, vob, 3, 777), 137216);
-  navigator_->GoBack();
-  EXPECT_EQ(navigator_->SubtitleNr(), 5);  // nothing cached for 4: no step
+    // A cached -1 counts as absent; another language is another section.
+    ASSERT_TRUE(ini.WriteString(section, "4", "-1"));
+    EXPECT_EQ(cache.GetSubtitleCachePosition(0, vob, 4, 777), 777);
+    EXPECT_EQ(cache.GetSubtitleCachePosition(1, vob, 3, 777), 777);
+    EXPECT_EQ(cache.GetSubtitleCachePosition(0, vob, 3, 777), starts[2]);
+    navigator_->GoBack();
+    EXPECT_EQ(navigator_->SubtitleNr(), 5);  // nothing cached for 4: no step
+  }
 }
 
 TEST_F(NavigatorTest, CutUnitIsNotCachedUnderTheFileItDoesNotStartIn) {

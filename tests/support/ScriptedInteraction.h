@@ -23,7 +23,7 @@ class ScriptedInteraction : public UserInteraction {
     std::string Text;
   };
   struct SaveRequest {
-    std::string Title, Directory, ProposedName, Filter;
+    std::string Title, Directory, ProposedName, Filter, SelectedFilter;
   };
 
   // What the user has been shown, in order.
@@ -39,6 +39,8 @@ class ScriptedInteraction : public UserInteraction {
   std::deque<Answer> Answers;
   std::deque<std::optional<std::string>> OpenFiles;
   std::deque<std::optional<std::string>> SaveFiles;
+  // The filter chosen in each save dialog that offers a choice; none queued: the one offered.
+  std::deque<std::string> SaveFilters;
   std::deque<std::optional<std::string>> Directories;
   std::deque<std::optional<Color>> Colors;
 
@@ -60,13 +62,16 @@ class ScriptedInteraction : public UserInteraction {
   }
   std::optional<std::string> ChooseOpenFile(const std::string& title, const std::string& directory,
                                             const std::string& filter) override {
-    OpenRequests.push_back({title, directory, "", filter});
+    OpenRequests.push_back({title, directory, "", filter, ""});
     return Take(OpenFiles, std::optional<std::string>());
   }
   std::optional<std::string> ChooseSaveFile(const std::string& title, const std::string& directory,
                                             const std::string& proposedName,
-                                            const std::string& filter) override {
-    SaveRequests.push_back({title, directory, proposedName, filter});
+                                            const std::string& filter,
+                                            std::string* selectedFilter = nullptr) override {
+    SaveRequests.push_back(
+        {title, directory, proposedName, filter, selectedFilter ? *selectedFilter : ""});
+    if (selectedFilter && !SaveFilters.empty()) *selectedFilter = Take(SaveFilters, std::string());
     return Take(SaveFiles, std::optional<std::string>());
   }
   std::optional<std::string> ChooseDirectory(const std::string&, const std::string&) override {

@@ -13,9 +13,10 @@
 #include <QToolButton>
 
 #include "app/MainWindowFixture.h"
-#include "support/PeripheryTestFiles.h"
 #include "app/VobFileListWidget.h"
+#include "extraction/MatroskaSource.h"
 #include "platform/SourceFile.h"
+#include "support/PeripheryTestFiles.h"
 
 namespace quelm::test {
 namespace {
@@ -326,6 +327,39 @@ TEST_F(CacheWindowTest, UnwritableVobRootReportsOncePerStep) {
   EXPECT_EQ(w.SubtitleNr(), 2);
   EXPECT_EQ(ui_.MessageTexts(), (std::vector<std::string>{message, message}));
   EXPECT_EQ(w.SubtitleBitmap().Width(), 0);
+}
+
+TEST_F(CacheWindowTest, AMatroskaFileShowsItsTracksAndReadsTheChosenOne) {
+  if (!Matroska::Supported()) GTEST_SKIP() << Matroska::Unsupported;
+  // The multifile title's copy (tests/data/make_matroska.sh): tracks eng, and fre named.
+  const std::string movie = Root() + "movie.mks";
+  ASSERT_TRUE(
+      QFile::copy(QString::fromStdString(std::string(QUELM_TEST_DATA) + "/matroska/multifile.mks"),
+                  QString::fromStdString(movie)));
+  WriteSettings("[preferences]\nvobroot=" + Root() + "\nenable_position_caching=1\nenableocr=0\n");
+  TMain& w = Start();
+  w.OpenVobFile(movie);
+  EXPECT_EQ(Items(Find<QComboBox>("ComboLanguages")),
+            (std::vector<std::string>{"[ 0x20 ]  English", "[ 0x21 ]  Francais (Sous-titres)"}));
+  EXPECT_FALSE(Find<QCheckBox>("CheckManualLanguage")->isChecked());
+  const std::vector<std::string> info = Items(Find<QListWidget>("ListBoxVobInfo"));
+  ASSERT_GE(info.size(), 10u);
+  EXPECT_EQ(info[8], "File : movie.mks");
+  EXPECT_EQ(info.back(), "movie.mks  81 Kb");
+
+  for (int i = 0; i < 3; ++i) Click("BtnGoNext");
+  // Where ffprobe -show_packets puts the track's packets.
+  EXPECT_EQ(Cache("0" + movie),
+            (std::map<std::string, std::string>{{"1", "588"}, {"2", "13472"}, {"3", "19999"}}));
+  Click("BtnGoBack");
+  EXPECT_EQ(w.SubtitleNr(), 2);
+  EXPECT_EQ(w.SubtitleBitmap().Width(), 358);  // multifile/units_s0.txt
+  EXPECT_EQ(w.SubtitleBitmap().Height(), 72);
+
+  Find<QComboBox>("ComboLanguages")->setCurrentIndex(1);
+  Click("BtnGotoFirst");
+  EXPECT_EQ(w.SubtitleBitmap().Width(), 576);  // multifile/units_s1.txt
+  EXPECT_EQ(w.SubtitleBitmap().Height(), 154);
 }
 
 TEST_F(CacheWindowTest, ADiscImageIsARootWhoseTitleFilesReadWithTheCacheBesideIt) {

@@ -13,6 +13,7 @@
 #include <QTreeView>
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 #include "app/disc/TChooseDir.h"
 #include "app/disc/TIFOInfo.h"
@@ -74,7 +75,10 @@ class TChooseDirTest : public ::testing::Test {
     fs::remove_all(base_);
     fs::create_directories(base_ / "home/Movies/Film_One/VIDEO_TS");
     fs::create_directories(base_ / "media/DISC/VIDEO_TS");
-    places_ = {(base_ / "home").string() + "/", (base_ / "media/DISC").string() + "/", "/"};
+    fs::create_directories(base_ / "dev");
+    std::ofstream(base_ / "dev/sr0");
+    places_ = {(base_ / "home").string() + "/", (base_ / "media/DISC").string() + "/",
+               (base_ / "dev/sr0").string(), "/"};
   }
   void TearDown() override { fs::remove_all(base_); }
 
@@ -140,6 +144,20 @@ TEST_F(TChooseDirTest, ChoosingAPlaceShowsItAndCancelIsReported) {
   });
   EXPECT_EQ(window.exec(), QDialog::Rejected);
   EXPECT_EQ(window.Directory(), places_[1]);
+
+  // A drive is chosen as its device, which the root reads as a disc.
+  TChooseDir drive(nullptr, places_);
+  QTimer::singleShot(0, &drive, [&] {
+    drive.DriveComboBox1->setCurrentIndex(2);
+    emit drive.DriveComboBox1->activated(2);
+    QTest::mouseClick(drive.BtnOK, Qt::LeftButton);
+  });
+  EXPECT_EQ(drive.exec(), QDialog::Accepted);
+  // The tree shows the device's folder with the device selected.
+  const QModelIndex device = drive.DirectoryListBox1->currentIndex();
+  EXPECT_EQ(device.data().toString(), "sr0");
+  EXPECT_EQ(device.parent(), drive.DirectoryListBox1->rootIndex());
+  EXPECT_EQ(drive.Directory(), places_[2] + "/");
 }
 
 TEST_F(TChooseDirTest, MissingInitialDirectoryShowsTheCurrentOne) {

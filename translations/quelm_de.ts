@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>QtUserInteraction</name>
+    <message>
+        <source>Titles (*.vob *.VOB *.iso *.ISO *.idx *.sub *.mkv *.mks *.sup)</source>
+        <translation>Titel (*.vob *.VOB *.iso *.ISO *.idx *.sub *.mkv *.mks *.sup)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
     <name>quelm::TAbout</name>
     <message>
         <source>picture subtitles of a DVD</source>
@@ -227,6 +238,549 @@
     <message>
         <source>Retrieving language info from :</source>
         <translation>Lese die Sprachangaben aus:</translation>
+    </message>
+</context>
+<context>
+    <name>quelm::TMain</name>
+    <message>
+        <source>subtitles to text</source>
+        <translation>Untertitel zu Text</translation>
+    </message>
+    <message>
+        <source>change...</source>
+        <translation>ändern...</translation>
+    </message>
+    <message>
+        <source>Vob/Ifo root</source>
+        <translation>Vob/Ifo-Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Output root</source>
+        <translation>Ausgabeverzeichnis</translation>
+    </message>
+    <message>
+        <source>same as vob root</source>
+        <translation>wie Vob-Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Dictionary root</source>
+        <translation>Wörterbuchverzeichnis</translation>
+    </message>
+    <message>
+        <source>same as vob root (not recommended)</source>
+        <translation>wie Vob-Verzeichnis (nicht empfohlen)</translation>
+    </message>
+    <message>
+        <source>VOB root info</source>
+        <translation>Inhalt des Vob-Verzeichnisses</translation>
+    </message>
+    <message>
+        <source>Subtitle language</source>
+        <translation>Untertitelsprache</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Select vobfile</source>
+        <translation>Vob-Datei wählen</translation>
+    </message>
+    <message>
+        <source>List of vobfiles</source>
+        <translation>Liste der Vob-Dateien</translation>
+    </message>
+    <message>
+        <source>add</source>
+        <translation>hinzufügen</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>entfernen</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>erster</translation>
+    </message>
+    <message>
+        <source>back</source>
+        <translation>zurück</translation>
+    </message>
+    <message>
+        <source>next</source>
+        <translation>nächster</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>alle</translation>
+    </message>
+    <message>
+        <source>File position</source>
+        <translation>Dateiposition</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation>Kapitel</translation>
+    </message>
+    <message>
+        <source>save bitmap as...</source>
+        <translation>Bild speichern unter...</translation>
+    </message>
+    <message>
+        <source>auto save</source>
+        <translation>autom. speichern</translation>
+    </message>
+    <message>
+        <source>1 bit</source>
+        <translation>1 Bit</translation>
+    </message>
+    <message>
+        <source>4 bit</source>
+        <translation>4 Bit</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>double click to change</source>
+        <translation>Doppelklick zum Ändern</translation>
+    </message>
+    <message>
+        <source>foregroundcolor</source>
+        <translation>Vordergrundfarbe</translation>
+    </message>
+    <message>
+        <source>backgroundcolor</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Auto colordetection</source>
+        <translation>Farben automatisch erkennen</translation>
+    </message>
+    <message>
+        <source>if checked colorsettimgs are done by autodetection</source>
+        <translation>wenn angekreuzt, werden die Farben automatisch erkannt</translation>
+    </message>
+    <message>
+        <source>OCR</source>
+        <translation>Texterkennung</translation>
+    </message>
+    <message>
+        <source>Width of space character (pixels) :</source>
+        <translation>Breite des Leerzeichens (Pixel) :</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automatisch</translation>
+    </message>
+    <message>
+        <source>Interlace</source>
+        <translation>Zeilensprung</translation>
+    </message>
+    <message>
+        <source>Enable OCR on found subtitle</source>
+        <translation>Texterkennung für gefundene Untertitel</translation>
+    </message>
+    <message>
+        <source>Automatic close OCR window</source>
+        <translation>Erkennungsfenster automatisch schließen</translation>
+    </message>
+    <message>
+        <source> Learn </source>
+        <translation> Lernen </translation>
+    </message>
+    <message>
+        <source>while reading</source>
+        <translation>beim Lesen</translation>
+    </message>
+    <message>
+        <source>after reading</source>
+        <translation>nach dem Lesen</translation>
+    </message>
+    <message>
+        <source>automatically</source>
+        <translation>automatisch</translation>
+    </message>
+    <message>
+        <source>Script</source>
+        <translation>Skript</translation>
+    </message>
+    <message>
+        <source>clear</source>
+        <translation>leeren</translation>
+    </message>
+    <message>
+        <source>save to ...</source>
+        <translation>speichern unter ...</translation>
+    </message>
+    <message>
+        <source>Save the script (%1)</source>
+        <translation>Das Skript speichern (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Save script as...</source>
+        <translation>Skript &amp;speichern unter...</translation>
+    </message>
+    <message>
+        <source>S&amp;ave bitmap as...</source>
+        <translation>Bild speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Directories</source>
+        <translation>&amp;Verzeichnisse</translation>
+    </message>
+    <message>
+        <source>&amp;VOB/IFO root...</source>
+        <translation>&amp;VOB/IFO-Verzeichnis...</translation>
+    </message>
+    <message>
+        <source>&amp;Output root...</source>
+        <translation>&amp;Ausgabeverzeichnis...</translation>
+    </message>
+    <message>
+        <source>&amp;Dictionary root...</source>
+        <translation>&amp;Wörterbuchverzeichnis...</translation>
+    </message>
+    <message>
+        <source>&amp;Colors</source>
+        <translation>&amp;Farben</translation>
+    </message>
+    <message>
+        <source>&amp;%1. Color %1...</source>
+        <translation>&amp;%1. Farbe %1...</translation>
+    </message>
+    <message>
+        <source>Character color</source>
+        <translation>Zeichenfarbe</translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>&amp;Autodetect</source>
+        <translation>&amp;Automatisch erkennen</translation>
+    </message>
+    <message>
+        <source>&amp;Manual selections</source>
+        <translation>&amp;Manuelle Auswahl</translation>
+    </message>
+    <message>
+        <source>Manual &amp;language</source>
+        <translation>Manuelle &amp;Sprache</translation>
+    </message>
+    <message>
+        <source>Manual &amp;vob</source>
+        <translation>Manuelle &amp;Vob-Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Subtitle language</source>
+        <translation>&amp;Untertitelsprache</translation>
+    </message>
+    <message>
+        <source>&amp;Vob file selection...</source>
+        <translation>&amp;Vob-Datei-Auswahl...</translation>
+    </message>
+    <message>
+        <source>Position caching</source>
+        <translation>Positionen zwischenspeichern</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Eingeschaltet</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>&amp;OCR</source>
+        <translation>&amp;Texterkennung</translation>
+    </message>
+    <message>
+        <source>&amp;Enable OCR recognision</source>
+        <translation>Texterkennung &amp;einschalten</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic close OCR window</source>
+        <translation>Erkennungsfenster automatisch &amp;schließen</translation>
+    </message>
+    <message>
+        <source>Suggestion language</source>
+        <translation>Sprache der Vorschläge</translation>
+    </message>
+    <message>
+        <source>GUI &amp;Language</source>
+        <translation>&amp;Sprache der Oberfläche</translation>
+    </message>
+    <message>
+        <source>&amp;Dictionary</source>
+        <translation>&amp;Wörterbuch</translation>
+    </message>
+    <message>
+        <source>&amp;Edit entries...</source>
+        <translation>Einträge &amp;bearbeiten...</translation>
+    </message>
+    <message>
+        <source>&amp;Update textoutput...</source>
+        <translation>Textausgabe &amp;aktualisieren...</translation>
+    </message>
+    <message>
+        <source>Learn &amp;while reading VOB</source>
+        <translation>&amp;Beim Lesen der VOB lernen</translation>
+    </message>
+    <message>
+        <source>Learn &amp;after reading VOB</source>
+        <translation>&amp;Nach dem Lesen der VOB lernen</translation>
+    </message>
+    <message>
+        <source>Learn a&amp;utomatically</source>
+        <translation>A&amp;utomatisch lernen</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>&amp;Ausgabe</translation>
+    </message>
+    <message>
+        <source>&amp;Edit (new) format...</source>
+        <translation>(Neues) Format &amp;bearbeiten...</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Werkzeuge</translation>
+    </message>
+    <message>
+        <source>&amp;Edit tools...</source>
+        <translation>Werkzeuge &amp;bearbeiten...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>Ü&amp;ber Quelm...</translation>
+    </message>
+    <message>
+        <source>DVD VOB Files (*.vob);;All files (*)</source>
+        <translation>DVD-VOB-Dateien (*.vob);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>DVD VOB Files (*.vob);;DVD images (*.iso);;Blu-ray subtitles (*.sup);;All files (*)</source>
+        <translation>DVD-VOB-Dateien (*.vob);;DVD-Abbilder (*.iso);;Blu-ray-Untertitel (*.sup);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <translation>Bilder (*.bmp)</translation>
+    </message>
+    <message>
+        <source>Last file in list reached!</source>
+        <translation>Letzte Datei der Liste erreicht!</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>forced only</source>
+        <translation>nur erzwungene</translation>
+    </message>
+    <message>
+        <source>only the subtitles the disc forces on screen go into the script</source>
+        <translation>nur die Untertitel, die die Disc erzwingt, kommen ins Skript</translation>
+    </message>
+    <message>
+        <source>fix look-alikes</source>
+        <translation>Doppelgänger korrigieren</translation>
+    </message>
+    <message>
+        <source>letters one shape stands for (I l |, O 0) are chosen by the stream language&apos;s words; the records and the dictionary keep what was recognised</source>
+        <translation>Buchstaben, die gleich aussehen (I l |, O 0), werden nach den Wörtern der Sprache des Stroms gewählt; Datensätze und Wörterbuch behalten, was erkannt wurde</translation>
+    </message>
+    <message>
+        <source>Open &amp;title...</source>
+        <translation>&amp;Titel öffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Getting started</source>
+        <translation>&amp;Erste Schritte</translation>
+    </message>
+    <message>
+        <source>Choose the folder of a title (File &gt; Open title...), then press first</source>
+        <translation>Wählen Sie den Ordner eines Titels (Datei &gt; Titel öffnen...), dann drücken Sie erster</translation>
+    </message>
+    <message>
+        <source>The last file is read. File &gt; Save script as... saves the script</source>
+        <translation>Die letzte Datei ist gelesen. Datei &gt; Skript speichern unter... speichert das Skript</translation>
+    </message>
+    <message>
+        <source>Press first to read the first subtitle, or all to read them all</source>
+        <translation>Drücken Sie erster für den ersten Untertitel oder alle, um alle zu lesen</translation>
+    </message>
+    <message>
+        <source>Subtitle %1 read. Press next or all to go on; File &gt; Save script as... saves the script</source>
+        <translation>Untertitel %1 gelesen. Weiter mit nächster oder alle; Datei &gt; Skript speichern unter... speichert das Skript</translation>
+    </message>
+    <message>
+        <source>Reading all: subtitle %1, %2 % of the file, %3:%4 elapsed</source>
+        <translation>Lese alle: Untertitel %1, %2 % der Datei, %3:%4 vergangen</translation>
+    </message>
+    <message>
+        <source>Open title</source>
+        <translation>Titel öffnen</translation>
+    </message>
+    <message>
+        <source>No such file or directory: %1</source>
+        <translation>Keine solche Datei und kein solches Verzeichnis: %1</translation>
+    </message>
+    <message>
+        <source>%1 holds no VOB file of a title.</source>
+        <translation>%1 enthält keine VOB-Datei eines Titels.</translation>
+    </message>
+    <message>
+        <source>Getting started
+
+1. File &gt; Open title...: choose the folder of a title (the disc&apos;s folder or its VIDEO_TS), a VOB file, a disc image or a VobSub file.
+2. Choose the subtitle language, then press first: the program shows the first subtitle and asks for each character it does not know yet. Type it and press Enter.
+3. Press all: the rest is read; known characters are not asked again.
+4. File &gt; Save script as... saves the script (SubRip by default; the Output menu holds the other formats).</source>
+        <translation>Erste Schritte
+
+1. Datei &gt; Titel öffnen...: wählen Sie den Ordner eines Titels (den Ordner der Disc oder ihr VIDEO_TS), eine VOB-Datei, ein Disc-Abbild oder eine VobSub-Datei.
+2. Wählen Sie die Untertitelsprache und drücken Sie erster: das Programm zeigt den ersten Untertitel und fragt nach jedem Zeichen, das es noch nicht kennt. Geben Sie es ein und drücken Sie Enter.
+3. Drücken Sie alle: der Rest wird gelesen; bekannte Zeichen werden nicht noch einmal erfragt.
+4. Datei &gt; Skript speichern unter... speichert das Skript (als SubRip, wenn nicht anders gewählt; das Menü Ausgabe enthält die anderen Formate).</translation>
+    </message>
+    <message numerus="yes">
+        <source>All subtitles are read: %n in this run.</source>
+        <translation>
+            <numerusform>Alle Untertitel sind gelesen: %n in diesem Durchgang.</numerusform>
+            <numerusform>Alle Untertitel sind gelesen: %n in diesem Durchgang.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is read: %n subtitle(s) in this run. Press all to read the next file.</source>
+        <translation>
+            <numerusform>Die Datei ist gelesen: %n Untertitel in diesem Durchgang. Drücken Sie alle für die nächste Datei.</numerusform>
+            <numerusform>Die Datei ist gelesen: %n Untertitel in diesem Durchgang. Drücken Sie alle für die nächste Datei.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The script holds subtitles of another stream.
+Start a new script for this one?</source>
+        <translation>Das Skript enthält Untertitel eines anderen Stroms.
+Für diesen ein neues Skript beginnen?</translation>
+    </message>
+    <message>
+        <source>Cannot start %1</source>
+        <translation>%1 kann nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>From the subtitle stream</source>
+        <translation>Aus dem Untertitelstrom</translation>
+    </message>
+    <message>
+        <source>English (eng)</source>
+        <translation>Englisch (eng)</translation>
+    </message>
+    <message>
+        <source>German (deu)</source>
+        <translation>Deutsch (deu)</translation>
+    </message>
+    <message>
+        <source>French (fra)</source>
+        <translation>Französisch (fra)</translation>
+    </message>
+    <message>
+        <source>: nothing is suggested</source>
+        <translation>: es gibt keine Vorschläge</translation>
+    </message>
+    <message>
+        <source>No dictionary root is set: choose one under Settings, Directories, Dictionary root.</source>
+        <translation>Kein Wörterbuchverzeichnis gesetzt: wählen Sie eines unter Einstellungen, Verzeichnisse, Wörterbuchverzeichnis.</translation>
+    </message>
+    <message>
+        <source>Quelm records (*.records);;All files (*)</source>
+        <translation>Quelm-Datensätze (*.records);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Save your work so you can continue later?</source>
+        <translation>Ihre Arbeit speichern, damit Sie später weitermachen können?</translation>
+    </message>
+    <message>
+        <source>The script holds records that have not been saved.
+Save them before opening others?</source>
+        <translation>Das Skript enthält Datensätze, die noch nicht gespeichert sind.
+Vor dem Öffnen anderer speichern?</translation>
+    </message>
+    <message>
+        <source>Save &amp;records as...</source>
+        <translation>&amp;Datensätze speichern unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Open records...</source>
+        <translation>Datensätze ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Save records as</source>
+        <translation>Datensätze speichern unter</translation>
+    </message>
+    <message>
+        <source>Open records</source>
+        <translation>Datensätze öffnen</translation>
+    </message>
+    <message>
+        <source>No record could be read:</source>
+        <translation>Kein Datensatz konnte gelesen werden:</translation>
+    </message>
+    <message>
+        <source>These damaged lines and their records were left out:</source>
+        <translation>Diese beschädigten Zeilen und ihre Datensätze wurden ausgelassen:</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Save script as</source>
+        <translation>Skript speichern unter</translation>
+    </message>
+    <message>
+        <source>Plain text (UTF-8)</source>
+        <translation>Reiner Text (UTF-8)</translation>
+    </message>
+    <message>
+        <source>Rich text (RTF)</source>
+        <translation>Formatierter Text (RTF)</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Datei %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Auto colordetection needs four unique colors!<byte value="xd"/>Reset colors to default settings and proceed?</source>
+        <translation>Die automatische Farberkennung braucht vier verschiedene Farben!</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1 (%2)</source>
+        <translation>Datei %1 kann nicht geöffnet werden (%2)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>QtUserInteraction</name>
+    <message>
+        <source>Titles (*.vob *.VOB *.iso *.ISO *.idx *.sub *.mkv *.mks *.sup)</source>
+        <translation>Titres (*.vob *.VOB *.iso *.ISO *.idx *.sub *.mkv *.mks *.sup)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
     <name>quelm::TAbout</name>
     <message>
         <source>picture subtitles of a DVD</source>
@@ -227,6 +238,549 @@
     <message>
         <source>Retrieving language info from :</source>
         <translation>Lecture des langues depuis :</translation>
+    </message>
+</context>
+<context>
+    <name>quelm::TMain</name>
+    <message>
+        <source>subtitles to text</source>
+        <translation>des sous-titres au texte</translation>
+    </message>
+    <message>
+        <source>change...</source>
+        <translation>changer...</translation>
+    </message>
+    <message>
+        <source>Vob/Ifo root</source>
+        <translation>Dossier Vob/Ifo</translation>
+    </message>
+    <message>
+        <source>Output root</source>
+        <translation>Dossier de sortie</translation>
+    </message>
+    <message>
+        <source>same as vob root</source>
+        <translation>comme le dossier Vob</translation>
+    </message>
+    <message>
+        <source>Dictionary root</source>
+        <translation>Dossier du dictionnaire</translation>
+    </message>
+    <message>
+        <source>same as vob root (not recommended)</source>
+        <translation>comme le dossier Vob (déconseillé)</translation>
+    </message>
+    <message>
+        <source>VOB root info</source>
+        <translation>Contenu du dossier Vob</translation>
+    </message>
+    <message>
+        <source>Subtitle language</source>
+        <translation>Langue des sous-titres</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>Select vobfile</source>
+        <translation>Choisir le fichier vob</translation>
+    </message>
+    <message>
+        <source>List of vobfiles</source>
+        <translation>Liste des fichiers vob</translation>
+    </message>
+    <message>
+        <source>add</source>
+        <translation>ajouter</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>retirer</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>premier</translation>
+    </message>
+    <message>
+        <source>back</source>
+        <translation>retour</translation>
+    </message>
+    <message>
+        <source>next</source>
+        <translation>suivant</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>tous</translation>
+    </message>
+    <message>
+        <source>File position</source>
+        <translation>Position dans le fichier</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation>Chapitre</translation>
+    </message>
+    <message>
+        <source>save bitmap as...</source>
+        <translation>enregistrer l&apos;image sous...</translation>
+    </message>
+    <message>
+        <source>auto save</source>
+        <translation>enreg. auto</translation>
+    </message>
+    <message>
+        <source>1 bit</source>
+        <translation>1 bit</translation>
+    </message>
+    <message>
+        <source>4 bit</source>
+        <translation>4 bits</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>double click to change</source>
+        <translation>double-cliquer pour changer</translation>
+    </message>
+    <message>
+        <source>foregroundcolor</source>
+        <translation>couleur des caractères</translation>
+    </message>
+    <message>
+        <source>backgroundcolor</source>
+        <translation>couleur du fond</translation>
+    </message>
+    <message>
+        <source>Auto colordetection</source>
+        <translation>Détection auto des couleurs</translation>
+    </message>
+    <message>
+        <source>if checked colorsettimgs are done by autodetection</source>
+        <translation>si coché, les couleurs sont détectées automatiquement</translation>
+    </message>
+    <message>
+        <source>OCR</source>
+        <translation>Reconnaissance</translation>
+    </message>
+    <message>
+        <source>Width of space character (pixels) :</source>
+        <translation>Largeur de l&apos;espace (pixels) :</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automatique</translation>
+    </message>
+    <message>
+        <source>Interlace</source>
+        <translation>Entrelacement</translation>
+    </message>
+    <message>
+        <source>Enable OCR on found subtitle</source>
+        <translation>Reconnaissance des sous-titres trouvés</translation>
+    </message>
+    <message>
+        <source>Automatic close OCR window</source>
+        <translation>Fermer automatiquement la fenêtre de reconnaissance</translation>
+    </message>
+    <message>
+        <source> Learn </source>
+        <translation> Apprendre </translation>
+    </message>
+    <message>
+        <source>while reading</source>
+        <translation>pendant la lecture</translation>
+    </message>
+    <message>
+        <source>after reading</source>
+        <translation>après la lecture</translation>
+    </message>
+    <message>
+        <source>automatically</source>
+        <translation>automatiquement</translation>
+    </message>
+    <message>
+        <source>Script</source>
+        <translation>Script</translation>
+    </message>
+    <message>
+        <source>clear</source>
+        <translation>effacer</translation>
+    </message>
+    <message>
+        <source>save to ...</source>
+        <translation>enregistrer sous ...</translation>
+    </message>
+    <message>
+        <source>Save the script (%1)</source>
+        <translation>Enregistrer le script (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Save script as...</source>
+        <translation>&amp;Enregistrer le script sous...</translation>
+    </message>
+    <message>
+        <source>S&amp;ave bitmap as...</source>
+        <translation>Enregistrer l&apos;&amp;image sous...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Réglages</translation>
+    </message>
+    <message>
+        <source>&amp;Directories</source>
+        <translation>&amp;Dossiers</translation>
+    </message>
+    <message>
+        <source>&amp;VOB/IFO root...</source>
+        <translation>Dossier &amp;VOB/IFO...</translation>
+    </message>
+    <message>
+        <source>&amp;Output root...</source>
+        <translation>Dossier de &amp;sortie...</translation>
+    </message>
+    <message>
+        <source>&amp;Dictionary root...</source>
+        <translation>Dossier du &amp;dictionnaire...</translation>
+    </message>
+    <message>
+        <source>&amp;Colors</source>
+        <translation>&amp;Couleurs</translation>
+    </message>
+    <message>
+        <source>&amp;%1. Color %1...</source>
+        <translation>&amp;%1. Couleur %1...</translation>
+    </message>
+    <message>
+        <source>Character color</source>
+        <translation>Couleur des caractères</translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Couleur du fond</translation>
+    </message>
+    <message>
+        <source>&amp;Autodetect</source>
+        <translation>&amp;Détection automatique</translation>
+    </message>
+    <message>
+        <source>&amp;Manual selections</source>
+        <translation>Choix &amp;manuels</translation>
+    </message>
+    <message>
+        <source>Manual &amp;language</source>
+        <translation>&amp;Langue manuelle</translation>
+    </message>
+    <message>
+        <source>Manual &amp;vob</source>
+        <translation>Fichier &amp;vob manuel</translation>
+    </message>
+    <message>
+        <source>&amp;Subtitle language</source>
+        <translation>&amp;Langue des sous-titres</translation>
+    </message>
+    <message>
+        <source>&amp;Vob file selection...</source>
+        <translation>Choix du fichier &amp;vob...</translation>
+    </message>
+    <message>
+        <source>Position caching</source>
+        <translation>Mémoriser les positions</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>&amp;OCR</source>
+        <translation>&amp;Reconnaissance</translation>
+    </message>
+    <message>
+        <source>&amp;Enable OCR recognision</source>
+        <translation>&amp;Activer la reconnaissance</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic close OCR window</source>
+        <translation>&amp;Fermer automatiquement la fenêtre de reconnaissance</translation>
+    </message>
+    <message>
+        <source>Suggestion language</source>
+        <translation>Langue des suggestions</translation>
+    </message>
+    <message>
+        <source>GUI &amp;Language</source>
+        <translation>&amp;Langue de l&apos;interface</translation>
+    </message>
+    <message>
+        <source>&amp;Dictionary</source>
+        <translation>&amp;Dictionnaire</translation>
+    </message>
+    <message>
+        <source>&amp;Edit entries...</source>
+        <translation>&amp;Modifier les entrées...</translation>
+    </message>
+    <message>
+        <source>&amp;Update textoutput...</source>
+        <translation>Mettre à &amp;jour le texte...</translation>
+    </message>
+    <message>
+        <source>Learn &amp;while reading VOB</source>
+        <translation>Apprendre &amp;pendant la lecture du VOB</translation>
+    </message>
+    <message>
+        <source>Learn &amp;after reading VOB</source>
+        <translation>Apprendre &amp;après la lecture du VOB</translation>
+    </message>
+    <message>
+        <source>Learn a&amp;utomatically</source>
+        <translation>Apprendre a&amp;utomatiquement</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>&amp;Sortie</translation>
+    </message>
+    <message>
+        <source>&amp;Edit (new) format...</source>
+        <translation>&amp;Modifier un format (nouveau)...</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>&amp;Edit tools...</source>
+        <translation>&amp;Modifier les outils...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;À propos...</translation>
+    </message>
+    <message>
+        <source>DVD VOB Files (*.vob);;All files (*)</source>
+        <translation>Fichiers VOB de DVD (*.vob);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>DVD VOB Files (*.vob);;DVD images (*.iso);;Blu-ray subtitles (*.sup);;All files (*)</source>
+        <translation>Fichiers VOB de DVD (*.vob);;Images de DVD (*.iso);;Sous-titres Blu-ray (*.sup);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <translation>Images (*.bmp)</translation>
+    </message>
+    <message>
+        <source>Last file in list reached!</source>
+        <translation>Dernier fichier de la liste atteint !</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>forced only</source>
+        <translation>imposés seulement</translation>
+    </message>
+    <message>
+        <source>only the subtitles the disc forces on screen go into the script</source>
+        <translation>seuls les sous-titres que le disque impose à l&apos;écran vont dans le script</translation>
+    </message>
+    <message>
+        <source>fix look-alikes</source>
+        <translation>corriger les sosies</translation>
+    </message>
+    <message>
+        <source>letters one shape stands for (I l |, O 0) are chosen by the stream language&apos;s words; the records and the dictionary keep what was recognised</source>
+        <translation>les lettres qui se ressemblent (I l |, O 0) sont choisies d&apos;après les mots de la langue du flux ; les enregistrements et le dictionnaire gardent ce qui a été reconnu</translation>
+    </message>
+    <message>
+        <source>Open &amp;title...</source>
+        <translation>Ouvrir un &amp;titre...</translation>
+    </message>
+    <message>
+        <source>&amp;Getting started</source>
+        <translation>&amp;Premiers pas</translation>
+    </message>
+    <message>
+        <source>Choose the folder of a title (File &gt; Open title...), then press first</source>
+        <translation>Choisissez le dossier d&apos;un titre (Fichier &gt; Ouvrir un titre...), puis appuyez sur premier</translation>
+    </message>
+    <message>
+        <source>The last file is read. File &gt; Save script as... saves the script</source>
+        <translation>Le dernier fichier est lu. Fichier &gt; Enregistrer le script sous... enregistre le script</translation>
+    </message>
+    <message>
+        <source>Press first to read the first subtitle, or all to read them all</source>
+        <translation>Appuyez sur premier pour lire le premier sous-titre, ou sur tous pour tout lire</translation>
+    </message>
+    <message>
+        <source>Subtitle %1 read. Press next or all to go on; File &gt; Save script as... saves the script</source>
+        <translation>Sous-titre %1 lu. Continuez avec suivant ou tous ; Fichier &gt; Enregistrer le script sous... enregistre le script</translation>
+    </message>
+    <message>
+        <source>Reading all: subtitle %1, %2 % of the file, %3:%4 elapsed</source>
+        <translation>Lecture de tous : sous-titre %1, %2 % du fichier, %3:%4 écoulé</translation>
+    </message>
+    <message>
+        <source>Open title</source>
+        <translation>Ouvrir un titre</translation>
+    </message>
+    <message>
+        <source>No such file or directory: %1</source>
+        <translation>Fichier ou dossier introuvable : %1</translation>
+    </message>
+    <message>
+        <source>%1 holds no VOB file of a title.</source>
+        <translation>%1 ne contient aucun fichier VOB d&apos;un titre.</translation>
+    </message>
+    <message>
+        <source>Getting started
+
+1. File &gt; Open title...: choose the folder of a title (the disc&apos;s folder or its VIDEO_TS), a VOB file, a disc image or a VobSub file.
+2. Choose the subtitle language, then press first: the program shows the first subtitle and asks for each character it does not know yet. Type it and press Enter.
+3. Press all: the rest is read; known characters are not asked again.
+4. File &gt; Save script as... saves the script (SubRip by default; the Output menu holds the other formats).</source>
+        <translation>Premiers pas
+
+1. Fichier &gt; Ouvrir un titre... : choisissez le dossier d&apos;un titre (le dossier du disque ou son VIDEO_TS), un fichier VOB, une image disque ou un fichier VobSub.
+2. Choisissez la langue des sous-titres, puis appuyez sur premier : le programme montre le premier sous-titre et demande chaque caractère qu&apos;il ne connaît pas encore. Tapez-le et appuyez sur Entrée.
+3. Appuyez sur tous : le reste est lu ; les caractères connus ne sont plus demandés.
+4. Fichier &gt; Enregistrer le script sous... enregistre le script (en SubRip par défaut ; le menu Sortie propose les autres formats).</translation>
+    </message>
+    <message numerus="yes">
+        <source>All subtitles are read: %n in this run.</source>
+        <translation>
+            <numerusform>Tous les sous-titres sont lus : %n pendant cette lecture.</numerusform>
+            <numerusform>Tous les sous-titres sont lus : %n pendant cette lecture.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file is read: %n subtitle(s) in this run. Press all to read the next file.</source>
+        <translation>
+            <numerusform>Le fichier est lu : %n sous-titre pendant cette lecture. Appuyez sur tous pour lire le fichier suivant.</numerusform>
+            <numerusform>Le fichier est lu : %n sous-titres pendant cette lecture. Appuyez sur tous pour lire le fichier suivant.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The script holds subtitles of another stream.
+Start a new script for this one?</source>
+        <translation>Le script contient des sous-titres d&apos;un autre flux.
+Commencer un nouveau script pour celui-ci ?</translation>
+    </message>
+    <message>
+        <source>Cannot start %1</source>
+        <translation>Impossible de lancer %1</translation>
+    </message>
+    <message>
+        <source>From the subtitle stream</source>
+        <translation>Celle du flux de sous-titres</translation>
+    </message>
+    <message>
+        <source>English (eng)</source>
+        <translation>Anglais (eng)</translation>
+    </message>
+    <message>
+        <source>German (deu)</source>
+        <translation>Allemand (deu)</translation>
+    </message>
+    <message>
+        <source>French (fra)</source>
+        <translation>Français (fra)</translation>
+    </message>
+    <message>
+        <source>: nothing is suggested</source>
+        <translation> : aucune suggestion</translation>
+    </message>
+    <message>
+        <source>No dictionary root is set: choose one under Settings, Directories, Dictionary root.</source>
+        <translation>Aucun dossier de dictionnaire n&apos;est défini : choisissez-en un dans Réglages, Dossiers, Dossier du dictionnaire.</translation>
+    </message>
+    <message>
+        <source>Quelm records (*.records);;All files (*)</source>
+        <translation>Enregistrements Quelm (*.records);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Save your work so you can continue later?</source>
+        <translation>Enregistrer votre travail pour le reprendre plus tard ?</translation>
+    </message>
+    <message>
+        <source>The script holds records that have not been saved.
+Save them before opening others?</source>
+        <translation>Le script contient des enregistrements non sauvegardés.
+Les sauvegarder avant d&apos;en ouvrir d&apos;autres ?</translation>
+    </message>
+    <message>
+        <source>Save &amp;records as...</source>
+        <translation>Enregistrer les e&amp;nregistrements sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Open records...</source>
+        <translation>&amp;Ouvrir des enregistrements...</translation>
+    </message>
+    <message>
+        <source>Save records as</source>
+        <translation>Enregistrer les enregistrements sous</translation>
+    </message>
+    <message>
+        <source>Open records</source>
+        <translation>Ouvrir des enregistrements</translation>
+    </message>
+    <message>
+        <source>No record could be read:</source>
+        <translation>Aucun enregistrement n&apos;a pu être lu :</translation>
+    </message>
+    <message>
+        <source>These damaged lines and their records were left out:</source>
+        <translation>Ces lignes abîmées et leurs enregistrements ont été laissés de côté :</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Save script as</source>
+        <translation>Enregistrer le script sous</translation>
+    </message>
+    <message>
+        <source>Plain text (UTF-8)</source>
+        <translation>Texte brut (UTF-8)</translation>
+    </message>
+    <message>
+        <source>Rich text (RTF)</source>
+        <translation>Texte enrichi (RTF)</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Impossible de créer le fichier %1</translation>
+    </message>
+    <message>
+        <source>Auto colordetection needs four unique colors!<byte value="xd"/>Reset colors to default settings and proceed?</source>
+        <translation>La détection auto des couleurs demande quatre couleurs différentes !</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1 (%2)</source>
+        <translation>Impossible d&apos;ouvrir le fichier %1 (%2)</translation>
     </message>
 </context>
 <context>

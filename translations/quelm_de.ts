@@ -496,7 +496,7 @@
     </message>
     <message>
         <source>&amp;Vob file selection...</source>
-        <translation>&amp;Vob-Datei-Auswahl...</translation>
+        <translation>V&amp;ob-Datei-Auswahl...</translation>
     </message>
     <message>
         <source>Position caching</source>
@@ -544,7 +544,7 @@
     </message>
     <message>
         <source>Learn &amp;while reading VOB</source>
-        <translation>&amp;Beim Lesen der VOB lernen</translation>
+        <translation>Beim &amp;Lesen der VOB lernen</translation>
     </message>
     <message>
         <source>Learn &amp;after reading VOB</source>
@@ -564,7 +564,7 @@
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation>&amp;Werkzeuge</translation>
+        <translation>Wer&amp;kzeuge</translation>
     </message>
     <message>
         <source>&amp;Edit tools...</source>
@@ -608,7 +608,7 @@
     </message>
     <message>
         <source>fix look-alikes</source>
-        <translation>Doppelgänger korrigieren</translation>
+        <translation>ähnliche Zeichen korrigieren</translation>
     </message>
     <message>
         <source>letters one shape stands for (I l |, O 0) are chosen by the stream language&apos;s words; the records and the dictionary keep what was recognised</source>

@@ -528,7 +528,7 @@
     </message>
     <message>
         <source>GUI &amp;Language</source>
-        <translation>&amp;Langue de l&apos;interface</translation>
+        <translation>Langue de l&apos;&amp;interface</translation>
     </message>
     <message>
         <source>&amp;Dictionary</source>
@@ -600,7 +600,7 @@
     </message>
     <message>
         <source>forced only</source>
-        <translation>imposés seulement</translation>
+        <translation>forcés seulement</translation>
     </message>
     <message>
         <source>only the subtitles the disc forces on screen go into the script</source>
@@ -608,7 +608,7 @@
     </message>
     <message>
         <source>fix look-alikes</source>
-        <translation>corriger les sosies</translation>
+        <translation>corriger les lettres semblables</translation>
     </message>
     <message>
         <source>letters one shape stands for (I l |, O 0) are chosen by the stream language&apos;s words; the records and the dictionary keep what was recognised</source>
@@ -732,7 +732,7 @@ Les sauvegarder avant d&apos;en ouvrir d&apos;autres ?</translation>
     </message>
     <message>
         <source>Save &amp;records as...</source>
-        <translation>Enregistrer les e&amp;nregistrements sous...</translation>
+        <translation>Sa&amp;uvegarder les enregistrements sous...</translation>
     </message>
     <message>
         <source>&amp;Open records...</source>
@@ -740,7 +740,7 @@ Les sauvegarder avant d&apos;en ouvrir d&apos;autres ?</translation>
     </message>
     <message>
         <source>Save records as</source>
-        <translation>Enregistrer les enregistrements sous</translation>
+        <translation>Sauvegarder les enregistrements sous</translation>
     </message>
     <message>
         <source>Open records</source>
@@ -1022,7 +1022,7 @@ Non : retour à la question.</translation>
     </message>
     <message>
         <source>--forced-only) only forced subtitles are written.</source>
-        <translation>--forced-only), seuls les sous-titres imposés sont écrits.</translation>
+        <translation>--forced-only), seuls les sous-titres forcés sont écrits.</translation>
     </message>
     <message>
         <source>Date and time at which the script is rendered (examples for the date 08-05-2000 05:06:07;</source>

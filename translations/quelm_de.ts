@@ -328,7 +328,7 @@
     </message>
     <message>
         <source>save bitmap as...</source>
-        <translation>Bild speichern unter...</translation>
+        <translation>Bild speichern...</translation>
     </message>
     <message>
         <source>auto save</source>

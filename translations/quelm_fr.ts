@@ -328,7 +328,7 @@
     </message>
     <message>
         <source>save bitmap as...</source>
-        <translation>enregistrer l&apos;image sous...</translation>
+        <translation>sauver l&apos;image...</translation>
     </message>
     <message>
         <source>auto save</source>

@@ -51,44 +51,44 @@ QStringList TAbout::CreditsText() {
       QString(),
       QStringLiteral("* QUELM *"),
       QString(),
-      QStringLiteral("picture subtitles of a DVD"),
-      QStringLiteral("turned into a text script"),
+      tr("picture subtitles of a DVD"),
+      tr("turned into a text script"),
       QString(),
-      QStringLiteral("written by Vennor"),
+      tr("written by Vennor"),
       QString(),
-      QStringLiteral("Quelm reads the subtitles"),
-      QStringLiteral("of a DVD title set, learns"),
-      QStringLiteral("every letter you show it"),
-      QStringLiteral("and writes the text in the"),
-      QStringLiteral("format you choose."),
+      tr("Quelm reads the subtitles"),
+      tr("of a DVD title set, learns"),
+      tr("every letter you show it"),
+      tr("and writes the text in the"),
+      tr("format you choose."),
       QString(),
-      QStringLiteral("--- thanks ---"),
+      tr("--- thanks ---"),
       QString(),
-      QStringLiteral("to everyone who tried the"),
-      QStringLiteral("early builds and told us"),
-      QStringLiteral("where they went wrong,"),
+      tr("to everyone who tried the"),
+      tr("early builds and told us"),
+      tr("where they went wrong,"),
       QString(),
-      QStringLiteral("to the translators of the"),
-      QStringLiteral("language files,"),
+      tr("to the translators of the"),
+      tr("language files,"),
       QString(),
-      QStringLiteral("to all who wrote their own"),
-      QStringLiteral("output formats and shared"),
-      QStringLiteral("them,"),
+      tr("to all who wrote their own"),
+      tr("output formats and shared"),
+      tr("them,"),
       QString(),
-      QStringLiteral("to the patient people who"),
-      QStringLiteral("taught it a thousand"),
-      QStringLiteral("letters, one by one,"),
+      tr("to the patient people who"),
+      tr("taught it a thousand"),
+      tr("letters, one by one,"),
       QString(),
-      QStringLiteral("and to you, for reading"),
-      QStringLiteral("this far."),
+      tr("and to you, for reading"),
+      tr("this far."),
       QString(),
-      QStringLiteral("--- a word of advice ---"),
+      tr("--- a word of advice ---"),
       QString(),
-      QStringLiteral("keep your dictionary"),
-      QStringLiteral("safe: it is your work."),
+      tr("keep your dictionary"),
+      tr("safe: it is your work."),
       QString(),
-      QStringLiteral("Quelm is free to use."),
-      QStringLiteral("Enjoy your films!"),
+      tr("Quelm is free to use."),
+      tr("Enjoy your films!"),
       QString(), QString(), QString(), QString(), QString(), QString(), QString(), QString(),
       QString(), QString(),
   };
@@ -96,7 +96,7 @@ QStringList TAbout::CreditsText() {
 
 TAbout::TAbout(const QPixmap& logo, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("About"));
-  setWindowTitle(QStringLiteral("About"));
+  setWindowTitle(tr("About"));
   const int height = LogoHeight + VersionPanelHeight + CreditsPanelHeight + ButtonPanelHeight;
   setFixedSize(WindowWidth, height);
 
@@ -129,7 +129,7 @@ TAbout::TAbout(const QPixmap& logo, QWidget* parent) : QDialog(parent) {
   Panel3 = new QWidget(this);
   Panel3->setObjectName(QStringLiteral("Panel3"));
   Panel3->setGeometry(0, height - ButtonPanelHeight, WindowWidth, ButtonPanelHeight);
-  Button1 = new QPushButton(QStringLiteral("Close"), Panel3);
+  Button1 = new QPushButton(tr("Close"), Panel3);
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setGeometry((WindowWidth - 90) / 2, 6, 90, 26);
   Button1->setDefault(true);

@@ -17,6 +17,7 @@
 #include <QToolButton>
 #include <QWidget>
 
+#include "app/QtTranslation.h"
 #include "settings/LanguageFile.h"
 
 namespace quelm {
@@ -155,6 +156,9 @@ void TLanguage::SetSeparator(const std::string& separator) {
 
 void TLanguage::Translate() {
   if (OnBeforeTranslation) OnBeforeTranslation(*this);
+  // The program's translation first: the file's own texts win for the paths it names.
+  const std::string language = ReadLanguageCode(LanguageFile);
+  if (!language.empty()) UseQtTranslation(language);
   const LanguageTranslations translations = LanguageTranslations::Load(LanguageFile);
   for (const std::string& entry : properties_) {
     if (TrimText(entry).empty()) continue;

@@ -36,7 +36,8 @@ class TLanguage : public QObject {
   TNotifyEvent OnAfterTranslation;
   TLanguageNotifyEvent OnTranslate;
 
-  // Applies LanguageFile to every entry of Properties.
+  // Applies LanguageFile to every entry of Properties, after switching the program's Qt
+  // translation to the language its "ini_info" names, if any.
   void Translate();
 
   // Sets the property a path names; false when the path does not resolve, the value is empty

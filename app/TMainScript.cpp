@@ -225,7 +225,7 @@ bool TMain::SavePlainScript(const std::string& path) {
 }
 
 void TMain::Editdictionary1Click() {
-  if (TEditDictionary::Edit(ui_, EditDictionaryRoot->text().toStdString(), this))
+  if (TEditDictionary::Edit(ui_, EditDictionaryRoot->text().toStdString(), this, &settings_))
     Updatetextoutput1Click();
 }
 

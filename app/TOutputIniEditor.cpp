@@ -34,8 +34,8 @@ constexpr int PanelHeight = 120;
 constexpr int TemplateHeight = 110;
 constexpr int MinimumTemplateHeight = 40;
 
-QAction* MenuCommand(QMenuBar* bar, const char* name, const char* caption) {
-  QAction* action = bar->addAction(QString::fromLatin1(caption));
+QAction* MenuCommand(QMenuBar* bar, const char* name, const QString& caption) {
+  QAction* action = bar->addAction(caption);
   action->setObjectName(QString::fromLatin1(name));
   return action;
 }
@@ -48,8 +48,8 @@ QPlainTextEdit* TemplateMemo(const char* name) {
   return memo;
 }
 
-QGroupBox* TemplateFrame(const char* name, const char* caption, QPlainTextEdit* memo) {
-  auto* frame = Named(new QGroupBox(QString::fromLatin1(caption)), name);
+QGroupBox* TemplateFrame(const char* name, const QString& caption, QPlainTextEdit* memo) {
+  auto* frame = Named(new QGroupBox(caption), name);
   frame->setMinimumHeight(MinimumTemplateHeight);
   auto* layout = new QVBoxLayout(frame);
   layout->setContentsMargins(4, 2, 4, 4);
@@ -67,96 +67,125 @@ void SetLines(QPlainTextEdit& memo, const std::vector<std::string>& lines) {
 
 const std::vector<std::string>& TOutputIniEditor::TagReference() {
   static const std::vector<std::string> lines = {
-      "A tag is between the characters < and >. Use << if you want to add a hard < character "
-      "and >> for a hard > character.",
-      "You can use the following tags that will be filled with the data found in the "
-      "subpictures:",
+      QT_TR_NOOP(
+          "A tag is between the characters < and >. Use << if you want to add a hard < character "
+          "and >> for a hard > character."),
+      QT_TR_NOOP("You can use the following tags that will be filled with the data found in the "
+                 "subpictures:"),
       "",
-      "Only the body (the repeating subpicture structure) is filled; header and footer are "
-      "copied as they stand.",
-      "Tag names may be written in any case. Characters after a name are ignored (<CRX> is "
-      "<CR>); a blank after < or a name not listed here writes nothing.",
+      QT_TR_NOOP(
+          "Only the body (the repeating subpicture structure) is filled; header and footer are "
+          "copied as they stand."),
+      QT_TR_NOOP(
+          "Tag names may be written in any case. Characters after a name are ignored (<CRX> is "
+          "<CR>); a blank after < or a name not listed here writes nothing."),
       "",
-      "Time code of the subpicture (hh:mm:ss):",
-      "<HH>   hours, two digits. An offset may follow: <HH+1> or <HH1> adds an hour, <HH-2>",
-      "       subtracts two. There is no wrap at 24 or 60; hour 01 with <HH-2> gives 0-1.",
-      "<H>    the first digit of the hours only (0 for 05); takes no offset",
-      "<MM>   minutes, two digits, offset as with <HH>",
-      "<M>    the first digit of the minutes",
-      "<SS>   seconds, two digits, offset as with <HH>",
-      "<S>    the first digit of the seconds",
+      QT_TR_NOOP("Time code of the subpicture (hh:mm:ss):"),
+      QT_TR_NOOP(
+          "<HH>   hours, two digits. An offset may follow: <HH+1> or <HH1> adds an hour, <HH-2>"),
+      QT_TR_NOOP(
+          "       subtracts two. There is no wrap at 24 or 60; hour 01 with <HH-2> gives 0-1."),
+      QT_TR_NOOP("<H>    the first digit of the hours only (0 for 05); takes no offset"),
+      QT_TR_NOOP("<MM>   minutes, two digits, offset as with <HH>"),
+      QT_TR_NOOP("<M>    the first digit of the minutes"),
+      QT_TR_NOOP("<SS>   seconds, two digits, offset as with <HH>"),
+      QT_TR_NOOP("<S>    the first digit of the seconds"),
       "",
-      "Chapter:",
-      "<CC>   chapter, two digits (7 gives 07), offset as with <HH>: <CC1> in chapter 12 gives 13",
-      "<C>    the first character of the chapter number (the chapter itself below 10)",
+      QT_TR_NOOP("Chapter:"),
+      QT_TR_NOOP("<CC>   chapter, two digits (7 gives 07), offset as with <HH>: <CC1> in chapter "
+                 "12 gives 13"),
+      QT_TR_NOOP("<C>    the first character of the chapter number (the chapter itself below 10)"),
       "",
-      "<CR>   ends the script line here; the rest of the body line starts a new one",
+      QT_TR_NOOP("<CR>   ends the script line here; the rest of the body line starts a new one"),
       "",
-      "How the text lines of a subpicture are put together (without these tags they are joined",
-      "on one line with \" | \" between them):",
-      "<SUBPIC_SPLT=text>  all text lines on one script line with text between them;",
-      "                    <SUBPIC_SPLT=> with nothing after = joins them with nothing",
-      "<SUBPIC_BOLN=text>  one script line per text line, text put before each line",
-      "<SUBPIC_EOLN=text>  one script line per text line, text put after each line",
-      "Note: Use only SUBPIC_SPLT or use SUBPIC_BOLN with SUBPIC_EOLN. If you mix them the last "
-      "tag counts! Use them before your SUBPIC tag!",
-      "<SUBPIC>  the recognised text lines. Text before it on the body line prefixes the first",
-      "          line, text after it follows the last. Example: <SUBPIC_BOLN=- ><SUBPIC_EOLN=;>",
-      "          [<SUBPIC>] gives [- line 1;  then  - line 2;  then  - line 3;]",
-      "          A character missing from the dictionary shows as <ERROR>.",
+      QT_TR_NOOP("How the text lines of a subpicture are put together (without these tags they are "
+                 "joined"),
+      QT_TR_NOOP("on one line with \" | \" between them):"),
+      QT_TR_NOOP("<SUBPIC_SPLT=text>  all text lines on one script line with text between them;"),
+      QT_TR_NOOP("                    <SUBPIC_SPLT=> with nothing after = joins them with nothing"),
+      QT_TR_NOOP("<SUBPIC_BOLN=text>  one script line per text line, text put before each line"),
+      QT_TR_NOOP("<SUBPIC_EOLN=text>  one script line per text line, text put after each line"),
+      QT_TR_NOOP("Note: Use only SUBPIC_SPLT or use SUBPIC_BOLN with SUBPIC_EOLN. If you mix them "
+                 "the last "
+                 "tag counts! Use them before your SUBPIC tag!"),
+      QT_TR_NOOP("<SUBPIC>  the recognised text lines. Text before it on the body line prefixes "
+                 "the first"),
+      QT_TR_NOOP("          line, text after it follows the last. Example: <SUBPIC_BOLN=- "
+                 "><SUBPIC_EOLN=;>"),
+      QT_TR_NOOP("          [<SUBPIC>] gives [- line 1;  then  - line 2;  then  - line 3;]"),
+      QT_TR_NOOP("          A character missing from the dictionary shows as <ERROR>."),
       "",
-      "<SUB_NR>  the subtitle number shown in the main window when the script is rendered",
-      "          (every subtitle gets the same number)",
+      QT_TR_NOOP(
+          "<SUB_NR>  the subtitle number shown in the main window when the script is rendered"),
+      QT_TR_NOOP("          (every subtitle gets the same number)"),
       "",
-      "Exact display times, in milliseconds counted from the first picture of the title:",
-      "<START=fmt>     when the subtitle appears",
-      "<END=fmt>       when it disappears; a subtitle without an end of its own ends where the",
-      "                next one starts, the last one 5 seconds after it started",
-      "<DURATION=fmt>  how long it is shown",
-      "  fmt is text in which h (hours), hh, mm, ss, zzz (milliseconds) and cc (hundredths)",
-      "  are replaced: <START=hh:mm:ss,zzz> gives 00:01:23,456 and <END=h:mm:ss.cc> 0:01:26.04.",
-      "  With nothing after = the milliseconds are written as one number (for MATH_...).",
-      "  Subtitles read before exact times were kept take their time code and no fraction.",
-      "<INDEX>   the subtitle's number in the script, counting from 1 (0 for the version line)",
-      "<FORCED>  1 when the disc forces the subtitle on screen, else 0",
-      "In the [ini_info] section, skip_version_record=1 leaves out the version line that begins",
-      "every script, as subtitle files need. With \"forced only\" checked (or quelm-cli convert",
-      "--forced-only) only forced subtitles are written.",
+      QT_TR_NOOP(
+          "Exact display times, in milliseconds counted from the first picture of the title:"),
+      QT_TR_NOOP("<START=fmt>     when the subtitle appears"),
+      QT_TR_NOOP("<END=fmt>       when it disappears; a subtitle without an end of its own ends "
+                 "where the"),
+      QT_TR_NOOP("                next one starts, the last one 5 seconds after it started"),
+      QT_TR_NOOP("<DURATION=fmt>  how long it is shown"),
+      QT_TR_NOOP(
+          "  fmt is text in which h (hours), hh, mm, ss, zzz (milliseconds) and cc (hundredths)"),
+      QT_TR_NOOP("  are replaced: <START=hh:mm:ss,zzz> gives 00:01:23,456 and <END=h:mm:ss.cc> "
+                 "0:01:26.04."),
+      QT_TR_NOOP(
+          "  With nothing after = the milliseconds are written as one number (for MATH_...)."),
+      QT_TR_NOOP(
+          "  Subtitles read before exact times were kept take their time code and no fraction."),
+      QT_TR_NOOP("<INDEX>   the subtitle's number in the script, counting from 1 (0 for the "
+                 "version line)"),
+      QT_TR_NOOP("<FORCED>  1 when the disc forces the subtitle on screen, else 0"),
+      QT_TR_NOOP("In the [ini_info] section, skip_version_record=1 leaves out the version line "
+                 "that begins"),
+      QT_TR_NOOP("every script, as subtitle files need. With \"forced only\" checked (or quelm-cli "
+                 "convert"),
+      QT_TR_NOOP("--forced-only) only forced subtitles are written."),
       "",
-      "Date and time at which the script is rendered (examples for the date 08-05-2000 05:06:07;",
-      "names of days and months in your language):",
-      "<DATE_DDDD>  full name of the weekday     Monday",
-      "<DATE_DD>    day of the month             08",
-      "<DATE_MMMM>  full name of the month       May",
-      "<DATE_MM>    month                        05",
-      "<DATE_YYYY>  year                         2000",
-      "<DATE_YY>    year, two digits             00",
-      "<DATE_HH>    hour (24-hour clock)         05",
-      "<DATE_H>     hour without leading zero    5",
-      "<DATE_NN>    minute                       06",
-      "<DATE_N>     minute without leading zero  6",
-      "<DATE_SS>    second                       07",
-      "<DATE_S>     second without leading zero  7",
+      QT_TR_NOOP("Date and time at which the script is rendered (examples for the date 08-05-2000 "
+                 "05:06:07;"),
+      QT_TR_NOOP("names of days and months in your language):"),
+      QT_TR_NOOP("<DATE_DDDD>  full name of the weekday     Monday"),
+      QT_TR_NOOP("<DATE_DD>    day of the month             08"),
+      QT_TR_NOOP("<DATE_MMMM>  full name of the month       May"),
+      QT_TR_NOOP("<DATE_MM>    month                        05"),
+      QT_TR_NOOP("<DATE_YYYY>  year                         2000"),
+      QT_TR_NOOP("<DATE_YY>    year, two digits             00"),
+      QT_TR_NOOP("<DATE_HH>    hour (24-hour clock)         05"),
+      QT_TR_NOOP("<DATE_H>     hour without leading zero    5"),
+      QT_TR_NOOP("<DATE_NN>    minute                       06"),
+      QT_TR_NOOP("<DATE_N>     minute without leading zero  6"),
+      QT_TR_NOOP("<DATE_SS>    second                       07"),
+      QT_TR_NOOP("<DATE_S>     second without leading zero  7"),
       "",
-      "Colours of the four palette panels, as numbers 0 to 255 without leading zeros:",
-      "<C1R> <C1G> <C1B>  colour 1; <C2R> ... <C4B> likewise for colours 2 to 4.",
-      "  The R tag gives the byte in which the colour value keeps blue, and the B tag the byte",
-      "  that keeps red; G is green. For grey colours all three are the same.",
+      QT_TR_NOOP("Colours of the four palette panels, as numbers 0 to 255 without leading zeros:"),
+      QT_TR_NOOP("<C1R> <C1G> <C1B>  colour 1; <C2R> ... <C4B> likewise for colours 2 to 4."),
+      QT_TR_NOOP("  The R tag gives the byte in which the colour value keeps blue, and the B tag "
+                 "the byte"),
+      QT_TR_NOOP("  that keeps red; G is green. For grey colours all three are the same."),
       "",
-      "Arithmetic, whole numbers, worked strictly from left to right (2 ADD 3 MUL 4 gives 20):",
-      "<MATH_START>     starts a calculation; the value tags that follow (time, chapter, date,",
-      "                 colour, SUB_NR, START= and the others) feed it instead of being written",
-      "<MATH_VALUE=n>   the number n",
-      "<MATH_ADD> <MATH_SUB> <MATH_MUL> <MATH_DIV>   add, subtract, multiply, divide (the",
-      "                 division drops the fraction)",
-      "<MATH_WIDTH=n>   pads the result with leading zeros to n characters; place it after",
-      "                 MATH_START (MATH_START clears it)",
-      "<MATH_RESULT>    writes the result and ends the calculation",
-      "Example: <MATH_START><CC><MATH_MUL><MATH_VALUE=10><MATH_ADD><SS>",
-      "followed by <MATH_RESULT> writes 37 in chapter 3 at second 07.",
-      "A calculation left without MATH_RESULT takes in the values of the following subtitles",
-      "until the next MATH_START or MATH_RESULT. A text that is no number (a day name, say) or a",
-      "division by zero stops the rendering with a message.",
+      QT_TR_NOOP("Arithmetic, whole numbers, worked strictly from left to right (2 ADD 3 MUL 4 "
+                 "gives 20):"),
+      QT_TR_NOOP("<MATH_START>     starts a calculation; the value tags that follow (time, "
+                 "chapter, date,"),
+      QT_TR_NOOP("                 colour, SUB_NR, START= and the others) feed it instead of being "
+                 "written"),
+      QT_TR_NOOP("<MATH_VALUE=n>   the number n"),
+      QT_TR_NOOP(
+          "<MATH_ADD> <MATH_SUB> <MATH_MUL> <MATH_DIV>   add, subtract, multiply, divide (the"),
+      QT_TR_NOOP("                 division drops the fraction)"),
+      QT_TR_NOOP(
+          "<MATH_WIDTH=n>   pads the result with leading zeros to n characters; place it after"),
+      QT_TR_NOOP("                 MATH_START (MATH_START clears it)"),
+      QT_TR_NOOP("<MATH_RESULT>    writes the result and ends the calculation"),
+      QT_TR_NOOP("Example: <MATH_START><CC><MATH_MUL><MATH_VALUE=10><MATH_ADD><SS>"),
+      QT_TR_NOOP("followed by <MATH_RESULT> writes 37 in chapter 3 at second 07."),
+      QT_TR_NOOP(
+          "A calculation left without MATH_RESULT takes in the values of the following subtitles"),
+      QT_TR_NOOP("until the next MATH_START or MATH_RESULT. A text that is no number (a day name, "
+                 "say) or a"),
+      QT_TR_NOOP("division by zero stops the rendering with a message."),
   };
   return lines;
 }
@@ -165,7 +194,7 @@ TOutputIniEditor::TOutputIniEditor(UserInteraction& ui, std::string formatDirect
                                    QWidget* parent)
     : QDialog(parent), ui_(ui), formatDirectory_(std::move(formatDirectory)) {
   setObjectName(QStringLiteral("OutputIniEditor"));
-  setWindowTitle(QString::fromLatin1(Caption));
+  setWindowTitle(tr(Caption));
   resize(738, 546);
 
   auto* layout = new QVBoxLayout(this);
@@ -174,10 +203,10 @@ TOutputIniEditor::TOutputIniEditor(UserInteraction& ui, std::string formatDirect
 
   MainMenu1 = Named(new QMenuBar(this), "MainMenu1");
   // Four commands straight on the bar, with the blanks that space them apart.
-  Exit1 = MenuCommand(MainMenu1, "Exit1", "E&xit without saving     ");
-  Exitandsave1 = MenuCommand(MainMenu1, "Exitandsave1", "Exit and &save     ");
-  Openexistingini1 = MenuCommand(MainMenu1, "Openexistingini1", "Open existing ini     ");
-  Clearall1 = MenuCommand(MainMenu1, "Clearall1", "&Clear all     ");
+  Exit1 = MenuCommand(MainMenu1, "Exit1", tr("E&xit without saving     "));
+  Exitandsave1 = MenuCommand(MainMenu1, "Exitandsave1", tr("Exit and &save     "));
+  Openexistingini1 = MenuCommand(MainMenu1, "Openexistingini1", tr("Open existing ini     "));
+  Clearall1 = MenuCommand(MainMenu1, "Clearall1", tr("&Clear all     "));
   layout->setMenuBar(MainMenu1);
 
   Panel1 = Named(new QWidget, "Panel1");
@@ -190,8 +219,11 @@ TOutputIniEditor::TOutputIniEditor(UserInteraction& ui, std::string formatDirect
   QPalette grey = MemoTagInfo->palette();
   grey.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
   MemoTagInfo->setPalette(grey);
-  SetLines(*MemoTagInfo, TagReference());
-  Label1 = Named(new QLabel(QStringLiteral("INI Name :"), Panel1), "Label1");
+  std::vector<std::string> reference;
+  for (const std::string& line : TagReference())
+    reference.push_back(line.empty() ? line : tr(line.c_str()).toStdString());
+  SetLines(*MemoTagInfo, reference);
+  Label1 = Named(new QLabel(tr("INI Name :"), Panel1), "Label1");
   EditIniName = Named(new QLineEdit(QString::fromLatin1(EditorDefaultFormatName), Panel1),
                       "EditIniName");
   Panel1->installEventFilter(this);
@@ -200,9 +232,9 @@ TOutputIniEditor::TOutputIniEditor(UserInteraction& ui, std::string formatDirect
   MemoHeader = TemplateMemo("MemoHeader");
   MemoBody = TemplateMemo("MemoBody");
   MemoFooter = TemplateMemo("MemoFooter");
-  GroupBox1 = TemplateFrame("GroupBox1", " Header (once)", MemoHeader);
-  GroupBox2 = TemplateFrame("GroupBox2", " Repeating subpicture structure ", MemoBody);
-  GroupBox3 = TemplateFrame("GroupBox3", " Footer (once) ", MemoFooter);
+  GroupBox1 = TemplateFrame("GroupBox1", tr(" Header (once)"), MemoHeader);
+  GroupBox2 = TemplateFrame("GroupBox2", tr(" Repeating subpicture structure "), MemoBody);
+  GroupBox3 = TemplateFrame("GroupBox3", tr(" Footer (once) "), MemoFooter);
 
   // Splitter1 sits below the header, Splitter2 above the footer; the body takes the rest.
   Splitter1 = Named(new QSplitter(Qt::Vertical), "Splitter1");
@@ -300,14 +332,15 @@ void TOutputIniEditor::Openexistingini1Click() {
   const std::string proposed =
       (std::filesystem::path(formatDirectory_) / ProposedOpenName).string();
   const std::optional<std::string> chosen =
-      ui_.ChooseOpenFile("Open existing ini", proposed, std::string());
+      ui_.ChooseOpenFile(tr("Open existing ini").toStdString(), proposed, std::string());
   std::error_code ec;
   if (chosen && std::filesystem::is_regular_file(*chosen, ec)) LoadFormat(*chosen);
 }
 
 bool TOutputIniEditor::Exitandsave1Click() {
   const std::optional<std::string> chosen =
-      ui_.ChooseSaveFile("Save output format", formatDirectory_, IniFileName, SaveFilter);
+      ui_.ChooseSaveFile(tr("Save output format").toStdString(), formatDirectory_, IniFileName,
+                         tr(SaveFilter).toStdString());
   if (!chosen) return false;
   if (EditIniName->text().isEmpty()) EditIniName->setText(QStringLiteral("unknown"));
   OutputFormatText format;
@@ -330,21 +363,21 @@ void TOutputIniEditor::Clearall1Click() {
   for (QPlainTextEdit* memo : {MemoHeader, MemoBody, MemoFooter}) SetTemplateLines(*memo, {});
 }
 
-QString TOutputIniEditor::LineCountCaption(const char* before, const QPlainTextEdit& memo) const {
-  return QString::fromLatin1(before) + QString::number(MemoLines(memo).size()) +
-         QStringLiteral(" lines)");
-}
-
+// The English captions keep "(1 lines)"; translations choose their plural forms.
 void TOutputIniEditor::MemoHeaderChange() {
-  GroupBox1->setTitle(LineCountCaption(" Header (once) (", *MemoHeader));
+  GroupBox1->setTitle(tr(" Header (once) (%n lines)", "", LineCount(*MemoHeader)));
 }
 
 void TOutputIniEditor::MemoBodyChange() {
-  GroupBox2->setTitle(LineCountCaption(" Repeating subpicture structure (", *MemoBody));
+  GroupBox2->setTitle(tr(" Repeating subpicture structure (%n lines)", "", LineCount(*MemoBody)));
 }
 
 void TOutputIniEditor::MemoFooterChange() {
-  GroupBox3->setTitle(LineCountCaption(" Footer (once) (", *MemoFooter));
+  GroupBox3->setTitle(tr(" Footer (once) (%n lines)", "", LineCount(*MemoFooter)));
+}
+
+int TOutputIniEditor::LineCount(const QPlainTextEdit& memo) const {
+  return static_cast<int>(MemoLines(memo).size());
 }
 
 void TOutputIniEditor::Panel1Resize() {

@@ -24,8 +24,10 @@ class TOutputIniEditor : public QDialog {
   Q_OBJECT
 
  public:
-  static constexpr const char* Caption = "Output INI Editor";
-  static constexpr const char* SaveFilter = "ini (*.ini);;all files (*)";
+  static constexpr const char* Caption =
+      QT_TRANSLATE_NOOP("quelm::TOutputIniEditor", "Output INI Editor");
+  static constexpr const char* SaveFilter =
+      QT_TRANSLATE_NOOP("quelm::TOutputIniEditor", "ini (*.ini);;all files (*)");
   static constexpr const char* ProposedOpenName = "custom.ini";
 
   // `formatDirectory` is where the file dialogs start.
@@ -74,7 +76,7 @@ class TOutputIniEditor : public QDialog {
   void FormActivate();
   void LoadFormat(const std::string& path);
   void SetTemplateLines(QPlainTextEdit& memo, const std::vector<std::string>& lines);
-  QString LineCountCaption(const char* before, const QPlainTextEdit& memo) const;
+  int LineCount(const QPlainTextEdit& memo) const;
   void MemoHeaderChange();
   void MemoBodyChange();
   void MemoFooterChange();

@@ -33,7 +33,7 @@ QString ToQt(const std::string& text) { return QString::fromStdString(text); }
 TToolList::TToolList(IniFile& settingsFile, UserInteraction& ui, QWidget* parent)
     : QDialog(parent), settingsFile_(settingsFile), ui_(ui) {
   setObjectName(QStringLiteral("ToolList"));
-  setWindowTitle(QString::fromLatin1(Caption));
+  setWindowTitle(tr(Caption));
   setFixedSize(490, 214);
 
   auto* layout = new QGridLayout(this);
@@ -41,7 +41,7 @@ TToolList::TToolList(IniFile& settingsFile, UserInteraction& ui, QWidget* parent
   layout->setHorizontalSpacing(8);
   layout->setVerticalSpacing(3);
 
-  Label1 = Named(new QLabel(QStringLiteral("Tools")), "Label1");
+  Label1 = Named(new QLabel(tr("Tools")), "Label1");
   ListBox1 = Named(new QListWidget, "ListBox1");
   ListBox2 = Named(new QListWidget, "ListBox2");
   ListBox2->setEnabled(false);  // shows the paths beside the names; nothing to click
@@ -52,9 +52,9 @@ TToolList::TToolList(IniFile& settingsFile, UserInteraction& ui, QWidget* parent
   layout->addWidget(Label1, 0, 0);
   layout->addLayout(lists, 1, 0, 6, 1);
 
-  Label2 = Named(new QLabel(QStringLiteral("Name")), "Label2");
+  Label2 = Named(new QLabel(tr("Name")), "Label2");
   EditToolName = Named(new QLineEdit, "EditToolName");
-  Label3 = Named(new QLabel(QStringLiteral("File")), "Label3");
+  Label3 = Named(new QLabel(tr("File")), "Label3");
   EditToolFile = Named(new QLineEdit, "EditToolFile");
   Button1 = Named(new QPushButton(QStringLiteral("...")), "Button1");
   Button1->setFixedWidth(28);
@@ -67,12 +67,12 @@ TToolList::TToolList(IniFile& settingsFile, UserInteraction& ui, QWidget* parent
   layout->addWidget(Label3, 3, 1);
   layout->addLayout(fileRow, 4, 1);
 
-  BtnInsertTool = Named(new QPushButton(QStringLiteral("&New...")), "BtnInsertTool");
+  BtnInsertTool = Named(new QPushButton(tr("&New...")), "BtnInsertTool");
   BitBtn1 = Named(new QPushButton(style()->standardIcon(QStyle::SP_TrashIcon),
-                                  QStringLiteral("&Delete")),
+                                  tr("&Delete")),
                   "BitBtn1");
   BitBtn2 = Named(new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton),
-                                  QStringLiteral("&Close")),
+                                  tr("&Close")),
                   "BitBtn2");
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(BtnInsertTool);
@@ -141,12 +141,14 @@ void TToolList::EditToolFileChange() {
 
 std::optional<std::string> TToolList::ChooseProgram() {
   const std::optional<std::string> chosen =
-      ui_.ChooseOpenFile("Choose a program", std::string(), ProgramFilter);
+      ui_.ChooseOpenFile(tr("Choose a program").toStdString(), std::string(),
+                         tr(ProgramFilter).toStdString());
   if (!chosen) return std::nullopt;
   std::error_code ec;
   // A tool that cannot run would do nothing when chosen from the menu, without a word.
   if (!std::filesystem::is_regular_file(*chosen, ec) || ::access(chosen->c_str(), X_OK) != 0) {
-    ui_.ShowMessage(MessageKind::Warning, *chosen + " is not an executable program");
+    ui_.ShowMessage(MessageKind::Warning,
+                    tr("%1 is not an executable program").arg(ToQt(*chosen)).toStdString());
     return std::nullopt;
   }
   return chosen;

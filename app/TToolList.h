@@ -22,10 +22,10 @@ class TToolList : public QDialog {
   Q_OBJECT
 
  public:
-  static constexpr const char* Caption = "Edit tools";
+  static constexpr const char* Caption = QT_TRANSLATE_NOOP("quelm::TToolList", "Edit tools");
   // Linux programs carry no extension; the dialog offers executable files first.
-  static constexpr const char* ProgramFilter =
-      "Programs (*);;Scripts (*.sh *.py *.pl);;All files (*)";
+  static constexpr const char* ProgramFilter = QT_TRANSLATE_NOOP(
+      "quelm::TToolList", "Programs (*);;Scripts (*.sh *.py *.pl);;All files (*)");
 
   TToolList(IniFile& settingsFile, UserInteraction& ui, QWidget* parent = nullptr);
 

@@ -3,15 +3,18 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "app/QtTranslation.h"
 #include "app/QtUserInteraction.h"
 #include "app/StartPaths.h"
 #include "app/TMain.h"
+#include "platform/DataPaths.h"
 #include "quelm/Version.h"
 #include "settings/SettingsLocation.h"
 #include "settings/SettingsStore.h"
@@ -79,6 +82,12 @@ int main(int argc, char** argv) {
 
   quelm::QtUserInteraction ui;
   quelm::SettingsStore settings(path, ui);
+  // LANGUAGE ("fr:de") before LANG, as the desktop orders them.
+  const QLocale system = QLocale::system();
+  quelm::StartTranslation(
+      settings, system.uiLanguages().value(0, system.name()).toStdString(),
+      quelm::FindDataDirectory(QCoreApplication::applicationDirPath().toStdString() + "/",
+                               "languages"));
   quelm::TMain window(settings, ui);
   ui.SetParent(&window);
   window.OpenVobRoot(start.VobRoot);

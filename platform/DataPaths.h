@@ -1,5 +1,5 @@
-// Where the shipped data directories (outputini/, languages/) are found at run time: beside the
-// program in a build, under <prefix>/share/quelm/ once installed.
+// Where the shipped data directories (outputini/, languages/, translations/) are found at run
+// time: beside the program in a build, under <prefix>/share/quelm/ once installed.
 #pragma once
 
 #include <string>

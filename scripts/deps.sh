@@ -9,6 +9,10 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   cmake ninja-build g++ ccache pkg-config \
   qt6-base-dev libgl-dev libgtest-dev \
   fonts-dejavu-core xvfb xauth >/dev/null
+# The windows in German and French: lupdate/lrelease make the .qm files (optional: without them the
+# windows show their English texts), Qt's own translations give its standard buttons.
+$SUDO apt-get install -y -qq --no-install-recommends \
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n >/dev/null
 # A real RTF reader for the saved-script round trip test (skipped when absent).
 $SUDO apt-get install -y -qq --no-install-recommends libreoffice-writer-nogui >/dev/null
 # Debian package (dpkg-shlibdeps) and tests/install/check_deb.sh (desktop entry, manual pages).

@@ -11,7 +11,7 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUELM_SANITIZE=ON -DQUELM_TESSERACT=OFF -DQUELM_DVDREAD=OFF -DQUELM_AVFORMAT=OFF >/dev/null
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUELM_SANITIZE=ON -DQUELM_TESSERACT=OFF -DQUELM_DVDREAD=OFF -DQUELM_AVFORMAT=OFF -DQUELM_TRANSLATIONS=OFF >/dev/null
 cmake --build build-sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-sanitize --output-on-failure -j "$jobs"

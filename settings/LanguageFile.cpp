@@ -27,6 +27,25 @@ std::string ReadLanguageName(const std::string& path) {
   return IniFile(path).ReadString(LanguageInfoSection, "name", UnknownLanguageName);
 }
 
+std::string ReadLanguageCode(const std::string& path) {
+  return LowerAscii(TrimText(IniFile(path).ReadString(LanguageInfoSection, LanguageCodeKey, "")));
+}
+
+std::optional<std::size_t> LanguageForLocale(const std::string& directory,
+                                             const std::string& systemLocale) {
+  const std::string wanted =
+      LowerAscii(systemLocale.substr(0, systemLocale.find_first_of("_-.@")));
+  const auto files = ListLanguageFiles(directory);
+  if (!files) return std::nullopt;
+  std::optional<std::size_t> english;
+  for (std::size_t i = 0; i < files->size(); ++i) {
+    const std::string code = ReadLanguageCode(directory + "/" + (*files)[i]);
+    if (!wanted.empty() && code == wanted) return i;
+    if (code == "en" && !english) english = i;
+  }
+  return english;
+}
+
 LanguageTranslations LanguageTranslations::Load(const std::string& path) {
   LanguageTranslations translations;
   for (auto& [key, value] : IniFile(path).ReadSectionValues(TranslationsSection))

@@ -14,6 +14,8 @@ inline constexpr const char* LanguageInfoSection = "ini_info";
 inline constexpr const char* TranslationsSection = "Translations";
 inline constexpr const char* UnknownLanguageName = "unknown";
 inline constexpr const char* DefaultListSeparator = ",";
+// In "ini_info": the language of the program's Qt translation that goes with the file ("de").
+inline constexpr const char* LanguageCodeKey = "language";
 
 // programDir ends with "/".
 std::string LanguageDirectoryBeside(const std::string& programDir);
@@ -22,6 +24,13 @@ std::string LanguageDirectoryBeside(const std::string& programDir);
 std::optional<std::vector<std::string>> ListLanguageFiles(const std::string& directory);
 
 std::string ReadLanguageName(const std::string& path);
+// The file's "ini_info" language, lower case; empty when it names none.
+std::string ReadLanguageCode(const std::string& path);
+// The position (as in the language menu) of the file for a system locale ("de_DE.UTF-8",
+// "fr-CA": the file whose language is "de" or "fr"), else of the English one ("en"); nullopt
+// when there is neither.
+std::optional<std::size_t> LanguageForLocale(const std::string& directory,
+                                             const std::string& systemLocale);
 
 // The "Translations" section read once; keys compare without regard to case.
 class LanguageTranslations {

@@ -57,6 +57,9 @@ inline constexpr const char* WindowTop = "window_top";
 inline constexpr const char* WindowWidth = "window_width";
 inline constexpr const char* WindowHeight = "window_height";
 inline constexpr const char* WindowMaximized = "window_maximized";
+// The dictionary editor's size as the user left it.
+inline constexpr const char* DictionaryEditorWidth = "dictionary_editor_width";
+inline constexpr const char* DictionaryEditorHeight = "dictionary_editor_height";
 
 inline constexpr const char* ColorKeys[4] = {Color0, Color1, Color2, Color3};
 inline constexpr const char* ColorRowKeys[4] = {Color0x, Color1x, Color2x, Color3x};

@@ -32,7 +32,7 @@ QString WithSlash(QString path) {
 TChooseDir::TChooseDir(QWidget* parent, std::vector<std::string> places)
     : QDialog(parent), places_(places.empty() ? RootDirectories::Places() : std::move(places)) {
   setObjectName(QStringLiteral("ChooseDir"));
-  setWindowTitle(QStringLiteral("Choose Directory"));
+  setWindowTitle(tr("Choose Directory"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
   resize(274, 367);
   auto* layout = new QVBoxLayout(this);
@@ -58,10 +58,10 @@ TChooseDir::TChooseDir(QWidget* parent, std::vector<std::string> places)
   for (int column = 1; column < model_->columnCount(); ++column)
     DirectoryListBox1->hideColumn(column);
   DirectoryListBox1->header()->hide();
-  BtnOK = new QPushButton(QStringLiteral("OK"), this);
+  BtnOK = new QPushButton(tr("OK"), this);
   BtnOK->setObjectName(QStringLiteral("BtnOK"));
   BtnOK->setDefault(true);
-  BtnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+  BtnCancel = new QPushButton(tr("Cancel"), this);
   BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
   layout->addWidget(Label1);
   layout->addWidget(DriveComboBox1);

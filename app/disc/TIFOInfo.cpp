@@ -10,11 +10,11 @@ namespace quelm {
 
 TIFOInfo::TIFOInfo(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("IFOInfo"));
-  setWindowTitle(QStringLiteral("reading ..."));
+  setWindowTitle(tr("reading ..."));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
   setFixedSize(313, 115);
   auto* layout = new QVBoxLayout(this);
-  Label1 = new QLabel(QStringLiteral("Retrieving language info from :"), this);
+  Label1 = new QLabel(tr("Retrieving language info from :"), this);
   Label1->setObjectName(QStringLiteral("Label1"));
   LblFilename = new QLabel(this);
   LblFilename->setObjectName(QStringLiteral("LblFilename"));

@@ -28,10 +28,10 @@ TVobSubToBmp::TVobSubToBmp(UserInteraction& ui, QWidget* parent,
                            std::shared_ptr<KeptUnitSource> kept)
     : QDialog(parent), ui_(ui), run_(std::make_unique<ExtractionRun>(ui, std::move(kept))) {
   setObjectName("VobSubToBmp");
-  setWindowTitle("reading...");
+  setWindowTitle(tr("reading..."));
   setModal(true);
 
-  Label1 = new QLabel("Retrieving subpicture from :", this);
+  Label1 = new QLabel(tr("Retrieving subpicture from :"), this);
   Label1->setObjectName("Label1");
   Label1->setAlignment(Qt::AlignCenter);
 
@@ -51,7 +51,7 @@ TVobSubToBmp::TVobSubToBmp(UserInteraction& ui, QWidget* parent,
   ProgressBar1->setValue(0);
   ProgressBar1->setTextVisible(false);
 
-  BtnStop = new QPushButton("&Stop", this);
+  BtnStop = new QPushButton(tr("&Stop"), this);
   BtnStop->setObjectName("BtnStop");
   BtnStop->setAutoDefault(false);
 
@@ -79,7 +79,7 @@ TVobSubToBmp::TVobSubToBmp(UserInteraction& ui, QWidget* parent,
     if (progressHook_) progressHook_(*run_);
   };
   run_->DecodingStarted = [this] {
-    setWindowTitle("decoding...");
+    setWindowTitle(tr("decoding..."));
     BtnStop->setEnabled(false);
   };
   run_->Progress = [this](int position, int maximum) {

@@ -18,7 +18,7 @@ namespace quelm {
 class TAlignEdit;
 
 struct TDictionaryItem {
-  // Its place in the strip and in the tab order: the unconfirmed entries first, then the
+  // Its place among the tiles and in the tab order: the unconfirmed entries first, then the
   // others, each in file order.
   int Index = 0;
   QFrame* Frame = nullptr;
@@ -29,6 +29,8 @@ struct TDictionaryItem {
   // Only on a tile that is not yet confirmed, as is its mark.
   QPushButton* ConfirmButton = nullptr;
   QWidget* Mark = nullptr;
+  // Shown while the text is empty: such a shape is read as nothing.
+  QWidget* EmptyMark = nullptr;
   ::quelm::Bitmap Bitmap;
   std::string FileName;
   std::string Text;

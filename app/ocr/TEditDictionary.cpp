@@ -1,7 +1,8 @@
-// The dictionary editor. Tiles sit at fixed places in a strip wider than the window; a deleted
-// tile leaves its gap. Deletion waits 500 ms after the confirmation so that the button whose
-// click asked for it is not destroyed inside its own click, and its bitmap file goes only once
-// the index without it has been written.
+// The dictionary editor. Tiles flow in rows as wide as the window; a deleted tile leaves its gap
+// until the tiles are laid out again (a resize or a new filter), so nothing moves under the
+// pointer. Deletion waits 500 ms after the confirmation so that the button whose click asked for
+// it is not destroyed inside its own click, and its bitmap file goes only once the index without
+// it has been written.
 #include "app/ocr/TEditDictionary.h"
 
 #include <algorithm>
@@ -11,7 +12,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,30 +26,36 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
-#include <QWheelEvent>
+#include <QVBoxLayout>
 
 #include "app/BitmapImage.h"
 #include "app/FrameMark.h"
 #include "app/ocr/TAlignEdit.h"
 #include "ocr/CharDictionary.h"
+#include "settings/PreferenceKeys.h"
+#include "settings/SettingsStore.h"
 
 namespace quelm {
 
 namespace {
 
-constexpr int ClientWidth = 608;
-constexpr int ClientHeight = 265;
+// Five columns of tiles and two rows at first.
+constexpr QSize DefaultSize(800, 540);
+constexpr QSize MinimumSize(340, 320);
 constexpr int TilePitch = 150;
+constexpr int RowPitch = 210;
+constexpr int TileLeft = 5;
 constexpr int TileTop = 10;
-constexpr int StripHeight = 220;
-constexpr QRect ScrollBoxGeometry(0, 0, 600, 238);
-// Room above the tiles for the caption of the unconfirmed group, which the scroll box takes from
-// the free band at the foot of the window.
+// Room above the tiles for the caption of the unconfirmed group.
 constexpr int CaptionHeight = 20;
 constexpr int GroupGap = 20;
 const QColor UnconfirmedColor(224, 128, 0);
 const QColor UnconfirmedBackground(255, 240, 208);
-constexpr const char* UnconfirmedCaption = "Named automatically, not yet confirmed";
+const QColor EmptyColor(200, 30, 30);
+
+QString UnconfirmedCaption() {
+  return TEditDictionary::tr("Named automatically, not yet confirmed");
+}
 
 QString VotesText(const std::vector<std::pair<std::string, int>>& votes) {
   QStringList parts;
@@ -82,23 +91,57 @@ bool FileExists(const std::string& path) {
 TEditDictionary::TEditDictionary(UserInteraction& ui, std::string dictionaryRoot, QWidget* parent)
     : QDialog(parent), ui_(ui), dictionaryRoot_(std::move(dictionaryRoot)) {
   setObjectName("EditDictionary");
-  setWindowTitle("Dictionary");
+  setWindowTitle(tr("Dictionary"));
   setModal(true);
-  setFixedSize(ClientWidth, ClientHeight);
+  setSizeGripEnabled(true);
+  setMinimumSize(MinimumSize);
+  resize(DefaultSize);
+
+  auto* filterLabel = new QLabel(tr("&Find:"), this);
+  filterLabel->setObjectName("LblFilter");
+  EditFilter = new QLineEdit(this);
+  EditFilter->setObjectName("EditFilter");
+  EditFilter->setPlaceholderText(tr("text of an entry"));
+  EditFilter->setClearButtonEnabled(true);
+  filterLabel->setBuddy(EditFilter);
+  ComboFilter = new QComboBox(this);
+  ComboFilter->setObjectName("ComboFilter");
+  ComboFilter->addItems({QString(), QString(), QString()});
 
   ScrollBox1 = new QScrollArea(this);
   ScrollBox1->setObjectName("ScrollBox1");
-  ScrollBox1->setGeometry(ScrollBoxGeometry);
-  ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   ScrollBox1->setWidgetResizable(false);
-  ScrollBox1->horizontalScrollBar()->setTracking(true);
-  ScrollBox1->horizontalScrollBar()->setSingleStep(30);
+  ScrollBox1->verticalScrollBar()->setSingleStep(30);
   ScrollBox1->viewport()->installEventFilter(this);
   strip_ = new QWidget;
   strip_->setObjectName("ScrollBox1Strip");
-  strip_->resize(ScrollBox1->viewport()->width(), StripHeight);
+  strip_->resize(ScrollBox1->viewport()->width(), RowPitch);
   ScrollBox1->setWidget(strip_);
+
+  LblCount = new QLabel(this);
+  LblCount->setObjectName("LblCount");
+  BtnClose = new QPushButton(tr("Close"), this);
+  BtnClose->setObjectName("BtnClose");
+  // Enter belongs to the tile being named.
+  BtnClose->setAutoDefault(false);
+  connect(BtnClose, &QPushButton::clicked, this, &TEditDictionary::accept);
+  connect(EditFilter, &QLineEdit::textChanged, this, &TEditDictionary::FilterChange);
+  connect(ComboFilter, &QComboBox::currentIndexChanged, this, &TEditDictionary::FilterChange);
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(filterLabel);
+  top->addWidget(EditFilter, 1);
+  top->addWidget(ComboFilter);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(LblCount, 1);
+  bottom->addWidget(BtnClose);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(ScrollBox1, 1);
+  layout->addLayout(bottom);
+  UpdateCounts();
 
   CharacterImage = new QLabel(this);
   CharacterImage->setObjectName("CharacterImage");
@@ -120,18 +163,28 @@ TEditDictionary::TEditDictionary(UserInteraction& ui, std::string dictionaryRoot
     if (now == nullptr || !strip_->isAncestorOf(now)) return;
     QWidget* tile = now;
     while (tile->parentWidget() != strip_) tile = tile->parentWidget();
-    ScrollBox1->ensureWidgetVisible(tile, 5, 0);
+    ScrollBox1->ensureWidgetVisible(tile, 0, TileTop);
   });
 }
 
 TEditDictionary::~TEditDictionary() { FreeItems(); }
 
-bool TEditDictionary::Edit(UserInteraction& ui, const std::string& dictionaryRoot, QWidget* parent) {
+bool TEditDictionary::Edit(UserInteraction& ui, const std::string& dictionaryRoot, QWidget* parent,
+                           SettingsStore* settings) {
+  namespace P = Preferences;
   {
     TEditDictionary window(ui, dictionaryRoot, parent);
+    if (settings != nullptr)
+      window.resize(settings->ReadInteger(P::DictionaryEditorWidth, DefaultSize.width()),
+                    settings->ReadInteger(P::DictionaryEditorHeight, DefaultSize.height()));
     window.exec();
+    if (settings != nullptr &&
+        window.size() != QSize(settings->ReadInteger(P::DictionaryEditorWidth, 0),
+                               settings->ReadInteger(P::DictionaryEditorHeight, 0)))
+      settings->Store({{P::DictionaryEditorWidth, std::to_string(window.width())},
+                       {P::DictionaryEditorHeight, std::to_string(window.height())}});
   }
-  return ui.Ask("Update textoutput too?", Buttons::YesNo) == Answer::Yes;
+  return ui.Ask(tr("Update textoutput too?").toStdString(), Buttons::YesNo) == Answer::Yes;
 }
 
 QRect TEditDictionary::ImageGeometry(int width, int height) {
@@ -182,44 +235,33 @@ void TEditDictionary::FormActivate() {
   }
   strip_->setUpdatesEnabled(false);
   const std::vector<TCharEntry>& entries = dictionary.CharList();
-  const int unconfirmed = static_cast<int>(dictionary.UnconfirmedCount());
-  int top = TileTop;
-  int othersLeft = 0;
-  if (unconfirmed > 0) {
-    top += CaptionHeight;
-    ScrollBox1->setGeometry(ScrollBoxGeometry.adjusted(0, 0, 0, CaptionHeight));
+  groupCount_ = static_cast<int>(dictionary.UnconfirmedCount());
+  if (groupCount_ > 0) {
     UnconfirmedGroup = new QFrame(strip_);
     UnconfirmedGroup->setObjectName("UnconfirmedGroup");
     UnconfirmedGroup->setAutoFillBackground(true);
     QPalette tint = UnconfirmedGroup->palette();
     tint.setColor(QPalette::Window, UnconfirmedBackground);
     UnconfirmedGroup->setPalette(tint);
-    LblUnconfirmed = new QLabel(QString::fromLatin1(UnconfirmedCaption), UnconfirmedGroup);
+    LblUnconfirmed = new QLabel(UnconfirmedCaption(), UnconfirmedGroup);
     LblUnconfirmed->setObjectName("LblUnconfirmed");
     QFont bold = LblUnconfirmed->font();
     bold.setBold(true);
     LblUnconfirmed->setFont(bold);
     LblUnconfirmed->move(8, 4);
     LblUnconfirmed->adjustSize();
-    // As wide as its tiles, or its caption when that is wider.
-    const int width = std::max(TilePitch * unconfirmed, LblUnconfirmed->width() + 16);
-    UnconfirmedGroup->setGeometry(0, 0, width, StripHeight + CaptionHeight);
-    UnconfirmedGroup->show();
-    othersLeft = width + GroupGap;
+    UnconfirmedGroup->lower();
   }
-  strip_->resize(strip_->width(), StripHeight + top - TileTop);
   // Shown by group, kept (and written back) in file order.
   int confirmedSeen = 0;
   for (const TCharEntry& entry : entries) {
     const int inGroup = entry.Unconfirmed ? static_cast<int>(itemList_.size()) - confirmedSeen
                                           : confirmedSeen;
-    const int left = (entry.Unconfirmed ? 0 : othersLeft) + TilePitch * inGroup + 5;
     EditAscii->setText(QString::fromStdString(entry.Text));
-    AddCurrentCharacterToList(entry, entry.Unconfirmed ? inGroup : unconfirmed + inGroup,
-                              QPoint(left, top));
+    AddCurrentCharacterToList(entry, entry.Unconfirmed ? inGroup : groupCount_ + inGroup);
     if (!entry.Unconfirmed) ++confirmedSeen;
   }
-  // Tab goes along the strip: each text, then its buttons, then the next tile's text.
+  // Tab goes from tile to tile: each text, then its buttons, then the next tile's text.
   std::vector<TDictionaryItem*> shown;
   for (const auto& item : itemList_) shown.push_back(item.get());
   std::sort(shown.begin(), shown.end(), [](auto* a, auto* b) { return a->Index < b->Index; });
@@ -233,12 +275,13 @@ void TEditDictionary::FormActivate() {
       previous = control;
     }
   }
+  LayoutTiles();
+  UpdateCounts();
   strip_->setUpdatesEnabled(true);
-  ScrollBox1->horizontalScrollBar()->setValue(0);
+  ScrollBox1->verticalScrollBar()->setValue(0);
 }
 
-void TEditDictionary::AddCurrentCharacterToList(const TCharEntry& entry, int index,
-                                                QPoint place) {
+void TEditDictionary::AddCurrentCharacterToList(const TCharEntry& entry, int index) {
   const std::string& fileName = entry.FileName;
   const Bitmap& bitmap = entry.Bitmap;
   auto item = std::make_unique<TDictionaryItem>();
@@ -254,7 +297,7 @@ void TEditDictionary::AddCurrentCharacterToList(const TCharEntry& entry, int ind
 
   item->Frame = new QFrame(strip_);
   item->Frame->setObjectName(QStringLiteral("Frame%1").arg(i));
-  item->Frame->setGeometry(QRect(place, QSize(140, 200)));
+  item->Frame->resize(140, 200);
   item->Frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
   item->Frame->setLineWidth(2);
   item->Frame->setToolTip(tip);
@@ -272,8 +315,8 @@ void TEditDictionary::AddCurrentCharacterToList(const TCharEntry& entry, int ind
     item->Image->setAlignment(Qt::AlignCenter);
     item->Image->setWordWrap(true);
     item->Image->setText(FileExists(CharDictionary::BitmapPath(dictionaryRoot_, fileName))
-                             ? "unreadable file"
-                             : "file missing");
+                             ? tr("unreadable file")
+                             : tr("file missing"));
     item->Image->setStyleSheet("color: #a00000;");
   } else {
     const QRect g = ImageGeometry(bitmap.Width(), bitmap.Height());
@@ -302,22 +345,22 @@ void TEditDictionary::AddCurrentCharacterToList(const TCharEntry& entry, int ind
   item->DeleteButton->setGeometry(45, 170, 50, 25);
   item->DeleteButton->setIcon(BtnDelete1->icon());
   item->DeleteButton->setAutoDefault(false);
-  item->DeleteButton->setToolTip(QStringLiteral("Delete %1").arg(tip));
+  item->DeleteButton->setToolTip(tr("Delete %1").arg(tip));
   connect(item->DeleteButton, &QPushButton::clicked, this, &TEditDictionary::BtnDelete);
 
   if (item->Unconfirmed) {
     // Enter in the text confirms, as the button does.
     item->Edit->installEventFilter(this);
     item->DeleteButton->setGeometry(5, 170, 40, 25);
-    item->ConfirmButton = new QPushButton(QStringLiteral("Confirm"), item->Frame);
+    item->ConfirmButton = new QPushButton(tr("Confirm"), item->Frame);
     item->ConfirmButton->setObjectName("ConfirmButton");
     item->ConfirmButton->setGeometry(50, 170, 85, 25);
     item->ConfirmButton->setAutoDefault(false);
     connect(item->ConfirmButton, &QPushButton::clicked, this, &TEditDictionary::ConfirmClick);
     const QString votes = VotesText(item->Votes);
     const QString unconfirmedTip =
-        tip + QStringLiteral("\n") + QString::fromLatin1(UnconfirmedCaption) +
-        (votes.isEmpty() ? QString() : QStringLiteral("; suggested: ") + votes);
+        tip + QStringLiteral("\n") + UnconfirmedCaption() +
+        (votes.isEmpty() ? QString() : QStringLiteral("; ") + tr("suggested: %1").arg(votes));
     item->Frame->setToolTip(unconfirmedTip);
     item->Edit->setToolTip(unconfirmedTip);
     item->ConfirmButton->setToolTip(unconfirmedTip);
@@ -329,9 +372,21 @@ void TEditDictionary::AddCurrentCharacterToList(const TCharEntry& entry, int ind
     item->Mark->raise();
   }
 
-  item->Frame->show();
+  item->EmptyMark = new FrameMark(EmptyColor, 3, 3, item->Frame);
+  item->EmptyMark->setObjectName("EmptyMark");
+  item->EmptyMark->setGeometry(item->Frame->rect());
+  item->EmptyMark->setAttribute(Qt::WA_TransparentForMouseEvents);
+  item->Edit->setPlaceholderText(tr("(empty)"));
+  MarkEmpty(*item);
+
   itemList_.push_back(std::move(item));
-  UpdateScrollRange();
+}
+
+void TEditDictionary::MarkEmpty(TDictionaryItem& item) {
+  const bool empty = item.Text.empty();
+  item.EmptyMark->setVisible(empty);
+  item.EmptyMark->raise();
+  item.ImagePanel->setToolTip(empty ? tr("No text: this shape is read as nothing") : QString());
 }
 
 void TEditDictionary::Confirm(TDictionaryItem& item) {
@@ -349,19 +404,90 @@ void TEditDictionary::Confirm(TDictionaryItem& item) {
     item.ConfirmButton->hide();
   }
   item.DeleteButton->setGeometry(45, 170, 50, 25);
+  UpdateCounts();
 }
 
 void TEditDictionary::ConfirmClick() {
   if (TDictionaryItem* item = ItemOf(sender())) Confirm(*item);
 }
 
-void TEditDictionary::UpdateScrollRange() {
-  // The strip reaches the right edge of the last tile plus the margin before the first one.
-  int right = 5;
-  for (const auto& item : itemList_)
-    right = std::max(right, item->Frame->x() - 5 + TilePitch + 5);
-  strip_->resize(std::max(right, ScrollBox1->viewport()->width()), strip_->height());
-  ScrollBox1->horizontalScrollBar()->setPageStep(ScrollBox1->viewport()->width());
+bool TEditDictionary::Matches(const TDictionaryItem& item) const {
+  switch (static_cast<Show>(ComboFilter->currentIndex())) {
+    case Show::EmptyText:
+      if (!item.Text.empty()) return false;
+      break;
+    case Show::Unconfirmed:
+      if (!item.Unconfirmed) return false;
+      break;
+    case Show::All:
+      break;
+  }
+  // Case matters: "l" and "I" are the entries most often mixed up.
+  const QString text = EditFilter->text();
+  return text.isEmpty() || QString::fromStdString(item.Text).contains(text, Qt::CaseSensitive);
+}
+
+void TEditDictionary::FilterChange() {
+  LayoutTiles();
+  UpdateCounts();
+  ScrollBox1->verticalScrollBar()->setValue(0);
+}
+
+void TEditDictionary::LayoutTiles() {
+  const int width = ScrollBox1->viewport()->width();
+  const int columns = std::max(1, (width - TileLeft) / TilePitch);
+  std::vector<TDictionaryItem*> group;
+  std::vector<TDictionaryItem*> others;
+  for (const auto& item : itemList_) {
+    const bool shown = Matches(*item);
+    item->Frame->setVisible(shown);
+    if (shown) (item->Index < groupCount_ ? group : others).push_back(item.get());
+  }
+  auto byIndex = [](auto* a, auto* b) { return a->Index < b->Index; };
+  std::sort(group.begin(), group.end(), byIndex);
+  std::sort(others.begin(), others.end(), byIndex);
+  // Returns the foot of the last row, its gap below included.
+  auto place = [&](const std::vector<TDictionaryItem*>& tiles, int top) {
+    for (std::size_t k = 0; k < tiles.size(); ++k) {
+      const int column = static_cast<int>(k) % columns;
+      const int row = static_cast<int>(k) / columns;
+      tiles[k]->Frame->move(TileLeft + TilePitch * column, top + RowPitch * row);
+    }
+    const int rows = (static_cast<int>(tiles.size()) + columns - 1) / columns;
+    return top + RowPitch * rows;
+  };
+  int height = 0;
+  if (UnconfirmedGroup != nullptr) {
+    UnconfirmedGroup->setVisible(!group.empty());
+    if (!group.empty()) {
+      const int foot = place(group, CaptionHeight + TileTop);
+      UnconfirmedGroup->setGeometry(0, 0, width, foot);
+      height = foot + GroupGap;
+    }
+  }
+  if (!others.empty()) height = place(others, height + TileTop);
+  strip_->resize(width, height);
+  ScrollBox1->verticalScrollBar()->setPageStep(ScrollBox1->viewport()->height());
+}
+
+void TEditDictionary::UpdateCounts() {
+  int empty = 0;
+  int unconfirmed = 0;
+  int shown = 0;
+  for (const auto& item : itemList_) {
+    empty += item->Text.empty() ? 1 : 0;
+    unconfirmed += item->Unconfirmed ? 1 : 0;
+    shown += Matches(*item) ? 1 : 0;
+  }
+  const int total = static_cast<int>(itemList_.size());
+  ComboFilter->setItemText(static_cast<int>(Show::All), tr("All entries (%1)").arg(total));
+  ComboFilter->setItemText(static_cast<int>(Show::EmptyText), tr("Empty text (%1)").arg(empty));
+  ComboFilter->setItemText(static_cast<int>(Show::Unconfirmed),
+                           tr("Unconfirmed (%1)").arg(unconfirmed));
+  const bool filtered = !EditFilter->text().isEmpty() ||
+                        ComboFilter->currentIndex() != static_cast<int>(Show::All);
+  LblCount->setText(filtered ? tr("Shown: %1 of %2").arg(shown).arg(total)
+                             : tr("Entries: %1").arg(total));
 }
 
 TDictionaryItem* TEditDictionary::ItemOf(QObject* control) {
@@ -376,8 +502,11 @@ void TEditDictionary::EditChange(const QString& text) {
   TDictionaryItem* item = ItemOf(sender());
   if (item == nullptr) return;
   item->Text = text.toStdString();
+  // The tile stays shown until the filter changes, even when it no longer matches.
+  MarkEmpty(*item);
   // A text the user writes is their word.
   Confirm(*item);
+  UpdateCounts();
 }
 
 void TEditDictionary::BtnDelete() {
@@ -385,8 +514,10 @@ void TEditDictionary::BtnDelete() {
   TDictionaryItem* item = ItemOf(sender());
   if (item == nullptr || !FileExists(CharDictionary::BitmapPath(dictionaryRoot_, item->FileName)))
     return;
-  const std::string question = "Do you really want to delete \"" + item->Text + "\" [" +
-                               WithoutDirectory(item->FileName) + "] ?";
+  const std::string question = tr("Do you really want to delete \"%1\" [%2] ?")
+                                 .arg(QString::fromStdString(item->Text),
+                                      QString::fromStdString(WithoutDirectory(item->FileName)))
+                                 .toStdString();
   if (ui_.Ask(question, Buttons::YesNo) != Answer::Yes) return;
   deleteTarget_ = item->DeleteButton;
   DeleteTimer->start();
@@ -404,6 +535,7 @@ void TEditDictionary::DeleteTimerTimer() {
     break;
   }
   deleteTarget_ = nullptr;
+  UpdateCounts();
 }
 
 bool TEditDictionary::FormClose() {
@@ -419,7 +551,8 @@ bool TEditDictionary::FormClose() {
     }
     const Status saved = dictionary.Save(dictionaryRoot_);
     if (!saved.Ok &&
-        ui_.Ask(saved.Message + "\nClose without saving the changes?", Buttons::YesNo) != Answer::Yes)
+        ui_.Ask(saved.Message + "\n" + tr("Close without saving the changes?").toStdString(),
+                Buttons::YesNo) != Answer::Yes)
       return false;
     if (saved.Ok) RemoveDroppedFiles();
   }
@@ -461,24 +594,12 @@ void TEditDictionary::FreeItems() {
   delete UnconfirmedGroup;
   UnconfirmedGroup = nullptr;
   LblUnconfirmed = nullptr;
-  if (ScrollBox1 != nullptr) ScrollBox1->setGeometry(ScrollBoxGeometry);
-  if (strip_ != nullptr) strip_->resize(strip_->width(), StripHeight);
+  groupCount_ = 0;
   deleteTarget_ = nullptr;
-  if (strip_ != nullptr) UpdateScrollRange();
 }
 
 bool TEditDictionary::eventFilter(QObject* watched, QEvent* event) {
-  // The strip has no vertical extent: the wheel scrolls it sideways.
-  if (watched == ScrollBox1->viewport() && event->type() == QEvent::Wheel) {
-    const auto* wheel = static_cast<QWheelEvent*>(event);
-    const QPoint pixels = wheel->pixelDelta();
-    const QPoint angle = wheel->angleDelta();
-    int delta = !pixels.isNull() ? (pixels.y() != 0 ? pixels.y() : pixels.x())
-                                 : (angle.y() != 0 ? angle.y() : angle.x()) / 2;
-    QScrollBar* bar = ScrollBox1->horizontalScrollBar();
-    bar->setValue(bar->value() - delta);
-    return true;
-  }
+  if (watched == ScrollBox1->viewport() && event->type() == QEvent::Resize) LayoutTiles();
   if (event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {

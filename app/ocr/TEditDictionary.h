@@ -1,7 +1,8 @@
-// The dictionary editor: every learned character as a tile in a horizontally scrolling strip,
-// with its enlarged bitmap, its editable text and a delete button; entries named from
-// suggestions and not yet confirmed come first, marked, each with a confirm button. The index is
-// rewritten when the window closes.
+// The dictionary editor: every learned character as a tile with its enlarged bitmap, its editable
+// text and a delete button; the tiles flow into the window's width and scroll vertically, and a
+// filter picks them by text, by an empty text or by being unconfirmed. Entries named from
+// suggestions and not yet confirmed come first, marked, each with a confirm button; entries
+// without text are marked too. The index is rewritten when the window closes.
 #pragma once
 
 #include <QDialog>
@@ -14,6 +15,7 @@
 #include "ocr/TCharEntry.h"
 #include "platform/UserInteraction.h"
 
+class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -24,6 +26,8 @@ class QWidget;
 
 namespace quelm {
 
+class SettingsStore;
+
 class TEditDictionary : public QDialog {
   Q_OBJECT
 
@@ -31,10 +35,14 @@ class TEditDictionary : public QDialog {
   TEditDictionary(UserInteraction& ui, std::string dictionaryRoot, QWidget* parent = nullptr);
   ~TEditDictionary() override;
 
-  // The editor the way the main window opens it: shown modally, then "Update textoutput too?".
-  // True when the user answered Yes (the main window then re-renders its script).
+  // The editor the way the main window opens it: shown modally at the size it had last time
+  // (kept in `settings` when given), then "Update textoutput too?". True when the user answered
+  // Yes (the main window then re-renders its script).
   static bool Edit(UserInteraction& ui, const std::string& dictionaryRoot,
-                   QWidget* parent = nullptr);
+                   QWidget* parent = nullptr, SettingsStore* settings = nullptr);
+
+  // The filter's choices, in the order of ComboFilter.
+  enum class Show { All, EmptyText, Unconfirmed };
 
   // Where a character of `width` by `height` pixels is shown inside its white image panel:
   // three times its size, fitted into 110 by 110, centred on (65, 65).
@@ -43,7 +51,11 @@ class TEditDictionary : public QDialog {
   const std::vector<std::unique_ptr<TDictionaryItem>>& ItemList() const { return itemList_; }
   const std::string& DictionaryRoot() const { return dictionaryRoot_; }
 
+  QLineEdit* EditFilter = nullptr;
+  QComboBox* ComboFilter = nullptr;
   QScrollArea* ScrollBox1 = nullptr;
+  QLabel* LblCount = nullptr;
+  QPushButton* BtnClose = nullptr;
   QLabel* CharacterImage = nullptr;
   QLineEdit* EditAscii = nullptr;
   QPushButton* BtnDelete1 = nullptr;
@@ -67,12 +79,17 @@ class TEditDictionary : public QDialog {
   void BtnDelete();
   void DeleteTimerTimer();
   void ConfirmClick();
+  void FilterChange();
 
  private:
-  void AddCurrentCharacterToList(const TCharEntry& entry, int index, QPoint place);
+  void AddCurrentCharacterToList(const TCharEntry& entry, int index);
   // The user's word for an entry named from suggestions: its mark and button go.
   void Confirm(TDictionaryItem& item);
-  void UpdateScrollRange();
+  // Places the tiles the filter shows, row by row in the width of the scroll box.
+  void LayoutTiles();
+  bool Matches(const TDictionaryItem& item) const;
+  void UpdateCounts();
+  void MarkEmpty(TDictionaryItem& item);
   void FreeItems();
   // False when the index could not be written and the user chose to stay.
   bool FormClose();
@@ -86,6 +103,8 @@ class TEditDictionary : public QDialog {
   std::vector<std::string> droppedFiles_;
   QWidget* strip_ = nullptr;
   QPushButton* deleteTarget_ = nullptr;
+  // The first so many tiles by Index stand in the unconfirmed group.
+  int groupCount_ = 0;
   bool activated_ = false;
   bool loadFailed_ = false;
   bool closed_ = false;

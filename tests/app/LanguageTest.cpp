@@ -1,16 +1,19 @@
-// GUI translations: the translator on a window of its own (paths, property kinds, events) and
-// the main window's language menu with the shipped files and with files made here.
+// GUI translations: the translator on a window of its own (paths, property kinds, events), the
+// main window's language menu with the shipped files and with files made here, and the program's
+// Qt translation at a first start and when a language is chosen.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -18,10 +21,15 @@
 #include <QVBoxLayout>
 
 #include "MainWindowFixture.h"
+#include "app/QtTranslation.h"
 #include "app/TLanguage.h"
+#include "app/TToolList.h"
 #include "app/disc/TChooseDir.h"
+#include "app/ocr/TEditDictionary.h"
 #include "settings/LanguageFile.h"
+#include "settings/SettingsStore.h"
 #include "support/PeripheryTestFiles.h"
+#include "support/ScriptedInteraction.h"
 
 namespace quelm::test {
 namespace {
@@ -255,6 +263,48 @@ TEST_F(LanguageMenuWindowTest, StoredPositionBeyondTheMenuAppliesNothing) {
   EXPECT_EQ(Checks(), (std::vector<bool>{false, false}));
   EXPECT_EQ(Find<QLabel>("Label1")->text(), "Vob/Ifo root");
   EXPECT_EQ(Pref("gui_language"), "5");
+}
+
+// A first start on a German system with no language chosen yet: German is stored and windows of
+// app/ and app/ocr/ open in German, Qt's own buttons too; a language chosen later reaches the
+// windows already open.
+TEST(QtTranslationTest, GermanSystemStartsInGermanAndALaterChoiceReachesOpenWindows) {
+#ifndef QUELM_TRANSLATIONS
+  GTEST_SKIP() << "built without Qt's LinguistTools";
+#endif
+  EnsureQtApplication();
+  // The tests that follow see the program's own texts whatever happens here.
+  struct BackToEnglish {
+    ~BackToEnglish() { UseQtTranslation("en"); }
+  } backToEnglish;
+  QTemporaryDir dir;
+  const std::string languages = std::string(QUELM_BIN_DIR) + "/languages";
+  ScriptedInteraction ui;
+  SettingsStore settings(dir.filePath("quelm.ini").toStdString(), ui);
+  StartTranslation(settings, "de_DE.UTF-8", languages,
+                   std::string(QUELM_BIN_DIR) + "/translations");
+  // english.ini, french.ini, german.ini
+  EXPECT_EQ(settings.ReadString("gui_language", ""), "2");
+
+  TToolList tools(settings.File(), ui);
+  TEditDictionary editor(ui, dir.path().toStdString() + "/");
+  QDialogButtonBox box(QDialogButtonBox::Cancel);
+  EXPECT_EQ(tools.windowTitle(), "Werkzeuge bearbeiten");
+  EXPECT_EQ(tools.findChild<QPushButton*>("BitBtn2")->text(), "&Schließen");
+  EXPECT_EQ(editor.windowTitle(), "Wörterbuch");
+  EXPECT_EQ(editor.BtnClose->text(), "Schließen");
+  EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text(), "Abbrechen");
+
+  TLanguage language;
+  language.LanguageFile = languages + "/french.ini";
+  language.Translate();
+  EXPECT_EQ(tools.windowTitle(), "Modifier les outils");
+  EXPECT_EQ(tools.findChild<QPushButton*>("BitBtn2")->text(), "&Fermer");
+  EXPECT_EQ(editor.BtnClose->text(), "Fermer");
+  EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text(), "Annuler");
+  language.LanguageFile = languages + "/english.ini";
+  language.Translate();
+  EXPECT_EQ(editor.windowTitle(), "Dictionary");
 }
 
 }  // namespace

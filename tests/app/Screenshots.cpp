@@ -1,16 +1,26 @@
 // Offscreen pictures of the main window (fresh, file list unfolded, after "next") and of the
-// extraction window during a run, for looking at the layout at 100 % and 200 % scaling.
-// Usage: quelm_screenshots OUTDIR LABEL   (run with QT_SCALE_FACTOR=2 for the 200 % set)
+// extraction window during a run, for looking at the layout at 100 % and 200 % scaling; given a
+// dictionary directory, also of the dictionary editor on it (top, scrolled to the end, and
+// showing the entries without text).
+// Usage: quelm_screenshots OUTDIR LABEL [DICTIONARY_DIR]
+// (run with QT_SCALE_FACTOR=2 for the 200 % set; the language follows LANG, as at a first start)
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <cstdio>
 
+#include "app/QtTranslation.h"
 #include "app/TMain.h"
+#include "app/ocr/TEditDictionary.h"
+#include "platform/DataPaths.h"
 #include "platform/UserInteraction.h"
 #include "settings/SettingsStore.h"
 
@@ -65,6 +75,10 @@ int main(int argc, char** argv) {
   GrabbingInteraction ui;
   ui.Target = outDir + "/extraction-" + label + ".png";
   quelm::SettingsStore settings(file.fileName().toStdString(), ui);
+  quelm::StartTranslation(
+      settings, QLocale::system().name().toStdString(),
+      quelm::FindDataDirectory(QCoreApplication::applicationDirPath().toStdString() + "/",
+                               "languages"));
   quelm::TMain window(settings, ui);
   window.show();
   bool ok = Save(window, outDir + "/main-" + label + ".png");
@@ -73,6 +87,21 @@ int main(int argc, char** argv) {
   window.findChild<QToolButton*>(QStringLiteral("BtnGoNext"))->click();
   window.findChild<QToolButton*>(QStringLiteral("BtnGoNext"))->click();
   ok = Save(window, outDir + "/main-next-" + label + ".png") && ok;
+  if (argc > 3) {
+    // On a copy: closing the editor rewrites the index.
+    QTemporaryDir copy;
+    const QDir source(QString::fromLocal8Bit(argv[3]));
+    for (const QString& name : source.entryList(QDir::Files))
+      QFile::copy(source.filePath(name), copy.filePath(name));
+    quelm::TEditDictionary editor(ui, copy.path().toStdString() + "/", &window);
+    editor.show();
+    ok = Save(editor, outDir + "/dictionary-" + label + ".png") && ok;
+    editor.ScrollBox1->verticalScrollBar()->setValue(editor.ScrollBox1->verticalScrollBar()->maximum());
+    ok = Save(editor, outDir + "/dictionary-end-" + label + ".png") && ok;
+    editor.ComboFilter->setCurrentIndex(static_cast<int>(quelm::TEditDictionary::Show::EmptyText));
+    ok = Save(editor, outDir + "/dictionary-empty-" + label + ".png") && ok;
+    editor.close();
+  }
   window.close();
   return ok ? 0 : 1;
 }

@@ -1,13 +1,15 @@
 // The dictionary editor offscreen: tiles and their sizes, renaming written on close and seen by
 // the script output, deletion with its question, its half-second delay and the second-click
-// rule, vanished and missing files, scrolling to the last tile.
+// rule, vanished and missing files, tiles flowing into the width, the filter, the kept size.
 #include "app/ocr/TEditDictionary.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -21,6 +23,7 @@
 #include "ocr/RecognitionRun.h"
 #include "output/DictionaryLines.h"
 #include "platform/BmpFile.h"
+#include "settings/SettingsStore.h"
 #include "support/QtTestApp.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempDirTest.h"
@@ -62,8 +65,6 @@ TEST_F(TEditDictionaryTest, TilesInFileOrderWithTheirSizes) {
   TEditDictionary w(ui_, root_);
   w.show();
   EXPECT_EQ(w.windowTitle(), "Dictionary");
-  EXPECT_EQ(w.size(), QSize(608, 265));
-  EXPECT_EQ(w.ScrollBox1->geometry(), QRect(0, 0, 600, 238));
   EXPECT_EQ(w.DeleteTimer->interval(), 500);
   EXPECT_FALSE(w.DeleteTimer->isActive());
   ASSERT_EQ(w.ItemList().size(), 3u);
@@ -147,12 +148,24 @@ TEST_F(TEditDictionaryTest, RenamedAfterReadingEntryReachesTheScriptOnClose) {
   EXPECT_EQ(*DictionaryLines::Load(root_).TextFor(reference), "a");
 }
 
-TEST_F(TEditDictionaryTest, UpdateAnsweredNoIsReported) {
-  QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
-  EXPECT_FALSE(TEditDictionary::Edit(ui_, root_));
+TEST_F(TEditDictionaryTest, UpdateAnsweredNoIsReportedAndTheSizeIsKept) {
+  SettingsStore settings(root_ + "quelm.ini", ui_);
+  QTimer::singleShot(0, [] {
+    QApplication::activeModalWidget()->resize(500, 400);
+    QApplication::activeModalWidget()->close();
+  });
+  EXPECT_FALSE(TEditDictionary::Edit(ui_, root_, nullptr, &settings));
   // No index before: closing writes an empty one.
   EXPECT_TRUE(fs::exists(root_ + "chardict.ocr"));
   EXPECT_EQ(Index(), "");
+
+  QSize reopened;
+  QTimer::singleShot(0, [&] {
+    reopened = QApplication::activeModalWidget()->size();
+    QApplication::activeModalWidget()->close();
+  });
+  TEditDictionary::Edit(ui_, root_, nullptr, &settings);
+  EXPECT_EQ(reopened, QSize(500, 400));
 }
 
 TEST_F(TEditDictionaryTest, DeletionAsksThenWaitsHalfASecondAndIgnoresASecondClick) {
@@ -264,7 +277,7 @@ TEST_F(TEditDictionaryTest, UnconfirmedEntriesComeFirstMarkedAndAreConfirmedByBu
   EXPECT_FALSE(w.UnconfirmedGroup->geometry().contains(items[0]->Frame->geometry()));
   for (std::size_t i = 1; i < 5; ++i) {
     EXPECT_TRUE(w.UnconfirmedGroup->geometry().contains(items[i]->Frame->geometry())) << i;
-    EXPECT_LT(items[i]->Frame->x(), items[0]->Frame->x()) << i;
+    EXPECT_LT(items[i]->Frame->y(), items[0]->Frame->y()) << i;
     ASSERT_NE(items[i]->ConfirmButton, nullptr);
     EXPECT_EQ(items[i]->ConfirmButton->text(), "Confirm");
     EXPECT_TRUE(items[i]->ConfirmButton->isVisible());
@@ -293,30 +306,86 @@ TEST_F(TEditDictionaryTest, UnconfirmedEntriesComeFirstMarkedAndAreConfirmedByBu
   EXPECT_EQ(ReadText(root_ + "chardict.unconfirmed"), File(3) + "\td\t2\td\t1\tcl\n");
 }
 
-TEST_F(TEditDictionaryTest, StripScrollsToShowTheLastTileWholeAndFollowsTheFocus) {
+TEST_F(TEditDictionaryTest, TilesFlowIntoTheWidthScrollDownToTheLastAndFollowTheFocus) {
   std::vector<std::pair<QSize, std::string>> entries;
   for (int i = 0; i < 7; ++i) entries.push_back({{8 + i, 12}, std::string(1, static_cast<char>('a' + i))});
   MakeDictionary(entries);
   TEditDictionary w(ui_, root_);
+  w.resize(520, 420);
   w.show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-  QScrollBar* bar = w.ScrollBox1->horizontalScrollBar();
-  const QRect viewport = w.ScrollBox1->viewport()->rect();
+  auto frame = [&](int i) { return w.ItemList()[static_cast<std::size_t>(i)]->Frame; };
+  QScrollBar* bar = w.ScrollBox1->verticalScrollBar();
   auto visible = [&](int i) {
-    QFrame* f = w.ItemList()[static_cast<std::size_t>(i)]->Frame;
-    return viewport.contains(QRect(f->mapTo(w.ScrollBox1->viewport(), QPoint(0, 0)), f->size()));
+    return w.ScrollBox1->viewport()->rect().contains(
+        QRect(frame(i)->mapTo(w.ScrollBox1->viewport(), QPoint(0, 0)), frame(i)->size()));
   };
+  ASSERT_GE(w.ScrollBox1->viewport()->width(), 455);
+  ASSERT_LT(w.ScrollBox1->viewport()->width(), 605);
+  // Three tiles a row.
+  EXPECT_EQ(frame(2)->pos(), QPoint(305, 10));
+  EXPECT_EQ(frame(3)->pos(), QPoint(5, 220));
+  EXPECT_EQ(frame(6)->pos(), QPoint(5, 430));
   EXPECT_EQ(bar->value(), 0);
   EXPECT_FALSE(visible(6));
   bar->setValue(bar->maximum());
   EXPECT_TRUE(visible(6));
-  // The last tile's right edge (150 * 6 + 5 + 140 = 1045) is in reach, with its margin.
-  EXPECT_EQ(bar->maximum() + viewport.width(), 1055);
 
   bar->setValue(0);
   w.ItemList()[5]->Edit->setFocus(Qt::TabFocusReason);
   QCoreApplication::processEvents();
   EXPECT_TRUE(visible(5));
+
+  // Wide enough for all seven: one row, nothing to scroll.
+  w.resize(1120, 420);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(frame(6)->pos(), QPoint(905, 10));
+  EXPECT_EQ(bar->maximum(), 0);
+}
+
+TEST_F(TEditDictionaryTest, FilterByTextEmptyOrUnconfirmedAndEmptyEntriesAreMarked) {
+  MakeDictionary({{{8, 12}, "a"}, {{9, 12}, ""}, {{10, 12}, "ba"}, {{11, 12}, "A"}, {{12, 12}, ""}});
+  WriteText(root_ + "chardict.unconfirmed", File(3) + "\tA\t1\tA\n");
+  TEditDictionary w(ui_, root_);
+  w.resize(800, 540);
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  const auto& items = w.ItemList();
+  auto shown = [&] {
+    std::string texts;
+    for (const auto& item : items)
+      if (item->Frame->isVisible()) texts += "[" + item->Text + "]";
+    return texts;
+  };
+  EXPECT_EQ(w.LblCount->text(), "Entries: 5");
+  EXPECT_FALSE(items[0]->EmptyMark->isVisible());
+  EXPECT_TRUE(items[1]->EmptyMark->isVisible());
+  EXPECT_TRUE(items[4]->EmptyMark->isVisible());
+
+  // Case counts; the shown tiles close up.
+  QTest::keyClicks(w.EditFilter, "a");
+  EXPECT_EQ(shown(), "[a][ba]");
+  EXPECT_EQ(items[2]->Frame->pos(), QPoint(155, 10));
+  EXPECT_EQ(w.LblCount->text(), "Shown: 2 of 5");
+
+  w.EditFilter->clear();
+  EXPECT_EQ(w.ComboFilter->itemText(1), "Empty text (2)");
+  w.ComboFilter->setCurrentIndex(1);
+  EXPECT_EQ(shown(), "[][]");
+  // Named here, the tile stays until the filter changes; its mark goes at once.
+  items[1]->Edit->setFocus();
+  QTest::keyClicks(items[1]->Edit, "o");
+  EXPECT_FALSE(items[1]->EmptyMark->isVisible());
+  EXPECT_EQ(shown(), "[o][]");
+  EXPECT_EQ(w.ComboFilter->itemText(1), "Empty text (1)");
+
+  w.ComboFilter->setCurrentIndex(2);
+  EXPECT_EQ(shown(), "[A]");
+  w.ComboFilter->setCurrentIndex(0);
+  EXPECT_EQ(shown(), "[a][o][ba][A][]");
+  w.close();
+  EXPECT_EQ(Index(), File(0) + "\r\na\r\n" + File(1) + "\r\no\r\n" + File(2) + "\r\nba\r\n" +
+                         File(3) + "\r\nA\r\n" + File(4) + "\r\n\r\n");
 }
 
 TEST_F(TEditDictionaryTest, ScreenshotWithTwentyRealGlyphs) {
@@ -356,7 +425,7 @@ TEST_F(TEditDictionaryTest, ScreenshotWithTwentyRealGlyphs) {
   QCoreApplication::processEvents();
   fs::create_directories("/tmp/quelm-shots");
   EXPECT_TRUE(w.grab().save("/tmp/quelm-shots/teditdictionary.png"));
-  w.ScrollBox1->horizontalScrollBar()->setValue(w.ScrollBox1->horizontalScrollBar()->maximum());
+  w.ScrollBox1->verticalScrollBar()->setValue(w.ScrollBox1->verticalScrollBar()->maximum());
   EXPECT_TRUE(w.grab().save("/tmp/quelm-shots/teditdictionary_end.png"));
   w.close();
 

@@ -1,0 +1,33 @@
+# Every text of the windows translated: lupdate brings copies of translations/*.ts up to date with
+# the sources of app/; a text it had to add, or one still unfinished, fails the check by name.
+# cmake -DLUPDATE=... -DSOURCE_DIR=<project> -DWORK_DIR=<scratch> -P CheckTranslations.cmake
+file(GLOB ts_files ${SOURCE_DIR}/translations/*.ts)
+if(NOT ts_files)
+  message(FATAL_ERROR "no .ts files in ${SOURCE_DIR}/translations")
+endif()
+file(REMOVE_RECURSE ${WORK_DIR})
+file(MAKE_DIRECTORY ${WORK_DIR})
+set(unfinished 0)
+foreach(ts ${ts_files})
+  get_filename_component(name ${ts} NAME)
+  file(COPY ${ts} DESTINATION ${WORK_DIR})
+  execute_process(COMMAND ${LUPDATE} ${SOURCE_DIR}/app -I ${SOURCE_DIR} -extensions cpp,h
+                          -locations none -no-obsolete -silent -ts ${WORK_DIR}/${name}
+                  RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "lupdate failed on ${name}")
+  endif()
+  file(STRINGS ${WORK_DIR}/${name} lines)
+  set(source "")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "<source>([^<]*)")
+      set(source "${CMAKE_MATCH_1}")
+    elseif(line MATCHES "type=\"unfinished\"")
+      message(SEND_ERROR "${name}: not translated: ${source}")
+      math(EXPR unfinished "${unfinished} + 1")
+    endif()
+  endforeach()
+endforeach()
+if(unfinished GREATER 0)
+  message(FATAL_ERROR "${unfinished} texts without translation; run the update_translations target and translate them")
+endif()

@@ -310,7 +310,7 @@ QWidget* TMain::BuildReadingColumn() {
   layout->addLayout(progress);
 
   // Display area with the logo over it.
-  LblSubtitleNr = MakeLabel("LblSubtitleNr", QStringLiteral("subtitlenr. 0"));
+  LblSubtitleNr = MakeLabel("LblSubtitleNr", tr("subtitlenr. %1").arg(0));
   QSizePolicy keepPlace = LblSubtitleNr->sizePolicy();
   keepPlace.setRetainSizeWhenHidden(true);
   LblSubtitleNr->setSizePolicy(keepPlace);

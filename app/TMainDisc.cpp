@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -21,6 +22,35 @@
 #include "settings/SettingsStore.h"
 
 namespace quelm {
+
+namespace {
+
+// The info list comes from the core in English; its headings and labels are shown in the
+// window's language, the values after them as they are.
+QString TranslatedInfoLine(const std::string& line) {
+  static constexpr const char* Whole[] = {
+      QT_TRANSLATE_NOOP("quelm::TMain", "Directories"),
+      QT_TRANSLATE_NOOP("quelm::TMain", "Languages"),
+      QT_TRANSLATE_NOOP("quelm::TMain", "Files found"),
+      QT_TRANSLATE_NOOP("quelm::TMain", "Chapter lengths"),
+      QT_TRANSLATE_NOOP("quelm::TMain", "none"),
+      QT_TRANSLATE_NOOP("quelm::TMain", "none; switched to manual selection")};
+  static constexpr const char* Heads[] = {QT_TRANSLATE_NOOP("quelm::TMain", "VOB        : "),
+                                          QT_TRANSLATE_NOOP("quelm::TMain", "Output     : "),
+                                          QT_TRANSLATE_NOOP("quelm::TMain", "Dictionary : "),
+                                          QT_TRANSLATE_NOOP("quelm::TMain", "Streams : "),
+                                          QT_TRANSLATE_NOOP("quelm::TMain", "VobSub : "),
+                                          QT_TRANSLATE_NOOP("quelm::TMain", "File : ")};
+  for (const char* whole : Whole)
+    if (line == whole) return QCoreApplication::translate("quelm::TMain", whole);
+  for (const char* head : Heads)
+    if (line.starts_with(head))
+      return QCoreApplication::translate("quelm::TMain", head) +
+             QString::fromStdString(line.substr(std::string_view(head).size()));
+  return QString::fromStdString(line);
+}
+
+}  // namespace
 
 namespace P = Preferences;
 
@@ -69,7 +99,7 @@ void TMain::RefreshVobInfo() {
   if (navigator_) navigator_->SetChapterIndex(0);
 
   ListBoxVobInfo->clear();
-  for (const std::string& line : info.Lines) ListBoxVobInfo->addItem(QString::fromStdString(line));
+  for (const std::string& line : info.Lines) ListBoxVobInfo->addItem(TranslatedInfoLine(line));
   {
     const QSignalBlocker block(ComboLanguages);
     ComboLanguages->clear();
@@ -122,9 +152,8 @@ void TMain::BtnChangeDictionaryRootClick() {
 }
 
 void TMain::BtnManualVobFileClick() {
-  const auto chosen = ui_.ChooseOpenFile(tr("Open").toStdString(),
-                                          EditVobRoot->text().toStdString(),
-                                          tr(VobFileFilter).toStdString());
+  const auto chosen = ui_.ChooseOpenFile(
+      tr("Open").toStdString(), EditVobRoot->text().toStdString(), tr(VobFileFilter).toStdString());
   if (chosen) EditManualVobFile->setText(QString::fromStdString(*chosen));
 }
 

@@ -200,7 +200,8 @@ void TMain::EditSubtitleNrChange() {
   ImageLogo->setVisible(state.LogoVisible);
   BtnSaveBitmap->setEnabled(state.SaveBitmapEnabled);
   Savebitmapas1->setEnabled(state.SaveBitmapEnabled);
-  LblSubtitleNr->setText(QString::fromStdString(state.SubtitleNrText));
+  // The core's text is the English one; the label follows the window's language.
+  LblSubtitleNr->setText(tr("subtitlenr. %1").arg(SubtitleNr()));
   ShowGuidance();
 }
 

@@ -782,6 +782,58 @@ Vor dem Öffnen anderer speichern?</translation>
         <source>Cannot open file %1 (%2)</source>
         <translation>Datei %1 kann nicht geöffnet werden (%2)</translation>
     </message>
+    <message>
+        <source>subtitlenr. %1</source>
+        <translation>Untertitel Nr. %1</translation>
+    </message>
+    <message>
+        <source>Directories</source>
+        <translation>Verzeichnisse</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Sprachen</translation>
+    </message>
+    <message>
+        <source>Files found</source>
+        <translation>Gefundene Dateien</translation>
+    </message>
+    <message>
+        <source>Chapter lengths</source>
+        <translation>Kapitellängen</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>none; switched to manual selection</source>
+        <translation>keine; auf manuelle Auswahl umgestellt</translation>
+    </message>
+    <message>
+        <source>VOB        : </source>
+        <translation>VOB          : </translation>
+    </message>
+    <message>
+        <source>Output     : </source>
+        <translation>Ausgabe      : </translation>
+    </message>
+    <message>
+        <source>Dictionary : </source>
+        <translation>Wörterbuch   : </translation>
+    </message>
+    <message>
+        <source>Streams : </source>
+        <translation>Spuren : </translation>
+    </message>
+    <message>
+        <source>VobSub : </source>
+        <translation>VobSub : </translation>
+    </message>
+    <message>
+        <source>File : </source>
+        <translation>Datei : </translation>
+    </message>
 </context>
 <context>
     <name>quelm::TOCR</name>

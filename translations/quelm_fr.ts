@@ -782,6 +782,58 @@ Les sauvegarder avant d&apos;en ouvrir d&apos;autres ?</translation>
         <source>Cannot open file %1 (%2)</source>
         <translation>Impossible d&apos;ouvrir le fichier %1 (%2)</translation>
     </message>
+    <message>
+        <source>subtitlenr. %1</source>
+        <translation>sous-titre n° %1</translation>
+    </message>
+    <message>
+        <source>Directories</source>
+        <translation>Dossiers</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Langues</translation>
+    </message>
+    <message>
+        <source>Files found</source>
+        <translation>Fichiers trouvés</translation>
+    </message>
+    <message>
+        <source>Chapter lengths</source>
+        <translation>Durées des chapitres</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>none; switched to manual selection</source>
+        <translation>aucune ; passage à la sélection manuelle</translation>
+    </message>
+    <message>
+        <source>VOB        : </source>
+        <translation>VOB          : </translation>
+    </message>
+    <message>
+        <source>Output     : </source>
+        <translation>Sortie       : </translation>
+    </message>
+    <message>
+        <source>Dictionary : </source>
+        <translation>Dictionnaire : </translation>
+    </message>
+    <message>
+        <source>Streams : </source>
+        <translation>Flux : </translation>
+    </message>
+    <message>
+        <source>VobSub : </source>
+        <translation>VobSub : </translation>
+    </message>
+    <message>
+        <source>File : </source>
+        <translation>Fichier : </translation>
+    </message>
 </context>
 <context>
     <name>quelm::TOCR</name>

@@ -1,47 +1,12 @@
 // Option parsing for the subcommands of quelm-cli.
 #include "cli/CommandLine.h"
 
-#include <sys/ioctl.h>
-#include <unistd.h>
-
 #include <charconv>
 #include <cstdio>
 
+#include "cli/TerminalText.h"
+
 namespace quelm {
-
-std::string WrapAtWords(const std::string& text, int columns) {
-  if (columns <= 0) return text;
-  const auto width = static_cast<std::size_t>(columns);
-  const auto codePoints = [](const std::string& s) {
-    std::size_t n = 0;
-    for (const char c : s) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return n;
-  };
-  std::string wrapped;
-  std::string line;
-  std::size_t start = 0;
-  while (start <= text.size()) {
-    std::size_t end = text.find(' ', start);
-    if (end == std::string::npos) end = text.size();
-    const std::string word = text.substr(start, end - start);
-    if (!line.empty() && codePoints(line) + 1 + codePoints(word) > width) {
-      wrapped += line + "\n";
-      line = "  " + word;
-    } else {
-      line += (line.empty() ? "" : " ") + word;
-    }
-    start = end + 1;
-  }
-  return wrapped + line;
-}
-
-void PrintMessage(const std::string& line) {
-  winsize size{};
-  const bool terminal = ::isatty(STDERR_FILENO) && ::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0;
-  // One column short of the width: a full line would make some terminals break an empty one.
-  const std::string text = terminal && size.ws_col > 1 ? WrapAtWords(line, size.ws_col - 1) : line;
-  std::fprintf(stderr, "%s\n", text.c_str());
-}
 
 bool CommandLine::Fail(const std::string& message) const {
   PrintMessage("quelm-cli " + command_ + ": " + message);

@@ -29,13 +29,6 @@ inline constexpr int ExitFailure = 1;     // unreadable input, unwritable output
 inline constexpr int ExitBadOptions = 2;  // the command line itself is wrong
 inline constexpr int ExitStopped = 3;     // stopped by the user; records kept for a resume
 
-// `text` broken at spaces into lines of at most `columns` characters (a longer word stays whole),
-// every line after the first indented by two spaces; one line when `columns` is 0 or less.
-std::string WrapAtWords(const std::string& text, int columns);
-// Prints a message line on stderr, wrapped at the terminal's width when stderr is a terminal,
-// so a line never breaks inside a word there.
-void PrintMessage(const std::string& line);
-
 class CommandLine {
  public:
   // `command` names the subcommand in messages ("quelm-cli convert: ...").

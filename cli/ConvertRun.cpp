@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "cli/ScriptOutput.h"
+#include "cli/TerminalText.h"
 #include "navigation/ProgressDisplay.h"
 #include "output/FactsFromTiming.h"
 #include "output/RecordsFile.h"

@@ -1,28 +1,15 @@
 // Asking about unknown characters on a terminal or from a file of answers.
 #include "cli/TerminalQuestions.h"
 
-#include <sys/ioctl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 
+#include "cli/TerminalText.h"
 #include "cli/TextArt.h"
 
 namespace quelm {
 
 namespace {
-
-constexpr int DefaultColumns = 80;
-constexpr int DefaultRows = 24;
-
-// Characters as a terminal counts them: UTF-8 continuation bytes take no column.
-std::size_t CodePoints(const std::string& text) {
-  std::size_t n = 0;
-  for (unsigned char c : text) n += (c & 0xC0) != 0x80;
-  return n;
-}
 
 // The first `columns` characters of `text`, "..." ending a text that was longer.
 std::string Cut(const std::string& text, int columns) {
@@ -52,21 +39,6 @@ std::string CutFront(const std::string& text, int columns) {
   return "..." + text.substr(i);
 }
 
-void TerminalSize(std::FILE* out, int& columns, int& rows) {
-  winsize size{};
-  if (::ioctl(::fileno(out), TIOCGWINSZ, &size) == 0 && size.ws_col > 0 && size.ws_row > 0) {
-    columns = size.ws_col;
-    rows = size.ws_row;
-    return;
-  }
-  const auto fromEnvironment = [](const char* name, int fallback) {
-    const char* value = std::getenv(name);
-    const int n = value ? std::atoi(value) : 0;
-    return n > 0 ? n : fallback;
-  };
-  columns = fromEnvironment("COLUMNS", DefaultColumns);
-  rows = fromEnvironment("LINES", DefaultRows);
-}
 
 }  // namespace
 

@@ -2,9 +2,9 @@
 // framed character, and the progress line.
 #include <gtest/gtest.h>
 
-#include "cli/CommandLine.h"
 #include "cli/ProgressBar.h"
 #include "cli/TerminalQuestions.h"
+#include "cli/TerminalText.h"
 #include "cli/TextArt.h"
 #include "cli/TitleSet.h"
 

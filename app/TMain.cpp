@@ -656,6 +656,10 @@ void TMain::BuildMenus() {
   QMenu* dictionary = Named(bar->addMenu(tr("&Dictionary")), "Dictionary1");
   Editdictionary1 = MakeAction(dictionary, "Editdictionary1", tr("&Edit entries..."));
   Updatetextoutput1 = MakeAction(dictionary, "Updatetextoutput1", tr("&Update textoutput..."));
+  Undolastanswer1 = MakeAction(dictionary, "Undolastanswer1", tr("U&ndo last answer"));
+  Undolastanswer1->setShortcut(QKeySequence::Undo);
+  Undolastanswer1->setEnabled(false);
+  connect(dictionary, &QMenu::aboutToShow, this, &TMain::UpdateUndoAnswer);
   dictionary->addSeparator();
   Learnwhilereadingvob1 = MakeAction(dictionary, "Learnwhilereadingvob1",
                                      tr("Learn &while reading VOB"), true);

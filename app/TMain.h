@@ -260,8 +260,16 @@ class TMain : public QMainWindow {
   // Recognition of a found subtitle and the script (TMainRecognition.cpp, TMainScript.cpp).
   void ConnectScriptHandlers();
   Status OCROnSubTitle();
+  // Recognition through the learning dialogue, as the current settings want it.
+  Recogniser WindowRecogniser();
+  // Takes back the last answer given (also in a subtitle that has ended): its subtitle and the
+  // ones after it are read again.
+  void Undolastanswer1Click();
+  void UpdateUndoAnswer();
   // Puts the raw script's lines from `from` on into UWScript, which shows the records.
   void ShowNewRecords(std::size_t from);
+  // UWScript anew, for records replaced rather than appended.
+  void ShowAllRecords();
   void OutputIniXClick(QAction* item);
   void ShowCurrentFormat(const QString& caption);
   void BtnClearTextClick();
@@ -398,6 +406,7 @@ class TMain : public QMainWindow {
   QMenu* GUI1 = nullptr;
   QAction* Editdictionary1 = nullptr;
   QAction* Updatetextoutput1 = nullptr;
+  QAction* Undolastanswer1 = nullptr;
   QAction* Learnwhilereadingvob1 = nullptr;
   QAction* Learnafterreadingvob1 = nullptr;
   QAction* Learnautomatically1 = nullptr;

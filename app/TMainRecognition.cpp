@@ -117,7 +117,6 @@ Status TMain::OCROnSubTitle() {
   settings.SpaceWidth = TrackBar1->value();
   settings.AutoSpaceWidth = CheckAutoSpaceWidth->isChecked();
   settings.AutoDetectColors = CheckAutoColorDetect->isChecked();
-  const bool autoClose = CheckAutocloseOCR->isChecked();
   settings.DictionaryRoot = dictionaryRoot;
   const int learn = LearnMode();
   settings.LearnAfterReading = learn == Preferences::LearnAfterReading;
@@ -130,22 +129,22 @@ Status TMain::OCROnSubTitle() {
   if (const int row = BackgroundColorRow(); row >= 0)
     settings.BackgroundColor = settings.Colors[static_cast<std::size_t>(row)];
 
-  OcrSession session;
-  // A pause per subtitle adds minutes to a film and shows nobody anything: "all" goes on at
-  // once. Single steps keep the pause.
-  if (gettingAll_) session.AutoCloseMs = 0;
-  if (!dictionaryCache_) dictionaryCache_ = std::make_unique<DictionaryCache>();
-  session.Dictionary = dictionaryCache_.get();
-  session.Settings = &settings_;
+  const std::size_t before = conversion_.Script().Lines().size();
+  const std::uint64_t lineage = conversion_.Script().Lineage();
   const SubtitlePlace place{LabelValue(LblBCDTimecode), LabelValue(LblChapter),
                             navigator_ ? FactsFromTiming(navigator_->LastTiming()) : RecordFacts()};
-  const std::size_t before = conversion_.Script().Lines().size();
   // The window shows the run and asks in its own dialogue.
-  const SubtitleStep step = conversion_.RecogniseSubtitle(
-      subtitleBitmap_, settings, place, TOCR::AsRecogniser(ui_, autoClose, this, session));
-  // The window has shown why; an empty failure ends "all" without saying it again.
-  if (step.End == RecognitionEnd::Failed) return step.Outcome;
-  if (step.End == RecognitionEnd::Aborted) return Status::Success();
+  const SubtitleStep step =
+      conversion_.RecogniseSubtitle(subtitleBitmap_, settings, place, WindowRecogniser());
+  // An answer taken back in an earlier subtitle replaced records.
+  const bool replaced = conversion_.Script().Lineage() != lineage;
+  if (replaced) ShowAllRecords();
+  UpdateUndoAnswer();
+  if (step.End != RecognitionEnd::Appended) {
+    if (replaced) Updatetextoutput1Click();
+    // The window has shown why; an empty failure ends "all" without saying it again.
+    return step.End == RecognitionEnd::Failed ? step.Outcome : Status::Success();
+  }
 
   if (step.KeepColors) {
     // Checking the role button stores charcolor; unchecking detection stores its key and
@@ -154,9 +153,37 @@ Status TMain::OCROnSubTitle() {
       RadioCharCol1[static_cast<std::size_t>(*step.CharColorIndex)]->setChecked(true);
     CheckAutoColorDetect->setChecked(false);
   }
-  ShowNewRecords(before);
+  if (!replaced) ShowNewRecords(before);
   Updatetextoutput1Click();
   return Status::Success();
+}
+
+Recogniser TMain::WindowRecogniser() {
+  OcrSession session;
+  // A pause per subtitle adds minutes to a film and shows nobody anything: "all" goes on at
+  // once. Single steps keep the pause.
+  if (gettingAll_) session.AutoCloseMs = 0;
+  if (!dictionaryCache_) dictionaryCache_ = std::make_unique<DictionaryCache>();
+  session.Dictionary = dictionaryCache_.get();
+  session.Settings = &settings_;
+  return TOCR::AsRecogniser(ui_, CheckAutocloseOCR->isChecked(), this, session);
+}
+
+void TMain::UpdateUndoAnswer() {
+  Undolastanswer1->setEnabled(dictionaryCache_ &&
+                              conversion_.CanUndoAnswer(dictionaryCache_->Dictionary()));
+}
+
+void TMain::Undolastanswer1Click() {
+  UpdateUndoAnswer();
+  if (!Undolastanswer1->isEnabled()) return;
+  const SubtitleStep step =
+      conversion_.UndoAnswer(dictionaryCache_->Dictionary(), WindowRecogniser(), Suggestions());
+  ShowAllRecords();
+  Updatetextoutput1Click();
+  UpdateUndoAnswer();
+  if (step.End == RecognitionEnd::Failed && !step.Outcome.Message.empty())
+    ui_.ShowMessage(MessageKind::Error, step.Outcome.Message);
 }
 
 }  // namespace quelm

@@ -75,10 +75,9 @@ void TMain::Openrecords1Click() {
   }
   conversion_.Open(std::move(load.Script));
   scriptStream_ = LanguageIndex();
-  QStringList lines;
-  for (const std::string& line : conversion_.Script().Lines()) lines << QString::fromStdString(line);
-  UWScript->setPlainText(lines.join(QLatin1Char('\n')));
+  ShowAllRecords();
   Updatetextoutput1Click();
+  UpdateUndoAnswer();
 }
 
 bool TMain::RecordsMaySafelyGo(const char* question) {

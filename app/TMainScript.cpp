@@ -57,6 +57,7 @@ void TMain::ConnectScriptHandlers() {
   connect(Savetextas1, &QAction::triggered, this, [this] { BtnSaveToClick(); });
   connect(Updatetextoutput1, &QAction::triggered, this, &TMain::Updatetextoutput1Click);
   connect(Editdictionary1, &QAction::triggered, this, &TMain::Editdictionary1Click);
+  connect(Undolastanswer1, &QAction::triggered, this, &TMain::Undolastanswer1Click);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -135,6 +136,12 @@ void TMain::ShowNewRecords(std::size_t from) {
   end.insertText(QString::fromStdString(from > 0 ? "\n" + text : text));
 }
 
+void TMain::ShowAllRecords() {
+  QStringList lines;
+  for (const std::string& line : conversion_.Script().Lines()) lines << QString::fromStdString(line);
+  UWScript->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
 void TMain::Updatetextoutput1Click() {
   const auto started = std::chrono::steady_clock::now();
   conversion_.SetFormatPath(
@@ -168,9 +175,9 @@ void TMain::BtnClearTextClick() {
   RichEdit1->clear();
   UWScript->clear();
   conversion_.StartNew();
-  for (const std::string& line : conversion_.Script().Lines())
-    UWScript->appendPlainText(QString::fromStdString(line));
+  ShowAllRecords();
   Updatetextoutput1Click();
+  UpdateUndoAnswer();
 }
 
 bool TMain::BtnSaveToClick() {
@@ -227,6 +234,7 @@ bool TMain::SavePlainScript(const std::string& path) {
 void TMain::Editdictionary1Click() {
   if (TEditDictionary::Edit(ui_, EditDictionaryRoot->text().toStdString(), this, &settings_))
     Updatetextoutput1Click();
+  UpdateUndoAnswer();
 }
 
 }  // namespace quelm

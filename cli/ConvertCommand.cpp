@@ -89,7 +89,7 @@ constexpr const char* Usage =
     "engine's word (suggested: \"x\" (word \"xyz\")) and an empty line accepts it. These words\n"
     "on a line of their own stand for the learning window's buttons:\n"
     "  \\none    no text, also where a reading is suggested\n"
-    "  \\undo    take back the last answer in this subtitle and be asked again\n"
+    "  \\undo    take back the last answer and be asked again\n"
     "  \\skip    skip this character          \\line   skip the rest of the text line\n"
     "  \\color   try the next character colour \\keep   keep these colours, then answer\n"
     "  \\abort   drop this subtitle from the script (what it learned stays)\n"

@@ -50,6 +50,10 @@ ConvertRun::ConvertRun(const CommandLine& cl, ConvertPlan plan, CharDictionary& 
                  [this](const SubpictureRequest& request) { return Extract(request); }),
       autoDetect_(plan_.AutoDetectColors),
       charColor_(plan_.CharColor) {
+  conversion_.ReadingAgain = [this](const SubtitlePlace& place) {
+    where_ = "subtitle " + std::to_string(place.Number);
+    reading_ = place.Number;
+  };
   if (!engine_ && (plan_.Learn == LearnMode::Ask || plan_.Learn == LearnMode::Auto)) {
     const std::string language =
         !plan_.OcrLanguage.empty() ? plan_.OcrLanguage : EngineLanguage(plan_.Language);
@@ -169,6 +173,7 @@ Status ConvertRun::SubtitleFound(const SubpictureResult& result) {
     resume_.AfterMs.reset();
   }
   where_ = "subtitle " + std::to_string(number);
+  reading_ = number;
 
   RecognitionSettings recognition;
   recognition.Colors = plan_.Colors;
@@ -182,7 +187,7 @@ Status ConvertRun::SubtitleFound(const SubpictureResult& result) {
   recognition.Suggestions = engine_.get();
   recognition.AutoDetectColors = autoDetect_;
   const SubtitlePlace place{timecodeLabel_.substr(2), chapterLabel_.substr(2),
-                            FactsFromTiming(result.Timing)};
+                            FactsFromTiming(result.Timing), number};
   const SubtitleStep step = conversion_.RecogniseSubtitle(
       result.SubTitle, recognition, place,
       [this](const Bitmap& subpicture, const RecognitionSettings& settings) {
@@ -269,7 +274,8 @@ std::string ConvertRun::StatusLine() const {
     if (i < index) read += plan_.Sizes[i];
   }
   const int number = navigator_.SubtitleNr();
-  std::string line = "  subtitle " + std::to_string(number);
+  // An earlier one is read again after an answer was taken back.
+  std::string line = "  subtitle " + std::to_string(reading_ > 0 ? reading_ : number);
   // Guessed from how much of the title is read, once that says something.
   if (total > 0 && read * 50 > total) {
     const auto estimate = static_cast<int>((static_cast<double>(number) * total) / read + 0.5);

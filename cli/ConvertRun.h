@@ -115,6 +115,7 @@ class ConvertRun {
   // The colour the current question draws in, and where it is.
   Color ink_ = ColorWhite;
   std::string where_;
+  int reading_ = 0;
 
   int found_ = 0;
   int asked_ = 0;

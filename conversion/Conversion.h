@@ -3,7 +3,9 @@
 // step that recognises a subtitle and appends its record.
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,6 +46,8 @@ struct SubtitlePlace {
   std::string TimeCode;
   std::string Chapter;
   RecordFacts Facts;
+  // As the reader counts them, for telling the user which one is read again; 0: not counted.
+  int Number = 0;
 };
 
 enum class RecognitionEnd { Appended, Aborted, Failed };
@@ -79,9 +83,25 @@ class Conversion {
   bool Unsaved() const;
 
   // Recognises `subpicture` through `recognise` and appends its record at `place`; an aborted
-  // or failed recognition appends nothing.
+  // or failed recognition appends nothing. An undo asked for before any answer in this subtitle
+  // takes back the last answer of an earlier one (UndoAnswer) and reads this one again.
   SubtitleStep RecogniseSubtitle(const Bitmap& subpicture, const RecognitionSettings& settings,
                                  const SubtitlePlace& place, const Recogniser& recognise);
+
+  // The last answer given in a subtitle that has ended can be taken back: `dictionary` is the
+  // one the subtitles were read with and nothing else has changed it since.
+  bool CanUndoAnswer(const CharDictionary& dictionary) const;
+  // Takes the last answer back: the dictionary and its bitmap files as that subtitle found them,
+  // its record and the ones after it gone, and these subtitles read again, the first asking
+  // about the shape again. Where the user drops one or reading fails, the reading again stops
+  // there and the records not read again stay as they were (the dropped one goes). `suggestions`
+  // stands in for the engine each was read with.
+  SubtitleStep UndoAnswer(CharDictionary& dictionary, const Recogniser& recognise,
+                          SuggestionEngine* suggestions);
+
+  // Told before a subtitle is read again after an answer was taken back (and before the one
+  // that asked for it is read on); may be empty.
+  std::function<void(const SubtitlePlace&)> ReadingAgain;
 
   const std::string& FormatPath() const { return formatPath_; }
   void SetFormatPath(std::string path) { formatPath_ = std::move(path); }
@@ -90,8 +110,32 @@ class Conversion {
   const ScriptRendering& Render(ScriptSources sources);
 
  private:
+  // Appends what was read and keeps what taking its answers back needs.
+  SubtitleStep Append(const RecognitionResult& recognised, const Bitmap& subpicture,
+                      const RecognitionSettings& settings, const SubtitlePlace& place);
+  SubtitleStep TakeBack(CharDictionary& dictionary, const Recogniser& recognise,
+                        SuggestionEngine* suggestions);
+  void ForgetAnswers();
+
   RawScript script_;
   std::vector<std::string> saved_;
+  // The subtitle holding the last answer and every one appended after it, to be read again when
+  // that answer is taken back.
+  struct ReadAgain {
+    Bitmap Subpicture;
+    RecognitionSettings Settings;
+    SubtitlePlace Place;
+    std::size_t LinesBefore = 0;
+    std::size_t LinesAfter = 0;
+  };
+  std::vector<ReadAgain> sinceAnswer_;
+  std::size_t keptPixels_ = 0;
+  std::vector<CharacterAnswer> lastAnswers_;
+  std::shared_ptr<const CharDictionary> dictionaryBefore_;
+  std::vector<std::string> written_;
+  // The dictionary as the last reading left it; changed since, there is nothing to take back.
+  const CharDictionary* dictionary_ = nullptr;
+  std::uint64_t revisionAfter_ = 0;
   ScriptRenderer renderer_;
   std::string formatPath_;
 };

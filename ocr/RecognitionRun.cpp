@@ -198,18 +198,34 @@ std::vector<std::string> RecognitionRun::MakeRecord(const std::string& timeCode,
 }
 
 RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
-  answers_.clear();
+  answers_ = settings_.Replay;
   before_.reset();
   written_.clear();
   readings_.clear();
+  undoEarlier_ = false;
+  const std::uint64_t revisionBefore = dictionary_.Revision();
   int engineCalls = 0;
   for (;;) {
     replayed_ = 0;
     undoRequested_ = false;
     RecognitionResult result = Read(subpicture);
     engineCalls += result.EngineCalls;
+    result.EngineCalls = engineCalls;
+    result.Dictionary = &dictionary_;
+    result.RevisionBefore = revisionBefore;
+    if (undoEarlier_) {
+      PutBack();
+      result.Aborted = true;
+      result.UndoEarlier = true;
+    } else if (!undoRequested_) {
+      result.Answers = answers_;
+      if (!answers_.empty() && before_) {
+        result.DictionaryBefore = std::make_shared<const CharDictionary>(std::move(*before_));
+        result.Written = written_;
+      }
+    }
     if (!undoRequested_) {
-      result.EngineCalls = engineCalls;
+      result.RevisionAfter = dictionary_.Revision();
       return result;
     }
     // Read again from the dictionary the subtitle began with, the answers before the last one
@@ -222,11 +238,12 @@ RecognitionResult RecognitionRun::UpdateDictionary(const Bitmap& subpicture) {
 
 CharacterAnswer RecognitionRun::Ask(CharacterQuestion& question) {
   if (replayed_ < answers_.size()) return answers_[replayed_++];
-  question.UndoAllowed = !answers_.empty();
+  question.UndoAllowed = !answers_.empty() || settings_.EarlierUndoAllowed;
   CharacterAnswer answer = AskCharacter(question);
-  while (answer.Kind == AnswerKind::Undo && answers_.empty()) answer = AskCharacter(question);
+  while (answer.Kind == AnswerKind::Undo && answers_.empty() && !settings_.EarlierUndoAllowed)
+    answer = AskCharacter(question);
   if (answer.Kind == AnswerKind::Undo) {
-    undoRequested_ = true;
+    (answers_.empty() ? undoEarlier_ : undoRequested_) = true;
     return {AnswerKind::Abort, {}, false};
   }
   answers_.push_back(answer);

@@ -5,7 +5,9 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +19,15 @@
 #include "platform/Status.h"
 
 namespace quelm {
+
+// Undo takes back the last answer: what it taught is forgotten and its question comes again.
+enum class AnswerKind { Text, SkipCharacter, SkipTextline, ChangeColor, Abort, Undo };
+
+struct CharacterAnswer {
+  AnswerKind Kind = AnswerKind::Text;
+  std::string Text;         // UTF-8; may be empty or hold several characters
+  bool KeepColors = false;  // the "Keep these colors" box was checked while asking
+};
 
 struct RecognitionSettings {
   std::array<Color, 4> Colors{};
@@ -34,6 +45,11 @@ struct RecognitionSettings {
   bool AutoDetectColors = false;
   // Reads a line holding an unknown character; may be null (nothing is suggested).
   SuggestionEngine* Suggestions = nullptr;
+  // Answers given when the subtitle was read before, given again in order before anything is
+  // asked: the subtitle is read again after its last answer was taken back.
+  std::vector<CharacterAnswer> Replay;
+  // An answer of an earlier subtitle can be taken back while none is given in this one.
+  bool EarlierUndoAllowed = false;
 };
 
 // What the learning dialogue shows when it asks about a character.
@@ -52,18 +68,8 @@ struct CharacterQuestion {
   std::string SuggestedWord;  // the engine's word it belongs to
   // The entry exists, named automatically, and its readings disagree.
   bool Disputed = false;
-  // An earlier answer in this subtitle can be taken back.
+  // An earlier answer can be taken back.
   bool UndoAllowed = false;
-};
-
-// Undo takes back the last answer of the subtitle: what it taught is forgotten and its
-// question comes again.
-enum class AnswerKind { Text, SkipCharacter, SkipTextline, ChangeColor, Abort, Undo };
-
-struct CharacterAnswer {
-  AnswerKind Kind = AnswerKind::Text;
-  std::string Text;         // UTF-8; may be empty or hold several characters
-  bool KeepColors = false;  // the "Keep these colors" box was checked while asking
 };
 
 struct RecognitionResult {
@@ -82,6 +88,18 @@ struct RecognitionResult {
   // Entries named from suggestions without asking.
   int NamedAutomatically = 0;
   int EngineCalls = 0;
+  // Undo was asked before any answer in this subtitle: the last answer of an earlier one is to
+  // be taken back (the subtitle counts as aborted, and left as it found the dictionary).
+  bool UndoEarlier = false;
+  // What taking back this subtitle's last answer later needs: its answers, and where it changed
+  // the dictionary, the dictionary as it found it and the bitmap files it wrote.
+  std::vector<CharacterAnswer> Answers;
+  std::shared_ptr<const CharDictionary> DictionaryBefore;
+  std::vector<std::string> Written;
+  // The dictionary read with, and its revision before and after this reading.
+  const CharDictionary* Dictionary = nullptr;
+  std::uint64_t RevisionBefore = 0;
+  std::uint64_t RevisionAfter = 0;
 };
 
 class RecognitionRun {
@@ -141,6 +159,7 @@ class RecognitionRun {
   std::vector<CharacterAnswer> answers_;
   std::size_t replayed_ = 0;
   bool undoRequested_ = false;
+  bool undoEarlier_ = false;
   std::optional<CharDictionary> before_;
   std::vector<std::string> written_;
   // The engine's readings by line and ink: a line read again after an undo is not read twice.

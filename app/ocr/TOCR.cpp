@@ -143,8 +143,7 @@ TOCR::TOCR(UserInteraction& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
   LblInstruction->setGeometry(instructionLeft, 280, ClientWidth - 24 - instructionLeft, 30);
   // Ctrl+Z anywhere in the window; the character edit would keep it, eventFilter passes it on.
   BtnUndo->setShortcut(QKeySequence::Undo);
-  BtnUndo->setToolTip(tr("Forget the last answer in this subtitle and ask about its character "
-                         "again (Ctrl+Z)"));
+  BtnUndo->setToolTip(tr("Forget the last answer and ask about its character again (Ctrl+Z)"));
   for (QPushButton* b :
        {BtnSkipChar, BtnSkipTextline, BtnChangeCharColor, BtnAbort, BtnClose, BtnUndo}) {
     // Enter belongs to the character edit, never to a default button.
@@ -202,7 +201,7 @@ Recogniser TOCR::AsRecogniser(UserInteraction& ui, bool autoClose, QWidget* pare
   return [&ui, autoClose, parent, session](const Bitmap& subpicture,
                                            const RecognitionSettings& settings) {
     const OcrOutcome outcome = Recognize(ui, subpicture, settings, autoClose, parent, session);
-    RecognitionResult result;
+    RecognitionResult result = outcome.Run;
     result.Aborted = outcome.Aborted;
     if (outcome.Failed) result.Outcome = Status::Failure(std::string());
     result.VisibleLines = outcome.VisibleLines;
@@ -222,6 +221,7 @@ OcrOutcome TOCR::Outcome() const {
   o.ReferenceLines = result_.ReferenceLines;
   o.FinalCharColor = result_.FinalCharColor;
   o.KeepColors = result_.KeepColors || CheckKeepColors->isChecked();
+  o.Run = result_;
   return o;
 }
 

@@ -44,6 +44,8 @@ struct OcrOutcome {
   Color FinalCharColor = ColorWhite;
   // "Keep these colors" was checked.
   bool KeepColors = false;
+  // The run's own result, for what taking an answer back needs.
+  RecognitionResult Run;
 };
 
 // How long an automatically closing window stays after its run, so that the user sees what

@@ -608,5 +608,27 @@ TEST_F(ScriptWindowTest, AbortAddsNothingAndKeptColoursBecomeTheSettings) {
   EXPECT_TRUE(Find<QRadioButton>("RadioCharCol1_1")->isEnabled());
 }
 
+TEST_F(ScriptWindowTest, CtrlZAfterTheDialogueClosedAsksTheLastAnswerAgain) {
+  UseDemo("outputini=" + std::to_string(ShippedFormatPosition("plain.ini")) + "\n");
+  TMain& w = Start();
+  auto* undo = w.findChild<QAction*>("Undolastanswer1");
+  ASSERT_NE(undo, nullptr);
+  EXPECT_FALSE(undo->isEnabled());
+  Click("BtnGotoFirst");
+  const int asked = questions_[1];
+  const std::vector<std::string> records = w.RawScriptRecords().Lines();
+  ASSERT_EQ(records.size(), 10u);
+  EXPECT_TRUE(undo->isEnabled());
+
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+  // Only the last shape is asked about again, and the subtitle's record is replaced, not added.
+  EXPECT_EQ(questions_[1], asked + 1);
+  EXPECT_EQ(w.RawScriptRecords().Lines(), records);
+  EXPECT_EQ(ScriptLines(), (std::vector<std::string>{Version, Join(cues_[0].Lines, " ")}));
+  EXPECT_EQ(Find<QPlainTextEdit>("UWScript")->toPlainText().toStdString(), Join(records, "\n"));
+}
+
 }  // namespace
 }  // namespace quelm::test

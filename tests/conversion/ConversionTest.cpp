@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "conversion/Conversion.h"
@@ -158,6 +159,85 @@ TEST(ConversionTest, RunRecogniserSavesVotesOfASubtitleThatLearnedNothing) {
   EXPECT_EQ(saved.CharList()[0].Text, "o");
   EXPECT_TRUE(saved.CharList()[0].Unconfirmed);
   EXPECT_EQ(saved.CharList()[0].Votes, (std::vector<std::pair<std::string, int>>{{"o", 1}}));
+  fs::remove_all(dir);
+}
+
+
+// White blocks on black, one per width given, two columns apart; 4 wide is hollow.
+Bitmap Blocks(const std::vector<int>& widths) {
+  int width = 2;
+  for (int w : widths) width += w + 2;
+  Bitmap picture(width, 8, ColorBlack);
+  int x = 2;
+  for (int w : widths) {
+    for (int y = 2; y < 6; ++y)
+      for (int dx = 0; dx < w; ++dx)
+        if (w != 4 || dx == 0 || dx == 3 || y == 2 || y == 5) picture.SetPixel(x + dx, y, ColorWhite);
+    x += w + 2;
+  }
+  return picture;
+}
+
+TEST(ConversionTest, AnAnswerTakenBackAfterItsSubtitleEndedReadsItAndTheOnesAfterAgain) {
+  const fs::path dir =
+      fs::temp_directory_path() / ("quelm_conversion_undo_" + std::to_string(::getpid()));
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  RecognitionSettings settings;
+  settings.Colors = {ColorBlack, 0x808080, 0x404040, ColorWhite};
+  settings.DictionaryRoot = dir.string() + "/";
+  CharDictionary dictionary;
+  Conversion conversion;
+  conversion.StartNew();
+  std::vector<CharacterAnswer> answers;
+  std::vector<int> askedWidths;
+  RunRecogniser recognise{dictionary, [&](const CharacterQuestion& q) {
+                            askedWidths.push_back(q.Character.Width());
+                            const CharacterAnswer answer = answers.front();
+                            answers.erase(answers.begin());
+                            return answer;
+                          }, {}, {}};
+  const auto text = [](const char* t) { return CharacterAnswer{AnswerKind::Text, t, false}; };
+  const auto step = [&](const std::vector<int>& widths, const char* chapter) {
+    return conversion.RecogniseSubtitle(Blocks(widths), settings, {"00:00:01", chapter, {}},
+                                        recognise);
+  };
+  const auto texts = [&] {
+    std::string all;
+    for (const TCharEntry& e : dictionary.CharList()) all += e.Text;
+    return all;
+  };
+
+  // The 3-wide block is misnamed "x" as the first subtitle's last answer; the second subtitle
+  // reads it without a question; in the third, Undo comes before any answer there.
+  answers = {text("a"), text("x")};
+  ASSERT_EQ(step({2, 3}, "1").End, RecognitionEnd::Appended);
+  ASSERT_EQ(step({3, 2}, "2").End, RecognitionEnd::Appended);
+  EXPECT_TRUE(conversion.CanUndoAnswer(dictionary));
+  answers = {{AnswerKind::Undo, {}, false}, text("b"), text("c")};
+  const SubtitleStep third = step({4}, "3");
+  EXPECT_EQ(third.End, RecognitionEnd::Appended);
+  // "a" is given again without asking; the 3-wide block is asked about again, then the 4-wide.
+  EXPECT_EQ(askedWidths, (std::vector<int>{2, 3, 4, 3, 4}));
+  EXPECT_EQ(texts(), "abc");
+  // Every subtitle once, in order, the second read again with the mended entry.
+  std::vector<std::string> chapters;
+  const std::vector<std::string>& lines = conversion.Script().Lines();
+  for (std::size_t i = 0; i + 2 < lines.size(); ++i)
+    if (lines[i] == "<SUB_START>") chapters.push_back(lines[i + 2]);
+  EXPECT_EQ(chapters, (std::vector<std::string>{"0", "1", "2", "3"}));
+  CharDictionary saved;
+  ASSERT_TRUE(saved.Load(settings.DictionaryRoot).Outcome.Ok);
+  EXPECT_EQ(saved.Size(), 3u);
+
+  // From outside a question (the main window's menu): the third subtitle's "c" goes.
+  answers = {text("e")};
+  EXPECT_EQ(conversion.UndoAnswer(dictionary, recognise, nullptr).End, RecognitionEnd::Appended);
+  EXPECT_EQ(texts(), "abe");
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "<SUB_START>"), 4);
+  // A dictionary changed by other hands since is not put back.
+  dictionary.SetText(0, "A");
+  EXPECT_FALSE(conversion.CanUndoAnswer(dictionary));
   fs::remove_all(dir);
 }
 

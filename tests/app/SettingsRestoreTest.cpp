@@ -185,6 +185,39 @@ TEST_F(SettingsRestoreTest, HexadecimalNumbersAndBrokenNumbers) {
   EXPECT_EQ(Find<QSlider>("TrackBar2")->value(), 1);
 }
 
+TEST_F(SettingsRestoreTest, TheWindowsPlaceAndSizeAreKeptAcrossARestart) {
+  TMain& w = Start();
+  w.setGeometry(40, 30, 1100, 640);
+  QCoreApplication::processEvents();
+  Stop();
+  EXPECT_EQ(Pref("window_left"), "40");
+  EXPECT_EQ(Pref("window_top"), "30");
+  EXPECT_EQ(Pref("window_width"), "1100");
+  EXPECT_EQ(Pref("window_height"), "640");
+  EXPECT_EQ(Pref("window_maximized"), "0");
+  EXPECT_EQ(Start().geometry(), QRect(40, 30, 1100, 640));
+
+  // Maximized, it comes back maximized, and un-maximizing returns to the place before.
+  window_->showMaximized();
+  QCoreApplication::processEvents();
+  Stop();
+  EXPECT_EQ(Pref("window_maximized"), "1");
+  EXPECT_EQ(Pref("window_width"), "1100");
+  TMain& maximized = Start();
+  EXPECT_TRUE(maximized.isMaximized());
+  maximized.showNormal();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(maximized.geometry(), QRect(40, 30, 1100, 640));
+  Stop();
+
+  // A place on a screen that is gone: the designed size, on the screen.
+  WriteSettings("[preferences]\nwindow_left=9000\nwindow_top=9000\nwindow_width=700\n"
+                "window_height=480\n");
+  TMain& moved = Start();
+  EXPECT_EQ(moved.size(), QSize(1009, 564));
+  EXPECT_LT(moved.x(), 9000);
+}
+
 TEST_F(SettingsRestoreTest, DeletedManualVobFileBecomesEmpty) {
   const std::string present = dir_.filePath(QStringLiteral("kept.vob")).toStdString();
   QFile(QString::fromStdString(present)).open(QIODevice::WriteOnly);

@@ -1,5 +1,6 @@
 // The reading commands of the main window over the committed title sets: numbers, file moves,
 // the display state and bitmap saving, checked by reading the files back.
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -263,5 +264,41 @@ TEST_F(NavigationWindowTest, OpenTitleTakesTheFolderAboveVideoTs) {
   EXPECT_TRUE(ui_.Messages.empty());
 }
 
+TEST_F(NavigationWindowTest, KeysReachTheirCommandsFromTheScriptView) {
+  UseFiles({}, "dictionaryroot=" + dir_.path().toStdString() + "/\n");
+  TMain& w = Start();
+  // Where the focus mostly is; an editor takes many keys for itself.
+  QWidget* script = Find<QWidget>("RichEdit1");
+  auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    // A window manager activates the window again when a dialog of it closes; offscreen
+    // nothing does.
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    script->setFocus();
+    QTest::keyClick(script, key, modifiers);
+  };
+  const std::string demo = QDir::cleanPath(QString::fromStdString(DemoVob + "/..")).toStdString();
+  ui_.Directories.push_back(demo);
+  press(Qt::Key_O, Qt::ControlModifier);
+  EXPECT_EQ(Find<VobFileListWidget>("VobFileListBox")->Entries(),
+            std::vector<std::string>{demo + "/VTS_01_1.VOB"});
+  // A button's key clicks it a moment later, as a mouse click would look.
+  auto stepTo = [&](Qt::Key key, int number) {
+    press(key);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.SubtitleNr() == number; }, 5000))
+        << QKeySequence(key).toString().toStdString() << " left " << w.SubtitleNr();
+  };
+  stepTo(Qt::Key_F6, 1);   // next
+  stepTo(Qt::Key_F7, 12);  // all
+  stepTo(Qt::Key_F5, 1);   // first
+  press(Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(ui_.SaveRequests.size(), 1u);
+  press(Qt::Key_F1);
+  ASSERT_EQ(ui_.Messages.size(), 2u);
+  EXPECT_EQ(ui_.Messages[1].Kind, MessageKind::Information);
+  EXPECT_EQ(ui_.Messages[1].Text.rfind("Getting started\n", 0), 0u) << ui_.Messages[1].Text;
+}
+
 }  // namespace
 }  // namespace quelm::test
+

@@ -69,7 +69,10 @@ TEST_F(SettingsRestoreTest, NoSettingsFileGivesEveryDocumentedDefault) {
   EXPECT_EQ(Find<QPushButton>("BitBtn1")->text(), QStringLiteral("\\/"));
   EXPECT_FALSE(Find<QWidget>("VobFileListBox")->isEnabled());
   // The format a new user most likely wants, wherever the menu lists it.
-  EXPECT_EQ(Find<QLineEdit>("EditIniXOutput")->text(), QStringLiteral("SubRip (SRT) : srt.ini"));
+  const QLineEdit* format = Find<QLineEdit>("EditIniXOutput");
+  EXPECT_EQ(format->text(), QStringLiteral("SubRip (SRT) : srt.ini"));
+  // Read whole, not cut by the controls beside it.
+  EXPECT_GT(format->width(), format->fontMetrics().horizontalAdvance(format->text()) + 10);
   EXPECT_TRUE(ui_.Messages.empty());
   // Nothing was changed, so nothing was written.
   EXPECT_EQ(Pref("spacewidth"), "<missing>");

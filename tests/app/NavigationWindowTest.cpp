@@ -282,7 +282,7 @@ TEST_F(NavigationWindowTest, KeysReachTheirCommandsFromTheScriptView) {
   press(Qt::Key_O, Qt::ControlModifier);
   EXPECT_EQ(Find<VobFileListWidget>("VobFileListBox")->Entries(),
             std::vector<std::string>{demo + "/VTS_01_1.VOB"});
-  // A button's key clicks it a moment later, as a mouse click would look.
+  // A button's key clicks it after the button's short pressed look.
   auto stepTo = [&](Qt::Key key, int number) {
     press(key);
     EXPECT_TRUE(QTest::qWaitFor([&] { return w.SubtitleNr() == number; }, 5000))
@@ -301,4 +301,3 @@ TEST_F(NavigationWindowTest, KeysReachTheirCommandsFromTheScriptView) {
 
 }  // namespace
 }  // namespace quelm::test
-

@@ -33,13 +33,21 @@ QBoxLayout* BoxLayoutHolding(QWidget* widget) {
 }  // namespace
 
 void TMain::ConnectForcedHandlers() {
+  // Both check boxes in a row of their own under the format: the bar beside it has no width to
+  // spare, and the format's name was cut there.
+  QHBoxLayout* row = nullptr;
+  if (QBoxLayout* bar = BoxLayoutHolding(EditIniXOutput)) {
+    if (auto* column = qobject_cast<QBoxLayout*>(bar->parent())) {
+      row = new QHBoxLayout;
+      column->insertLayout(column->indexOf(bar) + 1, row);
+    }
+  }
+
   CheckForcedOnly = new QCheckBox(tr("forced only"), this);
   CheckForcedOnly->setObjectName(QStringLiteral("CheckForcedOnly"));
   CheckForcedOnly->setToolTip(
       tr("only the subtitles the disc forces on screen go into the script"));
-  if (QBoxLayout* bar = BoxLayoutHolding(EditIniXOutput)) {
-    bar->insertWidget(bar->indexOf(EditIniXOutput) + 1, CheckForcedOnly);
-  }
+  if (row != nullptr) row->addWidget(CheckForcedOnly);
   // Restored before the handler is connected: reading the setting must not write it back.
   CheckForcedOnly->setChecked(
       settings_.ReadBool(Preferences::ForcedOnly, Preferences::DefaultForcedOnly));
@@ -50,14 +58,9 @@ void TMain::ConnectForcedHandlers() {
   CheckFixLookAlikes->setToolTip(
       tr("letters one shape stands for (I l |, O 0) are chosen by the stream language's words; "
          "the records and the dictionary keep what was recognised"));
-  // A row of its own under the format: the bar beside it has no width to spare.
-  if (QBoxLayout* bar = BoxLayoutHolding(EditIniXOutput)) {
-    if (auto* column = qobject_cast<QBoxLayout*>(bar->parent())) {
-      auto* row = new QHBoxLayout;
-      row->addWidget(CheckFixLookAlikes);
-      row->addStretch(1);
-      column->insertLayout(column->indexOf(bar) + 1, row);
-    }
+  if (row != nullptr) {
+    row->addWidget(CheckFixLookAlikes);
+    row->addStretch(1);
   }
   CheckFixLookAlikes->setChecked(
       settings_.ReadBool(Preferences::FixLookAlikes, Preferences::DefaultFixLookAlikes));

@@ -1,5 +1,6 @@
 // The reading commands of the main window over the committed title sets: numbers, file moves,
 // the display state and bitmap saving, checked by reading the files back.
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -8,8 +9,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
+#include <regex>
 
 #include "app/VobFileListWidget.h"
 #include "MainWindowFixture.h"
@@ -41,6 +44,23 @@ class NavigationWindowTest : public MainWindowTest {
   void Click(const char* name) { QTest::mouseClick(Find<QToolButton>(name), Qt::LeftButton); }
   std::string Label(const char* name) { return Find<QLabel>(name)->text().toStdString(); }
   int Selected() { return Find<VobFileListWidget>("VobFileListBox")->currentRow(); }
+  std::string Status() { return Label("StatusText"); }
+  // The status bar as the user sees it while "all" runs: what the progress timer shows after
+  // each block read.
+  std::vector<std::string> StatusDuringAll() {
+    std::vector<std::string> seen;
+    QTimer* progress = Find<QTimer>("ProgressTimer");
+    const std::string before = Status();
+    ui_.OnProcessEvents = [&] {
+      if (progress->isActive()) QMetaObject::invokeMethod(progress, "timeout");
+      // Before the run's first block there is nothing new to show.
+      if (seen.empty() && Status() == before) return;
+      if (seen.empty() || seen.back() != Status()) seen.push_back(Status());
+    };
+    Click("BtnGetAll");
+    ui_.OnProcessEvents = nullptr;
+    return seen;
+  }
   // A copy of the demo VOB in the temporary directory, so bitmaps can be written beside it.
   std::string DemoCopy() {
     const QString target = dir_.filePath(QStringLiteral("VTS_01_1.VOB"));
@@ -60,8 +80,11 @@ class NavigationWindowTest : public MainWindowTest {
 TEST_F(NavigationWindowTest, NextAllAndFirstOverTheDemoTitle) {
   UseFiles({DemoVob});
   TMain& w = Start();
+  EXPECT_EQ(Status(), "Press first to read the first subtitle, or all to read them all");
   Click("BtnGoNext");
   EXPECT_EQ(w.SubtitleNr(), 1);
+  EXPECT_EQ(Status(), "Subtitle 1 read. Press next or all to go on; File > Save script as... "
+                      "saves the script");
   EXPECT_EQ(Label("LblSubtitleNr"), "subtitlenr. 1");
   EXPECT_TRUE(Find<QLabel>("LblSubtitleNr")->isVisible());
   EXPECT_FALSE(Find<QLabel>("ImageLogo")->isVisible());
@@ -84,8 +107,25 @@ TEST_F(NavigationWindowTest, NextAllAndFirstOverTheDemoTitle) {
   EXPECT_EQ(Label("LblChapter"), ": 1");
 
   // The end of "all" is news, with the count of this run, not an error.
-  Click("BtnGetAll");
+  const std::vector<std::string> during = StatusDuringAll();
   EXPECT_EQ(w.SubtitleNr(), 12);
+  EXPECT_EQ(Status(), "The last file is read. File > Save script as... saves the script");
+  // During the run: the subtitle reached and how far into the file, never the advice for a
+  // step, which would change under the user's eyes.
+  const std::regex progress(R"(Reading all: subtitle (\d+), (\d+) % of the file, 0:0\d elapsed)");
+  int lastNumber = 1, lastPercent = 0;
+  ASSERT_GE(during.size(), 11u);
+  for (const std::string& text : during) {
+    std::smatch m;
+    ASSERT_TRUE(std::regex_match(text, m, progress)) << text;
+    const int number = std::stoi(m[1]), percent = std::stoi(m[2]);
+    EXPECT_TRUE(number > lastNumber || (number == lastNumber && percent >= lastPercent)) << text;
+    EXPECT_LE(percent, 100) << text;
+    lastNumber = number;
+    lastPercent = percent;
+  }
+  EXPECT_EQ(lastNumber, 11);
+  EXPECT_GE(lastPercent, 90);
   EXPECT_EQ(ui_.MessageTexts(), std::vector<std::string>{"All subtitles are read: 11 in this run."});
   EXPECT_EQ(ui_.Messages[0].Kind, MessageKind::Information);
   Click("BtnGoNext");  // still at the end: the number stays
@@ -108,6 +148,7 @@ TEST_F(NavigationWindowTest, AllWalksATitleCutIntoThreeFiles) {
   Click("BtnGetAll");
   EXPECT_EQ(w.SubtitleNr(), 2);
   EXPECT_EQ(Selected(), 1);
+  EXPECT_EQ(Status(), "The file is read: 2 subtitle(s) in this run. Press all to read the next file.");
   EXPECT_EQ(Label("LblFilePosition"), ": 0 / 299008  (0.00%)");
   EXPECT_TRUE(ui_.Messages.empty());
   // The cut unit is completed from file 2 and shown once: 422 x 196.
@@ -198,6 +239,7 @@ TEST_F(NavigationWindowTest, AFailedAutomaticSaveEndsAll) {
 
 TEST_F(NavigationWindowTest, EmptyListDoesNothing) {
   TMain& w = Start();
+  EXPECT_EQ(Status(), "Choose the folder of a title (File > Open title...), then press first");
   EXPECT_FALSE(Find<QToolButton>("BtnGotoFirst")->isEnabled());
   EXPECT_FALSE(Find<QToolButton>("BtnGetAll")->isEnabled());
   Click("BtnGoNext");
@@ -220,6 +262,41 @@ TEST_F(NavigationWindowTest, OpenTitleTakesTheFolderAboveVideoTs) {
   Click("BtnGoNext");
   EXPECT_EQ(w.SubtitleNr(), 1);
   EXPECT_TRUE(ui_.Messages.empty());
+}
+
+TEST_F(NavigationWindowTest, KeysReachTheirCommandsFromTheScriptView) {
+  UseFiles({}, "dictionaryroot=" + dir_.path().toStdString() + "/\n");
+  TMain& w = Start();
+  // Where the focus mostly is; an editor takes many keys for itself.
+  QWidget* script = Find<QWidget>("RichEdit1");
+  auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    // A window manager activates the window again when a dialog of it closes; offscreen
+    // nothing does.
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    script->setFocus();
+    QTest::keyClick(script, key, modifiers);
+  };
+  const std::string demo = QDir::cleanPath(QString::fromStdString(DemoVob + "/..")).toStdString();
+  ui_.Directories.push_back(demo);
+  press(Qt::Key_O, Qt::ControlModifier);
+  EXPECT_EQ(Find<VobFileListWidget>("VobFileListBox")->Entries(),
+            std::vector<std::string>{demo + "/VTS_01_1.VOB"});
+  // A button's key clicks it after the button's short pressed look.
+  auto stepTo = [&](Qt::Key key, int number) {
+    press(key);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.SubtitleNr() == number; }, 5000))
+        << QKeySequence(key).toString().toStdString() << " left " << w.SubtitleNr();
+  };
+  stepTo(Qt::Key_F6, 1);   // next
+  stepTo(Qt::Key_F7, 12);  // all
+  stepTo(Qt::Key_F5, 1);   // first
+  press(Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(ui_.SaveRequests.size(), 1u);
+  press(Qt::Key_F1);
+  ASSERT_EQ(ui_.Messages.size(), 2u);
+  EXPECT_EQ(ui_.Messages[1].Kind, MessageKind::Information);
+  EXPECT_EQ(ui_.Messages[1].Text.rfind("Getting started\n", 0), 0u) << ui_.Messages[1].Text;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextCursor>
 #include <memory>
@@ -112,6 +113,44 @@ TEST_F(ScriptViewTest, CoalescingShowsTheNewestRenderingLaterOrWhenSwitchedOff) 
   // Off again: at once.
   rendering = {"x"};
   view_->Show(rendering);
+  EXPECT_EQ(Shown(), rendering);
+}
+
+TEST_F(ScriptViewTest, AViewAtItsEndFollowsNewSubtitlesOneScrolledUpStays) {
+  Lines rendering = {"head", "foot"};
+  auto addRecord = [&] {
+    rendering.insert(rendering.end() - 1, {"", std::to_string(rendering.size()), "text"});
+  };
+  view_->Show(rendering);
+  QScrollBar* bar = edit_->verticalScrollBar();
+  for (int i = 0; i < 30; ++i) {
+    addRecord();
+    view_->Show(rendering);
+  }
+  ASSERT_GT(bar->maximum(), 0);
+  EXPECT_EQ(bar->value(), bar->maximum());
+
+  // As during "all": shown later, and still followed.
+  view_->SetCoalescing(true);
+  addRecord();
+  view_->Show(rendering);
+  const int before = bar->maximum();
+  QTRY_VERIFY_WITH_TIMEOUT(bar->maximum() > before, 5000);
+  EXPECT_EQ(bar->value(), bar->maximum());
+  view_->SetCoalescing(false);
+
+  // The user scrolled up to read: the view stays there while subtitles come in.
+  bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+  const int reading = bar->value();
+  ASSERT_LT(reading, bar->maximum());
+  addRecord();
+  view_->Show(rendering);
+  EXPECT_EQ(bar->value(), reading);
+  // Back at the end, it follows again.
+  bar->triggerAction(QAbstractSlider::SliderToMaximum);
+  addRecord();
+  view_->Show(rendering);
+  EXPECT_EQ(bar->value(), bar->maximum());
   EXPECT_EQ(Shown(), rendering);
 }
 

@@ -69,7 +69,10 @@ TEST_F(SettingsRestoreTest, NoSettingsFileGivesEveryDocumentedDefault) {
   EXPECT_EQ(Find<QPushButton>("BitBtn1")->text(), QStringLiteral("\\/"));
   EXPECT_FALSE(Find<QWidget>("VobFileListBox")->isEnabled());
   // The format a new user most likely wants, wherever the menu lists it.
-  EXPECT_EQ(Find<QLineEdit>("EditIniXOutput")->text(), QStringLiteral("SubRip (SRT) : srt.ini"));
+  const QLineEdit* format = Find<QLineEdit>("EditIniXOutput");
+  EXPECT_EQ(format->text(), QStringLiteral("SubRip (SRT) : srt.ini"));
+  // Read whole, not cut by the controls beside it.
+  EXPECT_GT(format->width(), format->fontMetrics().horizontalAdvance(format->text()) + 10);
   EXPECT_TRUE(ui_.Messages.empty());
   // Nothing was changed, so nothing was written.
   EXPECT_EQ(Pref("spacewidth"), "<missing>");
@@ -183,6 +186,39 @@ TEST_F(SettingsRestoreTest, HexadecimalNumbersAndBrokenNumbers) {
   Start();
   EXPECT_EQ(Find<QSlider>("TrackBar1")->value(), 10);
   EXPECT_EQ(Find<QSlider>("TrackBar2")->value(), 1);
+}
+
+TEST_F(SettingsRestoreTest, TheWindowsPlaceAndSizeAreKeptAcrossARestart) {
+  TMain& w = Start();
+  w.setGeometry(40, 30, 1100, 640);
+  QCoreApplication::processEvents();
+  Stop();
+  EXPECT_EQ(Pref("window_left"), "40");
+  EXPECT_EQ(Pref("window_top"), "30");
+  EXPECT_EQ(Pref("window_width"), "1100");
+  EXPECT_EQ(Pref("window_height"), "640");
+  EXPECT_EQ(Pref("window_maximized"), "0");
+  EXPECT_EQ(Start().geometry(), QRect(40, 30, 1100, 640));
+
+  // Maximized, it comes back maximized, and un-maximizing returns to the place before.
+  window_->showMaximized();
+  QCoreApplication::processEvents();
+  Stop();
+  EXPECT_EQ(Pref("window_maximized"), "1");
+  EXPECT_EQ(Pref("window_width"), "1100");
+  TMain& maximized = Start();
+  EXPECT_TRUE(maximized.isMaximized());
+  maximized.showNormal();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(maximized.geometry(), QRect(40, 30, 1100, 640));
+  Stop();
+
+  // A place on a screen that is gone: the designed size, on the screen.
+  WriteSettings("[preferences]\nwindow_left=9000\nwindow_top=9000\nwindow_width=700\n"
+                "window_height=480\n");
+  TMain& moved = Start();
+  EXPECT_EQ(moved.size(), QSize(1009, 564));
+  EXPECT_LT(moved.x(), 9000);
 }
 
 TEST_F(SettingsRestoreTest, DeletedManualVobFileBecomesEmpty) {

@@ -123,14 +123,18 @@ TOCR::TOCR(UserInteraction& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
   Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
   Shape1->hide();
 
+  // Buttons as wide as their captions need where a translation lengthens them.
+  const auto atLeast = [](QPushButton* button, int width) {
+    return std::max(width, button->sizeHint().width());
+  };
   BtnSkipChar = Named(new QPushButton(tr("Skip character"), this), "BtnSkipChar");
-  BtnSkipChar->setGeometry(24, 200, 121, 30);
+  BtnSkipChar->setGeometry(24, 200, atLeast(BtnSkipChar, 121), 30);
   BtnSkipTextline = Named(new QPushButton(tr("Skip textline"), this), "BtnSkipTextline");
-  BtnSkipTextline->setGeometry(24, 240, 121, 30);
+  BtnSkipTextline->setGeometry(24, 240, atLeast(BtnSkipTextline, 121), 30);
   BtnChangeCharColor = Named(new QPushButton(tr("Change color"), this), "BtnChangeCharColor");
-  BtnChangeCharColor->setGeometry(176, 240, 113, 30);
+  BtnChangeCharColor->setGeometry(176, 240, atLeast(BtnChangeCharColor, 113), 30);
   CheckKeepColors = Named(new QCheckBox(tr("Keep these colors"), this), "CheckKeepColors");
-  CheckKeepColors->move(296, 246);
+  CheckKeepColors->move(BtnChangeCharColor->geometry().right() + 8, 246);
   CheckKeepColors->adjustSize();
   BtnAbort = Named(new QPushButton(tr("Abort"), this), "BtnAbort");
   BtnAbort->setGeometry(464, 240, 97, 30);
@@ -138,7 +142,7 @@ TOCR::TOCR(UserInteraction& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
   BtnClose->setGeometry(576, 240, 97, 30);
   BtnUndo = Named(new QPushButton(tr("Undo last answer"), this), "BtnUndo");
   // As wide as its caption needs, which a translation may lengthen.
-  BtnUndo->setGeometry(24, 280, std::max(121, BtnUndo->sizeHint().width()), 30);
+  BtnUndo->setGeometry(24, 280, atLeast(BtnUndo, 121), 30);
   const int instructionLeft = std::max(176, BtnUndo->geometry().right() + 12);
   LblInstruction->setGeometry(instructionLeft, 280, ClientWidth - 24 - instructionLeft, 30);
   // Ctrl+Z anywhere in the window; the character edit would keep it, eventFilter passes it on.

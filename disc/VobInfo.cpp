@@ -9,13 +9,13 @@
 #include "disc/IfoReader.h"
 #include "disc/LanguageTable.h"
 #include "disc/VobSubIndex.h"
+#include "platform/SourceFile.h"
 
 namespace quelm {
 
 namespace {
 
 const char* const Rule = "-------------------";  // 19 hyphens
-const std::vector<std::string_view> MatroskaEndings = {".mkv", ".mks", ".mka", ".webm"};
 
 std::string StreamItem(int index, const std::string& language) {
   char id[3];
@@ -63,7 +63,7 @@ std::string VobInfo::FindVobSubIndex(const std::string& vobRoot, const std::stri
 
 std::string VobInfo::FindMatroska(const std::string& vobRoot) {
   const DiscDirectory directory(vobRoot);
-  const std::vector<DiscFile> files = directory.List(MatroskaEndings);
+  const std::vector<DiscFile> files = directory.List(MatroskaFileEndings);
   if (files.empty()) return {};
   std::string path = vobRoot;
   if (!path.empty() && path.back() != '/') path += '/';
@@ -176,7 +176,7 @@ VobInfo VobInfo::Compose(const VobInfoRequest& request, const std::vector<FileTr
   info.SelectedStream =
       ChooseStream(request.LanguageSelection1, static_cast<int>(info.StreamItems.size()));
   std::vector<std::string_view> endings = {".ifo", ".bup", ".vob", ".idx", ".sub"};
-  endings.insert(endings.end(), MatroskaEndings.begin(), MatroskaEndings.end());
+  endings.insert(endings.end(), MatroskaFileEndings.begin(), MatroskaFileEndings.end());
   AddFilesFound(request.VobRoot, endings, lines);
   return info;
 }

@@ -7,6 +7,7 @@
 #include "extraction/MatroskaSource.h"
 #include "extraction/SupSource.h"
 #include "platform/AsciiText.h"
+#include "platform/SourceFile.h"
 
 namespace quelm {
 
@@ -18,7 +19,7 @@ SourceFormat DetectSourceFormat(SourceFile& file, const std::string& name) {
     if (head == std::array<std::uint8_t, 4>{0x00, 0x00, 0x01, 0xBA}) return SourceFormat::PackStream;
   }
   if (got >= 2 && head[0] == 'P' && head[1] == 'G') return SourceFormat::PgsFile;
-  for (const char* ending : {".mkv", ".mks", ".mka", ".webm"}) {
+  for (const std::string_view ending : MatroskaFileEndings) {
     if (EndsWithNoCaseAscii(name, ending)) return SourceFormat::Matroska;
   }
   if (EndsWithNoCaseAscii(name, ".sup")) return SourceFormat::PgsFile;

@@ -8,11 +8,15 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Status.h"
 
 namespace quelm {
+
+// Names ending so (in any case) are taken for Matroska files.
+inline const std::vector<std::string_view> MatroskaFileEndings = {".mkv", ".mks", ".mka", ".webm"};
 
 // What tells two states of a file apart: a changed file must not be served from an old buffer.
 struct SourceIdentity {

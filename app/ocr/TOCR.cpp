@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <sstream>
 
 #include <QCheckBox>
@@ -314,16 +315,23 @@ void TOCR::Place() {
     const QRect shown(preview->mapToGlobal(QPoint(0, 0)), preview->size());
     const int top = std::clamp(shown.top(), area.top(), area.bottom() - frame.height());
     const int left = std::clamp(shown.left(), area.left(), area.right() - frame.width());
+    // On a screen too small for any of them, the place on it that hides least of the preview.
+    qint64 hidden = std::numeric_limits<qint64>::max();
     for (const QPoint corner :
          {QPoint(shown.right() + PlacementGap, top),
           QPoint(shown.left() - PlacementGap - frame.width(), top),
           QPoint(left, shown.bottom() + PlacementGap),
           QPoint(left, shown.top() - PlacementGap - frame.height())}) {
-      const QRect candidate(corner, frame.size());
-      if (area.contains(candidate)) {
+      QRect candidate(corner, frame.size());
+      candidate.moveLeft(std::clamp(candidate.left(), area.left(), area.right() - frame.width()));
+      candidate.moveTop(std::clamp(candidate.top(), area.top(), area.bottom() - frame.height()));
+      const QRect overlap = candidate.intersected(shown);
+      const qint64 covered = overlap.isEmpty() ? 0 : qint64{overlap.width()} * overlap.height();
+      if (covered < hidden) {
+        hidden = covered;
         frame = candidate;
-        break;
       }
+      if (covered == 0) break;
     }
   }
   placed_ = frame.topLeft();

@@ -81,6 +81,8 @@ void TMain::ConnectNavigation() {
     subtitleTrueColour_ = result.TrueColour;
     ++foundInStep_;
     ScaleSubtitleInWindow();
+    // The number found, before its learning dialogue may hold the window for a while.
+    if (gettingAll_) ShowAllProgress();
     if (const Status recognised = OCROnSubTitle(); !recognised) return recognised;
     if (!SaveFoundBitmap()) return Status::Failure(std::string());
     return Status::Success();

@@ -73,7 +73,9 @@ void TMain::ShowGuidance() {
 
 void TMain::ShowAllProgress() {
   const std::int64_t size = navigator_->VobFileSize();
-  const std::int64_t position = runningExtraction_ ? runningExtraction_->FilePosition() : 0;
+  // Between two extractions: where the last one stopped.
+  const std::int64_t position =
+      runningExtraction_ ? runningExtraction_->FilePosition() : navigator_->VobPosition();
   const int percent = size > 0 ? static_cast<int>(100 * position / size) : 0;
   const qint64 seconds = allTimer_.elapsed() / 1000;
   const QString text = tr("Reading all: subtitle %1, %2 % of the file, %3:%4 elapsed")

@@ -124,7 +124,7 @@ TEST_F(NavigationWindowTest, NextAllAndFirstOverTheDemoTitle) {
     lastNumber = number;
     lastPercent = percent;
   }
-  EXPECT_EQ(lastNumber, 11);
+  EXPECT_EQ(lastNumber, 12);
   EXPECT_GE(lastPercent, 90);
   EXPECT_EQ(ui_.MessageTexts(), std::vector<std::string>{"All subtitles are read: 11 in this run."});
   EXPECT_EQ(ui_.Messages[0].Kind, MessageKind::Information);

@@ -143,7 +143,8 @@ void TMain::Gettingstarted1Click() {
          "1. File > Open title...: choose the folder of a title (the disc's folder or its "
          "VIDEO_TS), a VOB file, a disc image or a VobSub file.\n"
          "2. Choose the subtitle language, then press first: the program shows the first "
-         "subtitle and asks for each character it does not know yet. Type it and press Enter.\n"
+         "subtitle and asks for each character it does not know yet. Type it and press Enter "
+         "(Ctrl+Z takes a wrong answer back, also after the window has closed).\n"
          "3. Press all: the rest is read; known characters are not asked again.\n"
          "4. File > Save script as... saves the script (SubRip by default; the Output menu "
          "holds the other formats).")

@@ -161,7 +161,7 @@ CharacterAnswer TerminalQuestions::Ask(const CharacterQuestion& question, Color 
         return {AnswerKind::Abort, {}, keep};
       case AnswerLineKind::Undo:
         if (question.UndoAllowed) return {AnswerKind::Undo, {}, keep};
-        Print("  nothing answered in this subtitle yet; answer again", columns);
+        Print("  no answer to take back yet; answer again", columns);
         break;
       case AnswerLineKind::ChangeColor:
         if (colours) return {AnswerKind::ChangeColor, {}, false};

@@ -160,7 +160,7 @@ void TMain::Updatetextoutput1Click() {
   if (!rendering.Result && firstTime(rendering.Result.Message))
     ScriptRenderer::ReportFailure(rendering, ui_);
   if (!rendering.Dictionary && firstTime(rendering.Dictionary.Message))
-    ui_.ShowMessage(MessageKind::Warning, rendering.Dictionary.Message);
+    ui_.ShowMessage(MessageKind::Warning, rendering.Dictionary.Wording);
 }
 
 void TMain::BtnClearTextClick() {
@@ -199,7 +199,7 @@ bool TMain::BtnSaveToClick() {
   if (!path) return false;
   const Status written = RtfWriter::Write(*path, ViewLines());
   if (!written) {
-    ui_.ShowMessage(MessageKind::Error, written.Message);
+    ui_.ShowMessage(MessageKind::Error, written.Wording);
     return false;
   }
   return true;

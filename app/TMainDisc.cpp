@@ -90,8 +90,9 @@ void TMain::ChangeRoot(RootKind kind) {
   QLineEdit* edit = kind == RootKind::Vob      ? EditVobRoot
                     : kind == RootKind::Output ? EditOutputRoot
                                                : EditDictionaryRoot;
-  const auto chosen =
-      ui_.ChooseDirectory(RootDirectories::Caption(kind), edit->text().toStdString());
+  const auto chosen = ui_.ChooseDirectory(
+      Translated(Phrase::SayMarked(RootDirectories::Caption(kind))).toStdString(),
+      edit->text().toStdString());
   if (!chosen || chosen->empty()) return;  // cancelled: the root stays
   ApplyRoot(kind, *chosen);
 }

@@ -1802,5 +1802,17 @@ Nein: zurück zur Frage.</translation>
         <source>%1: larger than %2 MB; the rest is not read</source>
         <translation>%1: größer als %2 MB; der Rest wird nicht gelesen</translation>
     </message>
+    <message>
+        <source>VOB Root</source>
+        <translation>Vob/Ifo-Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Output Root</source>
+        <translation>Ausgabeverzeichnis</translation>
+    </message>
+    <message>
+        <source>Dictionary Root</source>
+        <translation>Wörterbuchverzeichnis</translation>
+    </message>
 </context>
 </TS>

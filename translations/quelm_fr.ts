@@ -1802,5 +1802,17 @@ Non : retour à la question.</translation>
         <source>%1: larger than %2 MB; the rest is not read</source>
         <translation>%1 : plus de %2 Mo ; le reste n&apos;est pas lu</translation>
     </message>
+    <message>
+        <source>VOB Root</source>
+        <translation>Dossier Vob/Ifo</translation>
+    </message>
+    <message>
+        <source>Output Root</source>
+        <translation>Dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Dictionary Root</source>
+        <translation>Dossier du dictionnaire</translation>
+    </message>
 </context>
 </TS>

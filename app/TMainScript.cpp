@@ -17,6 +17,7 @@
 
 #include "app/ScriptView.h"
 #include "app/TMain.h"
+#include "app/Translated.h"
 #include "app/VobFileListWidget.h"
 #include "app/ocr/TEditDictionary.h"
 #include "disc/DiscDirectory.h"
@@ -216,11 +217,12 @@ std::vector<std::string> TMain::ViewLines() const {
 bool TMain::SavePlainScript(const std::string& path) {
   std::string text;
   for (const std::string& line : ViewLines()) text += line + "\n";
-  std::string error;
+  Phrase error;
   if (WriteFileAtomically(path, text, false, &error)) return true;
   ui_.ShowMessage(MessageKind::Error,
-                  tr("Cannot create file %1").arg(QString::fromStdString(path)).toStdString() +
-                      (error.empty() ? "" : ": " + error));
+                  (tr("Cannot create file %1").arg(QString::fromStdString(path)) +
+                   (error.Empty() ? QString() : ": " + Translated(error)))
+                      .toStdString());
   return false;
 }
 

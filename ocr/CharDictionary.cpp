@@ -369,7 +369,7 @@ Status CharDictionary::Save(const std::string& dictionaryRoot) const {
     out += e.Text;
     out += "\r\n";
   }
-  std::string why;
+  Phrase why;
   if (!WriteFileAtomically(path, out, false, &why))
     return Status::Failure(Phrase::Say("Cannot write the dictionary %1: %2", path, why));
   std::string open;

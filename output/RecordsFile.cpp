@@ -163,9 +163,9 @@ RecordsLoad RecordsFile::Load(const std::string& path) {
 Status RecordsFile::Save(const std::string& path, const RawScript& script) {
   std::string content = JoinTextLines(script.Lines());
   if (!script.Lines().empty()) content += '\n';
-  std::string error;
+  Phrase error;
   if (!WriteFileAtomically(path, content, false, &error))
-    return Status::Failure(error.empty() ? Phrase::Say("Cannot create file %1", path)
+    return Status::Failure(error.Empty() ? Phrase::Say("Cannot create file %1", path)
                                          : Phrase::Say("Cannot create file %1: %2", path, error));
   return Status::Success();
 }

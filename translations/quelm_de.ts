@@ -1814,5 +1814,13 @@ Nein: zurück zur Frage.</translation>
         <source>Dictionary Root</source>
         <translation>Wörterbuchverzeichnis</translation>
     </message>
+    <message>
+        <source>empty file name</source>
+        <translation>leerer Dateiname</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>es ist ein Verzeichnis</translation>
+    </message>
 </context>
 </TS>

@@ -1814,5 +1814,13 @@ Non : retour à la question.</translation>
         <source>Dictionary Root</source>
         <translation>Dossier du dictionnaire</translation>
     </message>
+    <message>
+        <source>empty file name</source>
+        <translation>nom de fichier vide</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 #include "app/QtUserInteraction.h"
 
 #include "app/BitmapImage.h"
+#include "app/Translated.h"
 #include "app/disc/TChooseDir.h"
 #include "disc/DiscDirectory.h"
 
@@ -49,6 +50,10 @@ void QtUserInteraction::ShowMessage(MessageKind kind, const std::string& text) {
       QMessageBox::critical(parent_, title, ToQt(text));
       break;
   }
+}
+
+void QtUserInteraction::ShowMessage(MessageKind kind, const Phrase& phrase) {
+  ShowMessage(kind, Translated(phrase).toStdString());
 }
 
 Answer QtUserInteraction::Ask(const std::string& text, Buttons buttons) {

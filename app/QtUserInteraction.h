@@ -14,6 +14,8 @@ class QtUserInteraction : public UserInteraction {
   void SetParent(QWidget* parent) { parent_ = parent; }
 
   void ShowMessage(MessageKind kind, const std::string& text) override;
+  // In the window's language.
+  void ShowMessage(MessageKind kind, const Phrase& phrase) override;
   Answer Ask(const std::string& text, Buttons buttons) override;
   std::optional<std::string> ChooseOpenFile(const std::string& title, const std::string& directory,
                                             const std::string& filter) override;

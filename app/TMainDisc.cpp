@@ -3,13 +3,13 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
 
 #include "app/TMain.h"
+#include "app/Translated.h"
 #include "app/VobFileListWidget.h"
 #include "app/disc/TIFOInfo.h"
 #include "disc/RootDirectories.h"
@@ -22,35 +22,6 @@
 #include "settings/SettingsStore.h"
 
 namespace quelm {
-
-namespace {
-
-// The info list comes from the core in English; its headings and labels are shown in the
-// window's language, the values after them as they are.
-QString TranslatedInfoLine(const std::string& line) {
-  static constexpr const char* Whole[] = {
-      QT_TRANSLATE_NOOP("quelm::TMain", "Directories"),
-      QT_TRANSLATE_NOOP("quelm::TMain", "Languages"),
-      QT_TRANSLATE_NOOP("quelm::TMain", "Files found"),
-      QT_TRANSLATE_NOOP("quelm::TMain", "Chapter lengths"),
-      QT_TRANSLATE_NOOP("quelm::TMain", "none"),
-      QT_TRANSLATE_NOOP("quelm::TMain", "none; switched to manual selection")};
-  static constexpr const char* Heads[] = {QT_TRANSLATE_NOOP("quelm::TMain", "VOB        : "),
-                                          QT_TRANSLATE_NOOP("quelm::TMain", "Output     : "),
-                                          QT_TRANSLATE_NOOP("quelm::TMain", "Dictionary : "),
-                                          QT_TRANSLATE_NOOP("quelm::TMain", "Streams : "),
-                                          QT_TRANSLATE_NOOP("quelm::TMain", "VobSub : "),
-                                          QT_TRANSLATE_NOOP("quelm::TMain", "File : ")};
-  for (const char* whole : Whole)
-    if (line == whole) return QCoreApplication::translate("quelm::TMain", whole);
-  for (const char* head : Heads)
-    if (line.starts_with(head))
-      return QCoreApplication::translate("quelm::TMain", head) +
-             QString::fromStdString(line.substr(std::string_view(head).size()));
-  return QString::fromStdString(line);
-}
-
-}  // namespace
 
 namespace P = Preferences;
 
@@ -77,7 +48,7 @@ void TMain::RefreshVobInfo() {
                                     ? VobInfo::FindMatroska(request.VobRoot)
                                     : std::string();
   if (!trackFile.empty()) {
-    std::string reason;
+    Phrase reason;
     std::vector<FileTrack> tracks;
     for (const SourceTrack& track : ReadSourceTracks(trackFile, reason))
       tracks.push_back({track.LanguageCode, track.Title, track.IndexHeader,
@@ -99,7 +70,7 @@ void TMain::RefreshVobInfo() {
   if (navigator_) navigator_->SetChapterIndex(0);
 
   ListBoxVobInfo->clear();
-  for (const std::string& line : info.Lines) ListBoxVobInfo->addItem(TranslatedInfoLine(line));
+  for (const Phrase& line : info.LineWordings) ListBoxVobInfo->addItem(Translated(line));
   {
     const QSignalBlocker block(ComboLanguages);
     ComboLanguages->clear();
@@ -119,8 +90,9 @@ void TMain::ChangeRoot(RootKind kind) {
   QLineEdit* edit = kind == RootKind::Vob      ? EditVobRoot
                     : kind == RootKind::Output ? EditOutputRoot
                                                : EditDictionaryRoot;
-  const auto chosen =
-      ui_.ChooseDirectory(RootDirectories::Caption(kind), edit->text().toStdString());
+  const auto chosen = ui_.ChooseDirectory(
+      Translated(Phrase::SayMarked(RootDirectories::Caption(kind))).toStdString(),
+      edit->text().toStdString());
   if (!chosen || chosen->empty()) return;  // cancelled: the root stays
   ApplyRoot(kind, *chosen);
 }

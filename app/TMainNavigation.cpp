@@ -248,7 +248,7 @@ bool TMain::BtnSaveBitmapClick() {
                                     SubtitleNr(), CheckAutoSave->isChecked(),
                                     EditOutputRoot->text().toStdString(), options);
   if (!saved) {
-    ui_.ShowMessage(MessageKind::Error, saved.Message);
+    ui_.ShowMessage(MessageKind::Error, saved.Wording);
     return false;
   }
   return true;

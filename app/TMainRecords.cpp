@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 
 #include "app/TMain.h"
+#include "app/Translated.h"
 #include "output/RecordsFile.h"
 #include "platform/UserInteraction.h"
 
@@ -41,7 +42,7 @@ bool TMain::Saverecords1Click() {
       DefaultRecordsName, tr(RecordsFilter).toStdString());
   if (!path) return false;
   const Status saved = conversion_.SaveRecords(*path);
-  if (!saved) ui_.ShowMessage(MessageKind::Error, saved.Message);
+  if (!saved) ui_.ShowMessage(MessageKind::Error, saved.Wording);
   return saved.Ok;
 }
 
@@ -53,7 +54,7 @@ void TMain::Openrecords1Click() {
   if (!path) return;
   RecordsLoad load = RecordsFile::Load(*path);
   if (!load.Outcome) {
-    ui_.ShowMessage(MessageKind::Error, load.Outcome.Message);
+    ui_.ShowMessage(MessageKind::Error, load.Outcome.Wording);
     return;
   }
   if (!load.Damaged.empty()) {
@@ -64,8 +65,8 @@ void TMain::Openrecords1Click() {
                            .toStdString();
     // A box taller than the screen would hide its button.
     constexpr std::size_t MaxListed = 20;
-    for (std::size_t i = 0; i < load.Damaged.size() && i < MaxListed; ++i)
-      text += "\n" + load.Damaged[i];
+    for (std::size_t i = 0; i < load.DamagedWordings.size() && i < MaxListed; ++i)
+      text += "\n" + Translated(load.DamagedWordings[i]).toStdString();
     if (load.Damaged.size() > MaxListed)
       text += "\n" + tr("... and %1 more")
                          .arg(static_cast<qulonglong>(load.Damaged.size() - MaxListed))

@@ -17,6 +17,7 @@
 
 #include "app/ScriptView.h"
 #include "app/TMain.h"
+#include "app/Translated.h"
 #include "app/VobFileListWidget.h"
 #include "app/ocr/TEditDictionary.h"
 #include "disc/DiscDirectory.h"
@@ -167,7 +168,7 @@ void TMain::Updatetextoutput1Click() {
   if (!rendering.Result && firstTime(rendering.Result.Message))
     ScriptRenderer::ReportFailure(rendering, ui_);
   if (!rendering.Dictionary && firstTime(rendering.Dictionary.Message))
-    ui_.ShowMessage(MessageKind::Warning, rendering.Dictionary.Message);
+    ui_.ShowMessage(MessageKind::Warning, rendering.Dictionary.Wording);
 }
 
 void TMain::BtnClearTextClick() {
@@ -206,7 +207,7 @@ bool TMain::BtnSaveToClick() {
   if (!path) return false;
   const Status written = RtfWriter::Write(*path, ViewLines());
   if (!written) {
-    ui_.ShowMessage(MessageKind::Error, written.Message);
+    ui_.ShowMessage(MessageKind::Error, written.Wording);
     return false;
   }
   return true;
@@ -223,11 +224,12 @@ std::vector<std::string> TMain::ViewLines() const {
 bool TMain::SavePlainScript(const std::string& path) {
   std::string text;
   for (const std::string& line : ViewLines()) text += line + "\n";
-  std::string error;
+  Phrase error;
   if (WriteFileAtomically(path, text, false, &error)) return true;
   ui_.ShowMessage(MessageKind::Error,
-                  tr("Cannot create file %1").arg(QString::fromStdString(path)).toStdString() +
-                      (error.empty() ? "" : ": " + error));
+                  (tr("Cannot create file %1").arg(QString::fromStdString(path)) +
+                   (error.Empty() ? QString() : ": " + Translated(error)))
+                      .toStdString());
   return false;
 }
 

@@ -20,6 +20,7 @@
 
 #include "app/ColorPanel.h"
 #include "app/TMain.h"
+#include "app/Translated.h"
 #include "app/VobFileListWidget.h"
 #include "disc/VobSubIndex.h"
 #include "extraction/UnitSource.h"
@@ -530,10 +531,10 @@ void TMain::BtnAddVobToListClick() {
     std::vector<DiscImage::Entry> inside;
     const Status listed = DiscImage::List(*chosen, inside);
     if (!listed) {
-      ui_.ShowMessage(MessageKind::Warning, tr("Cannot open file %1 (%2)")
-                                                .arg(QString::fromStdString(*chosen),
-                                                     QString::fromStdString(listed.Message))
-                                                .toStdString());
+      ui_.ShowMessage(MessageKind::Warning,
+                      tr("Cannot open file %1 (%2)")
+                          .arg(QString::fromStdString(*chosen), Translated(listed.Wording))
+                          .toStdString());
       return;
     }
     // The title VOB files VTS_nn_1..9.VOB; the menus (VIDEO_TS.VOB, VTS_nn_0.VOB) hold no film.

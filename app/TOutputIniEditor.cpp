@@ -350,7 +350,7 @@ bool TOutputIniEditor::Exitandsave1Click() {
   format.Footer = MemoLines(*MemoFooter);
   const Status written = WriteOutputFormatText(*chosen, format);
   if (!written) {
-    ui_.ShowMessage(MessageKind::Error, written.Message);
+    ui_.ShowMessage(MessageKind::Error, written.Wording);
     return false;
   }
   accept();

@@ -193,7 +193,7 @@ void TToolList::done(int result) {
 
 void TToolList::FormCloseQuery() {
   storeResult_ = StoreToolList(settingsFile_, tools_);
-  if (!storeResult_) ui_.ShowMessage(MessageKind::Error, storeResult_.Message);
+  if (!storeResult_) ui_.ShowMessage(MessageKind::Error, storeResult_.Wording);
 }
 
 }  // namespace quelm

@@ -245,10 +245,10 @@ std::optional<int> ChooseIndexStream(const CommandLine& cl, const ConvertOptions
 // three letters ("fre" is --lang fr). `language` becomes the track's two-letter code.
 std::optional<int> ChooseTrack(const CommandLine& cl, const ConvertOptions& options,
                                const std::string& path, int& stream, std::string& language) {
-  std::string reason;
+  Phrase reason;
   const std::vector<SourceTrack> tracks = ReadSourceTracks(path, reason);
-  if (!reason.empty()) {
-    cl.Fail("cannot read '" + path + "': " + reason);
+  if (!reason.Empty()) {
+    cl.Fail("cannot read '" + path + "': " + reason.English());
     return ExitFailure;
   }
   std::string known;
@@ -427,10 +427,10 @@ int RunConvertCommand(const std::vector<std::string>& args,
   ConvertPlan plan;
   plan.Vobs = title.Vobs;
   for (const std::string& vob : title.Vobs) {
-    std::string reason;
+    Phrase reason;
     const std::unique_ptr<SourceFile> file = SourceFile::Open(vob, reason);
     if (!file) {
-      cl.Fail("cannot read '" + vob + "': " + reason);
+      cl.Fail("cannot read '" + vob + "': " + reason.English());
       return ExitFailure;
     }
     plan.Sizes.push_back(file->Size());

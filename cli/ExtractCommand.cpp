@@ -148,8 +148,9 @@ bool ParseArguments(const std::vector<std::string>& args, ExtractOptions& option
 }
 
 bool CheckReadable(const std::string& path) {
-  std::string reason;
-  if (!SourceFile::Open(path, reason)) return Fail("cannot read '" + path + "': " + reason);
+  Phrase reason;
+  if (!SourceFile::Open(path, reason))
+    return Fail("cannot read '" + path + "': " + reason.English());
   return true;
 }
 
@@ -235,7 +236,7 @@ int RunExtractCommand(const std::vector<std::string>& args) {
   for (const std::string& file : options.Files) {
     if (!CheckReadable(file)) return 1;
   }
-  std::string reason;
+  Phrase reason;
   const std::unique_ptr<SourceFile> first = SourceFile::Open(options.Files.front(), reason);
   const std::int64_t firstSize = first ? first->Size() : 0;
   if (first && options.From > firstSize) {

@@ -44,7 +44,7 @@ void PrintFiles(const char* what, const std::vector<std::string>& files) {
   std::printf("%s: %zu\n", what, files.size());
   for (const std::string& file : files) {
     // A file inside a disc image has its size there.
-    std::string reason;
+    Phrase reason;
     const std::unique_ptr<SourceFile> source = SourceFile::Open(file, reason);
     std::printf("  %s  %llu bytes\n", file.c_str(),
                 source ? static_cast<unsigned long long>(source->Size()) : 0ULL);
@@ -83,10 +83,10 @@ int ShowIndex(const CommandLine& cl, const TitleSetFiles& title) {
 // name, and what its VobSub header tells.
 int ShowTracks(const CommandLine& cl, const TitleSetFiles& title) {
   const std::string& path = title.Vobs.front();
-  std::string reason;
+  Phrase reason;
   const std::vector<SourceTrack> tracks = ReadSourceTracks(path, reason);
-  if (!reason.empty()) {
-    cl.Fail("cannot read '" + path + "': " + reason);
+  if (!reason.Empty()) {
+    cl.Fail("cannot read '" + path + "': " + reason.English());
     return ExitFailure;
   }
   std::printf("file: %s\n", path.c_str());

@@ -32,9 +32,10 @@ Status ScriptOutput::Write(const std::vector<std::string>& lines, const std::str
     return Status::Success();
   }
   if (rtf) return RtfWriter::Write(path, lines);
-  std::string error;
+  Phrase error;
   if (!WriteFileAtomically(path, PlainText(lines), false, &error))
-    return Status::Failure("Cannot create file " + path + (error.empty() ? "" : ": " + error));
+    return Status::Failure("Cannot create file " + path +
+                           (error.Empty() ? "" : ": " + error.English()));
   return Status::Success();
 }
 

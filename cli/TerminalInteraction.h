@@ -12,6 +12,7 @@ namespace quelm {
 
 class TerminalInteraction : public SilentInteraction {
  public:
+  using SilentInteraction::ShowMessage;
   void ShowMessage(MessageKind kind, const std::string& text) override {
     if (BeforeMessage) BeforeMessage();
     const char* label = kind == MessageKind::Error     ? "error"

@@ -30,7 +30,7 @@ bool VobFileCheck::RunEnded(const std::string& file, const SubpictureResult& res
              "': not one MPEG program stream pack in it; it is no DVD VOB file");
     return false;
   }
-  std::string reason;
+  Phrase reason;
   const std::unique_ptr<SourceFile> source = SourceFile::Open(file, reason);
   const std::int64_t size = source ? source->Size() : -1;
   if (result.FilePosition >= 0 && result.FilePosition < size)

@@ -31,12 +31,15 @@ constexpr std::size_t CellEntrySize = 24;
 // further, and then the table is simply outside what was read.
 constexpr std::size_t ChapterBytes = 4 * 1024 * 1024;
 
-const char* const Damaged = "IFO is damaged: ";
+Phrase Damaged(Phrase what) {
+  // Qualified in full: unqualified, lupdate files the pattern under the wrong context here.
+  return ::quelm::Phrase::Say("IFO is damaged: %1", std::move(what));
+}
 
 // The first `maxBytes` of the file (an ordinary one or one inside a disc image); nullopt when it
 // cannot be opened or read.
 std::optional<std::string> ReadPrefix(const std::string& path, std::size_t maxBytes) {
-  std::string reason;
+  Phrase reason;
   return ReadSourcePrefix(path, maxBytes, reason);
 }
 
@@ -48,30 +51,36 @@ std::string TwoHexDigits(std::uint32_t byte) {
 
 }  // namespace
 
+std::vector<std::string> IfoReader::English(const std::vector<Phrase>& phrases) {
+  std::vector<std::string> lines;
+  for (const Phrase& phrase : phrases) lines.push_back(phrase.English());
+  return lines;
+}
+
 int IfoReader::ReadLanguages() {
   streams_.clear();
   languageFaults_.clear();
   const std::optional<std::string> bytes = ReadPrefix(ifoFileName_, LanguageBytes);
   if (!bytes) {
-    languageFaults_.push_back(std::string(Damaged) + "the file cannot be read");
+    languageFaults_.push_back(Damaged(Phrase::Say("the file cannot be read")));
     return 0;
   }
   const ByteReader view(bytes->data(), bytes->size());
   const auto count = view.U8(StreamCountOffset);
   if (!count) {
-    languageFaults_.push_back(std::string(Damaged) + "it ends before the subpicture stream count");
+    languageFaults_.push_back(Damaged(Phrase::Say("it ends before the subpicture stream count")));
     return 0;
   }
   std::size_t wanted = *count;
   if (wanted > MaxStreams) {
-    languageFaults_.push_back(std::string(Damaged) + std::to_string(wanted) +
-                              " subpicture streams, at most 32 exist; the first 32 are shown");
+    languageFaults_.push_back(Damaged(
+        Phrase::Say("%1 subpicture streams, at most 32 exist; the first 32 are shown", wanted)));
     wanted = MaxStreams;
   }
   for (std::size_t i = 0; i < wanted; ++i) {
     const std::size_t entry = StreamTableOffset + StreamEntrySize * i;
     if (!view.Has(entry, StreamEntrySize)) {
-      languageFaults_.push_back(std::string(Damaged) + "it ends inside the subpicture stream list");
+      languageFaults_.push_back(Damaged(Phrase::Say("it ends inside the subpicture stream list")));
       break;
     }
     StreamAttribute stream;
@@ -87,29 +96,30 @@ int IfoReader::ReadChapters() {
   chapterFaults_.clear();
   const std::optional<std::string> bytes = ReadPrefix(ifoFileName_, ChapterBytes);
   if (!bytes) {
-    chapterFaults_.push_back(std::string(Damaged) + "the file cannot be read");
+    chapterFaults_.push_back(Damaged(Phrase::Say("the file cannot be read")));
     return 0;
   }
   const ByteReader view(bytes->data(), bytes->size());
-  auto fault = [this](const char* what) {
-    chapterFaults_.push_back(std::string(Damaged) + what);
+  auto fault = [this](Phrase what) {
+    chapterFaults_.push_back(Damaged(std::move(what)));
     return 0;
   };
   // The table's place comes from its pointer; a zero pointer (which would name the header
   // itself) falls back to sector 2, where authoring tools put it.
   const auto sector = view.Be32(PgciSectorOffset);
-  if (!sector) return fault("it ends before the program chain table pointer");
+  if (!sector) return fault(Phrase::Say("it ends before the program chain table pointer"));
   const std::size_t table = *sector == 0 ? DefaultPgciOffset : std::size_t{*sector} * 2048;
   const auto pgcOffset = view.Be32(table + 0x0C);
-  if (!pgcOffset) return fault("the program chain table lies outside the file");
+  if (!pgcOffset) return fault(Phrase::Say("the program chain table lies outside the file"));
   const std::size_t pgc = table + *pgcOffset;
   const auto programs = view.U8(pgc + 2);
   const auto cellTable = view.Be16(pgc + 0xE8);
-  if (!programs || !cellTable) return fault("the first program chain lies outside the file");
+  if (!programs || !cellTable)
+    return fault(Phrase::Say("the first program chain lies outside the file"));
   for (std::size_t k = 0; k < *programs; ++k) {
     const std::size_t entry = pgc + *cellTable + CellEntrySize * k;
     if (!view.Has(entry + 4, 3)) {
-      fault("the chapter table lies outside the file");
+      fault(Phrase::Say("the chapter table lies outside the file"));
       break;
     }
     chapters_.push_back(TwoHexDigits(*view.U8(entry + 4)) + ":" +

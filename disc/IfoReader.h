@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Phrase.h"
+
 namespace quelm {
 
 struct StreamAttribute {
@@ -43,15 +45,20 @@ class IfoReader {
   static std::string StreamLanguageCode(const std::string& ifoPath, int index);
 
   // What the last reads found wrong with the file, one line each ("IFO is damaged: ...").
-  const std::vector<std::string>& LanguageFaults() const { return languageFaults_; }
-  const std::vector<std::string>& ChapterFaults() const { return chapterFaults_; }
+  std::vector<std::string> LanguageFaults() const { return English(languageFaults_); }
+  std::vector<std::string> ChapterFaults() const { return English(chapterFaults_); }
+  // The same, for a window to say in its language.
+  const std::vector<Phrase>& LanguageFaultWordings() const { return languageFaults_; }
+  const std::vector<Phrase>& ChapterFaultWordings() const { return chapterFaults_; }
 
  private:
   std::string ifoFileName_;
   std::vector<StreamAttribute> streams_;
   std::vector<std::string> chapters_;
-  std::vector<std::string> languageFaults_;
-  std::vector<std::string> chapterFaults_;
+  std::vector<Phrase> languageFaults_;
+  std::vector<Phrase> chapterFaults_;
+
+  static std::vector<std::string> English(const std::vector<Phrase>& phrases);
 };
 
 }  // namespace quelm

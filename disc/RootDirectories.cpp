@@ -71,11 +71,11 @@ std::string WritableFollower(const std::string& root, const std::string& before)
 const char* RootDirectories::Caption(RootKind kind) {
   switch (kind) {
     case RootKind::Vob:
-      return "VOB Root";
+      return QUELM_MARKED("VOB Root");
     case RootKind::Output:
-      return "Output Root";
+      return QUELM_MARKED("Output Root");
     case RootKind::Dictionary:
-      return "Dictionary Root";
+      return QUELM_MARKED("Dictionary Root");
   }
   return "";
 }

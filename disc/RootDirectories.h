@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/Phrase.h"
+
 namespace quelm {
 
 enum class RootKind { Vob, Output, Dictionary };
@@ -20,10 +22,13 @@ struct RootSettings {
 };
 
 class RootDirectories {
+  QUELM_TRANSLATION_CONTEXT(quelm::core)
+
  public:
   using Keys = std::vector<std::pair<std::string, std::string>>;
 
-  // The chooser's window caption: "VOB Root", "Output Root", "Dictionary Root".
+  // The chooser's window caption: "VOB Root", "Output Root", "Dictionary Root", marked for a
+  // window to say it in its language (Phrase::SayMarked).
   static const char* Caption(RootKind kind);
 
   // A chosen directory as a root text: unchanged but for a "/" appended when missing; a disc

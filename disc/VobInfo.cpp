@@ -29,22 +29,31 @@ bool Same(const std::string& a, const std::string& b) {
 }
 
 void AddFilesFound(const std::string& vobRoot, const std::vector<std::string_view>& extensions,
-                   std::vector<std::string>& lines) {
-  lines.insert(lines.end(), {" ", "Files found", Rule});
+                   std::vector<Phrase>& lines) {
+  lines.insert(lines.end(), {std::string(" "), Phrase::Say("Files found"), std::string(Rule)});
   const DiscDirectory directory(vobRoot);
   if (directory.Exists()) {
     const std::vector<DiscFile> files = directory.List(extensions);
     for (const DiscFile& file : files) {
       lines.push_back(file.Name + "  " + std::to_string(VobInfo::SizeInKb(file.Size)) + " Kb");
     }
-    if (files.empty()) lines.push_back("none");
+    if (files.empty()) lines.push_back(Phrase::Say("none"));
   }
 }
 
-std::vector<std::string> HeadLines(const VobInfoRequest& request) {
-  return {"Directories", Rule, "VOB        : " + request.VobRoot,
-          "Output     : " + request.OutputRoot, "Dictionary : " + request.DictionaryRoot, " ",
-          "Languages", Rule};
+std::vector<Phrase> HeadLines(const VobInfoRequest& request) {
+  return {Phrase::Say("Directories"),
+          std::string(Rule),
+          Phrase::Say("VOB        : %1", request.VobRoot),
+          Phrase::Say("Output     : %1", request.OutputRoot),
+          Phrase::Say("Dictionary : %1", request.DictionaryRoot),
+          std::string(" "),
+          Phrase::Say("Languages"),
+          std::string(Rule)};
+}
+
+void Finish(VobInfo& info) {
+  for (const Phrase& line : info.LineWordings) info.Lines.push_back(line.English());
 }
 
 }  // namespace
@@ -85,32 +94,35 @@ unsigned long long VobInfo::SizeInKb(unsigned long long bytes) {
 
 VobInfo VobInfo::Compose(const VobInfoRequest& request, const IfoReader* ifo) {
   VobInfo info;
-  std::vector<std::string>& lines = info.Lines;
+  std::vector<Phrase>& lines = info.LineWordings;
   info.Timecodes.push_back("00:00:00");
   lines = HeadLines(request);
   if (ifo != nullptr) {
     info.IfoFound = true;
-    lines.push_back("Streams : " + std::to_string(ifo->StreamCount()));
-    lines.insert(lines.end(), ifo->LanguageFaults().begin(), ifo->LanguageFaults().end());
-    lines.push_back(" ");
+    lines.push_back(Phrase::Say("Streams : %1", ifo->StreamCount()));
+    lines.insert(lines.end(), ifo->LanguageFaultWordings().begin(),
+                 ifo->LanguageFaultWordings().end());
+    lines.push_back(std::string(" "));
     for (int i = 0; i < ifo->StreamCount(); ++i) {
       info.StreamItems.push_back(StreamItem(i, ifo->StreamLanguage(i)));
       info.StreamCodes.push_back(ifo->StreamLanguageCode(i));
     }
     info.SelectedStream =
         ChooseStream(request.LanguageSelection1, static_cast<int>(info.StreamItems.size()));
-    lines.push_back("Chapter lengths");
-    lines.push_back(Rule);
+    lines.push_back(Phrase::Say("Chapter lengths"));
+    lines.push_back(std::string(Rule));
     for (int k = 1; k <= ifo->ChapterCount(); ++k) {
       const std::string& length = ifo->ChapterLengths()[static_cast<std::size_t>(k - 1)];
       lines.push_back((k < 10 ? " " : "") + std::to_string(k) + ") " + length);
       info.Timecodes.push_back(length);
     }
-    lines.insert(lines.end(), ifo->ChapterFaults().begin(), ifo->ChapterFaults().end());
+    lines.insert(lines.end(), ifo->ChapterFaultWordings().begin(),
+                 ifo->ChapterFaultWordings().end());
   } else {
-    lines.push_back("none; switched to manual selection");
+    lines.push_back(Phrase::Say("none; switched to manual selection"));
   }
   AddFilesFound(request.VobRoot, {".ifo", ".bup", ".vob"}, lines);
+  Finish(info);
   return info;
 }
 
@@ -120,13 +132,12 @@ VobInfo VobInfo::Compose(const VobInfoRequest& request, const VobSubIndex& index
   info.IfoFound = true;
   info.IndexPath = indexPath;
   info.Timecodes.push_back("00:00:00");
-  std::vector<std::string>& lines = info.Lines;
+  std::vector<Phrase>& lines = info.LineWordings;
   lines = HeadLines(request);
-  lines.push_back("VobSub : " + std::filesystem::path(indexPath).filename().string());
-  lines.push_back("Streams : " + std::to_string(index.Streams.size()));
-  if (index.HasSize)
-    lines.push_back("Frame : " + std::to_string(index.Width) + "x" + std::to_string(index.Height));
-  lines.insert(lines.end(), index.Faults.begin(), index.Faults.end());
+  lines.push_back(Phrase::Say("VobSub : %1", std::filesystem::path(indexPath).filename().string()));
+  lines.push_back(Phrase::Say("Streams : %1", index.Streams.size()));
+  if (index.HasSize) lines.push_back(Phrase::Say("Frame : %1x%2", index.Width, index.Height));
+  lines.insert(lines.end(), index.FaultWordings.begin(), index.FaultWordings.end());
   // The list's places are the sub-stream numbers: an index the file skips stays empty.
   int last = -1;
   for (const VobSubStream& stream : index.Streams) last = std::max(last, stream.Index);
@@ -141,21 +152,22 @@ VobInfo VobInfo::Compose(const VobInfoRequest& request, const VobSubIndex& index
   info.SelectedStream =
       ChooseStream(request.LanguageSelection1, static_cast<int>(info.StreamItems.size()));
   AddFilesFound(request.VobRoot, {".ifo", ".bup", ".vob", ".idx", ".sub"}, lines);
+  Finish(info);
   return info;
 }
 
 VobInfo VobInfo::Compose(const VobInfoRequest& request, const std::vector<FileTrack>& tracks,
-                         const std::string& file, const std::string& fault) {
+                         const std::string& file, const Phrase& fault) {
   VobInfo info;
-  info.IfoFound = fault.empty();
+  info.IfoFound = fault.Empty();
   info.TrackFile = file;
   info.Timecodes.push_back("00:00:00");
-  std::vector<std::string>& lines = info.Lines;
+  std::vector<Phrase>& lines = info.LineWordings;
   lines = HeadLines(request);
   const std::string name = std::filesystem::path(file).filename().string();
-  lines.push_back("File : " + name);
-  if (!fault.empty()) lines.push_back(name + ": " + fault);
-  lines.push_back("Streams : " + std::to_string(tracks.size()));
+  lines.push_back(Phrase::Say("File : %1", name));
+  if (!fault.Empty()) lines.push_back(Phrase::Say("%1: %2", name, fault));
+  lines.push_back(Phrase::Say("Streams : %1", tracks.size()));
   for (std::size_t i = 0; i < tracks.size() && i < 0x20; ++i) {
     const FileTrack& track = tracks[i];
     const std::string code = TwoLetterLanguage(track.LanguageCode);
@@ -170,14 +182,15 @@ VobInfo VobInfo::Compose(const VobInfoRequest& request, const std::vector<FileTr
     if (track.IndexHeader.empty()) continue;
     const VobSubIndex header = VobSubIndex::Parse(track.IndexHeader, name);
     if (header.HasSize)
-      lines.push_back(StreamItem(static_cast<int>(i), "Frame : " + std::to_string(header.Width) +
-                                                          "x" + std::to_string(header.Height)));
+      lines.push_back(Phrase::Say("%1Frame : %2x%3", StreamItem(static_cast<int>(i), ""),
+                                  header.Width, header.Height));
   }
   info.SelectedStream =
       ChooseStream(request.LanguageSelection1, static_cast<int>(info.StreamItems.size()));
   std::vector<std::string_view> endings = {".ifo", ".bup", ".vob", ".idx", ".sub"};
   endings.insert(endings.end(), MatroskaFileEndings.begin(), MatroskaFileEndings.end());
   AddFilesFound(request.VobRoot, endings, lines);
+  Finish(info);
   return info;
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Phrase.h"
+
 namespace quelm {
 
 class IfoReader;
@@ -29,6 +31,7 @@ struct VobInfo {
   static constexpr const char* IfoName = "vts_01_0.ifo";
 
   std::vector<std::string> Lines;        // ListBoxVobInfo
+  std::vector<Phrase> LineWordings;      // the same, for a window to say in its language
   std::vector<std::string> StreamItems;  // ComboLanguages: "[ 0x20 ]  English"
   std::vector<std::string> StreamCodes;  // each stream's language code ("en"), empty if none
   int SelectedStream = -1;               // -1: the list is empty
@@ -57,7 +60,7 @@ struct VobInfo {
   // A file with its own tracks (Matroska): they stand where the IFO's streams would, in the
   // file's order; no chapters. `fault` says why the file could not be read, else is empty.
   static VobInfo Compose(const VobInfoRequest& request, const std::vector<FileTrack>& tracks,
-                         const std::string& file, const std::string& fault);
+                         const std::string& file, const Phrase& fault);
 
   // Finds and reads the IFO, else a VobSub index, itself; for callers without a reading window.
   static VobInfo Read(const VobInfoRequest& request);

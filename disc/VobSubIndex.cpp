@@ -117,13 +117,14 @@ class IndexParser {
     line = Trimmed(line);
     if (line.empty() || line.front() == '#') return;
     const std::size_t colon = line.find(':');
-    if (colon == std::string_view::npos) return Fault(number, "not a 'key: value' line");
+    if (colon == std::string_view::npos)
+      return Fault(number, Phrase::Say("not a 'key: value' line"));
     const std::string key = LowerAscii(Trimmed(line.substr(0, colon)));
     const std::string_view value = Trimmed(line.substr(colon + 1));
     if (key == "size") return Size(number, value);
     if (key == "palette") {
       if (!Colours(value, index_.Palette))
-        return Fault(number, "the palette needs 16 colours of six hex digits");
+        return Fault(number, Phrase::Say("the palette needs 16 colours of six hex digits"));
       index_.HasPalette = true;
       return;
     }
@@ -131,7 +132,7 @@ class IndexParser {
     if (key == "id") return Id(number, value);
     if (key == "delay") {
       const auto delay = TimeMs(value);
-      if (!delay) return Fault(number, "the delay is not [-]hh:mm:ss:ms");
+      if (!delay) return Fault(number, Phrase::Say("the delay is not [-]hh:mm:ss:ms"));
       delay_ = *delay;
       if (stream_ == nullptr) globalDelay_ = *delay;
       return;
@@ -143,14 +144,14 @@ class IndexParser {
   void Finish(std::size_t lines) {
     if (stream_ != nullptr) stream_->DelayMs = delay_;
     if (faults_ > VobSubIndex::MaxFaults)
-      index_.Faults.push_back(name_ + ": " + std::to_string(faults_ - VobSubIndex::MaxFaults) +
-                              " more damaged lines of " + std::to_string(lines));
+      index_.AddFault(Phrase::Say("%1: %2 more damaged lines of %3", name_,
+                                  faults_ - VobSubIndex::MaxFaults, lines));
   }
 
-  void Fault(std::size_t number, const std::string& what) {
+  void Fault(std::size_t number, Phrase what) {
     if (++faults_ <= VobSubIndex::MaxFaults)
-      index_.Faults.push_back(name_ + " line " + std::to_string(number) + ": " + what +
-                              "; the line is skipped");
+      index_.AddFault(
+          Phrase::Say("%1 line %2: %3; the line is skipped", name_, number, std::move(what)));
   }
 
  private:
@@ -160,7 +161,7 @@ class IndexParser {
     const auto height =
         x == std::string_view::npos ? std::nullopt : Decimal(Trimmed(value.substr(x + 1)));
     if (!width || !height || *width < 1 || *height < 1 || *width > 4096 || *height > 4096)
-      return Fault(number, "the size is not WIDTHxHEIGHT (at most 4096x4096)");
+      return Fault(number, Phrase::Say("the size is not WIDTHxHEIGHT (at most 4096x4096)"));
     index_.HasSize = true;
     index_.Width = static_cast<int>(*width);
     index_.Height = static_cast<int>(*height);
@@ -169,7 +170,8 @@ class IndexParser {
   // "OFF, tridx: 1000, colors: 000000, 444444, 888888, cccccc"
   void CustomColors(std::size_t number, std::string_view value) {
     const std::vector<std::string_view> parts = CommaParts(value);
-    const char* const wrong = "custom colors is not 'ON|OFF, tridx: bbbb, colors: c0, c1, c2, c3'";
+    const Phrase wrong =
+        Phrase::Say("custom colors is not 'ON|OFF, tridx: bbbb, colors: c0, c1, c2, c3'");
     if (parts.size() != 6) return Fault(number, wrong);
     const bool on = EqualNoCaseAscii(parts[0], "on");
     if (!on && !EqualNoCaseAscii(parts[0], "off")) return Fault(number, wrong);
@@ -197,10 +199,11 @@ class IndexParser {
     const auto index = parts.size() == 2 ? Named(parts[1], "index") : std::nullopt;
     const auto n = index ? Decimal(*index) : std::nullopt;
     if (!n || *n >= VobSubIndex::MaxStreams)
-      return Fault(number, "the id line is not 'id: LANGUAGE, index: 0..31'");
+      return Fault(number, Phrase::Say("the id line is not 'id: LANGUAGE, index: 0..31'"));
     if (index_.Stream(static_cast<int>(*n)) != nullptr)
-      return Fault(number, "stream index " + std::to_string(*n) + " is named twice");
-    if (parts[0].size() > 8) return Fault(number, "the language code is longer than 8 letters");
+      return Fault(number, Phrase::Say("stream index %1 is named twice", *n));
+    if (parts[0].size() > 8)
+      return Fault(number, Phrase::Say("the language code is longer than 8 letters"));
     if (stream_ != nullptr) stream_->DelayMs = delay_;
     VobSubStream stream;
     stream.Index = static_cast<int>(*n);
@@ -212,13 +215,14 @@ class IndexParser {
 
   // "00:00:01:000, filepos: 000000000"
   void Timestamp(std::size_t number, std::string_view value) {
-    if (stream_ == nullptr) return Fault(number, "a timestamp before any 'id:' line");
+    if (stream_ == nullptr) return Fault(number, Phrase::Say("a timestamp before any 'id:' line"));
     const std::vector<std::string_view> parts = CommaParts(value);
     const auto time = TimeMs(parts[0]);
     const auto where = parts.size() == 2 ? Named(parts[1], "filepos") : std::nullopt;
     const auto position = where ? Hex(*where, 15) : std::nullopt;
     if (!time || !position)
-      return Fault(number, "the timestamp line is not 'timestamp: hh:mm:ss:ms, filepos: HEX'");
+      return Fault(number,
+                   Phrase::Say("the timestamp line is not 'timestamp: hh:mm:ss:ms, filepos: HEX'"));
     stream_->Entries.push_back({*time, *position, delay_});
   }
 
@@ -242,7 +246,7 @@ VobSubIndex VobSubIndex::Parse(std::string_view text, const std::string& name) {
     const std::string_view line = text.substr(0, end);
     ++number;
     if (line.find('\0') != std::string_view::npos) {
-      parser.Fault(number, "it holds a zero byte: this is no text");
+      parser.Fault(number, Phrase::Say("it holds a zero byte: this is no text"));
     } else {
       parser.Line(number, line);
     }
@@ -259,7 +263,7 @@ VobSubIndex VobSubIndex::Read(const std::string& path) {
   const std::uintmax_t size = fs::file_size(path, error);
   if (error || !fs::is_regular_file(path, error) || !in) {
     VobSubIndex index;
-    index.Faults.push_back(path + ": the file cannot be read");
+    index.AddFault(Phrase::Say("%1: the file cannot be read", path));
     return index;
   }
   // One byte more than read tells a file that is too large.
@@ -267,7 +271,7 @@ VobSubIndex VobSubIndex::Read(const std::string& path) {
   in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (in.bad()) {
     VobSubIndex index;
-    index.Faults.push_back(path + ": the file cannot be read");
+    index.AddFault(Phrase::Say("%1: the file cannot be read", path));
     return index;
   }
   bytes.resize(static_cast<std::size_t>(in.gcount()));
@@ -275,8 +279,8 @@ VobSubIndex VobSubIndex::Read(const std::string& path) {
   if (tooLarge) bytes.resize(MaxBytes);
   VobSubIndex index = Parse(bytes, path);
   if (tooLarge)
-    index.Faults.push_back(path + ": larger than " + std::to_string(MaxBytes / (1024 * 1024)) +
-                           " MB; the rest is not read");
+    index.AddFault(
+        Phrase::Say("%1: larger than %2 MB; the rest is not read", path, MaxBytes / (1024 * 1024)));
   return index;
 }
 

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Phrase.h"
+
 namespace quelm {
 
 struct VobSubEntry {
@@ -69,6 +71,13 @@ class VobSubIndex {
   std::array<std::uint32_t, 4> CustomColors{};
   std::vector<VobSubStream> Streams;  // in the order of their "id:" lines
   std::vector<std::string> Faults;    // "movie.idx line 7: ..."
+  // The same, for a window to say in its language.
+  std::vector<Phrase> FaultWordings;
+
+  void AddFault(Phrase fault) {
+    Faults.push_back(fault.English());
+    FaultWordings.push_back(std::move(fault));
+  }
 };
 
 }  // namespace quelm

@@ -84,7 +84,7 @@ void ExtractionRun::Begin(const SubpictureRequest& request) {
 bool ExtractionRun::OpenVobFile(const std::string& fileName) {
   CloseVobFile();
   const std::int64_t position = result_.FilePosition;
-  std::string reason;
+  Phrase reason;
   // Reads go straight into our own buffer, by offset: an ordinary file or one inside an image.
   file_ = SourceFile::Open(fileName, reason);
   if (file_ != nullptr && position >= 0) {
@@ -110,7 +110,7 @@ bool ExtractionRun::OpenVobFile(const std::string& fileName) {
     CloseVobFile();
     bufferFileName_.clear();
     readPos_ = readLength_ = 0;
-    ui_.ShowMessage(MessageKind::Warning, FileOpeningError);
+    ui_.ShowMessage(MessageKind::Warning, Phrase::SayMarked(FileOpeningError));
     return false;
   }
   readEnded_ = false;
@@ -124,10 +124,10 @@ bool ExtractionRun::OpenUnitFile(const std::string& fileName, SourceFormat forma
       !(kept.Source->Identity() == file_->Identity())) {
     kept.Source.reset();
     kept.FileName.clear();
-    std::string reason;
+    Phrase reason;
     kept.Source = OpenUnitSource(std::move(file_), format, reason);
     if (kept.Source == nullptr) {
-      ui_.ShowMessage(MessageKind::Warning, "Cannot read " + fileName + ": " + reason);
+      ui_.ShowMessage(MessageKind::Warning, Phrase::Say("Cannot read %1: %2", fileName, reason));
       return false;
     }
     kept.FileName = fileName;
@@ -177,7 +177,7 @@ bool ExtractionRun::GetNextUnit() {
         result_.Stopped = true;
         return true;
       case UnitRead::Failed:
-        result_.ReadFault = units_->Fault();
+        result_.ReadFault = units_->Fault().English();
         return true;
     }
     if (units_->Tracks()[static_cast<std::size_t>(unit.Track)].Kind != UnitKind::PgsDisplaySet) break;
@@ -211,9 +211,9 @@ bool ExtractionRun::GetNextUnit() {
     result_.TrueColour = std::move(picture.TrueColour);
     result_.Decoded = pgsStatus.Ok;
     if (!pgsStatus)
-      ui_.ShowMessage(MessageKind::Warning, "The PGS display set at byte " +
-                                                std::to_string(unit.Position) + " is damaged: " +
-                                                pgsStatus.Message);
+      ui_.ShowMessage(MessageKind::Warning,
+                      Phrase::Say("The PGS display set at byte %1 is damaged: %2", unit.Position,
+                                  pgsStatus.Wording));
     SubtitleTiming& timing = result_.Timing;
     timing = SubtitleTiming();
     timing.Known = unit.HasPts;
@@ -252,7 +252,7 @@ bool ExtractionRun::EnsurePack() {
     if (got <= 0) {
       readEnded_ = true;
       readFailed_ = got < 0;
-      if (readFailed_) result_.ReadFault = file_->Fault();
+      if (readFailed_) result_.ReadFault = file_->Fault().English();
       return false;
     }
     readLength_ += static_cast<std::size_t>(got);
@@ -363,7 +363,8 @@ void ExtractionRun::UpdatePTSTimeCode(const PesPacket& packet) {
 bool ExtractionRun::TryToMakeBitmap() {
   result_.Decoded = decoder_.TryToMakeBitmap(spuBuffer_, request_.InterlaceStep,
                                              request_.BitmapColors, result_.SubTitle);
-  if (!result_.Decoded) ui_.ShowMessage(MessageKind::Error, InvalidSequenceMessage);
+  if (!result_.Decoded)
+    ui_.ShowMessage(MessageKind::Error, Phrase::SayMarked(InvalidSequenceMessage));
   MakeTiming();
   return result_.Decoded;
 }

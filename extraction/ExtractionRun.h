@@ -20,12 +20,14 @@
 namespace quelm {
 
 class ExtractionRun {
+  QUELM_TRANSLATION_CONTEXT(quelm::core)
+
  public:
   static constexpr int PackSize = 2048;
-  static constexpr const char* FileOpeningError = "File opening error!";
+  static constexpr const char* FileOpeningError = QUELM_MARKED("File opening error!");
   // Shown when the unit's control table holds an unknown command; the unit still counts as found.
   static constexpr const char* InvalidSequenceMessage =
-      "DEBUGMODE: invalid sequence in control header ... ";
+      QUELM_MARKED("DEBUGMODE: invalid sequence in control header ... ");
 
   // `kept` carries an open unit source from run object to run object; each has its own without.
   explicit ExtractionRun(UserInteraction& ui, std::shared_ptr<KeptUnitSource> kept = nullptr);

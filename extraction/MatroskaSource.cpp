@@ -101,7 +101,7 @@ class MatroskaSource final : public UnitSource {
   }
   ~MatroskaSource() override { CloseDemuxer(); }
 
-  bool OpenDemuxer(std::string& reason);
+  bool OpenDemuxer(Phrase& reason);
 
   const std::vector<SourceTrack>& Tracks() const override { return tracks_; }
   UnitRead Read(int track, std::int64_t position, SourceUnit& unit) override;
@@ -111,7 +111,7 @@ class MatroskaSource final : public UnitSource {
   bool Restart();
   void Hold(const SourceUnit& unit);
   SourceUnit WithEpoch(SourceUnit unit) const;
-  UnitRead Failure(std::string fault);
+  UnitRead Failure(Phrase fault);
   static int ReadPacket(void* opaque, std::uint8_t* buffer, int size);
   static std::int64_t Seek(void* opaque, std::int64_t offset, int whence);
 
@@ -120,7 +120,7 @@ class MatroskaSource final : public UnitSource {
   AVFormatContext* format_ = nullptr;
   AVPacket* packet_ = nullptr;
   std::int64_t ioPosition_ = 0;
-  std::string ioFault_;
+  Phrase ioFault_;
   std::optional<std::int64_t> segmentEnd_;
   bool stopRequested_ = false;
 
@@ -176,12 +176,12 @@ std::int64_t MatroskaSource::Seek(void* opaque, std::int64_t offset, int whence)
   return target;
 }
 
-bool MatroskaSource::OpenDemuxer(std::string& reason) {
+bool MatroskaSource::OpenDemuxer(Phrase& reason) {
   CloseDemuxer();
   // Damage is told by the outcome of each read, with the file's name, not on standard error.
   av_log_set_level(AV_LOG_QUIET);
   ioPosition_ = 0;
-  ioFault_.clear();
+  ioFault_ = Phrase();
   stopRequested_ = false;
   auto* buffer = static_cast<std::uint8_t*>(av_malloc(IoBufferSize));
   packet_ = av_packet_alloc();
@@ -191,7 +191,7 @@ bool MatroskaSource::OpenDemuxer(std::string& reason) {
   if (buffer == nullptr || io_ == nullptr || packet_ == nullptr || format_ == nullptr) {
     if (io_ == nullptr) av_free(buffer);
     CloseDemuxer();
-    reason = "out of memory";
+    reason = Phrase::Say("out of memory");
     return false;
   }
   format_->pb = io_;
@@ -199,7 +199,8 @@ bool MatroskaSource::OpenDemuxer(std::string& reason) {
   if (opened < 0) {
     format_ = nullptr;  // freed by the failed open
     CloseDemuxer();
-    reason = !ioFault_.empty() ? ioFault_ : "no Matroska header (" + ErrorText(opened) + ")";
+    reason =
+        !ioFault_.Empty() ? ioFault_ : Phrase::Say("no Matroska header (%1)", ErrorText(opened));
     return false;
   }
   tracks_.clear();
@@ -232,7 +233,7 @@ bool MatroskaSource::OpenDemuxer(std::string& reason) {
   lastPosition_ = -1;
   ended_ = false;
   broken_ = false;
-  fault_.clear();
+  fault_ = Phrase();
   return true;
 }
 
@@ -246,7 +247,7 @@ void MatroskaSource::CloseDemuxer() {
 }
 
 bool MatroskaSource::Restart() {
-  std::string reason;
+  Phrase reason;
   if (OpenDemuxer(reason)) return true;
   fault_ = reason;
   return false;
@@ -285,7 +286,7 @@ SourceUnit MatroskaSource::WithEpoch(SourceUnit unit) const {
   return unit;
 }
 
-UnitRead MatroskaSource::Failure(std::string fault) {
+UnitRead MatroskaSource::Failure(Phrase fault) {
   fault_ = std::move(fault);
   ended_ = true;
   return UnitRead::Failed;
@@ -298,7 +299,7 @@ UnitRead MatroskaSource::Read(int track, std::int64_t position, SourceUnit& unit
       if (!stopRequested_) return UnitRead::Failed;
       // Stopped while the header was read: opened again on the next read.
       stopRequested_ = false;
-      fault_.clear();
+      fault_ = Phrase();
       return UnitRead::Stopped;
     }
   }
@@ -307,7 +308,7 @@ UnitRead MatroskaSource::Read(int track, std::int64_t position, SourceUnit& unit
     unit = WithEpoch(it->second);
     return UnitRead::Found;
   }
-  if (ended_) return fault_.empty() ? UnitRead::EndOfFile : UnitRead::Failed;
+  if (ended_) return fault_.Empty() ? UnitRead::EndOfFile : UnitRead::Failed;
 
   for (;;) {
     const int got = av_read_frame(format_, packet_);
@@ -317,17 +318,19 @@ UnitRead MatroskaSource::Read(int track, std::int64_t position, SourceUnit& unit
       stopRequested_ = false;
       return UnitRead::Stopped;
     }
-    if (!ioFault_.empty()) return Failure(ioFault_);
+    if (!ioFault_.Empty()) return Failure(ioFault_);
     if (got == AVERROR_EOF) {
       if (segmentEnd_ && *segmentEnd_ > size_)
-        return Failure("the file is cut short: it ends at byte " + std::to_string(size_) +
-                       ", its Matroska segment at byte " + std::to_string(*segmentEnd_));
+        return Failure(
+            Phrase::Say("the file is cut short: it ends at byte %1, its Matroska "
+                        "segment at byte %2",
+                        size_, *segmentEnd_));
       ended_ = true;
       return UnitRead::EndOfFile;
     }
     if (got < 0)
-      return Failure("damaged Matroska data near byte " + std::to_string(ioPosition_) + " (" +
-                     ErrorText(got) + ")");
+      return Failure(
+          Phrase::Say("damaged Matroska data near byte %1 (%2)", ioPosition_, ErrorText(got)));
     const int index = packet_->stream_index;
     const int unitTrack = index >= 0 && index < static_cast<int>(trackOfStream_.size())
                               ? trackOfStream_[static_cast<std::size_t>(index)]
@@ -366,7 +369,7 @@ bool Matroska::Supported() {
   return true;
 }
 
-std::unique_ptr<UnitSource> OpenMatroska(std::unique_ptr<SourceFile> file, std::string& reason) {
+std::unique_ptr<UnitSource> OpenMatroska(std::unique_ptr<SourceFile> file, Phrase& reason) {
   auto source = std::make_unique<MatroskaSource>(std::move(file));
   if (!source->OpenDemuxer(reason)) return nullptr;
   return source;

@@ -12,8 +12,9 @@
 namespace quelm {
 
 namespace Matroska {
+QUELM_TRANSLATION_CONTEXT(quelm::core)
 
-constexpr const char* Unsupported = "this build cannot read Matroska files";
+constexpr const char* Unsupported = QUELM_MARKED("this build cannot read Matroska files");
 
 // Whether this build reads Matroska files (through libavformat).
 bool Supported();
@@ -21,6 +22,6 @@ bool Supported();
 }  // namespace Matroska
 
 // `file` as a Matroska file; nullptr with `reason` when it is none or this build cannot read one.
-std::unique_ptr<UnitSource> OpenMatroska(std::unique_ptr<SourceFile> file, std::string& reason);
+std::unique_ptr<UnitSource> OpenMatroska(std::unique_ptr<SourceFile> file, Phrase& reason);
 
 }  // namespace quelm

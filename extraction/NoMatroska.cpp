@@ -7,8 +7,8 @@ bool Matroska::Supported() {
   return false;
 }
 
-std::unique_ptr<UnitSource> OpenMatroska(std::unique_ptr<SourceFile>, std::string& reason) {
-  reason = Matroska::Unsupported;
+std::unique_ptr<UnitSource> OpenMatroska(std::unique_ptr<SourceFile>, Phrase& reason) {
+  reason = Phrase::SayMarked(Matroska::Unsupported);
   return nullptr;
 }
 

@@ -180,12 +180,11 @@ Status PgsDecoder::AddSegments(std::span<const std::uint8_t> bytes) {
   while (at < bytes.size()) {
     const auto type = reader.U8(at);
     const auto size = reader.Be16(at + 1);
-    if (!size) return Status::Failure("a segment header is cut off after byte " + std::to_string(at));
+    if (!size) return Status::Failure(Phrase::Say("a segment header is cut off after byte %1", at));
     const auto payload = reader.Sub(at + 3, *size);
     if (!payload)
-      return Status::Failure("segment " + Hex(*type) + " at byte " + std::to_string(at) +
-                             " claims " + std::to_string(*size) + " bytes, " +
-                             std::to_string(bytes.size() - at - 3) + " follow");
+      return Status::Failure(Phrase::Say("segment %1 at byte %2 claims %3 bytes, %4 follow",
+                                         Hex(*type), at, *size, bytes.size() - at - 3));
     const Status status = AddSegment(*type, payload->Bytes());
     if (!status && first) first = status;
     at += 3 + *size;
@@ -204,15 +203,16 @@ Status PgsDecoder::AddSegment(std::uint8_t type, std::span<const std::uint8_t> p
     case WindowSegment:
       // Windows only bound where objects may be drawn; the placements say where they are.
       if (payload.empty() || payload.size() < 1 + 9u * payload[0])
-        return Status::Failure("a window segment is shorter than its windows");
+        return Status::Failure(Phrase::Say("a window segment is shorter than its windows"));
       return Status::Success();
     case EndSegment:
-      if (!open_) return Status::Failure("an end segment without a composition before it");
+      if (!open_)
+        return Status::Failure(Phrase::Say("an end segment without a composition before it"));
       ended_ = true;
       open_ = false;
       return Status::Success();
     default:
-      return Status::Failure("unknown segment type " + Hex(type));
+      return Status::Failure(Phrase::Say("unknown segment type %1", Hex(type)));
   }
 }
 
@@ -222,7 +222,8 @@ Status PgsDecoder::AddSegment(std::uint8_t type, std::span<const std::uint8_t> p
 // y (2), and when cropped x, y, width, height of the part shown (2 each).
 Status PgsDecoder::ReadPresentation(std::span<const std::uint8_t> payload) {
   const ByteReader reader(payload);
-  if (!reader.Has(0, 11)) return Status::Failure("a composition segment is shorter than 11 bytes");
+  if (!reader.Has(0, 11))
+    return Status::Failure(Phrase::Say("a composition segment is shorter than 11 bytes"));
   const int state = *reader.U8(7);
   if (state & 0x80) Reset();  // a new epoch brings all its objects and palettes anew
   Composition composition;
@@ -235,14 +236,15 @@ Status PgsDecoder::ReadPresentation(std::span<const std::uint8_t> payload) {
   open_ = true;
   if (composition.Width > MaxSide || composition.Height > MaxSide) {
     composition_ = Composition();
-    return Status::Failure("a composition for a frame of " + std::to_string(composition.Width) +
-                           " x " + std::to_string(composition.Height) + " pixels");
+    return Status::Failure(Phrase::Say("a composition for a frame of %1 x %2 pixels",
+                                       composition.Width, composition.Height));
   }
   std::size_t at = 11;
   Status status;
   for (int i = 0; i < count; ++i) {
     if (!reader.Has(at, 8)) {
-      status = Status::Failure("a composition segment ends inside its object " + std::to_string(i + 1));
+      status =
+          Status::Failure(Phrase::Say("a composition segment ends inside its object %1", i + 1));
       break;
     }
     Placement placement;
@@ -254,8 +256,8 @@ Status PgsDecoder::ReadPresentation(std::span<const std::uint8_t> payload) {
     at += 8;
     if (flags & 0x80) {
       if (!reader.Has(at, 8)) {
-        status = Status::Failure("a composition segment ends inside its object " +
-                                 std::to_string(i + 1) + "'s cropping");
+        status = Status::Failure(
+            Phrase::Say("a composition segment ends inside its object %1's cropping", i + 1));
         break;
       }
       placement.Cropped = true;
@@ -276,7 +278,8 @@ Status PgsDecoder::ReadPresentation(std::span<const std::uint8_t> payload) {
 // changes only the entries it names.
 Status PgsDecoder::ReadPalette(std::span<const std::uint8_t> payload) {
   const ByteReader reader(payload);
-  if (!reader.Has(0, 2)) return Status::Failure("a palette segment is shorter than 2 bytes");
+  if (!reader.Has(0, 2))
+    return Status::Failure(Phrase::Say("a palette segment is shorter than 2 bytes"));
   const int id = *reader.U8(0);
   auto palette = std::find_if(palettes_.begin(), palettes_.end(),
                               [id](const Palette& p) { return p.Id == id; });
@@ -293,7 +296,7 @@ Status PgsDecoder::ReadPalette(std::span<const std::uint8_t> payload) {
     entry.Alpha = *reader.U8(at + 4);
   }
   if (at != payload.size())
-    return Status::Failure("a palette segment ends inside an entry");
+    return Status::Failure(Phrase::Say("a palette segment ends inside an entry"));
   return Status::Success();
 }
 
@@ -302,7 +305,8 @@ Status PgsDecoder::ReadPalette(std::span<const std::uint8_t> payload) {
 // every fragment then carries run-length data.
 Status PgsDecoder::ReadObject(std::span<const std::uint8_t> payload) {
   const ByteReader reader(payload);
-  if (!reader.Has(0, 4)) return Status::Failure("an object segment is shorter than 4 bytes");
+  if (!reader.Has(0, 4))
+    return Status::Failure(Phrase::Say("an object segment is shorter than 4 bytes"));
   const int id = *reader.Be16(0);
   const int sequence = *reader.U8(3);
   auto object = std::find_if(objects_.begin(), objects_.end(),
@@ -310,7 +314,7 @@ Status PgsDecoder::ReadObject(std::span<const std::uint8_t> payload) {
   std::size_t at = 4;
   if (sequence & 0x80) {
     if (!reader.Has(at, 7))
-      return Status::Failure("object " + std::to_string(id) + "'s first segment is shorter than 11 bytes");
+      return Status::Failure(Phrase::Say("object %1's first segment is shorter than 11 bytes", id));
     const std::size_t length = (std::size_t{*reader.U8(at)} << 16) | *reader.Be16(at + 1);
     const int width = *reader.Be16(at + 3);
     const int height = *reader.Be16(at + 5);
@@ -323,29 +327,27 @@ Status PgsDecoder::ReadObject(std::span<const std::uint8_t> payload) {
     object->Id = id;
     if (width > MaxSide || height > MaxSide || length < 4) {
       objects_.erase(object);
-      return Status::Failure("object " + std::to_string(id) + " of " + std::to_string(width) +
-                             " x " + std::to_string(height) + " pixels and " +
-                             std::to_string(length) + " bytes");
+      return Status::Failure(
+          Phrase::Say("object %1 of %2 x %3 pixels and %4 bytes", id, width, height, length));
     }
     object->Width = width;
     object->Height = height;
     object->DeclaredLength = length - 4;
   } else if (object == objects_.end() || object->Complete) {
-    return Status::Failure("a continuation of object " + std::to_string(id) +
-                           " without its first segment");
+    return Status::Failure(
+        Phrase::Say("a continuation of object %1 without its first segment", id));
   }
   const std::span<const std::uint8_t> data = payload.subspan(at);
   Status status;
   std::size_t take = data.size();
   if (object->Data.size() + take > object->DeclaredLength) {
     take = object->DeclaredLength - object->Data.size();
-    status = Status::Failure("object " + std::to_string(id) + " has more data than its " +
-                             std::to_string(object->DeclaredLength) + " bytes");
+    status = Status::Failure(
+        Phrase::Say("object %1 has more data than its %2 bytes", id, object->DeclaredLength));
   }
   if (object->Data.size() + take > MaxObjectData) {
     objects_.erase(object);
-    return Status::Failure("object " + std::to_string(id) + " has more than " +
-                           std::to_string(MaxObjectData) + " bytes");
+    return Status::Failure(Phrase::Say("object %1 has more than %2 bytes", id, MaxObjectData));
   }
   object->Data.insert(object->Data.end(), data.begin(), data.begin() + static_cast<std::ptrdiff_t>(take));
   // The last fragment completes the object; a stream that never flags it is still drawn.

@@ -19,7 +19,7 @@ constexpr std::int64_t MaxUnitBytes = 16 << 20;
 
 }  // namespace
 
-std::unique_ptr<UnitSource> SupSource::Open(std::unique_ptr<SourceFile> file, std::string& reason) {
+std::unique_ptr<UnitSource> SupSource::Open(std::unique_ptr<SourceFile> file, Phrase& reason) {
   std::unique_ptr<SupSource> source(new SupSource());
   source->size_ = file->Size();
   source->identity_ = file->Identity();
@@ -32,18 +32,18 @@ std::unique_ptr<UnitSource> SupSource::Open(std::unique_ptr<SourceFile> file, st
     std::uint8_t head[HeaderSize + CompositionHead];
     const std::int64_t got = file->ReadAt(at, head, sizeof head);
     if (got < 0) {
-      source->listingFault_ = "cannot read from byte " + std::to_string(at) + ": " + file->Fault();
+      source->listingFault_ = Phrase::Say("cannot read from byte %1: %2", at, file->Fault());
       break;
     }
     const ByteReader reader(head, static_cast<std::size_t>(got));
     if (got < HeaderSize || head[0] != 'P' || head[1] != 'G') {
-      source->listingFault_ = "no PGS segment at byte " + std::to_string(at);
+      source->listingFault_ = Phrase::Say("no PGS segment at byte %1", at);
       break;
     }
     const std::uint8_t type = head[10];
     const std::int64_t end = at + HeaderSize + *reader.Be16(11);
     if (end > size) {
-      source->listingFault_ = "the file ends inside the segment at byte " + std::to_string(at);
+      source->listingFault_ = Phrase::Say("the file ends inside the segment at byte %1", at);
       break;
     }
     if (type == PgsDecoder::PresentationSegment) {
@@ -62,7 +62,8 @@ std::unique_ptr<UnitSource> SupSource::Open(std::unique_ptr<SourceFile> file, st
     at = end;
   }
   if (sets.empty()) {
-    reason = source->listingFault_.empty() ? "it holds no PGS composition" : source->listingFault_;
+    reason = source->listingFault_.Empty() ? Phrase::Say("it holds no PGS composition")
+                                           : source->listingFault_;
     return nullptr;
   }
   source->file_ = std::move(file);
@@ -72,13 +73,12 @@ std::unique_ptr<UnitSource> SupSource::Open(std::unique_ptr<SourceFile> file, st
 bool SupSource::Append(const DisplaySet& set, std::vector<std::uint8_t>& data) {
   const std::int64_t length = set.End - set.Offset;
   if (length <= 0 || static_cast<std::int64_t>(data.size()) + length > MaxUnitBytes) {
-    fault_ = "the display set at byte " + std::to_string(set.Offset) + " has " +
-             std::to_string(length) + " bytes";
+    fault_ = Phrase::Say("the display set at byte %1 has %2 bytes", set.Offset, length);
     return false;
   }
   std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
   if (file_->ReadAt(set.Offset, bytes.data(), bytes.size()) != length) {
-    fault_ = "cannot read from byte " + std::to_string(set.Offset) + ": " + file_->Fault();
+    fault_ = Phrase::Say("cannot read from byte %1: %2", set.Offset, file_->Fault());
     return false;
   }
   // The listing checked every header and size up to End.
@@ -97,7 +97,7 @@ UnitRead SupSource::Read(int track, std::int64_t position, SourceUnit& unit) {
   auto set = std::lower_bound(sets_.begin(), sets_.end(), position,
                               [](const DisplaySet& s, std::int64_t p) { return s.Offset < p; });
   if (track != 0 || set == sets_.end()) {
-    if (track != 0 || listingFault_.empty()) return UnitRead::EndOfFile;
+    if (track != 0 || listingFault_.Empty()) return UnitRead::EndOfFile;
     fault_ = listingFault_;
     return UnitRead::Failed;
   }

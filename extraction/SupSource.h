@@ -18,7 +18,7 @@ class SupSource : public UnitSource {
 
   // Lists the file's display sets. A file whose segments break off is read up to the break and
   // reading there fails with the reason; nullptr with `reason` when not one display set begins.
-  static std::unique_ptr<UnitSource> Open(std::unique_ptr<SourceFile> file, std::string& reason);
+  static std::unique_ptr<UnitSource> Open(std::unique_ptr<SourceFile> file, Phrase& reason);
 
   const std::vector<SourceTrack>& Tracks() const override { return tracks_; }
   // A unit's data is its display set's segments without their "PG" headers. Objects and
@@ -39,7 +39,7 @@ class SupSource : public UnitSource {
   std::unique_ptr<SourceFile> file_;
   std::vector<SourceTrack> tracks_;
   std::vector<DisplaySet> sets_;
-  std::string listingFault_;  // why the listing stopped short of the file's end
+  Phrase listingFault_;  // why the listing stopped short of the file's end
 };
 
 }  // namespace quelm

@@ -78,7 +78,7 @@ std::optional<VobuTimes> ReadPciTimes(const PesPacket& packet) {
 }
 
 std::optional<std::uint64_t> ReadTitleOrigin(const std::string& firstFile) {
-  std::string reason;
+  Phrase reason;
   const std::unique_ptr<SourceFile> file = SourceFile::Open(firstFile, reason);
   if (!file) return std::nullopt;
   std::vector<std::uint8_t> pack(PackSize);

@@ -27,13 +27,13 @@ SourceFormat DetectSourceFormat(SourceFile& file, const std::string& name) {
 }
 
 SourceFormat DetectSourceFormat(const std::string& path) {
-  std::string reason;
+  Phrase reason;
   const std::unique_ptr<SourceFile> file = SourceFile::Open(path, reason);
   return file ? DetectSourceFormat(*file, path) : SourceFormat::PackStream;
 }
 
 std::unique_ptr<UnitSource> OpenUnitSource(std::unique_ptr<SourceFile> file, SourceFormat format,
-                                           std::string& reason) {
+                                           Phrase& reason) {
   switch (format) {
     case SourceFormat::Matroska:
       return OpenMatroska(std::move(file), reason);
@@ -42,18 +42,18 @@ std::unique_ptr<UnitSource> OpenUnitSource(std::unique_ptr<SourceFile> file, Sou
     case SourceFormat::PackStream:
       break;
   }
-  reason = "it is read as packs, not unit by unit";
+  reason = Phrase::Say("it is read as packs, not unit by unit");
   return nullptr;
 }
 
 std::unique_ptr<UnitSource> OpenUnitSource(const std::string& path, SourceFormat format,
-                                           std::string& reason) {
+                                           Phrase& reason) {
   std::unique_ptr<SourceFile> file = SourceFile::Open(path, reason);
   if (!file) return nullptr;
   return OpenUnitSource(std::move(file), format, reason);
 }
 
-std::vector<SourceTrack> ReadSourceTracks(const std::string& path, std::string& reason) {
+std::vector<SourceTrack> ReadSourceTracks(const std::string& path, Phrase& reason) {
   std::unique_ptr<SourceFile> file = SourceFile::Open(path, reason);
   if (!file) return {};
   const SourceFormat format = DetectSourceFormat(*file, path);

@@ -71,13 +71,13 @@ class UnitSource {
   // returning false stops the read (UnitRead::Stopped).
   std::function<bool(std::int64_t offset)> Reading;
 
-  const std::string& Fault() const { return fault_; }
+  const Phrase& Fault() const { return fault_; }
   std::int64_t Size() const { return size_; }
   const SourceIdentity& Identity() const { return identity_; }
 
  protected:
   UnitSource() = default;
-  std::string fault_;
+  Phrase fault_;
   std::int64_t size_ = 0;
   SourceIdentity identity_;
 };
@@ -85,13 +85,13 @@ class UnitSource {
 // `file` read as `format` (not PackStream); nullptr with `reason` saying why not ("this build
 // cannot read Matroska files", "no Matroska header"), without the file's name.
 std::unique_ptr<UnitSource> OpenUnitSource(std::unique_ptr<SourceFile> file, SourceFormat format,
-                                           std::string& reason);
+                                           Phrase& reason);
 // The same by path.
 std::unique_ptr<UnitSource> OpenUnitSource(const std::string& path, SourceFormat format,
-                                           std::string& reason);
+                                           Phrase& reason);
 
 // The tracks of `path`, a file read unit by unit; empty with `reason` when it cannot be read.
-std::vector<SourceTrack> ReadSourceTracks(const std::string& path, std::string& reason);
+std::vector<SourceTrack> ReadSourceTracks(const std::string& path, Phrase& reason);
 
 // A unit source left open between runs over the same unchanged file, so that "next" goes on
 // from where the last run stopped instead of reading the file again. Every run object has one;

@@ -49,7 +49,7 @@ void ReadThrough(SourceFile& file, std::int64_t from, std::int64_t to) {
     const std::int64_t got = file.ReadAt(at, buffer.data(), buffer.size());
     if (got < -1 || got > static_cast<std::int64_t>(buffer.size()))
       Broken("a read gave " + std::to_string(got) + " bytes");
-    if (got < 0 && file.Fault().empty()) Broken("a failed read without a fault");
+    if (got < 0 && file.Fault().Empty()) Broken("a failed read without a fault");
     if (got <= 0) return;
     if (at + got > file.Size()) Broken("a read beyond the file's size");
     at += got;
@@ -65,10 +65,10 @@ void ImageInput(const std::uint8_t* data, std::size_t size) {
   if (!listed && listed.Message.empty()) Broken("a refused image without a reason");
   for (const DiscImage::Entry& entry : files) {
     const std::string path = image + "/VIDEO_TS/" + entry.Name;
-    std::string reason;
+    Phrase reason;
     const std::unique_ptr<SourceFile> file = SourceFile::Open(path, reason);
     if (!file) {
-      if (reason.empty()) Broken("a refused file without a reason");
+      if (reason.Empty()) Broken("a refused file without a reason");
       continue;
     }
     // No size is compared with the list's: on a damaged image libdvdread's caches may find

@@ -36,11 +36,11 @@ constexpr int MaxUnits = 500;
 }  // namespace
 
 void MatroskaInput(const std::uint8_t* data, std::size_t size) {
-  std::string reason;
+  Phrase reason;
   const std::unique_ptr<UnitSource> source =
       OpenUnitSource(std::make_unique<MemoryFile>(data, size), SourceFormat::Matroska, reason);
   if (!source) {
-    if (reason.empty()) Broken("refused without a reason");
+    if (reason.Empty()) Broken("refused without a reason");
     return;
   }
   const int tracks = std::min<int>(static_cast<int>(source->Tracks().size()), MaxTracks);

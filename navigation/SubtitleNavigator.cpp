@@ -19,9 +19,10 @@ struct SizeResult {
 
 // Opens the file for reading as the run will, so an unreadable file is caught here already.
 SizeResult ReadFileSize(const std::string& path) {
-  std::string reason;
+  Phrase reason;
   const std::unique_ptr<SourceFile> file = SourceFile::Open(path, reason);
-  if (!file) return SizeResult{0, Status::Failure("Cannot open file " + path + " (" + reason + ")")};
+  if (!file)
+    return SizeResult{0, Status::Failure(Phrase::Say("Cannot open file %1 (%2)", path, reason))};
   return {file->Size(), Status::Success()};
 }
 
@@ -149,7 +150,7 @@ Status SubtitleNavigator::LearnFileSize(int index) {
   positionFile_ = files_[index];
   if (!size.Outcome) {
     vobFileSize_ = 0;
-    ui_.ShowMessage(MessageKind::Error, size.Outcome.Message);
+    ui_.ShowMessage(MessageKind::Error, size.Outcome.Wording);
     return size.Outcome;
   }
   vobFileSize_ = size.Size;
@@ -268,14 +269,14 @@ StepOutcome SubtitleNavigator::ExtractOne(NavigationStep step, int subtitleNumbe
     const Status saved = cache_.SaveSubtitleCachePosition(settings.LanguageIndex, file, subtitleNr_,
                                                           result.StartPosition);
     if (!saved) {
-      ui_.ShowMessage(MessageKind::Error, saved.Message);
+      ui_.ShowMessage(MessageKind::Error, saved.Wording);
       return {StepEnd::Failed, saved};
     }
   }
   if (SubtitleFound) {
     Status shown = SubtitleFound(result);
     if (!shown) {
-      if (!shown.Message.empty()) ui_.ShowMessage(MessageKind::Error, shown.Message);
+      if (!shown.Message.empty()) ui_.ShowMessage(MessageKind::Error, shown.Wording);
       return {StepEnd::Failed, std::move(shown)};
     }
   }

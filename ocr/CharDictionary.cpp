@@ -227,13 +227,15 @@ DictionaryLoadResult CharDictionary::Load(const std::string& dictionaryRoot) {
     case ReadFileOutcome::Ok: break;
     case ReadFileOutcome::Missing: return result;
     case ReadFileOutcome::NotAFile:
-      result.Outcome = Status::Failure("Cannot read the dictionary " + path + ": not a file");
+      result.Outcome =
+          Status::Failure(Phrase::Say("Cannot read the dictionary %1: not a file", path));
       return result;
     case ReadFileOutcome::TooLarge:
-      result.Outcome = Status::Failure("Cannot read the dictionary " + path + ": file too large");
+      result.Outcome =
+          Status::Failure(Phrase::Say("Cannot read the dictionary %1: file too large", path));
       return result;
     case ReadFileOutcome::Error:
-      result.Outcome = Status::Failure("Cannot read the dictionary " + path);
+      result.Outcome = Status::Failure(Phrase::Say("Cannot read the dictionary %1", path));
       return result;
   }
   const std::vector<std::string> lines = SplitLines(content);
@@ -250,6 +252,7 @@ DictionaryLoadResult CharDictionary::Load(const std::string& dictionaryRoot) {
       } else {
         entry.Unloaded = true;
         result.Warnings.push_back(bmp.Outcome.Message);
+        result.WarningWordings.push_back(std::move(bmp.Outcome.Wording));
       }
     } else {
       entry.Unloaded = true;
@@ -366,9 +369,9 @@ Status CharDictionary::Save(const std::string& dictionaryRoot) const {
     out += e.Text;
     out += "\r\n";
   }
-  std::string why;
+  Phrase why;
   if (!WriteFileAtomically(path, out, false, &why))
-    return Status::Failure("Cannot write the dictionary " + path + ": " + why);
+    return Status::Failure(Phrase::Say("Cannot write the dictionary %1: %2", path, why));
   std::string open;
   for (const TCharEntry& e : charList_) {
     if (!e.Unconfirmed) continue;
@@ -381,7 +384,7 @@ Status CharDictionary::Save(const std::string& dictionaryRoot) const {
   if (open.empty()) {
     std::filesystem::remove(openPath, ec);
   } else if (!WriteFileAtomically(openPath, open, false, &why)) {
-    return Status::Failure("Cannot write " + openPath + ": " + why);
+    return Status::Failure(Phrase::Say("Cannot write %1: %2", openPath, why));
   }
   return Status::Success();
 }

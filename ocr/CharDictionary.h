@@ -22,6 +22,8 @@ struct DictionaryLoadResult {
   // Listed bitmap files that exist but cannot be read, each message naming the file. Their
   // entries are kept (unloaded).
   std::vector<std::string> Warnings;
+  // The same, for a window to say in its language.
+  std::vector<Phrase> WarningWordings;
   // Entries whose bitmap file does not exist (kept, unloaded).
   int MissingFiles = 0;
 };

@@ -35,15 +35,16 @@ DictionaryLines DictionaryLines::Load(const std::string& dictionaryRoot, Status*
     case ReadFileOutcome::Missing:
       return DictionaryLines();
     case ReadFileOutcome::NotAFile:
-      if (status) *status = Status::Failure(path + " is not a file");
+      if (status) *status = Status::Failure(Phrase::Say("%1 is not a file", path));
       return DictionaryLines();
     case ReadFileOutcome::TooLarge:
-      if (status) *status = Status::Failure(path + " is too large to be a dictionary");
+      if (status)
+        *status = Status::Failure(Phrase::Say("%1 is too large to be a dictionary", path));
       return DictionaryLines();
     case ReadFileOutcome::Error:
       break;
   }
-  if (status) *status = Status::Failure("Cannot read " + path);
+  if (status) *status = Status::Failure(Phrase::Say("Cannot read %1", path));
   return DictionaryLines();
 }
 

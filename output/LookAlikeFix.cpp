@@ -223,7 +223,8 @@ std::unique_ptr<LookAlikeFix> LookAlikeFix::Load(
     rules = ReadRules(path);
     if (status) *status = Status::Success();
   } else if (status) {
-    *status = Status::Failure("no look-alike rules for language '" + language + "' (" + path + ")");
+    *status =
+        Status::Failure(Phrase::Say("no look-alike rules for language '%1' (%2)", language, path));
   }
   return std::make_unique<LookAlikeFix>(std::move(rules), hunspellDirectories);
 }

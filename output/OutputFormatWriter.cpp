@@ -71,7 +71,7 @@ OutputFormatText ReadOutputFormatText(const std::string& path) {
 
 Status WriteOutputFormatText(const std::string& path, const OutputFormatText& format) {
   namespace fs = std::filesystem;
-  const Status refused = Status::Failure("Unable to write to " + path);
+  const Status refused = Status::Failure(Phrase::Say("Unable to write to %1", path));
   if (path.empty()) return refused;
   std::error_code ec;
   const fs::path target(path);

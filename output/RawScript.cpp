@@ -68,11 +68,11 @@ RawScript RawScript::Load(const std::string& path, Status* status) {
   if (status) {
     *status = Status::Success();
     if (outcome == ReadFileOutcome::Missing)
-      *status = Status::Failure(path + " does not exist");
+      *status = Status::Failure(Phrase::Say("%1 does not exist", path));
     else if (outcome == ReadFileOutcome::TooLarge)
-      *status = Status::Failure(path + " is too large");
+      *status = Status::Failure(Phrase::Say("%1 is too large", path));
     else if (outcome != ReadFileOutcome::Ok)
-      *status = Status::Failure("Cannot read " + path);
+      *status = Status::Failure(Phrase::Say("Cannot read %1", path));
   }
   if (outcome != ReadFileOutcome::Ok) return RawScript();
   return RawScript(SplitTextLines(content));
@@ -82,7 +82,7 @@ Status RawScript::Save(const std::string& path) const {
   std::string content = JoinTextLines(lines_);
   if (!lines_.empty()) content += '\n';
   if (!WriteFileAtomically(path, content, false))
-    return Status::Failure("Cannot create file " + path);
+    return Status::Failure(Phrase::Say("Cannot create file %1", path));
   return Status::Success();
 }
 

@@ -95,21 +95,23 @@ RecordsLoad RecordsFile::Load(const std::string& path) {
   switch (ReadFileBytes(path, MaxRecordsBytes, content)) {
     case ReadFileOutcome::Ok: break;
     case ReadFileOutcome::Missing:
-      load.Outcome = Status::Failure(path + " does not exist");
+      load.Outcome = Status::Failure(Phrase::Say("%1 does not exist", path));
       return load;
     case ReadFileOutcome::NotAFile:
-      load.Outcome = Status::Failure(path + " is not a file");
+      load.Outcome = Status::Failure(Phrase::Say("%1 is not a file", path));
       return load;
     case ReadFileOutcome::TooLarge:
-      load.Outcome = Status::Failure(path + " is too large for a records file");
+      load.Outcome = Status::Failure(Phrase::Say("%1 is too large for a records file", path));
       return load;
     case ReadFileOutcome::Error:
-      load.Outcome = Status::Failure("Cannot read " + path);
+      load.Outcome = Status::Failure(Phrase::Say("Cannot read %1", path));
       return load;
   }
   const std::vector<std::string> lines = SplitTextLines(content);
-  const auto damaged = [&](std::size_t index, const std::string& what) {
-    load.Damaged.push_back(path + ", line " + std::to_string(index + 1) + ": " + what);
+  const auto damaged = [&](std::size_t index, Phrase what) {
+    Phrase line = Phrase::Say("%1, line %2: %3", path, index + 1, std::move(what));
+    load.Damaged.push_back(line.English());
+    load.DamagedWordings.push_back(std::move(line));
   };
   std::vector<std::string> kept;
   kept.reserve(lines.size());
@@ -120,7 +122,7 @@ RecordsLoad RecordsFile::Load(const std::string& path) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::string& line = lines[i];
     if (!IsUtf8(line)) {
-      damaged(i, "not UTF-8 text");
+      damaged(i, Phrase::Say("not UTF-8 text"));
       if (!record.empty()) {
         record.push_back(line);
         recordBroken = true;
@@ -129,16 +131,16 @@ RecordsLoad RecordsFile::Load(const std::string& path) {
     }
     if (line == RecordStartMarker) {
       if (!record.empty())
-        damaged(i, std::string(RecordStartMarker) + " inside the record begun on line " +
-                       std::to_string(recordStart + 1));
+        damaged(i, Phrase::Say("%1 inside the record begun on line %2", RecordStartMarker,
+                               recordStart + 1));
       record.assign(1, line);
       recordStart = i;
       recordBroken = false;
     } else if (line == RecordEndMarker) {
       if (record.empty()) {
-        damaged(i, std::string(RecordEndMarker) + " without a record");
+        damaged(i, Phrase::Say("%1 without a record", RecordEndMarker));
       } else if (record.size() < 3) {
-        damaged(i, "a record needs a time code and a chapter line");
+        damaged(i, Phrase::Say("a record needs a time code and a chapter line"));
       } else if (!recordBroken) {
         kept.insert(kept.end(), std::make_move_iterator(record.begin()),
                     std::make_move_iterator(record.end()));
@@ -146,14 +148,14 @@ RecordsLoad RecordsFile::Load(const std::string& path) {
       }
       record.clear();
     } else if (record.empty()) {
-      damaged(i, "text outside a record (expected " + std::string(RecordStartMarker) + ")");
+      damaged(i, Phrase::Say("text outside a record (expected %1)", RecordStartMarker));
     } else {
       record.push_back(line);
     }
   }
   if (!record.empty())
-    damaged(recordStart, "the record begun here has no " + std::string(RecordEndMarker) +
-                             " (the file is cut short)");
+    damaged(recordStart, Phrase::Say("the record begun here has no %1 (the file is cut short)",
+                                     RecordEndMarker));
   load.Script = RawScript(std::move(kept));
   return load;
 }
@@ -161,9 +163,10 @@ RecordsLoad RecordsFile::Load(const std::string& path) {
 Status RecordsFile::Save(const std::string& path, const RawScript& script) {
   std::string content = JoinTextLines(script.Lines());
   if (!script.Lines().empty()) content += '\n';
-  std::string error;
+  Phrase error;
   if (!WriteFileAtomically(path, content, false, &error))
-    return Status::Failure("Cannot create file " + path + (error.empty() ? "" : ": " + error));
+    return Status::Failure(error.Empty() ? Phrase::Say("Cannot create file %1", path)
+                                         : Phrase::Say("Cannot create file %1: %2", path, error));
   return Status::Success();
 }
 

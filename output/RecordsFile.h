@@ -20,6 +20,8 @@ struct RecordsLoad {
   // "<file>, line N: <fault>" for each damaged line, in file order; the records they belong to
   // are left out of Script.
   std::vector<std::string> Damaged;
+  // The same, for a window to say in its language.
+  std::vector<Phrase> DamagedWordings;
 };
 
 class CharacterLookup;

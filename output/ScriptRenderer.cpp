@@ -250,7 +250,7 @@ void ScriptRenderer::RenderRecords(const std::vector<std::string>& rawLines, con
 }
 
 void ScriptRenderer::ReportFailure(const ScriptRendering& rendering, UserInteraction& interaction) {
-  if (!rendering.Result) interaction.ShowMessage(MessageKind::Error, rendering.Result.Message);
+  if (!rendering.Result) interaction.ShowMessage(MessageKind::Error, rendering.Result.Wording);
 }
 
 }  // namespace quelm

@@ -162,7 +162,7 @@ std::optional<std::int32_t> ParseInt32(std::string_view text) {
 }
 
 Status NotAnInteger(std::string_view text) {
-  return Status::Failure("'" + std::string(text) + "' is not a valid integer value");
+  return Status::Failure(Phrase::Say("'%1' is not a valid integer value", text));
 }
 
 // Signed 32-bit arithmetic wraps around.
@@ -520,7 +520,7 @@ Status TagEngine::CalculateMathResult(RecordState& state) {
         } else if (op == "MUL") {
           acc = Wrap(a * b);
         } else {
-          if (b == 0) return Status::Failure("Division by zero");
+          if (b == 0) return Status::Failure(Phrase::Say("Division by zero"));
           acc = Wrap(a / b);  // truncates toward zero; INT_MIN / -1 wraps to INT_MIN
         }
       }

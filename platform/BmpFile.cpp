@@ -18,8 +18,8 @@ namespace {
 // A 16384 x 16384 picture at 32 bits is 1 GiB; nothing legitimate comes near it.
 constexpr std::size_t MaxBmpFileBytes = std::size_t{1} << 30;
 
-BmpReadResult Fail(const std::string& name, const std::string& fault) {
-  return {Bitmap(), Status::Failure(name + ": " + fault)};
+BmpReadResult Fail(const std::string& name, Phrase fault) {
+  return {Bitmap(), Status::Failure(Phrase::Say("%1: %2", name, std::move(fault)))};
 }
 
 int MaskShift(std::uint32_t mask) {
@@ -59,15 +59,16 @@ BmpReadResult ReadBmpFromMemory(const unsigned char* data, std::size_t size,
   const std::string& name = nameForMessages;
   // Every read below lies inside a range checked by Has() before it.
   const ByteReader in(data, size);
-  if (!in.Has(0, 18)) return Fail(name, "file too short for a BMP header");
+  if (!in.Has(0, 18)) return Fail(name, Phrase::Say("file too short for a BMP header"));
   if (*in.U8(0) != 'B' || *in.U8(1) != 'M')
-    return Fail(name, "not a BMP file (no \"BM\" signature)");
+    return Fail(name, Phrase::Say("not a BMP file (no \"BM\" signature)"));
   const std::uint32_t pixelOffset = *in.Le32(10);
   const std::uint32_t infoSize = *in.Le32(14);
   const bool core = infoSize == 12;
   if (!core && (infoSize < 40 || infoSize > 1024))
-    return Fail(name, "unsupported info header size " + std::to_string(infoSize));
-  if (!in.Has(14, infoSize)) return Fail(name, "info header runs past the end of the file");
+    return Fail(name, Phrase::Say("unsupported info header size %1", infoSize));
+  if (!in.Has(14, infoSize))
+    return Fail(name, Phrase::Say("info header runs past the end of the file"));
 
   std::int64_t width = 0, height = 0;
   std::uint32_t planes = 0, bits = 0, compression = 0, coloursUsed = 0;
@@ -87,13 +88,13 @@ BmpReadResult ReadBmpFromMemory(const unsigned char* data, std::size_t size,
   const bool topDown = height < 0;
   if (topDown) height = -height;
   if (width <= 0 || height <= 0)
-    return Fail(name, "invalid size " + std::to_string(width) + " x " + std::to_string(height));
+    return Fail(name, Phrase::Say("invalid size %1 x %2", width, height));
   if (width > Bitmap::MaxSide || height > Bitmap::MaxSide)
-    return Fail(name, "size " + std::to_string(width) + " x " + std::to_string(height) +
-                          " exceeds the limit of " + std::to_string(Bitmap::MaxSide));
-  if (planes != 1) return Fail(name, "plane count " + std::to_string(planes) + " is not 1");
+    return Fail(
+        name, Phrase::Say("size %1 x %2 exceeds the limit of %3", width, height, Bitmap::MaxSide));
+  if (planes != 1) return Fail(name, Phrase::Say("plane count %1 is not 1", planes));
   if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32)
-    return Fail(name, "unsupported depth of " + std::to_string(bits) + " bits per pixel");
+    return Fail(name, Phrase::Say("unsupported depth of %1 bits per pixel", bits));
 
   // Masks only for 32 bits with BITFIELDS; they must be the plain 8-bit channels.
   std::uint32_t redMask = 0x00FF0000, greenMask = 0x0000FF00, blueMask = 0x000000FF;
@@ -101,17 +102,19 @@ BmpReadResult ReadBmpFromMemory(const unsigned char* data, std::size_t size,
   if (compression == 3 && bits == 32) {
     std::size_t maskOffset = 14 + 40;
     if (infoSize == 40) paletteOffset += 12;
-    if (!in.Has(maskOffset, 12)) return Fail(name, "colour masks run past the end of the file");
+    if (!in.Has(maskOffset, 12))
+      return Fail(name, Phrase::Say("colour masks run past the end of the file"));
     redMask = *in.Le32(maskOffset);
     greenMask = *in.Le32(maskOffset + 4);
     blueMask = *in.Le32(maskOffset + 8);
     for (std::uint32_t m : {redMask, greenMask, blueMask}) {
       const int shift = MaskShift(m);
-      if (shift > 24 || (m >> shift) != 0xFF) return Fail(name, "unsupported colour masks");
+      if (shift > 24 || (m >> shift) != 0xFF)
+        return Fail(name, Phrase::Say("unsupported colour masks"));
     }
   } else if (compression != 0) {
-    return Fail(name, "compressed BMP files (compression " + std::to_string(compression) +
-                          ") are not supported");
+    return Fail(
+        name, Phrase::Say("compressed BMP files (compression %1) are not supported", compression));
   }
 
   std::vector<Color> palette;
@@ -119,28 +122,28 @@ BmpReadResult ReadBmpFromMemory(const unsigned char* data, std::size_t size,
     const std::uint32_t maxEntries = 1u << bits;
     std::uint32_t entries = coloursUsed == 0 ? maxEntries : coloursUsed;
     if (entries > maxEntries)
-      return Fail(name, "palette of " + std::to_string(coloursUsed) + " colours for " +
-                            std::to_string(bits) + " bits per pixel");
+      return Fail(name,
+                  Phrase::Say("palette of %1 colours for %2 bits per pixel", coloursUsed, bits));
     const std::size_t entrySize = core ? 3 : 4;
     if (!in.Has(paletteOffset, entries * entrySize))
-      return Fail(name, "palette runs past the end of the file");
+      return Fail(name, Phrase::Say("palette runs past the end of the file"));
     if (pixelOffset < paletteOffset + entries * entrySize)
-      return Fail(name, "pixel data offset " + std::to_string(pixelOffset) + " overlaps the palette");
+      return Fail(name, Phrase::Say("pixel data offset %1 overlaps the palette", pixelOffset));
     for (std::uint32_t i = 0; i < entries; ++i) {
       const std::size_t o = paletteOffset + i * entrySize;
       palette.push_back(RgbToColor(static_cast<int>(*in.U8(o + 2)), static_cast<int>(*in.U8(o + 1)),
                                    static_cast<int>(*in.U8(o))));
     }
   } else if (pixelOffset < paletteOffset) {
-    return Fail(name, "pixel data offset " + std::to_string(pixelOffset) + " overlaps the header");
+    return Fail(name, Phrase::Say("pixel data offset %1 overlaps the header", pixelOffset));
   }
 
   const std::size_t stride = ((static_cast<std::size_t>(width) * bits + 31) / 32) * 4;
   const std::size_t rows = static_cast<std::size_t>(height);
   if (!in.Has(pixelOffset, stride * rows))
-    return Fail(name, "pixel data (" + std::to_string(stride * rows) + " bytes at offset " +
-                          std::to_string(pixelOffset) + ") runs past the end of the file (" +
-                          std::to_string(size) + " bytes)");
+    return Fail(name, Phrase::Say("pixel data (%1 bytes at offset %2) runs past the end of the "
+                                  "file (%3 bytes)",
+                                  stride * rows, pixelOffset, size));
 
   Bitmap image(static_cast<int>(width), static_cast<int>(height));
   const int w = static_cast<int>(width);
@@ -169,8 +172,8 @@ BmpReadResult ReadBmpFromMemory(const unsigned char* data, std::size_t size,
         }
       }
       if (index >= palette.size())
-        return Fail(name, "pixel refers to colour " + std::to_string(index) + " of a palette of " +
-                              std::to_string(palette.size()));
+        return Fail(name, Phrase::Say("pixel refers to colour %1 of a palette of %2", index,
+                                      palette.size()));
       dst[x] = palette[index];
     }
   }
@@ -181,17 +184,21 @@ BmpReadResult ReadBmp(const std::string& path) {
   std::string content;
   switch (ReadFileBytes(path, MaxBmpFileBytes, content)) {
     case ReadFileOutcome::Ok: break;
-    case ReadFileOutcome::Missing: return Fail(path, "file not found");
-    case ReadFileOutcome::NotAFile: return Fail(path, "not a regular file");
-    case ReadFileOutcome::TooLarge: return Fail(path, "file too large");
-    case ReadFileOutcome::Error: return Fail(path, "cannot read the file");
+    case ReadFileOutcome::Missing:
+      return Fail(path, Phrase::Say("file not found"));
+    case ReadFileOutcome::NotAFile:
+      return Fail(path, Phrase::Say("not a regular file"));
+    case ReadFileOutcome::TooLarge:
+      return Fail(path, Phrase::Say("file too large"));
+    case ReadFileOutcome::Error:
+      return Fail(path, Phrase::Say("cannot read the file"));
   }
   return ReadBmpFromMemory(reinterpret_cast<const unsigned char*>(content.data()), content.size(),
                            path);
 }
 
 Status WriteBmp(const std::string& path, const Bitmap& image, int bitsPerPixel) {
-  const Status refused = Status::Failure("Cannot create file " + path);
+  const Status refused = Status::Failure(Phrase::Say("Cannot create file %1", path));
   if (image.IsEmpty() || (bitsPerPixel != 1 && bitsPerPixel != 4 && bitsPerPixel != 24))
     return refused;
   const int w = image.Width();

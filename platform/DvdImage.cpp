@@ -197,7 +197,9 @@ Reader OpenReader(const std::string& image) {
   return Reader(DVDOpen2(nullptr, &QuietLogger, image.c_str()));
 }
 
-const char* const NoDvd = "it is no DVD image or drive with a VIDEO_TS directory that can be read";
+Phrase NoDvd() {
+  return Phrase::Say("it is no DVD image or drive with a VIDEO_TS directory that can be read");
+}
 
 struct Place {
   int Title = 0;
@@ -261,21 +263,21 @@ bool Scrambled(const std::uint8_t* block) {
 
 class ImageFile final : public SourceFile {
  public:
-  static std::unique_ptr<SourceFile> Open(const DiscImage::Inside& inside, std::string& reason) {
+  static std::unique_ptr<SourceFile> Open(const DiscImage::Inside& inside, Phrase& reason) {
     const std::optional<Place> place = PlaceOf(inside.Name);
-    const std::string missing = "the disc holds no VIDEO_TS/" + inside.Name;
+    const Phrase missing = Phrase::Say("the disc holds no VIDEO_TS/%1", inside.Name);
     if (!place) {
       reason = missing;
       return nullptr;
     }
     struct stat info {};
     if (::stat(inside.Image.c_str(), &info) != 0) {
-      reason = std::strerror(errno);
+      reason = Phrase(std::strerror(errno));
       return nullptr;
     }
     Reader dvd = OpenReader(inside.Image);
     if (!dvd) {
-      reason = NoDvd;
+      reason = NoDvd();
       return nullptr;
     }
     dvd_stat_t stat {};
@@ -288,7 +290,7 @@ class ImageFile final : public SourceFile {
     file->dvd_ = std::move(dvd);
     file->file_ = DVDOpenFile(file->dvd_.get(), place->Title, place->Domain);
     if (file->file_ == nullptr) {
-      reason = "the disc's VIDEO_TS/" + inside.Name + " cannot be opened";
+      reason = Phrase::Say("the disc's VIDEO_TS/%1 cannot be opened", inside.Name);
       return nullptr;
     }
     file->size_ = static_cast<std::int64_t>(stat.size);
@@ -306,13 +308,13 @@ class ImageFile final : public SourceFile {
     if (place->Domain == DVD_READ_INFO_FILE || place->Domain == DVD_READ_INFO_BACKUP_FILE) {
       // libdvdread reads an information file by bytes only, so it is read whole here.
       if (file->size_ > MaxInfoFileSize) {
-        reason = "the disc's VIDEO_TS/" + inside.Name + " is too large for an IFO";
+        reason = Phrase::Say("the disc's VIDEO_TS/%1 is too large for an IFO", inside.Name);
         return nullptr;
       }
       file->bytes_.resize(static_cast<std::size_t>(file->size_));
       const ssize_t got = DVDReadBytes(file->file_, file->bytes_.data(), file->bytes_.size());
       if (got < 0) {
-        reason = "the disc's VIDEO_TS/" + inside.Name + " cannot be read";
+        reason = Phrase::Say("the disc's VIDEO_TS/%1 cannot be read", inside.Name);
         return nullptr;
       }
       file->bytes_.resize(static_cast<std::size_t>(got));
@@ -327,7 +329,9 @@ class ImageFile final : public SourceFile {
 
   std::int64_t ReadAt(std::int64_t offset, std::uint8_t* buffer, std::size_t bytes) override {
     if (offset < 0) {
-      fault_ = "a read before the start of the file";
+      // Qualified in full here: lupdate gives a member defined in its class with a std:: type
+      // the wrong context.
+      fault_ = ::quelm::Phrase::Say("a read before the start of the file");
       return -1;
     }
     if (information_) {
@@ -374,17 +378,18 @@ class ImageFile final : public SourceFile {
     const std::size_t read = got > 0 ? std::min(static_cast<std::size_t>(got), count) : 0;
     for (std::size_t i = 0; i < read; ++i) {
       if (Scrambled(target + i * Block)) {
-        fault_ = "the disc is encrypted (block " +
-                 std::to_string(block + static_cast<std::int64_t>(i)) +
-                 " is scrambled) and this program does not decrypt discs";
+        fault_ = ::quelm::Phrase::Say(
+            "the disc is encrypted (block %1 is scrambled) and this program does "
+            "not decrypt discs",
+            block + static_cast<std::int64_t>(i));
         return i;
       }
     }
     if (read < count)
-      fault_ = "the image or drive gives no block " +
-               std::to_string(block + static_cast<std::int64_t>(read)) +
-               " (a damaged or cut image, or a drive refusing it, as drives do on an encrypted "
-               "disc)";
+      fault_ = ::quelm::Phrase::Say(
+          "the image or drive gives no block %1 (a damaged or cut image, or a "
+          "drive refusing it, as drives do on an encrypted disc)",
+          block + static_cast<std::int64_t>(read));
     return read;
   }
 
@@ -398,7 +403,7 @@ class ImageFile final : public SourceFile {
 
 }  // namespace
 
-std::unique_ptr<SourceFile> OpenInImage(const DiscImage::Inside& inside, std::string& reason) {
+std::unique_ptr<SourceFile> OpenInImage(const DiscImage::Inside& inside, Phrase& reason) {
   return ImageFile::Open(inside, reason);
 }
 
@@ -409,16 +414,16 @@ bool Supported() { return true; }
 Status List(const std::string& image, std::vector<Entry>& files) {
   files.clear();
   struct stat info {};
-  if (::stat(image.c_str(), &info) != 0) return Status::Failure(std::strerror(errno));
+  if (::stat(image.c_str(), &info) != 0) return Status::Failure(std::string(std::strerror(errno)));
   const Reader dvd = OpenReader(image);
-  if (!dvd) return Status::Failure(NoDvd);
+  if (!dvd) return Status::Failure(NoDvd());
   // Every disc names VIDEO_TS.IFO or a first title set; without either the file system is
   // not searched for the other 98, each search as long as a damaged one may be.
   dvd_stat_t probe {};
   if (DVDFileStat(dvd.get(), 0, DVD_READ_INFO_FILE, &probe) != 0 &&
       DVDFileStat(dvd.get(), 1, DVD_READ_INFO_FILE, &probe) != 0 &&
       DVDFileStat(dvd.get(), 1, DVD_READ_TITLE_VOBS, &probe) != 0)
-    return Status::Failure(NoDvd);
+    return Status::Failure(NoDvd());
   for (int title = 0; title <= MaxTitleSet; ++title) {
     dvd_stat_t stat {};
     const bool ifo = DVDFileStat(dvd.get(), title, DVD_READ_INFO_FILE, &stat) == 0;
@@ -434,7 +439,7 @@ Status List(const std::string& image, std::vector<Entry>& files) {
     for (int k = 0; titleVobs && k < std::min(vobs.nr_parts, 9); ++k)
       files.push_back({NameOf(title, DVD_READ_TITLE_VOBS, k + 1), vobs.parts_size[k]});
   }
-  if (files.empty()) return Status::Failure(NoDvd);
+  if (files.empty()) return Status::Failure(NoDvd());
   std::sort(files.begin(), files.end(),
             [](const Entry& a, const Entry& b) { return a.Name < b.Name; });
   return Status::Success();

@@ -10,6 +10,6 @@
 namespace quelm {
 
 // The file `inside` names; nullptr with `reason` when the image lacks it or cannot be read.
-std::unique_ptr<SourceFile> OpenInImage(const DiscImage::Inside& inside, std::string& reason);
+std::unique_ptr<SourceFile> OpenInImage(const DiscImage::Inside& inside, Phrase& reason);
 
 }  // namespace quelm

@@ -70,13 +70,13 @@ ReadFileOutcome ReadFileBytes(const std::string& path, std::size_t maxBytes, std
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view content, bool createParents,
-                         std::string* error) {
+                         Phrase* error) {
   namespace fs = std::filesystem;
-  auto fail = [&](const std::string& why) {
-    if (error) *error = why;
+  auto fail = [&](Phrase why) {
+    if (error) *error = std::move(why);
     return false;
   };
-  if (path.empty()) return fail("empty file name");
+  if (path.empty()) return fail(Phrase::Say("empty file name"));
 
   std::error_code ec;
   fs::path target(path);
@@ -84,7 +84,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view content, bool
     const fs::path resolved = fs::weakly_canonical(target, ec);
     if (!ec) target = resolved;
   }
-  if (fs::is_directory(target, ec)) return fail("it is a directory");
+  if (fs::is_directory(target, ec)) return fail(Phrase::Say("it is a directory"));
   const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
   if (createParents && !fs::exists(dir, ec)) {
     fs::create_directories(dir, ec);

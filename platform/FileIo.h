@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Phrase.h"
+
 namespace quelm {
 
 enum class ReadFileOutcome { Ok, Missing, NotAFile, TooLarge, Error };
@@ -20,7 +22,7 @@ ReadFileOutcome ReadFileBytes(const std::string& path, std::size_t maxBytes, std
 // link is followed, so the file it names is replaced. On failure the old file is untouched and
 // `error` says what the system refused.
 bool WriteFileAtomically(const std::string& path, std::string_view content, bool createParents,
-                         std::string* error = nullptr);
+                         Phrase* error = nullptr);
 
 // Who a file is and when it last changed: equal stamps mean nobody replaced or wrote it in
 // between (an atomic replacement brings a new inode, a write a new time).

@@ -131,7 +131,7 @@ std::optional<Document> Load(const std::string& path, bool& unreadable) {
 // document for a missing file and returns false when nothing needs writing.
 Status Rewrite(const std::string& path,
                const std::function<bool(Document&, bool existed)>& change) {
-  const Status refused = Status::Failure("Unable to write to " + path);
+  const Status refused = Status::Failure(Phrase::Say("Unable to write to %1", path));
   bool unreadable = false;
   auto loaded = Load(path, unreadable);
   if (unreadable) return refused;

@@ -3,8 +3,8 @@
 
 namespace quelm {
 
-std::unique_ptr<SourceFile> OpenInImage(const DiscImage::Inside&, std::string& reason) {
-  reason = DiscImage::Unsupported;
+std::unique_ptr<SourceFile> OpenInImage(const DiscImage::Inside&, Phrase& reason) {
+  reason = Phrase::SayMarked(DiscImage::Unsupported);
   return nullptr;
 }
 
@@ -14,7 +14,7 @@ bool Supported() { return false; }
 
 Status List(const std::string&, std::vector<Entry>& files) {
   files.clear();
-  return Status::Failure(Unsupported);
+  return Status::Failure(Phrase::SayMarked(Unsupported));
 }
 
 }  // namespace DiscImage

@@ -107,8 +107,8 @@ Status RtfWriter::Write(const std::string& path, const std::vector<std::string>&
   const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
   const bool creatable = !path.empty() && !fs::is_directory(target, ec) &&
                          fs::is_directory(dir, ec) && ::access(dir.c_str(), W_OK | X_OK) == 0;
-  return Status::Failure(creatable ? std::string("Stream write error")
-                                   : "Cannot create file " + path);
+  return Status::Failure(creatable ? Phrase::Say("Stream write error")
+                                   : Phrase::Say("Cannot create file %1", path));
 }
 
 }  // namespace quelm

@@ -36,7 +36,7 @@ class OrdinaryFile final : public SourceFile {
                                   static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
       if (got < 0 && errno == EINTR) continue;
       if (got < 0) {
-        fault_ = std::strerror(errno);
+        fault_ = Phrase(std::strerror(errno));
         return -1;
       }
       if (got == 0) break;
@@ -70,10 +70,10 @@ bool FileOrBlockDevice(const std::string& path) {
 
 }  // namespace
 
-std::unique_ptr<SourceFile> SourceFile::Open(const std::string& path, std::string& reason) {
+std::unique_ptr<SourceFile> SourceFile::Open(const std::string& path, Phrase& reason) {
   if (const auto inside = DiscImage::Split(path)) {
     if (!DiscImage::Supported()) {
-      reason = DiscImage::Unsupported;
+      reason = Phrase::SayMarked(DiscImage::Unsupported);
       return nullptr;
     }
     return OpenInImage(*inside, reason);
@@ -81,15 +81,15 @@ std::unique_ptr<SourceFile> SourceFile::Open(const std::string& path, std::strin
   // Not blocking: a named pipe must not hang the open.
   const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (descriptor < 0) {
-    reason = std::strerror(errno);
+    reason = Phrase(std::strerror(errno));
     return nullptr;
   }
   struct stat info {};
   if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
     const int error = errno;
-    reason = S_ISDIR(info.st_mode) ? std::strerror(EISDIR)
-             : error != 0          ? std::strerror(error)
-                                   : "not an ordinary file";
+    reason = S_ISDIR(info.st_mode) ? Phrase(std::strerror(EISDIR))
+             : error != 0          ? Phrase(std::strerror(error))
+                                   : Phrase::Say("not an ordinary file");
     ::close(descriptor);
     return nullptr;
   }
@@ -97,7 +97,7 @@ std::unique_ptr<SourceFile> SourceFile::Open(const std::string& path, std::strin
 }
 
 std::optional<std::string> ReadSourcePrefix(const std::string& path, std::size_t maxBytes,
-                                            std::string& reason) {
+                                            Phrase& reason) {
   const std::unique_ptr<SourceFile> file = SourceFile::Open(path, reason);
   if (!file) return std::nullopt;
   std::string bytes(

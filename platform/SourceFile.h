@@ -33,7 +33,7 @@ class SourceFile {
 
   // The file at `path`; nullptr with `reason` saying why not ("No such file or directory", "this
   // build cannot read disc images", ...), without the path.
-  static std::unique_ptr<SourceFile> Open(const std::string& path, std::string& reason);
+  static std::unique_ptr<SourceFile> Open(const std::string& path, Phrase& reason);
 
   std::int64_t Size() const { return size_; }
   const SourceIdentity& Identity() const { return identity_; }
@@ -41,22 +41,23 @@ class SourceFile {
   // Up to `bytes` bytes from `offset` (fewer only at the end of the file); -1 when they cannot
   // be read, and Fault() says why (an encrypted disc, a damaged image, a read error).
   virtual std::int64_t ReadAt(std::int64_t offset, std::uint8_t* buffer, std::size_t bytes) = 0;
-  const std::string& Fault() const { return fault_; }
+  const Phrase& Fault() const { return fault_; }
 
  protected:
   SourceFile() = default;
   std::int64_t size_ = 0;
   SourceIdentity identity_;
-  std::string fault_;
+  Phrase fault_;
 };
 
 // The first `maxBytes` of the file at `path`; nullopt with `reason` when it cannot be read.
 std::optional<std::string> ReadSourcePrefix(const std::string& path, std::size_t maxBytes,
-                                            std::string& reason);
+                                            Phrase& reason);
 
 namespace DiscImage {
+QUELM_TRANSLATION_CONTEXT(quelm::core)
 
-constexpr const char* Unsupported = "this build cannot read disc images";
+constexpr const char* Unsupported = QUELM_MARKED("this build cannot read disc images");
 
 // Whether this build reads disc images and drives (through libdvdread).
 bool Supported();

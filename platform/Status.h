@@ -4,14 +4,26 @@
 #include <string>
 #include <utility>
 
+#include "platform/Phrase.h"
+
 namespace quelm {
 
 struct Status {
   bool Ok = true;
+  // In English: what the command line prints and stored files keep.
   std::string Message;
+  // The same message for a window to say in its language.
+  Phrase Wording;
 
   static Status Success() { return {}; }
-  static Status Failure(std::string message) { return {false, std::move(message)}; }
+  static Status Failure(std::string message) {
+    Phrase wording(message);
+    return {false, std::move(message), std::move(wording)};
+  }
+  static Status Failure(Phrase wording) {
+    std::string message = wording.English();
+    return {false, std::move(message), std::move(wording)};
+  }
   explicit operator bool() const { return Ok; }
 };
 

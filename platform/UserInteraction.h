@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/Color.h"
+#include "platform/Phrase.h"
 
 namespace quelm {
 
@@ -22,6 +23,10 @@ class UserInteraction {
 
   // A message box with one OK button.
   virtual void ShowMessage(MessageKind kind, const std::string& text) = 0;
+  // A message of the core: a window says it in its language, anything else in English.
+  virtual void ShowMessage(MessageKind kind, const Phrase& phrase) {
+    ShowMessage(kind, phrase.English());
+  }
   virtual Answer Ask(const std::string& text, Buttons buttons) = 0;
 
   // `filter` is in Qt's form: "DVD VOB Files (*.vob);;All files (*)". Empty result: cancelled.
@@ -52,6 +57,7 @@ class UserInteraction {
 // Answers nothing and shows nothing; for headless runs that have no one to ask.
 class SilentInteraction : public UserInteraction {
  public:
+  using UserInteraction::ShowMessage;
   void ShowMessage(MessageKind, const std::string&) override {}
   Answer Ask(const std::string&, Buttons) override { return Answer::No; }
   std::optional<std::string> ChooseOpenFile(const std::string&, const std::string&,

@@ -75,7 +75,7 @@ bool SettingsStore::IsRestored(const std::string& key) const {
 
 bool SettingsStore::Report(const Status& status) {
   if (status) return true;
-  ui_.ShowMessage(MessageKind::Error, status.Message);
+  ui_.ShowMessage(MessageKind::Error, status.Wording);
   return false;
 }
 

@@ -786,54 +786,6 @@ Vor dem Öffnen anderer speichern?</translation>
         <source>subtitlenr. %1</source>
         <translation>Untertitel Nr. %1</translation>
     </message>
-    <message>
-        <source>Directories</source>
-        <translation>Verzeichnisse</translation>
-    </message>
-    <message>
-        <source>Languages</source>
-        <translation>Sprachen</translation>
-    </message>
-    <message>
-        <source>Files found</source>
-        <translation>Gefundene Dateien</translation>
-    </message>
-    <message>
-        <source>Chapter lengths</source>
-        <translation>Kapitellängen</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>keine</translation>
-    </message>
-    <message>
-        <source>none; switched to manual selection</source>
-        <translation>keine; auf manuelle Auswahl umgestellt</translation>
-    </message>
-    <message>
-        <source>VOB        : </source>
-        <translation>VOB          : </translation>
-    </message>
-    <message>
-        <source>Output     : </source>
-        <translation>Ausgabe      : </translation>
-    </message>
-    <message>
-        <source>Dictionary : </source>
-        <translation>Wörterbuch   : </translation>
-    </message>
-    <message>
-        <source>Streams : </source>
-        <translation>Spuren : </translation>
-    </message>
-    <message>
-        <source>VobSub : </source>
-        <translation>VobSub : </translation>
-    </message>
-    <message>
-        <source>File : </source>
-        <translation>Datei : </translation>
-    </message>
 </context>
 <context>
     <name>quelm::TOCR</name>
@@ -1334,6 +1286,541 @@ Nein: zurück zur Frage.</translation>
     <message>
         <source>decoding...</source>
         <translation>dekodiere...</translation>
+    </message>
+</context>
+<context>
+    <name>quelm::core</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>file too short for a BMP header</source>
+        <translation>Datei zu kurz für einen BMP-Kopf</translation>
+    </message>
+    <message>
+        <source>not a BMP file (no &quot;BM&quot; signature)</source>
+        <translation>keine BMP-Datei (keine Signatur „BM“)</translation>
+    </message>
+    <message>
+        <source>unsupported info header size %1</source>
+        <translation>nicht unterstützte Größe des Info-Kopfs: %1</translation>
+    </message>
+    <message>
+        <source>info header runs past the end of the file</source>
+        <translation>der Info-Kopf reicht über das Dateiende hinaus</translation>
+    </message>
+    <message>
+        <source>invalid size %1 x %2</source>
+        <translation>ungültige Größe %1 x %2</translation>
+    </message>
+    <message>
+        <source>size %1 x %2 exceeds the limit of %3</source>
+        <translation>die Größe %1 x %2 überschreitet die Grenze von %3</translation>
+    </message>
+    <message>
+        <source>plane count %1 is not 1</source>
+        <translation>Ebenenzahl %1 ist nicht 1</translation>
+    </message>
+    <message>
+        <source>unsupported depth of %1 bits per pixel</source>
+        <translation>nicht unterstützte Farbtiefe von %1 Bit pro Pixel</translation>
+    </message>
+    <message>
+        <source>colour masks run past the end of the file</source>
+        <translation>die Farbmasken reichen über das Dateiende hinaus</translation>
+    </message>
+    <message>
+        <source>unsupported colour masks</source>
+        <translation>nicht unterstützte Farbmasken</translation>
+    </message>
+    <message>
+        <source>compressed BMP files (compression %1) are not supported</source>
+        <translation>komprimierte BMP-Dateien (Kompression %1) werden nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>palette of %1 colours for %2 bits per pixel</source>
+        <translation>Palette mit %1 Farben bei %2 Bit pro Pixel</translation>
+    </message>
+    <message>
+        <source>palette runs past the end of the file</source>
+        <translation>die Palette reicht über das Dateiende hinaus</translation>
+    </message>
+    <message>
+        <source>pixel data offset %1 overlaps the palette</source>
+        <translation>der Beginn der Pixeldaten (%1) überlappt die Palette</translation>
+    </message>
+    <message>
+        <source>pixel data offset %1 overlaps the header</source>
+        <translation>der Beginn der Pixeldaten (%1) überlappt den Kopf</translation>
+    </message>
+    <message>
+        <source>pixel data (%1 bytes at offset %2) runs past the end of the file (%3 bytes)</source>
+        <translation>die Pixeldaten (%1 Byte ab Position %2) reichen über das Dateiende hinaus (%3 Byte)</translation>
+    </message>
+    <message>
+        <source>pixel refers to colour %1 of a palette of %2</source>
+        <translation>ein Pixel verweist auf Farbe %1 einer Palette mit %2 Farben</translation>
+    </message>
+    <message>
+        <source>file not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>file too large</source>
+        <translation>Datei zu groß</translation>
+    </message>
+    <message>
+        <source>cannot read the file</source>
+        <translation>die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Datei %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>it is no DVD image or drive with a VIDEO_TS directory that can be read</source>
+        <translation>es ist kein lesbares DVD-Abbild oder Laufwerk mit einem VIDEO_TS-Verzeichnis</translation>
+    </message>
+    <message>
+        <source>the disc holds no VIDEO_TS/%1</source>
+        <translation>die Disc enthält kein VIDEO_TS/%1</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s VIDEO_TS/%1 cannot be opened</source>
+        <translation>VIDEO_TS/%1 der Disc kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s VIDEO_TS/%1 is too large for an IFO</source>
+        <translation>VIDEO_TS/%1 der Disc ist zu groß für eine IFO-Datei</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s VIDEO_TS/%1 cannot be read</source>
+        <translation>VIDEO_TS/%1 der Disc kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>a read before the start of the file</source>
+        <translation>ein Lesezugriff vor dem Dateianfang</translation>
+    </message>
+    <message>
+        <source>the disc is encrypted (block %1 is scrambled) and this program does not decrypt discs</source>
+        <translation>die Disc ist verschlüsselt (Block %1 ist verwürfelt), und dieses Programm entschlüsselt keine Discs</translation>
+    </message>
+    <message>
+        <source>the image or drive gives no block %1 (a damaged or cut image, or a drive refusing it, as drives do on an encrypted disc)</source>
+        <translation>das Abbild oder Laufwerk liefert Block %1 nicht (ein beschädigtes oder abgeschnittenes Abbild, oder ein Laufwerk verweigert ihn, wie bei verschlüsselten Discs üblich)</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>In %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Fehler beim Schreiben</translation>
+    </message>
+    <message>
+        <source>not an ordinary file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>this build cannot read disc images</source>
+        <translation>diese Version kann keine Disc-Abbilder lesen</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The PGS display set at byte %1 is damaged: %2</source>
+        <translation>Der PGS-Anzeigesatz bei Byte %1 ist beschädigt: %2</translation>
+    </message>
+    <message>
+        <source>File opening error!</source>
+        <translation>Fehler beim Öffnen der Datei!</translation>
+    </message>
+    <message>
+        <source>DEBUGMODE: invalid sequence in control header ... </source>
+        <translation>DEBUGMODE: ungültige Folge im Steuerkopf ... </translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genug Speicher</translation>
+    </message>
+    <message>
+        <source>no Matroska header (%1)</source>
+        <translation>kein Matroska-Kopf (%1)</translation>
+    </message>
+    <message>
+        <source>the file is cut short: it ends at byte %1, its Matroska segment at byte %2</source>
+        <translation>die Datei ist abgeschnitten: sie endet bei Byte %1, ihr Matroska-Segment bei Byte %2</translation>
+    </message>
+    <message>
+        <source>damaged Matroska data near byte %1 (%2)</source>
+        <translation>beschädigte Matroska-Daten bei Byte %1 (%2)</translation>
+    </message>
+    <message>
+        <source>this build cannot read Matroska files</source>
+        <translation>diese Version kann keine Matroska-Dateien lesen</translation>
+    </message>
+    <message>
+        <source>a segment header is cut off after byte %1</source>
+        <translation>ein Segmentkopf ist nach Byte %1 abgeschnitten</translation>
+    </message>
+    <message>
+        <source>segment %1 at byte %2 claims %3 bytes, %4 follow</source>
+        <translation>Segment %1 bei Byte %2 gibt %3 Byte an, es folgen %4</translation>
+    </message>
+    <message>
+        <source>a window segment is shorter than its windows</source>
+        <translation>ein Fenstersegment ist kürzer als seine Fenster</translation>
+    </message>
+    <message>
+        <source>an end segment without a composition before it</source>
+        <translation>ein Endsegment ohne vorangehende Komposition</translation>
+    </message>
+    <message>
+        <source>unknown segment type %1</source>
+        <translation>unbekannter Segmenttyp %1</translation>
+    </message>
+    <message>
+        <source>a composition segment is shorter than 11 bytes</source>
+        <translation>ein Kompositionssegment ist kürzer als 11 Byte</translation>
+    </message>
+    <message>
+        <source>a composition for a frame of %1 x %2 pixels</source>
+        <translation>eine Komposition für ein Bild von %1 x %2 Pixeln</translation>
+    </message>
+    <message>
+        <source>a composition segment ends inside its object %1</source>
+        <translation>ein Kompositionssegment endet innerhalb seines Objekts %1</translation>
+    </message>
+    <message>
+        <source>a composition segment ends inside its object %1&apos;s cropping</source>
+        <translation>ein Kompositionssegment endet innerhalb des Zuschnitts seines Objekts %1</translation>
+    </message>
+    <message>
+        <source>a palette segment is shorter than 2 bytes</source>
+        <translation>ein Palettensegment ist kürzer als 2 Byte</translation>
+    </message>
+    <message>
+        <source>a palette segment ends inside an entry</source>
+        <translation>ein Palettensegment endet innerhalb eines Eintrags</translation>
+    </message>
+    <message>
+        <source>an object segment is shorter than 4 bytes</source>
+        <translation>ein Objektsegment ist kürzer als 4 Byte</translation>
+    </message>
+    <message>
+        <source>object %1&apos;s first segment is shorter than 11 bytes</source>
+        <translation>das erste Segment von Objekt %1 ist kürzer als 11 Byte</translation>
+    </message>
+    <message>
+        <source>object %1 of %2 x %3 pixels and %4 bytes</source>
+        <translation>Objekt %1 mit %2 x %3 Pixeln und %4 Byte</translation>
+    </message>
+    <message>
+        <source>a continuation of object %1 without its first segment</source>
+        <translation>eine Fortsetzung von Objekt %1 ohne sein erstes Segment</translation>
+    </message>
+    <message>
+        <source>object %1 has more data than its %2 bytes</source>
+        <translation>Objekt %1 hat mehr Daten als seine %2 Byte</translation>
+    </message>
+    <message>
+        <source>object %1 has more than %2 bytes</source>
+        <translation>Objekt %1 hat mehr als %2 Byte</translation>
+    </message>
+    <message>
+        <source>cannot read from byte %1: %2</source>
+        <translation>ab Byte %1 nicht lesbar: %2</translation>
+    </message>
+    <message>
+        <source>no PGS segment at byte %1</source>
+        <translation>kein PGS-Segment bei Byte %1</translation>
+    </message>
+    <message>
+        <source>the file ends inside the segment at byte %1</source>
+        <translation>die Datei endet innerhalb des Segments bei Byte %1</translation>
+    </message>
+    <message>
+        <source>it holds no PGS composition</source>
+        <translation>sie enthält keine PGS-Komposition</translation>
+    </message>
+    <message>
+        <source>the display set at byte %1 has %2 bytes</source>
+        <translation>der Anzeigesatz bei Byte %1 hat %2 Byte</translation>
+    </message>
+    <message>
+        <source>it is read as packs, not unit by unit</source>
+        <translation>sie wird paketweise gelesen, nicht Einheit für Einheit</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1 (%2)</source>
+        <translation>Datei %1 kann nicht geöffnet werden (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot read the dictionary %1: not a file</source>
+        <translation>Das Wörterbuch %1 kann nicht gelesen werden: keine Datei</translation>
+    </message>
+    <message>
+        <source>Cannot read the dictionary %1: file too large</source>
+        <translation>Das Wörterbuch %1 kann nicht gelesen werden: Datei zu groß</translation>
+    </message>
+    <message>
+        <source>Cannot read the dictionary %1</source>
+        <translation>Das Wörterbuch %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Cannot write the dictionary %1: %2</source>
+        <translation>Das Wörterbuch %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 ist keine Datei</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a dictionary</source>
+        <translation>%1 ist zu groß für ein Wörterbuch</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>no look-alike rules for language &apos;%1&apos; (%2)</source>
+        <translation>keine Regeln für ähnlich aussehende Zeichen für die Sprache „%1“ (%2)</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 ist zu groß</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a records file</source>
+        <translation>%1 ist zu groß für eine Datensatzdatei</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>%1 inside the record begun on line %2</source>
+        <translation>%1 innerhalb des in Zeile %2 begonnenen Datensatzes</translation>
+    </message>
+    <message>
+        <source>%1 without a record</source>
+        <translation>%1 ohne Datensatz</translation>
+    </message>
+    <message>
+        <source>a record needs a time code and a chapter line</source>
+        <translation>ein Datensatz braucht einen Zeitcode und eine Kapitelzeile</translation>
+    </message>
+    <message>
+        <source>text outside a record (expected %1)</source>
+        <translation>Text außerhalb eines Datensatzes (erwartet: %1)</translation>
+    </message>
+    <message>
+        <source>the record begun here has no %1 (the file is cut short)</source>
+        <translation>der hier begonnene Datensatz hat kein %1 (die Datei ist abgeschnitten)</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: %2</source>
+        <translation>Datei %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist keine gültige Ganzzahl</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Division durch null</translation>
+    </message>
+    <message>
+        <source>IFO is damaged: %1</source>
+        <translation>IFO ist beschädigt: %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>it ends before the subpicture stream count</source>
+        <translation>sie endet vor der Anzahl der Untertitelspuren</translation>
+    </message>
+    <message>
+        <source>%1 subpicture streams, at most 32 exist; the first 32 are shown</source>
+        <translation>%1 Untertitelspuren, es gibt höchstens 32; die ersten 32 werden gezeigt</translation>
+    </message>
+    <message>
+        <source>it ends inside the subpicture stream list</source>
+        <translation>sie endet innerhalb der Liste der Untertitelspuren</translation>
+    </message>
+    <message>
+        <source>it ends before the program chain table pointer</source>
+        <translation>sie endet vor dem Verweis auf die Programmkettentabelle</translation>
+    </message>
+    <message>
+        <source>the program chain table lies outside the file</source>
+        <translation>die Programmkettentabelle liegt außerhalb der Datei</translation>
+    </message>
+    <message>
+        <source>the first program chain lies outside the file</source>
+        <translation>die erste Programmkette liegt außerhalb der Datei</translation>
+    </message>
+    <message>
+        <source>the chapter table lies outside the file</source>
+        <translation>die Kapiteltabelle liegt außerhalb der Datei</translation>
+    </message>
+    <message>
+        <source>Files found</source>
+        <translation>Gefundene Dateien</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Directories</source>
+        <translation>Verzeichnisse</translation>
+    </message>
+    <message>
+        <source>VOB        : %1</source>
+        <translation>VOB          : %1</translation>
+    </message>
+    <message>
+        <source>Output     : %1</source>
+        <translation>Ausgabe      : %1</translation>
+    </message>
+    <message>
+        <source>Dictionary : %1</source>
+        <translation>Wörterbuch   : %1</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Sprachen</translation>
+    </message>
+    <message>
+        <source>Streams : %1</source>
+        <translation>Spuren : %1</translation>
+    </message>
+    <message>
+        <source>Chapter lengths</source>
+        <translation>Kapitellängen</translation>
+    </message>
+    <message>
+        <source>none; switched to manual selection</source>
+        <translation>keine; auf manuelle Auswahl umgestellt</translation>
+    </message>
+    <message>
+        <source>VobSub : %1</source>
+        <translation>VobSub : %1</translation>
+    </message>
+    <message>
+        <source>Frame : %1x%2</source>
+        <translation>Bild : %1x%2</translation>
+    </message>
+    <message>
+        <source>File : %1</source>
+        <translation>Datei : %1</translation>
+    </message>
+    <message>
+        <source>%1Frame : %2x%3</source>
+        <translation>%1Bild : %2x%3</translation>
+    </message>
+    <message>
+        <source>not a &apos;key: value&apos; line</source>
+        <translation>keine Zeile der Form „Schlüssel: Wert“</translation>
+    </message>
+    <message>
+        <source>the palette needs 16 colours of six hex digits</source>
+        <translation>die Palette braucht 16 Farben aus je sechs Hexadezimalziffern</translation>
+    </message>
+    <message>
+        <source>the delay is not [-]hh:mm:ss:ms</source>
+        <translation>die Verzögerung hat nicht die Form [-]hh:mm:ss:ms</translation>
+    </message>
+    <message>
+        <source>%1: %2 more damaged lines of %3</source>
+        <translation>%1: %2 weitere beschädigte Zeilen von %3</translation>
+    </message>
+    <message>
+        <source>%1 line %2: %3; the line is skipped</source>
+        <translation>%1 Zeile %2: %3; die Zeile wird übergangen</translation>
+    </message>
+    <message>
+        <source>the size is not WIDTHxHEIGHT (at most 4096x4096)</source>
+        <translation>die Größe hat nicht die Form BREITExHÖHE (höchstens 4096x4096)</translation>
+    </message>
+    <message>
+        <source>custom colors is not &apos;ON|OFF, tridx: bbbb, colors: c0, c1, c2, c3&apos;</source>
+        <translation>custom colors hat nicht die Form „ON|OFF, tridx: bbbb, colors: c0, c1, c2, c3“</translation>
+    </message>
+    <message>
+        <source>the id line is not &apos;id: LANGUAGE, index: 0..31&apos;</source>
+        <translation>die id-Zeile hat nicht die Form „id: SPRACHE, index: 0..31“</translation>
+    </message>
+    <message>
+        <source>stream index %1 is named twice</source>
+        <translation>Spurindex %1 wird zweimal genannt</translation>
+    </message>
+    <message>
+        <source>the language code is longer than 8 letters</source>
+        <translation>der Sprachcode ist länger als 8 Buchstaben</translation>
+    </message>
+    <message>
+        <source>a timestamp before any &apos;id:&apos; line</source>
+        <translation>ein timestamp vor jeder „id:“-Zeile</translation>
+    </message>
+    <message>
+        <source>the timestamp line is not &apos;timestamp: hh:mm:ss:ms, filepos: HEX&apos;</source>
+        <translation>die timestamp-Zeile hat nicht die Form „timestamp: hh:mm:ss:ms, filepos: HEX“</translation>
+    </message>
+    <message>
+        <source>it holds a zero byte: this is no text</source>
+        <translation>sie enthält ein Nullbyte: das ist kein Text</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read</source>
+        <translation>%1: die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: larger than %2 MB; the rest is not read</source>
+        <translation>%1: größer als %2 MB; der Rest wird nicht gelesen</translation>
+    </message>
+    <message>
+        <source>VOB Root</source>
+        <translation>Vob/Ifo-Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Output Root</source>
+        <translation>Ausgabeverzeichnis</translation>
+    </message>
+    <message>
+        <source>Dictionary Root</source>
+        <translation>Wörterbuchverzeichnis</translation>
+    </message>
+    <message>
+        <source>empty file name</source>
+        <translation>leerer Dateiname</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>es ist ein Verzeichnis</translation>
     </message>
 </context>
 </TS>

@@ -786,54 +786,6 @@ Les sauvegarder avant d&apos;en ouvrir d&apos;autres ?</translation>
         <source>subtitlenr. %1</source>
         <translation>sous-titre n° %1</translation>
     </message>
-    <message>
-        <source>Directories</source>
-        <translation>Dossiers</translation>
-    </message>
-    <message>
-        <source>Languages</source>
-        <translation>Langues</translation>
-    </message>
-    <message>
-        <source>Files found</source>
-        <translation>Fichiers trouvés</translation>
-    </message>
-    <message>
-        <source>Chapter lengths</source>
-        <translation>Durées des chapitres</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>aucun</translation>
-    </message>
-    <message>
-        <source>none; switched to manual selection</source>
-        <translation>aucune ; passage à la sélection manuelle</translation>
-    </message>
-    <message>
-        <source>VOB        : </source>
-        <translation>VOB          : </translation>
-    </message>
-    <message>
-        <source>Output     : </source>
-        <translation>Sortie       : </translation>
-    </message>
-    <message>
-        <source>Dictionary : </source>
-        <translation>Dictionnaire : </translation>
-    </message>
-    <message>
-        <source>Streams : </source>
-        <translation>Flux : </translation>
-    </message>
-    <message>
-        <source>VobSub : </source>
-        <translation>VobSub : </translation>
-    </message>
-    <message>
-        <source>File : </source>
-        <translation>Fichier : </translation>
-    </message>
 </context>
 <context>
     <name>quelm::TOCR</name>
@@ -1334,6 +1286,541 @@ Non : retour à la question.</translation>
     <message>
         <source>decoding...</source>
         <translation>décodage...</translation>
+    </message>
+</context>
+<context>
+    <name>quelm::core</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>file too short for a BMP header</source>
+        <translation>fichier trop court pour un en-tête BMP</translation>
+    </message>
+    <message>
+        <source>not a BMP file (no &quot;BM&quot; signature)</source>
+        <translation>pas un fichier BMP (pas de signature « BM »)</translation>
+    </message>
+    <message>
+        <source>unsupported info header size %1</source>
+        <translation>taille d&apos;en-tête d&apos;information non prise en charge : %1</translation>
+    </message>
+    <message>
+        <source>info header runs past the end of the file</source>
+        <translation>l&apos;en-tête d&apos;information dépasse la fin du fichier</translation>
+    </message>
+    <message>
+        <source>invalid size %1 x %2</source>
+        <translation>taille invalide %1 x %2</translation>
+    </message>
+    <message>
+        <source>size %1 x %2 exceeds the limit of %3</source>
+        <translation>la taille %1 x %2 dépasse la limite de %3</translation>
+    </message>
+    <message>
+        <source>plane count %1 is not 1</source>
+        <translation>le nombre de plans %1 n&apos;est pas 1</translation>
+    </message>
+    <message>
+        <source>unsupported depth of %1 bits per pixel</source>
+        <translation>profondeur non prise en charge de %1 bits par pixel</translation>
+    </message>
+    <message>
+        <source>colour masks run past the end of the file</source>
+        <translation>les masques de couleur dépassent la fin du fichier</translation>
+    </message>
+    <message>
+        <source>unsupported colour masks</source>
+        <translation>masques de couleur non pris en charge</translation>
+    </message>
+    <message>
+        <source>compressed BMP files (compression %1) are not supported</source>
+        <translation>les fichiers BMP compressés (compression %1) ne sont pas pris en charge</translation>
+    </message>
+    <message>
+        <source>palette of %1 colours for %2 bits per pixel</source>
+        <translation>palette de %1 couleurs pour %2 bits par pixel</translation>
+    </message>
+    <message>
+        <source>palette runs past the end of the file</source>
+        <translation>la palette dépasse la fin du fichier</translation>
+    </message>
+    <message>
+        <source>pixel data offset %1 overlaps the palette</source>
+        <translation>le début des données de pixels (%1) chevauche la palette</translation>
+    </message>
+    <message>
+        <source>pixel data offset %1 overlaps the header</source>
+        <translation>le début des données de pixels (%1) chevauche l&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>pixel data (%1 bytes at offset %2) runs past the end of the file (%3 bytes)</source>
+        <translation>les données de pixels (%1 octets à la position %2) dépassent la fin du fichier (%3 octets)</translation>
+    </message>
+    <message>
+        <source>pixel refers to colour %1 of a palette of %2</source>
+        <translation>un pixel renvoie à la couleur %1 d&apos;une palette de %2</translation>
+    </message>
+    <message>
+        <source>file not found</source>
+        <translation>fichier introuvable</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>file too large</source>
+        <translation>fichier trop volumineux</translation>
+    </message>
+    <message>
+        <source>cannot read the file</source>
+        <translation>le fichier ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Impossible de créer le fichier %1</translation>
+    </message>
+    <message>
+        <source>it is no DVD image or drive with a VIDEO_TS directory that can be read</source>
+        <translation>ce n&apos;est pas une image ou un lecteur de DVD lisible avec un dossier VIDEO_TS</translation>
+    </message>
+    <message>
+        <source>the disc holds no VIDEO_TS/%1</source>
+        <translation>le disque ne contient pas VIDEO_TS/%1</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s VIDEO_TS/%1 cannot be opened</source>
+        <translation>VIDEO_TS/%1 du disque ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s VIDEO_TS/%1 is too large for an IFO</source>
+        <translation>VIDEO_TS/%1 du disque est trop volumineux pour un IFO</translation>
+    </message>
+    <message>
+        <source>the disc&apos;s VIDEO_TS/%1 cannot be read</source>
+        <translation>VIDEO_TS/%1 du disque ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>a read before the start of the file</source>
+        <translation>une lecture avant le début du fichier</translation>
+    </message>
+    <message>
+        <source>the disc is encrypted (block %1 is scrambled) and this program does not decrypt discs</source>
+        <translation>le disque est chiffré (le bloc %1 est brouillé) et ce programme ne déchiffre pas les disques</translation>
+    </message>
+    <message>
+        <source>the image or drive gives no block %1 (a damaged or cut image, or a drive refusing it, as drives do on an encrypted disc)</source>
+        <translation>l&apos;image ou le lecteur ne fournit pas le bloc %1 (image endommagée ou tronquée, ou lecteur qui le refuse, comme sur un disque chiffré)</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Impossible d&apos;écrire dans %1</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Erreur d&apos;écriture</translation>
+    </message>
+    <message>
+        <source>not an ordinary file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>this build cannot read disc images</source>
+        <translation>cette version ne sait pas lire les images de disque</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>The PGS display set at byte %1 is damaged: %2</source>
+        <translation>L&apos;ensemble d&apos;affichage PGS à l&apos;octet %1 est endommagé : %2</translation>
+    </message>
+    <message>
+        <source>File opening error!</source>
+        <translation>Erreur à l&apos;ouverture du fichier !</translation>
+    </message>
+    <message>
+        <source>DEBUGMODE: invalid sequence in control header ... </source>
+        <translation>DEBUGMODE : séquence invalide dans l&apos;en-tête de contrôle ... </translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>no Matroska header (%1)</source>
+        <translation>pas d&apos;en-tête Matroska (%1)</translation>
+    </message>
+    <message>
+        <source>the file is cut short: it ends at byte %1, its Matroska segment at byte %2</source>
+        <translation>le fichier est tronqué : il se termine à l&apos;octet %1, son segment Matroska à l&apos;octet %2</translation>
+    </message>
+    <message>
+        <source>damaged Matroska data near byte %1 (%2)</source>
+        <translation>données Matroska endommagées vers l&apos;octet %1 (%2)</translation>
+    </message>
+    <message>
+        <source>this build cannot read Matroska files</source>
+        <translation>cette version ne sait pas lire les fichiers Matroska</translation>
+    </message>
+    <message>
+        <source>a segment header is cut off after byte %1</source>
+        <translation>un en-tête de segment est tronqué après l&apos;octet %1</translation>
+    </message>
+    <message>
+        <source>segment %1 at byte %2 claims %3 bytes, %4 follow</source>
+        <translation>le segment %1 à l&apos;octet %2 annonce %3 octets, %4 suivent</translation>
+    </message>
+    <message>
+        <source>a window segment is shorter than its windows</source>
+        <translation>un segment de fenêtres est plus court que ses fenêtres</translation>
+    </message>
+    <message>
+        <source>an end segment without a composition before it</source>
+        <translation>un segment de fin sans composition avant lui</translation>
+    </message>
+    <message>
+        <source>unknown segment type %1</source>
+        <translation>type de segment inconnu %1</translation>
+    </message>
+    <message>
+        <source>a composition segment is shorter than 11 bytes</source>
+        <translation>un segment de composition fait moins de 11 octets</translation>
+    </message>
+    <message>
+        <source>a composition for a frame of %1 x %2 pixels</source>
+        <translation>une composition pour une image de %1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>a composition segment ends inside its object %1</source>
+        <translation>un segment de composition se termine au milieu de son objet %1</translation>
+    </message>
+    <message>
+        <source>a composition segment ends inside its object %1&apos;s cropping</source>
+        <translation>un segment de composition se termine au milieu du recadrage de son objet %1</translation>
+    </message>
+    <message>
+        <source>a palette segment is shorter than 2 bytes</source>
+        <translation>un segment de palette fait moins de 2 octets</translation>
+    </message>
+    <message>
+        <source>a palette segment ends inside an entry</source>
+        <translation>un segment de palette se termine au milieu d&apos;une entrée</translation>
+    </message>
+    <message>
+        <source>an object segment is shorter than 4 bytes</source>
+        <translation>un segment d&apos;objet fait moins de 4 octets</translation>
+    </message>
+    <message>
+        <source>object %1&apos;s first segment is shorter than 11 bytes</source>
+        <translation>le premier segment de l&apos;objet %1 fait moins de 11 octets</translation>
+    </message>
+    <message>
+        <source>object %1 of %2 x %3 pixels and %4 bytes</source>
+        <translation>objet %1 de %2 x %3 pixels et %4 octets</translation>
+    </message>
+    <message>
+        <source>a continuation of object %1 without its first segment</source>
+        <translation>une suite de l&apos;objet %1 sans son premier segment</translation>
+    </message>
+    <message>
+        <source>object %1 has more data than its %2 bytes</source>
+        <translation>l&apos;objet %1 a plus de données que ses %2 octets</translation>
+    </message>
+    <message>
+        <source>object %1 has more than %2 bytes</source>
+        <translation>l&apos;objet %1 a plus de %2 octets</translation>
+    </message>
+    <message>
+        <source>cannot read from byte %1: %2</source>
+        <translation>lecture impossible à partir de l&apos;octet %1 : %2</translation>
+    </message>
+    <message>
+        <source>no PGS segment at byte %1</source>
+        <translation>pas de segment PGS à l&apos;octet %1</translation>
+    </message>
+    <message>
+        <source>the file ends inside the segment at byte %1</source>
+        <translation>le fichier se termine au milieu du segment à l&apos;octet %1</translation>
+    </message>
+    <message>
+        <source>it holds no PGS composition</source>
+        <translation>il ne contient aucune composition PGS</translation>
+    </message>
+    <message>
+        <source>the display set at byte %1 has %2 bytes</source>
+        <translation>l&apos;ensemble d&apos;affichage à l&apos;octet %1 fait %2 octets</translation>
+    </message>
+    <message>
+        <source>it is read as packs, not unit by unit</source>
+        <translation>il se lit par paquets, pas unité par unité</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1 (%2)</source>
+        <translation>Impossible d&apos;ouvrir le fichier %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot read the dictionary %1: not a file</source>
+        <translation>Impossible de lire le dictionnaire %1 : ce n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>Cannot read the dictionary %1: file too large</source>
+        <translation>Impossible de lire le dictionnaire %1 : fichier trop volumineux</translation>
+    </message>
+    <message>
+        <source>Cannot read the dictionary %1</source>
+        <translation>Impossible de lire le dictionnaire %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the dictionary %1: %2</source>
+        <translation>Impossible d&apos;écrire le dictionnaire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a dictionary</source>
+        <translation>%1 est trop volumineux pour être un dictionnaire</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>Impossible de lire %1</translation>
+    </message>
+    <message>
+        <source>no look-alike rules for language &apos;%1&apos; (%2)</source>
+        <translation>aucune règle de caractères semblables pour la langue « %1 » (%2)</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 est trop volumineux</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a records file</source>
+        <translation>%1 est trop volumineux pour un fichier d&apos;enregistrements</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, ligne %2 : %3</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>%1 inside the record begun on line %2</source>
+        <translation>%1 à l&apos;intérieur de l&apos;enregistrement commencé à la ligne %2</translation>
+    </message>
+    <message>
+        <source>%1 without a record</source>
+        <translation>%1 sans enregistrement</translation>
+    </message>
+    <message>
+        <source>a record needs a time code and a chapter line</source>
+        <translation>un enregistrement a besoin d&apos;un code temporel et d&apos;une ligne de chapitre</translation>
+    </message>
+    <message>
+        <source>text outside a record (expected %1)</source>
+        <translation>texte hors d&apos;un enregistrement (attendu : %1)</translation>
+    </message>
+    <message>
+        <source>the record begun here has no %1 (the file is cut short)</source>
+        <translation>l&apos;enregistrement commencé ici n&apos;a pas de %1 (le fichier est tronqué)</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: %2</source>
+        <translation>Impossible de créer le fichier %1 : %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>« %1 » n&apos;est pas un nombre entier valide</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Division par zéro</translation>
+    </message>
+    <message>
+        <source>IFO is damaged: %1</source>
+        <translation>IFO endommagé : %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>le fichier ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>it ends before the subpicture stream count</source>
+        <translation>il se termine avant le nombre de flux de sous-titres</translation>
+    </message>
+    <message>
+        <source>%1 subpicture streams, at most 32 exist; the first 32 are shown</source>
+        <translation>%1 flux de sous-titres, il en existe 32 au plus ; les 32 premiers sont affichés</translation>
+    </message>
+    <message>
+        <source>it ends inside the subpicture stream list</source>
+        <translation>il se termine au milieu de la liste des flux de sous-titres</translation>
+    </message>
+    <message>
+        <source>it ends before the program chain table pointer</source>
+        <translation>il se termine avant le pointeur de la table des chaînes de programmes</translation>
+    </message>
+    <message>
+        <source>the program chain table lies outside the file</source>
+        <translation>la table des chaînes de programmes est hors du fichier</translation>
+    </message>
+    <message>
+        <source>the first program chain lies outside the file</source>
+        <translation>la première chaîne de programmes est hors du fichier</translation>
+    </message>
+    <message>
+        <source>the chapter table lies outside the file</source>
+        <translation>la table des chapitres est hors du fichier</translation>
+    </message>
+    <message>
+        <source>Files found</source>
+        <translation>Fichiers trouvés</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Directories</source>
+        <translation>Dossiers</translation>
+    </message>
+    <message>
+        <source>VOB        : %1</source>
+        <translation>VOB          : %1</translation>
+    </message>
+    <message>
+        <source>Output     : %1</source>
+        <translation>Sortie       : %1</translation>
+    </message>
+    <message>
+        <source>Dictionary : %1</source>
+        <translation>Dictionnaire : %1</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Langues</translation>
+    </message>
+    <message>
+        <source>Streams : %1</source>
+        <translation>Flux : %1</translation>
+    </message>
+    <message>
+        <source>Chapter lengths</source>
+        <translation>Durées des chapitres</translation>
+    </message>
+    <message>
+        <source>none; switched to manual selection</source>
+        <translation>aucune ; passage à la sélection manuelle</translation>
+    </message>
+    <message>
+        <source>VobSub : %1</source>
+        <translation>VobSub : %1</translation>
+    </message>
+    <message>
+        <source>Frame : %1x%2</source>
+        <translation>Image : %1x%2</translation>
+    </message>
+    <message>
+        <source>File : %1</source>
+        <translation>Fichier : %1</translation>
+    </message>
+    <message>
+        <source>%1Frame : %2x%3</source>
+        <translation>%1Image : %2x%3</translation>
+    </message>
+    <message>
+        <source>not a &apos;key: value&apos; line</source>
+        <translation>pas une ligne « clé : valeur »</translation>
+    </message>
+    <message>
+        <source>the palette needs 16 colours of six hex digits</source>
+        <translation>la palette demande 16 couleurs de six chiffres hexadécimaux</translation>
+    </message>
+    <message>
+        <source>the delay is not [-]hh:mm:ss:ms</source>
+        <translation>le délai n&apos;est pas de la forme [-]hh:mm:ss:ms</translation>
+    </message>
+    <message>
+        <source>%1: %2 more damaged lines of %3</source>
+        <translation>%1 : %2 autres lignes endommagées sur %3</translation>
+    </message>
+    <message>
+        <source>%1 line %2: %3; the line is skipped</source>
+        <translation>%1 ligne %2 : %3 ; la ligne est ignorée</translation>
+    </message>
+    <message>
+        <source>the size is not WIDTHxHEIGHT (at most 4096x4096)</source>
+        <translation>la taille n&apos;est pas de la forme LARGEURxHAUTEUR (4096x4096 au plus)</translation>
+    </message>
+    <message>
+        <source>custom colors is not &apos;ON|OFF, tridx: bbbb, colors: c0, c1, c2, c3&apos;</source>
+        <translation>custom colors n&apos;est pas de la forme « ON|OFF, tridx: bbbb, colors: c0, c1, c2, c3 »</translation>
+    </message>
+    <message>
+        <source>the id line is not &apos;id: LANGUAGE, index: 0..31&apos;</source>
+        <translation>la ligne id n&apos;est pas de la forme « id: LANGUE, index: 0..31 »</translation>
+    </message>
+    <message>
+        <source>stream index %1 is named twice</source>
+        <translation>l&apos;indice de flux %1 est nommé deux fois</translation>
+    </message>
+    <message>
+        <source>the language code is longer than 8 letters</source>
+        <translation>le code de langue dépasse 8 lettres</translation>
+    </message>
+    <message>
+        <source>a timestamp before any &apos;id:&apos; line</source>
+        <translation>un timestamp avant toute ligne « id: »</translation>
+    </message>
+    <message>
+        <source>the timestamp line is not &apos;timestamp: hh:mm:ss:ms, filepos: HEX&apos;</source>
+        <translation>la ligne timestamp n&apos;est pas de la forme « timestamp: hh:mm:ss:ms, filepos: HEX »</translation>
+    </message>
+    <message>
+        <source>it holds a zero byte: this is no text</source>
+        <translation>il contient un octet nul : ce n&apos;est pas du texte</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read</source>
+        <translation>%1 : le fichier ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>%1: larger than %2 MB; the rest is not read</source>
+        <translation>%1 : plus de %2 Mo ; le reste n&apos;est pas lu</translation>
+    </message>
+    <message>
+        <source>VOB Root</source>
+        <translation>Dossier Vob/Ifo</translation>
+    </message>
+    <message>
+        <source>Output Root</source>
+        <translation>Dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Dictionary Root</source>
+        <translation>Dossier du dictionnaire</translation>
+    </message>
+    <message>
+        <source>empty file name</source>
+        <translation>nom de fichier vide</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>c&apos;est un dossier</translation>
     </message>
 </context>
 </TS>

@@ -30,6 +30,7 @@
 
 #include "app/BitmapImage.h"
 #include "app/FrameMark.h"
+#include "app/Translated.h"
 #include "app/ocr/TAlignEdit.h"
 #include "ocr/CharDictionary.h"
 #include "settings/PreferenceKeys.h"
@@ -225,12 +226,13 @@ void TEditDictionary::FormActivate() {
   if (!loaded.Outcome.Ok) {
     // Closing must not replace an index that could not be read.
     loadFailed_ = true;
-    ui_.ShowMessage(MessageKind::Error, loaded.Outcome.Message);
+    ui_.ShowMessage(MessageKind::Error, loaded.Outcome.Wording);
     return;
   }
   if (!loaded.Warnings.empty()) {
     std::string text;
-    for (const std::string& w : loaded.Warnings) text += (text.empty() ? "" : "\n") + w;
+    for (const Phrase& w : loaded.WarningWordings)
+      text += (text.empty() ? "" : "\n") + Translated(w).toStdString();
     ui_.ShowMessage(MessageKind::Warning, text);
   }
   strip_->setUpdatesEnabled(false);
@@ -551,7 +553,8 @@ bool TEditDictionary::FormClose() {
     }
     const Status saved = dictionary.Save(dictionaryRoot_);
     if (!saved.Ok &&
-        ui_.Ask(saved.Message + "\n" + tr("Close without saving the changes?").toStdString(),
+        ui_.Ask((Translated(saved.Wording) + "\n" + tr("Close without saving the changes?"))
+                    .toStdString(),
                 Buttons::YesNo) != Answer::Yes)
       return false;
     if (saved.Ok) RemoveDroppedFiles();

@@ -24,6 +24,7 @@
 #include "app/BitmapImage.h"
 #include "app/FrameMark.h"
 #include "app/Named.h"
+#include "app/Translated.h"
 #include "ocr/Segmentation.h"
 #include "settings/PreferenceKeys.h"
 #include "settings/SettingsStore.h"
@@ -248,11 +249,12 @@ void TOCR::FormActivate() {
   result_.Aborted = true;
   if (!dictionaryLoaded_) {
     // Nothing is learned or saved: saving now would replace an index that could not be read.
-    ui_.ShowMessage(MessageKind::Error, loaded.Outcome.Message);
+    ui_.ShowMessage(MessageKind::Error, loaded.Outcome.Wording);
   } else {
     if (!loaded.Warnings.empty()) {
       std::string text;
-      for (const std::string& w : loaded.Warnings) text += (text.empty() ? "" : "\n") + w;
+      for (const Phrase& w : loaded.WarningWordings)
+        text += (text.empty() ? "" : "\n") + Translated(w).toStdString();
       ui_.ShowMessage(MessageKind::Warning, text);
     }
     run_ = std::make_unique<RecognitionRun>(dictionary_->Dictionary(), settings_);
@@ -272,7 +274,7 @@ void TOCR::FormActivate() {
     if (!ClosingAtOnce())
       CurrentImage->setPixmap(QPixmap::fromImage(ToQImage(subpicture_)));
     result_ = run_->UpdateDictionary(subpicture_);
-    if (!result_.Outcome.Ok) ui_.ShowMessage(MessageKind::Error, result_.Outcome.Message);
+    if (!result_.Outcome.Ok) ui_.ShowMessage(MessageKind::Error, result_.Outcome.Wording);
   }
   // Laying out texts and pictures that nobody will see cost more than reading them.
   if (!ClosingAtOnce()) {
@@ -589,7 +591,7 @@ void TOCR::FormClose() {
   saved_ = true;
   const Status s = dictionary_->Save(settings_.DictionaryRoot);
   saveFailed_ = !s.Ok;
-  if (!s.Ok) ui_.ShowMessage(MessageKind::Error, s.Message);
+  if (!s.Ok) ui_.ShowMessage(MessageKind::Error, s.Wording);
 }
 
 }  // namespace quelm

@@ -3,6 +3,8 @@
 // Qt translation at a first start and when a language is chosen.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -294,6 +296,13 @@ TEST(QtTranslationTest, GermanSystemStartsInGermanAndALaterChoiceReachesOpenWind
   EXPECT_EQ(editor.windowTitle(), "Wörterbuch");
   EXPECT_EQ(editor.BtnClose->text(), "Schließen");
   EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text(), "Abbrechen");
+  // A message made by the core, a damaged bitmap's, comes in German too.
+  const std::string root = dir.path().toStdString() + "/";
+  std::ofstream(root + "bad.bmp") << "BM not really";
+  std::ofstream(root + "chardict.ocr") << "bad.bmp\r\nx\r\n";
+  editor.FormActivate();
+  EXPECT_EQ(ui.MessageTexts(),
+            std::vector<std::string>{root + "bad.bmp: Datei zu kurz für einen BMP-Kopf"});
 
   TLanguage language;
   language.LanguageFile = languages + "/french.ini";

@@ -184,6 +184,12 @@ TEST_F(IfoBytesTest, MissingOrUnreadableFileIsAFaultNotACrash) {
   EXPECT_EQ(missing.ReadLanguages(), 0);
   EXPECT_EQ(missing.ReadChapters(), 0);
   EXPECT_EQ(missing.LanguageFaults(), (Lines{"IFO is damaged: the file cannot be read"}));
+  // What a window needs to say it in its language: the pattern and the reason, itself a pattern.
+  const Phrase& fault = missing.LanguageFaultWordings().at(0);
+  EXPECT_EQ(fault.Pattern(), "IFO is damaged: %1");
+  ASSERT_EQ(fault.Arguments().size(), 1u);
+  EXPECT_TRUE(fault.Arguments()[0].Marked());
+  EXPECT_EQ(fault.Arguments()[0].Pattern(), "the file cannot be read");
   std::filesystem::create_directory(path_);
   IfoReader directory(path_.string());
   EXPECT_EQ(directory.ReadLanguages(), 0);

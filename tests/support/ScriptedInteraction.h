@@ -21,6 +21,8 @@ class ScriptedInteraction : public UserInteraction {
   struct Message {
     MessageKind Kind;
     std::string Text;
+    // A core's message as it came; a window test says it in the window's language.
+    Phrase Said;
   };
   struct SaveRequest {
     std::string Title, Directory, ProposedName, Filter, SelectedFilter;
@@ -52,7 +54,10 @@ class ScriptedInteraction : public UserInteraction {
   bool FailOnUnexpectedQuestion = false;
 
   void ShowMessage(MessageKind kind, const std::string& text) override {
-    Messages.push_back({kind, text});
+    Messages.push_back({kind, text, Phrase(text)});
+  }
+  void ShowMessage(MessageKind kind, const Phrase& phrase) override {
+    Messages.push_back({kind, phrase.English(), phrase});
   }
   Answer Ask(const std::string& text, Buttons) override {
     Questions.push_back(text);

@@ -183,7 +183,7 @@ void TMain::Undolastanswer1Click() {
   Updatetextoutput1Click();
   UpdateUndoAnswer();
   if (step.End == RecognitionEnd::Failed && !step.Outcome.Message.empty())
-    ui_.ShowMessage(MessageKind::Error, step.Outcome.Message);
+    ui_.ShowMessage(MessageKind::Error, step.Outcome.Wording);
 }
 
 }  // namespace quelm

@@ -60,16 +60,16 @@ ConvertRun::ConvertRun(const CommandLine& cl, ConvertPlan plan, CharDictionary& 
     // Started at the first unknown shape: its data takes a noticeable time to load.
     engine_ = std::make_unique<LazySuggestionEngine>(language, [this, language] {
       std::string why;
-      auto engine = MakeSuggestionEngine(language, why);
+      auto made = MakeSuggestionEngine(language, why);
       // Asking goes on as ever without an engine; learning automatically then names nothing.
-      if (!engine && plan_.Learn == LearnMode::Auto)
+      if (!made && plan_.Learn == LearnMode::Auto)
         why += "; nothing is named automatically; unknown characters are kept unnamed (or asked "
                "on a terminal)";
-      if (!why.empty() && (engine || SuggestionEngineBuilt() || plan_.Learn == LearnMode::Auto)) {
+      if (!why.empty() && (made || SuggestionEngineBuilt() || plan_.Learn == LearnMode::Auto)) {
         progress_.Clear();
         PrintMessage("quelm-cli convert: " + why);
       }
-      return engine;
+      return made;
     });
   }
   questions_.BeforeQuestion = [this] { progress_.Clear(); };

@@ -155,8 +155,8 @@ int RunRenderCommand(const std::vector<std::string>& args) {
       return ExitFailure;
     }
     std::fclose(file);
-    if (const Status format = CheckFormatFile(formatPath); !format) {
-      cl.Fail(format.Message);
+    if (const Status checked = CheckFormatFile(formatPath); !checked) {
+      cl.Fail(checked.Message);
       return ExitFailure;
     }
   } else {

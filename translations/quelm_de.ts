@@ -654,20 +654,6 @@
         <source>%1 holds no VOB file of a title.</source>
         <translation>%1 enthält keine VOB-Datei eines Titels.</translation>
     </message>
-    <message>
-        <source>Getting started
-
-1. File &gt; Open title...: choose the folder of a title (the disc&apos;s folder or its VIDEO_TS), a VOB file, a disc image or a VobSub file.
-2. Choose the subtitle language, then press first: the program shows the first subtitle and asks for each character it does not know yet. Type it and press Enter.
-3. Press all: the rest is read; known characters are not asked again.
-4. File &gt; Save script as... saves the script (SubRip by default; the Output menu holds the other formats).</source>
-        <translation>Erste Schritte
-
-1. Datei &gt; Titel öffnen...: wählen Sie den Ordner eines Titels (den Ordner der Disc oder ihr VIDEO_TS), eine VOB-Datei, ein Disc-Abbild oder eine VobSub-Datei.
-2. Wählen Sie die Untertitelsprache und drücken Sie erster: das Programm zeigt den ersten Untertitel und fragt nach jedem Zeichen, das es noch nicht kennt. Geben Sie es ein und drücken Sie Enter.
-3. Drücken Sie alle: der Rest wird gelesen; bekannte Zeichen werden nicht noch einmal erfragt.
-4. Datei &gt; Skript speichern unter... speichert das Skript (als SubRip, wenn nicht anders gewählt; das Menü Ausgabe enthält die anderen Formate).</translation>
-    </message>
     <message numerus="yes">
         <source>All subtitles are read: %n in this run.</source>
         <translation>
@@ -786,6 +772,24 @@ Vor dem Öffnen anderer speichern?</translation>
         <source>subtitlenr. %1</source>
         <translation>Untertitel Nr. %1</translation>
     </message>
+    <message>
+        <source>U&amp;ndo last answer</source>
+        <translation>Letzte Antwort &amp;zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Getting started
+
+1. File &gt; Open title...: choose the folder of a title (the disc&apos;s folder or its VIDEO_TS), a VOB file, a disc image or a VobSub file.
+2. Choose the subtitle language, then press first: the program shows the first subtitle and asks for each character it does not know yet. Type it and press Enter (Ctrl+Z takes a wrong answer back, also after the window has closed).
+3. Press all: the rest is read; known characters are not asked again.
+4. File &gt; Save script as... saves the script (SubRip by default; the Output menu holds the other formats).</source>
+        <translation>Erste Schritte
+
+1. Datei &gt; Titel öffnen...: wählen Sie den Ordner eines Titels (den Ordner der Disc oder ihr VIDEO_TS), eine VOB-Datei, ein Disc-Abbild oder eine VobSub-Datei.
+2. Wählen Sie die Untertitelsprache und drücken Sie erster: das Programm zeigt den ersten Untertitel und fragt nach jedem Zeichen, das es noch nicht kennt. Geben Sie es ein und drücken Sie Enter (Strg+Z nimmt eine falsche Antwort zurück, auch nachdem das Fenster geschlossen ist).
+3. Drücken Sie alle: der Rest wird gelesen; bekannte Zeichen werden nicht noch einmal erfragt.
+4. Datei &gt; Skript speichern unter... speichert das Skript (als SubRip, wenn nicht anders gewählt; das Menü Ausgabe enthält die anderen Formate).</translation>
+    </message>
 </context>
 <context>
     <name>quelm::TOCR</name>
@@ -834,10 +838,6 @@ Vor dem Öffnen anderer speichern?</translation>
         <translation>Letzte Antwort zurücknehmen</translation>
     </message>
     <message>
-        <source>Forget the last answer in this subtitle and ask about its character again (Ctrl+Z)</source>
-        <translation>Die letzte Antwort in diesem Untertitel vergessen und erneut nach dem Zeichen fragen (Strg+Z)</translation>
-    </message>
-    <message>
         <source>Suggested from the word: %1</source>
         <translation>Vorschlag aus dem Wort: %1</translation>
     </message>
@@ -852,6 +852,10 @@ No: back to the question.</source>
 Diese Form ab jetzt übergehen? Sie wird dann als „nichts“ gelernt und überall weggelassen, wo sie vorkommt – richtig für ein Staubkorn.
 
 Nein: zurück zur Frage.</translation>
+    </message>
+    <message>
+        <source>Forget the last answer and ask about its character again (Ctrl+Z)</source>
+        <translation>Die letzte Antwort vergessen und erneut nach ihrem Zeichen fragen (Strg+Z)</translation>
     </message>
 </context>
 <context>

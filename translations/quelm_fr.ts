@@ -654,20 +654,6 @@
         <source>%1 holds no VOB file of a title.</source>
         <translation>%1 ne contient aucun fichier VOB d&apos;un titre.</translation>
     </message>
-    <message>
-        <source>Getting started
-
-1. File &gt; Open title...: choose the folder of a title (the disc&apos;s folder or its VIDEO_TS), a VOB file, a disc image or a VobSub file.
-2. Choose the subtitle language, then press first: the program shows the first subtitle and asks for each character it does not know yet. Type it and press Enter.
-3. Press all: the rest is read; known characters are not asked again.
-4. File &gt; Save script as... saves the script (SubRip by default; the Output menu holds the other formats).</source>
-        <translation>Premiers pas
-
-1. Fichier &gt; Ouvrir un titre... : choisissez le dossier d&apos;un titre (le dossier du disque ou son VIDEO_TS), un fichier VOB, une image disque ou un fichier VobSub.
-2. Choisissez la langue des sous-titres, puis appuyez sur premier : le programme montre le premier sous-titre et demande chaque caractère qu&apos;il ne connaît pas encore. Tapez-le et appuyez sur Entrée.
-3. Appuyez sur tous : le reste est lu ; les caractères connus ne sont plus demandés.
-4. Fichier &gt; Enregistrer le script sous... enregistre le script (en SubRip par défaut ; le menu Sortie propose les autres formats).</translation>
-    </message>
     <message numerus="yes">
         <source>All subtitles are read: %n in this run.</source>
         <translation>
@@ -786,6 +772,24 @@ Les sauvegarder avant d&apos;en ouvrir d&apos;autres ?</translation>
         <source>subtitlenr. %1</source>
         <translation>sous-titre n° %1</translation>
     </message>
+    <message>
+        <source>U&amp;ndo last answer</source>
+        <translation>A&amp;nnuler la dernière réponse</translation>
+    </message>
+    <message>
+        <source>Getting started
+
+1. File &gt; Open title...: choose the folder of a title (the disc&apos;s folder or its VIDEO_TS), a VOB file, a disc image or a VobSub file.
+2. Choose the subtitle language, then press first: the program shows the first subtitle and asks for each character it does not know yet. Type it and press Enter (Ctrl+Z takes a wrong answer back, also after the window has closed).
+3. Press all: the rest is read; known characters are not asked again.
+4. File &gt; Save script as... saves the script (SubRip by default; the Output menu holds the other formats).</source>
+        <translation>Premiers pas
+
+1. Fichier &gt; Ouvrir un titre... : choisissez le dossier d&apos;un titre (le dossier du disque ou son VIDEO_TS), un fichier VOB, une image disque ou un fichier VobSub.
+2. Choisissez la langue des sous-titres, puis appuyez sur premier : le programme montre le premier sous-titre et demande chaque caractère qu&apos;il ne connaît pas encore. Tapez-le et appuyez sur Entrée (Ctrl+Z reprend une réponse erronée, même après la fermeture de la fenêtre).
+3. Appuyez sur tous : le reste est lu ; les caractères connus ne sont plus demandés.
+4. Fichier &gt; Enregistrer le script sous... enregistre le script (en SubRip par défaut ; le menu Sortie propose les autres formats).</translation>
+    </message>
 </context>
 <context>
     <name>quelm::TOCR</name>
@@ -834,10 +838,6 @@ Les sauvegarder avant d&apos;en ouvrir d&apos;autres ?</translation>
         <translation>Annuler la dernière réponse</translation>
     </message>
     <message>
-        <source>Forget the last answer in this subtitle and ask about its character again (Ctrl+Z)</source>
-        <translation>Oublier la dernière réponse de ce sous-titre et redemander son caractère (Ctrl+Z)</translation>
-    </message>
-    <message>
         <source>Suggested from the word: %1</source>
         <translation>Suggéré d&apos;après le mot : %1</translation>
     </message>
@@ -852,6 +852,10 @@ No: back to the question.</source>
 Ignorer désormais cette forme ? Elle est alors apprise comme ne valant rien et omise partout où elle apparaît, ce qui convient à une poussière.
 
 Non : retour à la question.</translation>
+    </message>
+    <message>
+        <source>Forget the last answer and ask about its character again (Ctrl+Z)</source>
+        <translation>Oublier la dernière réponse et redemander son caractère (Ctrl+Z)</translation>
     </message>
 </context>
 <context>

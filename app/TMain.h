@@ -132,7 +132,7 @@ class TMain : public QMainWindow {
   // what was taken instead. The window starts with the built-in engine; tests hand in their
   // own, which counts as an engine the build has.
   using SuggestionEngineMaker = std::function<std::unique_ptr<SuggestionEngine>(
-      const std::string& language, std::string& message)>;
+      const std::string& language, Phrase& message)>;
   void SetSuggestionEngineMaker(SuggestionEngineMaker maker);
   // The language suggestions are read in: "ocr_language" when set, else the chosen stream's,
   // else English.

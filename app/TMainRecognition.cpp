@@ -14,6 +14,7 @@
 #include <QSlider>
 
 #include "app/TMain.h"
+#include "app/Translated.h"
 #include "app/ocr/TOCR.h"
 #include "navigation/SubtitleNavigator.h"
 #include "ocr/DictionaryCache.h"
@@ -64,14 +65,14 @@ SuggestionEngine* TMain::Suggestions() {
   if (engineLanguage_ == language) return suggestionEngine_.get();
   engineLanguage_ = language;
   suggestionEngine_.reset();
-  std::string message;
+  Phrase message;
   suggestionEngine_ = engineMaker_(language, message);
   // Without an engine in the build there is nothing to tell: learning asks as it always did.
   // A failed engine is not tried again for every subtitle, so this comes once per language.
-  if (!message.empty() && engineBuilt_)
+  if (!message.Empty() && engineBuilt_)
     ui_.ShowMessage(MessageKind::Warning,
-                    suggestionEngine_ ? message
-                                      : message + tr(": nothing is suggested").toStdString());
+                    (Translated(message) + (suggestionEngine_ ? QString() : tr(": nothing is suggested")))
+                        .toStdString());
   return suggestionEngine_.get();
 }
 

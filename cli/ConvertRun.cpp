@@ -59,8 +59,9 @@ ConvertRun::ConvertRun(const CommandLine& cl, ConvertPlan plan, CharDictionary& 
         !plan_.OcrLanguage.empty() ? plan_.OcrLanguage : EngineLanguage(plan_.Language);
     // Started at the first unknown shape: its data takes a noticeable time to load.
     engine_ = std::make_unique<LazySuggestionEngine>(language, [this, language] {
-      std::string why;
-      auto made = MakeSuggestionEngine(language, why);
+      Phrase said;
+      auto made = MakeSuggestionEngine(language, said);
+      std::string why = said.English();
       // Asking goes on as ever without an engine; learning automatically then names nothing.
       if (!made && plan_.Learn == LearnMode::Auto)
         why += "; nothing is named automatically; unknown characters are kept unnamed (or asked "

@@ -5,8 +5,8 @@ namespace quelm {
 
 bool SuggestionEngineBuilt() { return false; }
 
-std::unique_ptr<SuggestionEngine> MakeSuggestionEngine(const std::string&, std::string& message) {
-  message = "This build has no OCR engine";
+std::unique_ptr<SuggestionEngine> MakeSuggestionEngine(const std::string&, Phrase& message) {
+  message = Phrase::Say("This build has no OCR engine");
   return nullptr;
 }
 

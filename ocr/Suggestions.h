@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ocr/Segmentation.h"
+#include "platform/Phrase.h"
 
 namespace quelm {
 
@@ -69,7 +70,7 @@ std::string EngineLanguage(const std::string& code);
 // several), falling back to English when that language's data is missing. Null when the program
 // was built without an engine or none can start; `message` then says why.
 std::unique_ptr<SuggestionEngine> MakeSuggestionEngine(const std::string& language,
-                                                       std::string& message);
+                                                       Phrase& message);
 // Whether the program was built with an engine at all.
 bool SuggestionEngineBuilt();
 

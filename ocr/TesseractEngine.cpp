@@ -110,21 +110,21 @@ class TesseractEngine final : public SuggestionEngine {
 bool SuggestionEngineBuilt() { return true; }
 
 std::unique_ptr<SuggestionEngine> MakeSuggestionEngine(const std::string& language,
-                                                       std::string& message) {
-  message.clear();
+                                                       Phrase& message) {
+  message = Phrase();
   std::string chosen = language.empty() ? "eng" : language;
   if (!HasLanguageData(chosen)) {
-    message = "No OCR data for '" + chosen + "'";
     if (chosen == "eng" || !HasLanguageData("eng")) {
-      message += "; install tesseract-ocr-" + chosen.substr(0, chosen.find('+'));
+      message = Phrase::Say("No OCR data for '%1'; install tesseract-ocr-%2", chosen,
+                            chosen.substr(0, chosen.find('+')));
       return nullptr;
     }
-    message += "; using English";
+    message = Phrase::Say("No OCR data for '%1'; using English", chosen);
     chosen = "eng";
   }
   auto engine = std::make_unique<TesseractEngine>(chosen);
   if (!engine->Start()) {
-    message = "The OCR engine could not start with '" + chosen + "'";
+    message = Phrase::Say("The OCR engine could not start with '%1'", chosen);
     return nullptr;
   }
   return engine;

@@ -1826,5 +1826,21 @@ Nein: zurück zur Frage.</translation>
         <source>it is a directory</source>
         <translation>es ist ein Verzeichnis</translation>
     </message>
+    <message>
+        <source>This build has no OCR engine</source>
+        <translation>Diese Version hat keine Texterkennungs-Engine</translation>
+    </message>
+    <message>
+        <source>No OCR data for &apos;%1&apos;; install tesseract-ocr-%2</source>
+        <translation>Keine Texterkennungsdaten für „%1“; installieren Sie tesseract-ocr-%2</translation>
+    </message>
+    <message>
+        <source>No OCR data for &apos;%1&apos;; using English</source>
+        <translation>Keine Texterkennungsdaten für „%1“; Englisch wird verwendet</translation>
+    </message>
+    <message>
+        <source>The OCR engine could not start with &apos;%1&apos;</source>
+        <translation>Die Texterkennungs-Engine konnte mit „%1“ nicht starten</translation>
+    </message>
 </context>
 </TS>

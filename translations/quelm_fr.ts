@@ -1826,5 +1826,21 @@ Non : retour à la question.</translation>
         <source>it is a directory</source>
         <translation>c&apos;est un dossier</translation>
     </message>
+    <message>
+        <source>This build has no OCR engine</source>
+        <translation>Cette version n&apos;a pas de moteur de reconnaissance</translation>
+    </message>
+    <message>
+        <source>No OCR data for &apos;%1&apos;; install tesseract-ocr-%2</source>
+        <translation>Pas de données de reconnaissance pour « %1 » ; installez tesseract-ocr-%2</translation>
+    </message>
+    <message>
+        <source>No OCR data for &apos;%1&apos;; using English</source>
+        <translation>Pas de données de reconnaissance pour « %1 » ; l&apos;anglais est utilisé</translation>
+    </message>
+    <message>
+        <source>The OCR engine could not start with &apos;%1&apos;</source>
+        <translation>Le moteur de reconnaissance n&apos;a pas pu démarrer avec « %1 »</translation>
+    </message>
 </context>
 </TS>

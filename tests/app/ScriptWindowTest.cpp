@@ -408,7 +408,7 @@ TEST_F(ScriptWindowTest, SuggestionEngineIsMadeOnceForItsLanguageAndAFailureTold
   TMain& w = Start();
   std::vector<std::string> made;
   SilentEngine* engine = nullptr;
-  w.SetSuggestionEngineMaker([&](const std::string& language, std::string& message) {
+  w.SetSuggestionEngineMaker([&](const std::string& language, Phrase& message) {
     made.push_back(language);
     std::unique_ptr<SuggestionEngine> result;
     if (language == "fra") {

@@ -61,7 +61,7 @@ TEST(SuggestionsTest, ReadingsArePairedWithPiecesInOrder) {
     image.Scale = 2;
     image.Pad = 6;
     image.Height = 2 * image.Pad + image.Scale * 12;
-    const auto column = [&](double c) { return static_cast<int>(image.Pad + image.Scale * c); };
+    const auto column = [&](double x) { return static_cast<int>(image.Pad + image.Scale * x); };
     EngineReading reading;
     for (const Symbol& s : c.Symbols) {
       reading.Symbols.push_back({s.Text, column(s.Left), column(s.Right + 1) - 1, s.Word});

@@ -45,6 +45,7 @@ namespace quelm {
 
 class VobSubIndex;
 struct KeptUnitSource;
+struct StartPaths;
 
 class ColorPanel;
 class DictionaryCache;
@@ -88,6 +89,9 @@ class TMain : public QMainWindow {
   // VOB file, a disc image or a VobSub pair; its VOB files replace the list, its directory
   // becomes the VOB/IFO root.
   void OpenTitle(const std::string& path);
+  // The program's path arguments: a directory alone that holds a title opens it as "Open
+  // title..." does (its files, not the last title's, are read); else the root and the files.
+  void OpenStartPaths(const StartPaths& start);
 
   // --- What later parts of the program and the tests read ---
   int SubtitleNr() const;

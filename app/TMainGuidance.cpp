@@ -136,6 +136,16 @@ void TMain::OpenTitle(const std::string& path) {
   }
 }
 
+void TMain::OpenStartPaths(const StartPaths& start) {
+  if (start.VobFiles.empty() && !start.VobRoot.empty() &&
+      !TitleVobFiles(TitleDirectory(start.VobRoot)).empty()) {
+    OpenTitle(start.VobRoot);
+    return;
+  }
+  OpenVobRoot(start.VobRoot);
+  for (const std::string& file : start.VobFiles) OpenVobFile(file);
+}
+
 void TMain::Gettingstarted1Click() {
   ui_.ShowMessage(
       MessageKind::Information,

@@ -24,7 +24,8 @@ namespace {
 void DescribeCommandLine(QCommandLineParser& parser, QCommandLineOption& settingsOption) {
   parser.setApplicationDescription(QStringLiteral(
       "Turns the bitmap subtitles of a DVD into a text script.\n\n"
-      "A directory or an IFO file becomes the VOB/IFO root; VOB files are added to the\n"
+      "A directory or an IFO file becomes the VOB/IFO root (a directory alone holding a\n"
+      "title opens it: its VOB files replace the list); VOB files are added to the\n"
       "VOB file list, the last one selected. Settings are kept in $QUELM_SETTINGS if set,\n"
       "else in $XDG_CONFIG_HOME/quelm/quelm.ini (~/.config/quelm/quelm.ini)."));
   parser.addHelpOption();
@@ -90,8 +91,7 @@ int main(int argc, char** argv) {
                                "languages"));
   quelm::TMain window(settings, ui);
   ui.SetParent(&window);
-  window.OpenVobRoot(start.VobRoot);
-  for (const std::string& file : start.VobFiles) window.OpenVobFile(file);
+  window.OpenStartPaths(start);
   window.show();
   return QApplication::exec();
 }

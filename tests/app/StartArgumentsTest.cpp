@@ -3,9 +3,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QToolButton>
 
 #include "MainWindowFixture.h"
+#include "app/StartPaths.h"
 #include "app/VobFileListWidget.h"
+#include "disc/DiscDirectory.h"
 
 namespace quelm::test {
 namespace {
@@ -31,6 +34,14 @@ TEST_F(StartArgumentsTest, DirectoryBecomesTheVobRootWithTheRootsThatFollowIt) {
   // No directory given: the stored root stays.
   window_->OpenVobRoot("");
   EXPECT_EQ(Pref("vobroot"), BasicDir + "/");
+}
+
+TEST_F(StartArgumentsTest, ADirectoryAloneHoldingATitleOpensItsFilesNotTheLastTitles) {
+  WriteSettings("[vobfilelist]\n0=\"/other/VTS_02_1.VOB\"\n");
+  Start().OpenStartPaths(StartPaths::Sort({BasicDir}, "/"));
+  EXPECT_EQ(List()->Entries(), TitleVobFiles(BasicDir));
+  EXPECT_EQ(Pref("vobroot"), BasicDir + "/");
+  EXPECT_TRUE(Find<QToolButton>("BtnGotoFirst")->isEnabled());
 }
 
 TEST_F(StartArgumentsTest, VobFileIsAddedOnceSelectedShownAndStored) {

@@ -93,8 +93,7 @@ SubtitleStep Conversion::RecogniseSubtitle(const Bitmap& subpicture,
       // A dictionary read again from disk since is not the one the answer went into.
       if (recognised.Dictionary == dictionary_ && recognised.RevisionBefore == revisionAfter_) {
         const SubtitleStep step =
-            TakeBack(const_cast<CharDictionary&>(*recognised.Dictionary), recognise,
-                     settings.Suggestions);
+            TakeBack(*recognised.Dictionary, recognise, settings.Suggestions);
         AddCounts(undone, step);
         if (step.End != RecognitionEnd::Appended) {
           undone.End = step.End;

@@ -97,7 +97,7 @@ struct RecognitionResult {
   std::shared_ptr<const CharDictionary> DictionaryBefore;
   std::vector<std::string> Written;
   // The dictionary read with, and its revision before and after this reading.
-  const CharDictionary* Dictionary = nullptr;
+  CharDictionary* Dictionary = nullptr;
   std::uint64_t RevisionBefore = 0;
   std::uint64_t RevisionAfter = 0;
 };

@@ -91,7 +91,7 @@ SubtitleStep Conversion::RecogniseSubtitle(const Bitmap& subpicture,
     if (recognised.UndoEarlier && recognised.Outcome) {
       AddCounts(undone, Counted(recognised));
       // A dictionary read again from disk since is not the one the answer went into.
-      if (recognised.Dictionary == dictionary_ && recognised.RevisionBefore == revisionAfter_) {
+      if (AsLeft(recognised.Dictionary, recognised.RevisionBefore)) {
         const SubtitleStep step =
             TakeBack(*recognised.Dictionary, recognise, settings.Suggestions);
         AddCounts(undone, step);
@@ -115,8 +115,7 @@ SubtitleStep Conversion::RecogniseSubtitle(const Bitmap& subpicture,
 SubtitleStep Conversion::Append(const RecognitionResult& recognised, const Bitmap& subpicture,
                                 const RecognitionSettings& settings, const SubtitlePlace& place) {
   SubtitleStep step = Counted(recognised);
-  const bool sameDictionary =
-      recognised.Dictionary == dictionary_ && recognised.RevisionBefore == revisionAfter_;
+  const bool sameDictionary = AsLeft(recognised.Dictionary, recognised.RevisionBefore);
   dictionary_ = recognised.Dictionary;
   revisionAfter_ = recognised.RevisionAfter;
   if (!recognised.Outcome) {
@@ -164,8 +163,8 @@ SubtitleStep Conversion::Append(const RecognitionResult& recognised, const Bitma
 }
 
 bool Conversion::CanUndoAnswer(const CharDictionary& dictionary) const {
-  return !lastAnswers_.empty() && !sinceAnswer_.empty() && &dictionary == dictionary_ &&
-         dictionary.Revision() == revisionAfter_;
+  return !lastAnswers_.empty() && !sinceAnswer_.empty() &&
+         AsLeft(&dictionary, dictionary.Revision());
 }
 
 SubtitleStep Conversion::UndoAnswer(CharDictionary& dictionary, const Recogniser& recognise,

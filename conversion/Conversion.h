@@ -116,6 +116,10 @@ class Conversion {
   SubtitleStep TakeBack(CharDictionary& dictionary, const Recogniser& recognise,
                         SuggestionEngine* suggestions);
   void ForgetAnswers();
+  // `dictionary` at `revision` is the one the last reading left, unchanged since.
+  bool AsLeft(const CharDictionary* dictionary, std::uint64_t revision) const {
+    return dictionary == dictionary_ && revision == revisionAfter_;
+  }
 
   RawScript script_;
   std::vector<std::string> saved_;
